@@ -1,0 +1,118 @@
+#pragma once
+#include "cartes/tableau.h"
+
+#include <string>
+
+namespace quarvel {
+
+// Suits
+constexpr int AUCUNE = -1;
+constexpr int ATOUT = 0;
+constexpr int PIQUE = 1;
+constexpr int COEUR = 2;
+constexpr int TREFLE = 3;
+constexpr int CARREAU = 4;
+
+// Seats
+constexpr int SUD = 1;
+constexpr int EST = 2;
+constexpr int NORD = 3;
+constexpr int OUEST = 4;
+
+// Contracts (also the strength a hand deserves)
+constexpr int PAS_PARLE = -1;
+constexpr int PASSE = 0;
+constexpr int PRISE = 1;
+constexpr int GARDE = 2;
+constexpr int GARDE_SANS = 3;
+constexpr int GARDE_CONTRE = 4;
+
+// Special values
+constexpr int EXCUSE = 0; // value of the Excuse among the trumps
+constexpr int PETIT = 1;
+constexpr int VINGT_ET_UN = 21;
+constexpr int VALET = 11;
+constexpr int CAVALIER = 12;
+constexpr int DAME = 13;
+constexpr int ROI = 14;
+
+// Card numbers of the full pack
+constexpr int NUMERO_EXCUSE = 57;
+constexpr int NUMERO_PETIT = 58;
+constexpr int NUMERO_21 = 78;
+
+struct Carte {
+    int valeur = 0;
+    int couleur = AUCUNE;
+    bool enMain = false;
+
+    // Same card: only suit and value count.
+    friend constexpr bool operator==(const Carte& a, const Carte& b) {
+        return a.valeur == b.valeur && a.couleur == b.couleur;
+    }
+};
+
+constexpr bool estExcuse(const Carte& c) { return c.couleur == ATOUT && c.valeur == EXCUSE; }
+// A trump proper: the Excuse is not one.
+constexpr bool estAtout(const Carte& c) { return c.couleur == ATOUT && c.valeur >= 1; }
+constexpr bool estBout(const Carte& c) {
+    return c.couleur == ATOUT && (c.valeur == 0 || c.valeur == 1 || c.valeur == 21);
+}
+constexpr bool estPetit(const Carte& c) { return c.couleur == ATOUT && c.valeur == PETIT; }
+
+// Half points.
+constexpr int pointsCarte(const Carte& c) {
+    if (c.couleur == ATOUT) {
+        if (c.valeur < 0 || c.valeur > 21) return 0;
+        return estBout(c) ? 9 : 1;
+    }
+    if (c.couleur < 1 || c.couleur > 4 || c.valeur < 1 || c.valeur > 14) return 0;
+    switch (c.valeur) {
+    case ROI: return 9;
+    case DAME: return 7;
+    case CAVALIER: return 5;
+    case VALET: return 3;
+    default: return 1;
+    }
+}
+
+constexpr int siegeSuivant(int s) { return s == 4 ? 1 : s + 1; }
+constexpr int siegePrecedent(int s) { return s == 1 ? 4 : s - 1; }
+
+// Sorting order of a hand: suit ascending, value descending; the Excuse last among the trumps.
+constexpr bool avant(const Carte& a, const Carte& b) {
+    if (a.couleur != b.couleur) return a.couleur < b.couleur;
+    return a.valeur > b.valeur;
+}
+
+constexpr Carte carteDuNumeroConst(int n) {
+    Carte c;
+    if (n <= 56) {
+        c.couleur = (n - 1) / 14 + 1;
+        c.valeur = (n - 1) % 14 + 1;
+    } else {
+        c.couleur = ATOUT;
+        c.valeur = n - 57;
+    }
+    c.enMain = false;
+    return c;
+}
+
+// The inverse of carteDuNumero; 0 for a record that is not a card.
+constexpr int numeroCarte(const Carte& c) {
+    if (c.couleur == ATOUT) return (c.valeur >= 0 && c.valeur <= 21) ? 57 + c.valeur : 0;
+    if (c.couleur >= 1 && c.couleur <= 4 && c.valeur >= 1 && c.valeur <= 14)
+        return (c.couleur - 1) * 14 + c.valeur;
+    return 0;
+}
+
+using JeuComplet = Tableau<Carte, 78>;
+const JeuComplet& jeuComplet();
+Carte carteDuNumero(int n);
+
+// Bitmap name of a card: "PIQUE1".."CARREAU14", "ATOUT1".."ATOUT21", the Excuse "ATOUT22".
+std::string nomBitmap(const Carte& c);
+// The same without allocating, for hot paths (returns a static string).
+const char* nomBitmapC(const Carte& c);
+
+} // namespace quarvel

@@ -1,0 +1,60 @@
+#pragma once
+#include "cartes/carte.h"
+
+namespace quarvel {
+
+using MainJoueur = Tableau<Carte, 18>;
+using Chien = Tableau<Carte, 6>;
+
+struct Pli {
+    Tableau<Carte, 4> cartes; // by seat; couleur -1 while the seat has not played
+    int entame = 1;           // the leader, then the winner once the trick is complete
+    int nbCartesJouees = 0;
+    int couleurDemandee = AUCUNE;
+    int valeurEntame = 0;
+    int atoutMax = 0; // highest trump put down after the first card
+};
+
+struct RaisonJouable {
+    int code = -1;
+    int valeur = 0;
+    int couleur = 0;
+};
+
+// The deal in progress; one per game.
+struct Donne {
+    bool donneRejouee = false;
+    int premierParlant = 3; // so that the first deal is opened by OUEST
+    Tableau<MainJoueur, 4> mains;
+    Chien chien;
+    Tableau<MainJoueur, 4> mainsDonnees;
+    Chien chienDonne;
+    Tableau<int, 4> encheresMeritees;
+    Tableau<int, 4> encheresAnnoncees{{-1, -1, -1, -1}};
+    int preneur = 0;
+    int contrat = 0;
+    Pli pli;
+    int joueurCourant = 1;
+    int numeroPli = 0;
+    Tableau<Tableau<int, 18>, 4> cartesJouables;
+    Tableau<Tableau<RaisonJouable, 18>, 4> raisonsJouables;
+    Tableau<Tableau<int, 18>, 4> slotsJoues;
+    Tableau<int, 18> entamesPlis;
+    int pointsPreneur = 0; // half points
+    int pointsDefense = 0;
+    int boutsPreneur = 0;
+    int boutsDefense = 0;
+    int pointsContrat = 0;
+    int petitAuBout = 0;
+    int poignee = 0;
+    // Flow of the deal: what the next gesture does.
+    int attenteClic = 0;
+    bool chienMontre = false;
+    bool ecartEnCours = false;
+    bool pliARamasser = false;
+    bool tourJoueur = false;
+};
+
+constexpr bool estPreneur(const Donne& d, int s) { return s == d.preneur; }
+
+} // namespace quarvel

@@ -1,0 +1,30 @@
+#pragma once
+// Per-deal state of the bidding, the discard and the handful, kept beside the deal record.
+#include "cartes/donne.h"
+
+namespace quarvel {
+
+struct EtatEncheres {
+    int meilleureEnchere = 0;
+    int nbEncheres = 0;
+    int siegeEnAttente = 0;
+    int etapesTimer = 0; // the bidding timer's step counter, cleared by each new deal
+};
+
+struct EtatEcart {
+    Tableau<Carte, 24> rangeeEcart;
+    Tableau<int, 24> sourceRangee;   // hand slot 1..18, or 18 + dog slot
+    Tableau<int, 18> selectionMain;  // user's discard: chosen hand slots
+    Tableau<int, 6> selectionChien;  // user's discard: chosen dog slots
+    Tableau<int, 24> garderCarte;    // computer's discard: 1 stays in the hand
+    int nbEcartees = 0;
+    Tableau<int, 6> origineEcart{{-1, -1, -1, -1, -1, -1}};
+};
+
+struct EtatPoignee {
+    int poigneeProposee = 0;
+    int nbSelectionPoignee = 0;
+    Tableau<int, 18> selectionPoignee;
+};
+
+} // namespace quarvel

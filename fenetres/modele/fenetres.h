@@ -1,0 +1,140 @@
+#pragma once
+// The windows as plain data, one field per control, named as the controls of the program.
+#include "fenetres/modele/composant.h"
+
+namespace quarvel {
+
+struct TfrmSplash {
+    Composant fenetre; // the window itself: caption = title, geo, visible
+    Composant FrameSplash, ImgLogo, lblCompanyProduct;
+    Composant PanelStartFrench, PanelStartEnglish;
+};
+
+struct TfrmQuarvel {
+    Composant fenetre;
+
+    // The table
+    Composant TableRonde;
+    Tableau<Composant, 4> CarteTable;   // by seat
+    Tableau<Composant, 4> CadrePreneur; // by seat
+    Tableau<Composant, 24> Carte3D;     // the human's hand, 24 during the discard
+    Tableau<Composant, 6> CarteChien;
+    Tableau<Composant, 4> PanelDec;        // bid bubbles, by seat
+    Tableau<Composant, 4> panelScoreTotal; // running scores, by seat
+
+    // Bidding
+    Composant BarreEnchere;
+    Composant ButtonPasse, ButtonPrise, ButtonGarde, ButtonGardeSans, ButtonGardeContre;
+    Composant evMaMain;
+
+    // Handful offer
+    Composant PanelPoignee;
+    Composant PanelPoigneeSimple, PanelPoigneeDouble, PanelPoigneeTriple, PanelPoigneeAucune;
+
+    Composant PanelConfirmeEcart;
+    Composant PanelLancement;
+
+    // End of deal
+    Composant PanelResultat, PanelTexteResultat;
+    Composant PanelVoirMains, PanelVoirPlis, PanelScoreDetaille, panelRejouerDonne,
+        PanelPanelNewPartie;
+
+    // Current-deal figures
+    Composant PanneauScores;
+    Composant nPointsAttaque, nBoutsPreneur, nContrat, nBoutsDefense, nPointsDefense;
+    Composant PanelPreneur, PanelEnchere;
+
+    // Deductions
+    Composant PanelDeductions, PanelInfoDeductions;
+    Composant PanelAtoutMax, Panel21, PanelPetit, PanelExcuse, PanelAtExt;
+    Tableau<Composant, 4> ImagesCouleurs;                  // ImagePique, ImageCoeur, ImageTrefle, ImageCarreau
+    Tableau<Tableau<Composant, 4>, 4> MarqueursHonneurs; // [suit][1 Roi, 2 Dame, 3 Cavalier, 4 Valet]
+    Tableau<Composant, 4> ComptesCouleurs;               // cards of each suit still out
+
+    // Tool bar and information bar
+    Composant PanelBarreOutils;
+    Composant SBNewGame, SBGameAgain, SBVoirDeductions, SBVoirScoresGlobaux, SBAide;
+    Composant panelBarreInfo, info;
+
+    Minuterie TimerEnchere, TimerEntreCarte, TimerTransition;
+
+    // Menu
+    ElementMenu menuQuarvel, menuNewGame, menuGameAgain, menuInitScores;
+    ElementMenu menuLevel, menuDebutant, menuAmateur, menuBon, menuPro, menuOptionNiveauAdaptatif;
+    ElementMenu menuVitesses, menuJeuDeLaCarte, menuInstantane, menuRapide, menuNormal, menuLent,
+        menuEscargot;
+    ElementMenu menuAttenteEntreChaquePli, menuClickObligatoire, menuUneSeconde, menuDeuxSecondes,
+        menuCinqSecondes;
+    ElementMenu menuForce, menuForceNormale, menuForcePrise, menuForceGarde, menuForceGardeSans,
+        menuForceGardeContre, menuForceDefense, menuAtLeast;
+    ElementMenu menuVoir, menuScoresGlobaux, menuConseilEnch, menuPointsPartieEnCours,
+        menuDeductions, menuBarreOutils, menuBarreInfo;
+    ElementMenu menuOptions, menuProposerPoignee, menuPreviousTrick, menuCouleurFondEcran,
+        menuCouleurTableRonde;
+    ElementMenu menuAide, menuSommaire, menuApropos;
+    ElementMenu menuQuit;
+};
+
+struct TfrmPoignee {
+    Composant fenetre;
+    Tableau<Composant, 18> CartePoignee;
+    Composant PanelBoutonParesseux, PanelOkPoignee, PanelAnnulerPoignee;
+};
+
+struct TfrmPliPrecedent {
+    Composant fenetre;
+    Tableau<Composant, 4> cardPreviousTrick; // by seat
+    Composant ButtonOkPreviousTrick;
+};
+
+struct TfrmMains {
+    Composant fenetre;
+    Tableau<Composant, 4> PanelsMains; // PanelMainSud, PanelMainEst, PanelMainNord, PanelMainOuest
+    Tableau<Tableau<Composant, 18>, 4> ImagesMains;
+    Composant PanelChienAvantEcart, PanelChienApresEcart;
+    Tableau<Composant, 6> ImagesChien, ImagesEcart;
+    Tableau<Composant, 6> Cadres;
+    Tableau<int, 6> parentCadre; // 1..4 a hand panel, 5 the dog panel
+    Composant PanelChien, PanelEcart;
+    Composant buttonImprimerMains, PanelMainsOK, SBColor;
+};
+
+struct TfrmScoreDetaille {
+    Composant fenetre;
+    Composant cardinalPreneur, panelPreneur;
+    Composant panelNbBouts, panelDefNbBouts;
+    Composant panelPointsRealises, panelPoints;
+    Composant panelMoins, panelContrat, panelDefContrat;
+    Composant panelEgal1, panelAuDessusContrat;
+    Composant panelSensPrimePetit, panelPrimePetit, panelEgal2, panelScoreApresPetit,
+        panelDefPrimePetit;
+    Composant panelSigneGain, panelConstContrat, panelEgal3, panelScoreTmp;
+    Composant panelX, panelCoefficientEnchere, panelEgal4, panelScoreApresEnchere;
+    Composant panelSensPoignee, panelValeurPoignee, panelEgal5, panelScoreApresPoignee,
+        panelDefPrimePoignee;
+    Composant panelX3, panelScoreFinalPreneur;
+    Composant SBColor, buttonImprimer, panelFeuilleScore;
+};
+
+struct TfrmTousPlis {
+    Composant fenetre;
+    Tableau<Composant, 72> Images; // (trick - 1) * 4 + seat
+    Tableau<Composant, 18> Cadres;
+    Composant PanelEffacer, PanelPasApas, panelLecture, panelEnArriere, PanelVoirTout, PanelPlisOk;
+    Composant buttonImprimerPlis, SBColor;
+    Minuterie timerTousPlis;
+    int etapeTousPlis = 73;
+    Tableau<int, 72> ordreTousPlis;
+};
+
+struct Fenetres {
+    TfrmSplash frmSplash;
+    TfrmQuarvel frmQuarvel;
+    TfrmPoignee frmPoignee;
+    TfrmPliPrecedent frmPliPrecedent;
+    TfrmMains frmMains;
+    TfrmScoreDetaille frmScoreDetaille;
+    TfrmTousPlis frmTousPlis;
+};
+
+} // namespace quarvel

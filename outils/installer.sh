@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Brings the Debian packages the build needs; does nothing when they are all there.
+set -euo pipefail
+paquets=(cmake g++ make pkg-config clang-format
+         libgtest-dev libgmock-dev libbenchmark-dev
+         qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+         xvfb xauth)
+manquants=()
+for p in "${paquets[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")
+done
+[ ${#manquants[@]} -eq 0 ] && exit 0
+echo "Installation : ${manquants[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${manquants[@]}"

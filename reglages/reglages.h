@@ -1,0 +1,40 @@
+#pragma once
+// The settings variables, named after their stored values.
+#include "cartes/tableau.h"
+
+#include <string>
+
+namespace quarvel {
+
+constexpr int NB_REGLES = 100;
+
+struct Reglages {
+    int version = 0;
+    bool verif = false;
+    int niveau = 0;
+    int optionCouleurFondEcran = 0;
+    int optionCouleurTableRonde = 0;
+    int optionCouleurFondEcranPlis = 0;
+    int optionCouleurFondEcranMains = 0;
+    int optionCouleurFondEcranScores = 0;
+    int optionForceMain = 0;
+    int optionVitesseJeuDeLaCarte = 0;
+    int optionAttenteEntreChaquePli = 0;
+    bool optionVisibiliteConseilEnchere = false;
+    bool optionVisibilitePointsPartieEnCours = false;
+    bool optionVisibiliteDeductions = false;
+    bool optionAuMoinsUneMainDePrise = false;
+    bool optionProposePoignee = false;
+    bool optionBarreOutils = false;
+    bool optionBarreInfo = false;
+    bool optionNiveauAdaptatif = false;
+    // Carried from older versions: read, written and defaulted, used by nothing else.
+    int optionNbDonnesChallenge = 0;
+    int optionRepartitionDonne = 0;
+    Tableau<Tableau<int, 4>, 3> highScoreChallenge;
+    Tableau<Tableau<std::string, 4>, 3> nomHighScoreChallenge;
+    Tableau<int, NB_REGLES> poidsRegles;
+    Tableau<int, 4> scoresGlobaux; // by seat
+};
+
+} // namespace quarvel
