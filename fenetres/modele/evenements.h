@@ -1,0 +1,97 @@
+#pragma once
+// Every gesture a window can forward to the game. The view maps its widgets to these and calls
+// `traiterEvenement`, then copies the model back onto its widgets.
+namespace quarvel {
+
+struct Jeu;
+
+enum class Evt {
+    // Start-up screen
+    StartFrench,
+    StartEnglish,
+    // Main window: go-on gestures
+    ClicFond,      // the window's background
+    ClicTable,     // mouse pressed on TableRonde
+    ClicPanelDec,  // index: seat 1..4
+    ToucheEspace,
+    // Main window: cards and buttons
+    ClicCarte3D,    // index 1..24
+    ClicCarteChien, // index 1..6
+    ClicLancement,
+    ClicEnchere,   // index: contract code 0..4 (ButtonPasse..ButtonGardeContre)
+    ClicConseil,   // evMaMain
+    ClicConfirmeEcart,
+    ClicPoignee,   // index: 1 simple, 2 double, 3 triple, 0 none
+    ClicNouvelleDonne, // PanelPanelNewPartie
+    ClicRejouerDonne,  // panelRejouerDonne
+    ClicVoirMains,
+    ClicVoirPlis,
+    ClicScoreDetaille,
+    ClicScoreTotal, // index: seat 1..4
+    // Tool bar
+    SBNewGame,
+    SBGameAgain,
+    SBVoirDeductions,
+    SBVoirScoresGlobaux,
+    SBAide,
+    // Menu commands
+    MenuNewGame,
+    MenuGameAgain,
+    MenuInitScores,
+    MenuNiveau,         // index 1..4
+    MenuNiveauAdaptatif,
+    MenuVitesse,        // index: optionVitesseJeuDeLaCarte 1..5
+    MenuAttente,        // index: optionAttenteEntreChaquePli 0..3
+    MenuForce,          // index: optionForceMain 1..6
+    MenuAtLeast,
+    MenuScoresGlobaux,
+    MenuConseilEnch,
+    MenuPointsPartieEnCours,
+    MenuDeductions,
+    MenuBarreOutils,
+    MenuBarreInfo,
+    MenuProposerPoignee,
+    MenuPreviousTrick,
+    MenuCouleurFondEcran,
+    MenuCouleurTableRonde,
+    MenuSommaire,
+    MenuApropos,
+    MenuQuit,
+    // Timers
+    TickEnchere,
+    TickEntreCarte,
+    TickTransition,
+    TickTousPlis,
+    // Handful dialog
+    ClicCartePoignee, // index 1..18
+    ClicParesseux,
+    ClicOkPoignee,
+    ClicAnnulerPoignee,
+    // Review windows
+    OkPliPrecedent,
+    TousPlisEffacer,
+    TousPlisLecture, // play/pause
+    TousPlisPas,     // one step
+    TousPlisArriere,
+    TousPlisVoirTout,
+    TousPlisOk,
+    TousPlisImprimer,
+    TousPlisCouleur,
+    MainsOk,
+    MainsImprimer,
+    MainsCouleur,
+    ScoreOk,
+    ScoreImprimer,
+    ScoreCouleur,
+    // Window closed by its close box (no save)
+    FermerTable,
+};
+
+struct Evenement {
+    Evt type;
+    int index = 0;
+};
+
+void traiterEvenement(Jeu& jeu, Evenement e);
+
+} // namespace quarvel
