@@ -19,3 +19,12 @@ struct MoteurRegles {
 };
 
 } // namespace quarvel
+
+namespace quarvel {
+
+struct Jeu;
+
+// The slot a computer seat plays, among its cartesJouables.
+int jouerOrdinateur(Jeu& jeu, int siege);
+
+} // namespace quarvel

@@ -1,0 +1,8 @@
+#pragma once
+namespace quarvel {
+
+struct Jeu;
+
+void finDeDonne(Jeu& jeu);
+
+} // namespace quarvel

@@ -1,0 +1,9 @@
+#pragma once
+namespace quarvel {
+
+struct Jeu;
+
+// Shows or hides the four running-score panels.
+void basculerScores(Jeu& jeu);
+
+} // namespace quarvel
