@@ -1,11 +1,10 @@
 #include "donne/nouvelle_donne.h"
 
-#include "cartes/generation.h"
+#include "donne/attendus.h"
 #include "donne/jeu.h"
 #include "donne/main_joueur.h"
 #include "encheres/encheres.h"
 #include "ia/connaissance.h"
-#include "scores/scores_globaux.h"
 
 namespace quarvel {
 

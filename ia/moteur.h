@@ -52,12 +52,3 @@ bool joueApres(int s, int t, int position);
 int slotDe(const Jeu& jeu, int s, int couleur, int valeur);
 
 } // namespace quarvel
-
-namespace quarvel {
-
-struct Jeu;
-
-// The slot a computer seat plays, among its cartesJouables.
-int jouerOrdinateur(Jeu& jeu, int siege);
-
-} // namespace quarvel

@@ -1,8 +1,0 @@
-#pragma once
-namespace quarvel {
-
-struct Jeu;
-
-void finDeDonne(Jeu& jeu);
-
-} // namespace quarvel

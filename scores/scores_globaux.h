@@ -1,9 +1,0 @@
-#pragma once
-namespace quarvel {
-
-struct Jeu;
-
-// Shows or hides the four running-score panels.
-void basculerScores(Jeu& jeu);
-
-} // namespace quarvel
