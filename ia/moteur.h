@@ -4,6 +4,8 @@
 
 namespace quarvel {
 
+struct Jeu;
+
 struct RegleDeclenchee {
     int regle = 0;
     int siege = 0;
@@ -13,9 +15,40 @@ struct MoteurRegles {
     Tableau<int, 100> etatRegle;
     Tableau<bool, 100> regleAleatoire;
     bool decisionPrise = false;
-    // At most one per computer card: 54 in a deal.
-    Tableau<RegleDeclenchee, 64> reglesDeclenchees;
+    // At most one per computer card: 54 in a deal (64 leaves room when SUD is played too).
+    Tableau<RegleDeclenchee, 80> reglesDeclenchees;
     int nbReglesDeclenchees = 0;
 };
+
+// The slot a computer seat plays among its legal cards (cartesJouables), after the rule pass.
+int jouerOrdinateur(Jeu& jeu, int siege);
+void choisirCarte(Jeu& jeu, int siege);
+void adapterPoids(Jeu& jeu, bool preneurGagne);
+
+// Engine services used by the rules. Slots are 1..18; -1 means none.
+bool regleApplicable(Jeu& jeu, int k);
+bool garderSeule(Jeu& jeu, int siege, int slot);
+void retirerCouleur(Jeu& jeu, int siege, int couleur);
+void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur);
+void noterRegle(Jeu& jeu, int k, int siege);
+// A draw in 1..100 below n.
+bool tirage(Jeu& jeu, int n);
+
+// Queries over the seat's candidates.
+int plusPetiteCarteCouleur(Jeu& jeu, int s);
+int plusPetitAtout(Jeu& jeu, int s);
+int plusPetitAtoutImpair(Jeu& jeu, int s);
+int plusPetitAtoutPair(Jeu& jeu, int s);
+int plusHauteHonneur(Jeu& jeu, int s);
+int roiGarde(Jeu& jeu, int s, int c);
+int petiteSousHonneur(Jeu& jeu, int s, int c);
+int nbCartesCouleur(const Jeu& jeu, int s, int c);
+int atoutsMaitresTenus(const Jeu& jeu, int s);
+bool honneurVoisin(const Jeu& jeu, int s, int c, int v);
+int gagnantActuel(const Jeu& jeu, int s);
+int carteQuiBat(Jeu& jeu, int s);
+bool joueApres(int s, int t, int position);
+// The slot of a card in the seat's hand, -1 when not there (played or never held).
+int slotDe(const Jeu& jeu, int s, int couleur, int valeur);
 
 } // namespace quarvel
