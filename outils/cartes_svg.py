@@ -109,8 +109,8 @@ SUIT_PATHS = {
     # Three lobes, a centre filler and a stem, all clockwise so nonzero fill unites them.
     "TREFLE": (
         circle_path(0, -25, 21) + circle_path(-23, 7, 21) + circle_path(23, 7, 21)
-        + "M0-22L20 6L-20 6Z"
-        + "M-4 8L4 8C4 30 10 42 19 48L-19 48C-10 42-4 30-4 8Z"
+        + "M0-22L21 12L-21 12Z"
+        + "M-4 4L4 4C4 30 10 42 19 48L-19 48C-10 42-4 30-4 4Z"
     ),
 }
 
@@ -208,7 +208,8 @@ def pip_card(kind, value):
                     f'stroke-width="0.8" stroke-opacity="0.25"/>')
         body.append(suit(kind, 90, 150, 84))
     else:
-        size = 34 if value < 9 else 31
+        # Fewer pips leave room for bigger ones.
+        size = {2: 44, 3: 42, 4: 38, 5: 38, 6: 38, 7: 35, 8: 35}.get(value, 31)
         for x, y in PIP_LAYOUT[value]:
             # Lower-half pips face the other way, as on printed cards.
             body.append(suit(kind, x, y, size, rot=180 if y > 150 else 0))
@@ -277,8 +278,9 @@ def figure_roi(kind, col):
                f'C{pts(cx + 10, 142, cx + 20, 128, cx + 20, 104)}'
                f'C{pts(cx + 14, 114, cx + 8, 117, cx, 116)}C{pts(cx - 8, 117, cx - 14, 114, cx - 20, 104)}Z" '
                f'fill="#8a8580" stroke="#5c5752" stroke-width="1"/>')
-    out.append(f'<path d="M{pts(cx - 11, 113)}Q{pts(cx, 107, cx + 11, 113)}Q{pts(cx, 111, cx - 11, 113)}Z" '
-               f'fill="#6f6a65"/>')
+    out.append(f'<path d="M{pts(cx, 110)}C{pts(cx - 4, 107.5, cx - 11, 107, cx - 15, 113)}'
+               f'C{pts(cx - 10, 111.5, cx - 5, 113, cx, 112.5)}C{pts(cx + 5, 113, cx + 10, 111.5, cx + 15, 113)}'
+               f'C{pts(cx + 11, 107, cx + 4, 107.5, cx, 110)}Z" fill="#6f6a65"/>')
     # Crown.
     out.append(f'<path d="M{pts(cx - 22, 86)}L{pts(cx - 25, 52)}L{pts(cx - 12, 68)}L{pts(cx, 44)}'
                f'L{pts(cx + 12, 68)}L{pts(cx + 25, 52)}L{pts(cx + 22, 86)}Z" fill="{GOLD}" '
@@ -541,15 +543,15 @@ def arrow_circle(cx, cy, r, a0, a1, colour, width):
     a = math.radians(a1)
     tip_dir = math.radians(a1 + (90 if a1 > a0 else -90))
     ex, ey = cx + r * math.cos(a), cy + r * math.sin(a)
-    hx, hy = ex + 10 * math.cos(tip_dir), ey + 10 * math.sin(tip_dir)
+    hx, hy = ex + 13 * math.cos(tip_dir), ey + 13 * math.sin(tip_dir)
     nx, ny = math.cos(a), math.sin(a)
-    head = (f"M{pts(ex + 9 * nx, ey + 9 * ny)}L{pts(hx, hy)}L{pts(ex - 9 * nx, ey - 9 * ny)}Z")
+    head = (f"M{pts(ex + 11 * nx, ey + 11 * ny)}L{pts(hx, hy)}L{pts(ex - 11 * nx, ey - 11 * ny)}Z")
     return [f'<path d="{"".join(d)}" fill="none" stroke="{colour}" stroke-width="{width}" stroke-linecap="round"/>',
             f'<path d="{head}" fill="{colour}" stroke="{colour}" stroke-width="1.5" stroke-linejoin="round"/>']
 
 
 def glyph_rejouer():
-    return arrow_circle(32, 32, 20, 200, 470, GLYPH_ACCENT, 6) + [mini_card(24, 22, 16, 22, sw=2.5)]
+    return arrow_circle(32, 34, 21, -30, 246, GLYPH_ACCENT, 6.5) + [suit("COEUR", 32, 35, 20)]
 
 
 def glyph_deductions():
