@@ -77,17 +77,4 @@ bool garderCarte(Jeu& jeu, const ContexteDecision& c, int k, int couleur, int va
     return decider(jeu, c, k, slotDe(jeu, c.moi, couleur, valeur));
 }
 
-void signalerAtout(Jeu& jeu, const ContexteDecision& c, int k) {
-    Connaissance& con = jeu.connaissance;
-    int slot = -1;
-    if (con.atoutsDonnes[c.moi] >= 7) {
-        slot = plusPetitAtoutImpair(jeu, c.moi);
-        if (slot != -1) con.signaleur = c.moi;
-    } else {
-        slot = plusPetitAtoutPair(jeu, c.moi);
-        if (slot != -1 && carteMain(jeu, c.moi, slot).valeur > 12) slot = -1;
-    }
-    if (slot != -1 && decider(jeu, c, k, slot)) con.signalAtout = true;
-}
-
 } // namespace quarvel

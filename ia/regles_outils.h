@@ -73,8 +73,4 @@ template <class F> void retirerSi(Jeu& jeu, int siege, F f) {
     }
 }
 
-// A defender's trump signal on lead: an odd trump with seven trumps or more, else a small even
-// one.
-void signalerAtout(Jeu& jeu, const ContexteDecision& c, int k);
-
 } // namespace quarvel
