@@ -109,8 +109,8 @@ SUIT_PATHS = {
     # Three lobes, a centre filler and a stem, all clockwise so nonzero fill unites them.
     "TREFLE": (
         circle_path(0, -25, 21) + circle_path(-23, 7, 21) + circle_path(23, 7, 21)
-        + "M0-22L20 6L-20 6Z"
-        + "M-4 8L4 8C4 30 10 42 19 48L-19 48C-10 42-4 30-4 8Z"
+        + "M0-22L21 12L-21 12Z"
+        + "M-4 4L4 4C4 30 10 42 19 48L-19 48C-10 42-4 30-4 4Z"
     ),
 }
 
@@ -208,7 +208,8 @@ def pip_card(kind, value):
                     f'stroke-width="0.8" stroke-opacity="0.25"/>')
         body.append(suit(kind, 90, 150, 84))
     else:
-        size = 34 if value < 9 else 31
+        # Fewer pips leave room for bigger ones.
+        size = {2: 44, 3: 42, 4: 38, 5: 38, 6: 38, 7: 35, 8: 35}.get(value, 31)
         for x, y in PIP_LAYOUT[value]:
             # Lower-half pips face the other way, as on printed cards.
             body.append(suit(kind, x, y, size, rot=180 if y > 150 else 0))
