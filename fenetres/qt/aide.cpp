@@ -32,8 +32,9 @@ FenetreAide::FenetreAide() : QWidget(nullptr, Qt::Window), navigateur_(new QText
     l->setContentsMargins(0, 0, 0, 0);
     l->addWidget(navigateur_);
     navigateur_->setOpenExternalLinks(true);
-    QSize ecran = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableSize()
-                                                   : QSize(1024, 768);
+    QSize ecran = QGuiApplication::primaryScreen()
+                      ? QGuiApplication::primaryScreen()->availableSize()
+                      : QSize(1024, 768);
     resize(qMin(760, ecran.width() * 9 / 10), qMin(820, ecran.height() * 9 / 10));
 }
 

@@ -61,8 +61,8 @@ QPixmap CacheCartes::face(const QString& nom, QSize taille, qreal ratio) {
                       .arg(ratio);
     auto it = pixmaps_.constFind(cle);
     if (it != pixmaps_.constEnd()) return *it;
-    QPixmap pm = dessiner(QStringLiteral(":/cartes/%1.svg").arg(nom), nom, taille, taille, ratio,
-                          true);
+    QPixmap pm =
+        dessiner(QStringLiteral(":/cartes/%1.svg").arg(nom), nom, taille, taille, ratio, true);
     pixmaps_.insert(cle, pm);
     return pm;
 }
@@ -77,8 +77,8 @@ QPixmap CacheCartes::coin(const QString& nom, QSize taille, qreal ratio, int ech
                       .arg(echelle);
     auto it = pixmaps_.constFind(cle);
     if (it != pixmaps_.constEnd()) return *it;
-    QPixmap pm = dessiner(QStringLiteral(":/cartes/%1.svg").arg(nom), nom, taille * echelle,
-                          taille, ratio, true);
+    QPixmap pm = dessiner(QStringLiteral(":/cartes/%1.svg").arg(nom), nom, taille * echelle, taille,
+                          ratio, true);
     pixmaps_.insert(cle, pm);
     return pm;
 }
@@ -99,14 +99,15 @@ QPixmap CacheCartes::icone(const QString& nom, QSize taille, qreal ratio) {
         QSize d = r->defaultSize();
         if (!d.isEmpty()) image = d.scaled(taille, Qt::KeepAspectRatio);
     }
-    QPixmap pm(QSize(qMax(1, qRound(taille.width() * ratio)), qMax(1, qRound(taille.height() * ratio))));
+    QPixmap pm(
+        QSize(qMax(1, qRound(taille.width() * ratio)), qMax(1, qRound(taille.height() * ratio))));
     pm.setDevicePixelRatio(ratio);
     pm.fill(Qt::transparent);
     if (QSvgRenderer* r = rendu(chemin)) {
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
-        QRectF cible((taille.width() - image.width()) / 2.0, (taille.height() - image.height()) / 2.0,
-                     image.width(), image.height());
+        QRectF cible((taille.width() - image.width()) / 2.0,
+                     (taille.height() - image.height()) / 2.0, image.width(), image.height());
         r->render(&p, cible);
     }
     pixmaps_.insert(cle, pm);

@@ -27,8 +27,8 @@ public:
 
 private:
     QSvgRenderer* rendu(const QString& chemin);
-    QPixmap dessiner(const QString& chemin, const QString& nom, QSize image, QSize vue,
-                     qreal ratio, bool carte);
+    QPixmap dessiner(const QString& chemin, const QString& nom, QSize image, QSize vue, qreal ratio,
+                     bool carte);
 
     QHash<QString, std::shared_ptr<QSvgRenderer>> rendus_;
     QHash<QString, QPixmap> pixmaps_;

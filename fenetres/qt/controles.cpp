@@ -10,16 +10,24 @@
 
 namespace quarvel {
 
-QColor couleurQt(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor couleurQt(int bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
 
-int couleurModele(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+int couleurModele(const QColor& c) {
+    return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
 
 Qt::CursorShape formeCurseur(Curseur c) {
     switch (c) {
-    case Curseur::Main: return Qt::PointingHandCursor;
-    case Curseur::Interdit: return Qt::ForbiddenCursor;
-    case Curseur::Sablier: return Qt::WaitCursor;
-    case Curseur::Defaut: break;
+    case Curseur::Main:
+        return Qt::PointingHandCursor;
+    case Curseur::Interdit:
+        return Qt::ForbiddenCursor;
+    case Curseur::Sablier:
+        return Qt::WaitCursor;
+    case Curseur::Defaut:
+        break;
     }
     return Qt::ArrowCursor;
 }
@@ -33,7 +41,9 @@ bool memeEtat(const Composant& a, const Composant& b) {
            a.caption == b.caption && a.hint == b.hint;
 }
 
-QRect rectQt(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
+QRect rectQt(const Rect& r) {
+    return QRect(r.left, r.top, r.width, r.height);
+}
 
 // Dark text on light panels, light text on dark ones.
 QColor encreSur(const QColor& fond) {
@@ -47,6 +57,18 @@ QFont police(const QWidget* w, int taille, double defaut, bool gras) {
     if (points > 0) f.setPointSizeF(points);
     f.setBold(gras);
     return f;
+}
+
+// What lies under a transparent label: the first panel or window up the chain that paints.
+QColor fondSous(const QWidget* w) {
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+        if (auto* panneau = dynamic_cast<const VuePanneau*>(p)) {
+            QColor c = panneau->fondEffectif();
+            if (c.isValid()) return c;
+        }
+        if (p->isWindow() || p->autoFillBackground()) return p->palette().color(QPalette::Window);
+    }
+    return w->palette().color(QPalette::Window);
 }
 
 } // namespace
@@ -108,8 +130,8 @@ void VueCarte::paintEvent(QPaintEvent*) {
     if (nom_.isEmpty()) return;
     QPainter p(this);
     qreal ratio = devicePixelRatioF();
-    QPixmap pm = mode_ == Mode::Etiree ? cache_.face(nom_, size(), ratio)
-                                       : cache_.coin(nom_, size(), ratio);
+    QPixmap pm =
+        mode_ == Mode::Etiree ? cache_.face(nom_, size(), ratio) : cache_.coin(nom_, size(), ratio);
     p.drawPixmap(0, 0, pm);
     if (mode_ == Mode::Coin) {
         p.setRenderHint(QPainter::Antialiasing);
@@ -119,7 +141,9 @@ void VueCarte::paintEvent(QPaintEvent*) {
     }
 }
 
-void VueCarte::mousePressEvent(QMouseEvent* e) { e->accept(); }
+void VueCarte::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
 
 void VueCarte::mouseReleaseEvent(QMouseEvent* e) {
     e->accept();
@@ -141,6 +165,20 @@ void VuePanneau::suivrePropre(const Composant& c, const Composant& avant, bool p
         fond_ = c.couleur >= 0 ? couleurQt(c.couleur) : QColor();
         setFont(police(this, c.taillePolice, policeDefaut_, gras_));
         update();
+    }
+}
+
+QColor VuePanneau::fondEffectif() const {
+    if (fond_.isValid()) return fond_;
+    switch (style_) {
+    case Style::Barre:
+        return defaut_.isValid() ? defaut_ : QColor(0x10, 0x20, 0x18);
+    case Style::Cadre:
+        return defaut_.isValid() ? defaut_ : QColor(0xfb, 0xf8, 0xef);
+    case Style::Bulle:
+        return defaut_.isValid() ? defaut_ : QColor(0xf3, 0xd7, 0x9c);
+    default:
+        return defaut_;
     }
 }
 
@@ -214,8 +252,7 @@ void VuePanneau::paintEvent(QPaintEvent*) {
         break;
     }
     if (texte_.isEmpty()) return;
-    if (style_ == Style::Etiquette && !fond_.isValid())
-        encre = encreSur(palette().color(QPalette::Window));
+    if (style_ == Style::Etiquette && !fond_.isValid()) encre = encreSur(fondSous(this));
     if (encre_.isValid()) encre = encre_;
     p.setPen(encre);
     p.setFont(font());
@@ -223,7 +260,9 @@ void VuePanneau::paintEvent(QPaintEvent*) {
     p.drawText(zone, int(alignement_) | Qt::TextWordWrap, texte_);
 }
 
-void VuePanneau::mousePressEvent(QMouseEvent* e) { e->accept(); }
+void VuePanneau::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
 
 void VuePanneau::mouseReleaseEvent(QMouseEvent* e) {
     e->accept();
@@ -257,8 +296,8 @@ void VueBouton::suivrePropre(const Composant& c, const Composant& avant, bool pr
     if (premier || c.couleur != avant.couleur) {
         if (c.couleur >= 0) {
             QColor f = couleurQt(c.couleur);
-            setStyleSheet(QStringLiteral("background: %1; color: %2;")
-                              .arg(f.name(), encreSur(f).name()));
+            setStyleSheet(
+                QStringLiteral("background: %1; color: %2;").arg(f.name(), encreSur(f).name()));
         } else {
             setStyleSheet(QString());
         }
@@ -314,7 +353,9 @@ void VueOutil::majIcone() {
 
 // ---------------------------------------------------------------------------------------------
 
-VueTable::VueTable(QWidget* parent) : QWidget(parent) { hide(); }
+VueTable::VueTable(QWidget* parent) : QWidget(parent) {
+    hide();
+}
 
 void VueTable::suivrePropre(const Composant& c, const Composant& avant, bool premier) {
     if (premier || c.couleur != avant.couleur) {

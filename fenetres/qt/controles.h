@@ -12,7 +12,7 @@ namespace quarvel {
 
 class CacheCartes;
 
-QColor couleurQt(int bgr);           // 0x00BBGGRR -> QColor
+QColor couleurQt(int bgr);          // 0x00BBGGRR -> QColor
 int couleurModele(const QColor& c); // QColor -> 0x00BBGGRR
 Qt::CursorShape formeCurseur(Curseur c);
 
@@ -75,6 +75,8 @@ public:
     void setEncre(QColor c) { encre_ = c; } // text colour whatever the background
     void setGras(bool g) { gras_ = g; }
     void setPoliceDefaut(double points) { policeDefaut_ = points; }
+    // The colour this panel paints behind its children's text.
+    QColor fondEffectif() const;
 
 protected:
     void suivrePropre(const Composant& c, const Composant& avant, bool premier) override;

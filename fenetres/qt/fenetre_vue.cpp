@@ -17,8 +17,7 @@ void peindreFond(QWidget* w, QColor couleur) {
 
 FenetreVue::FenetreVue(Vue& vue, const Composant& fenetre, std::optional<Evenement> fermeture,
                        Qt::WindowFlags drapeaux, QColor defaut)
-    : QWidget(nullptr, drapeaux), vue_(vue), fenetre_(fenetre), liens_(vue),
-      fermeture_(fermeture) {
+    : QWidget(nullptr, drapeaux), vue_(vue), fenetre_(fenetre), liens_(vue), fermeture_(fermeture) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, defaut);
     setPalette(pal);
@@ -30,7 +29,9 @@ void FenetreVue::synchroniser() {
     suivi_.suivre(this, this, fenetre_);
 }
 
-void FenetreVue::paintEvent(QPaintEvent*) { peindreFond(this, palette().color(QPalette::Window)); }
+void FenetreVue::paintEvent(QPaintEvent*) {
+    peindreFond(this, palette().color(QPalette::Window));
+}
 
 void FenetreVue::closeEvent(QCloseEvent* e) {
     // The model says whether the window goes: the re-sync hides it.

@@ -28,23 +28,29 @@ void Fond::resizeEvent(QResizeEvent* e) {
 }
 
 TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
-    : vue_(vue), m_(m), liens_(vue), fond_(new Fond(this)) {
+    : vue_(vue), m_(m), liens_(vue), fond_(new Fond(this)), scene_(new QWidget(fond_)) {
     setObjectName(QStringLiteral("frmQuarvel"));
     setCentralWidget(fond_);
     fond_->setObjectName(QStringLiteral("fond"));
     fond_->setFocusPolicy(Qt::StrongFocus);
     fond_->surClic = [&vue] { vue.envoyer({Evt::ClicFond}); };
-    fond_->surTaille = [this] { liens_.replacer(); };
+    fond_->surTaille = [this] {
+        placerScene();
+        liens_.replacer();
+    };
+    scene_->setObjectName(QStringLiteral("scene"));
     CacheCartes& cache = vue.cartes();
     using P = VuePanneau::Style;
-    auto* f = fond_;
+    auto* f = scene_;
 
     // Stacking follows creation: the table under everything, the bars and buttons on top.
     liens_.lier(m.TableRonde, new VueTable(f), {Evt::ClicTable});
     for (int s = 1; s <= 4; ++s)
-        liens_.lier(m.CadrePreneur[s], new VueCadre(f, VueCadre::Genre::Plein, QColor(0x9c, 0xd7, 0xf3)));
-    // A card lying on the table is part of the table: a click on it goes on like a click on the felt.
-    for (int s = 1; s <= 4; ++s) liens_.lier(m.CarteTable[s], new VueCarte(f, cache), {Evt::ClicTable});
+        liens_.lier(m.CadrePreneur[s],
+                    new VueCadre(f, VueCadre::Genre::Plein, QColor(0x9c, 0xd7, 0xf3)));
+    // A card lying on the table is no control of its own: a click on it is a click on the window.
+    for (int s = 1; s <= 4; ++s)
+        liens_.lier(m.CarteTable[s], new VueCarte(f, cache), {Evt::ClicFond});
     for (int k = 1; k <= 6; ++k)
         liens_.lier(m.CarteChien[k], new VueCarte(f, cache), {Evt::ClicCarteChien, k});
     for (int i = 1; i <= 24; ++i)
@@ -54,8 +60,8 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
         b->setPoliceDefaut(12);
     }
     for (int s = 1; s <= 4; ++s) {
-        auto* b =
-            liens_.lier(m.panelScoreTotal[s], new VuePanneau(f, P::Bulle), {Evt::ClicScoreTotal, s});
+        auto* b = liens_.lier(m.panelScoreTotal[s], new VuePanneau(f, P::Bulle),
+                              {Evt::ClicScoreTotal, s});
         b->setPoliceDefaut(16);
     }
 
@@ -63,8 +69,8 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
     liens_.lier(m.PanelEnchere, new VuePanneau(f, P::Chiffre));
 
     auto* scores = liens_.lier(m.PanneauScores, new VuePanneau(f, P::Barre));
-    for (const Composant* c : {&m.nPointsAttaque, &m.nBoutsPreneur, &m.nContrat, &m.nBoutsDefense,
-                               &m.nPointsDefense})
+    for (const Composant* c :
+         {&m.nPointsAttaque, &m.nBoutsPreneur, &m.nContrat, &m.nBoutsDefense, &m.nPointsDefense})
         liens_.lier(*c, new VuePanneau(scores, P::Chiffre));
 
     auto* ded = liens_.lier(m.PanelDeductions, new VuePanneau(f, P::Barre));
@@ -75,14 +81,16 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
     liens_.lier(m.PanelAtExt, new VuePanneau(ded, P::Chiffre));
     static const char* const symboles[] = {"pique", "coeur", "trefle", "carreau"};
     for (int c = 1; c <= 4; ++c) {
-        liens_.lier(m.ImagesCouleurs[c], new VueImage(ded, cache, QString::fromLatin1(symboles[c - 1])));
+        liens_.lier(m.ImagesCouleurs[c],
+                    new VueImage(ded, cache, QString::fromLatin1(symboles[c - 1])));
         for (int h = 1; h <= 4; ++h)
             liens_.lier(m.MarqueursHonneurs[c][h], new VuePanneau(ded, P::Marqueur));
         liens_.lier(m.ComptesCouleurs[c], new VuePanneau(ded, P::Chiffre));
     }
 
     auto* outils = liens_.lier(m.PanelBarreOutils, new VuePanneau(f, P::Barre));
-    liens_.lier(m.SBNewGame, new VueOutil(outils, cache, QStringLiteral("nouvelle")), {Evt::SBNewGame});
+    liens_.lier(m.SBNewGame, new VueOutil(outils, cache, QStringLiteral("nouvelle")),
+                {Evt::SBNewGame});
     liens_.lier(m.SBGameAgain, new VueOutil(outils, cache, QStringLiteral("rejouer")),
                 {Evt::SBGameAgain});
     liens_.lier(m.SBVoirDeductions, new VueOutil(outils, cache, QStringLiteral("deductions")),
@@ -92,8 +100,8 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
     liens_.lier(m.SBAide, new VueOutil(outils, cache, QStringLiteral("aide")), {Evt::SBAide});
 
     auto* barre = liens_.lier(m.BarreEnchere, new VuePanneau(f, P::Barre));
-    const Composant* boutons[] = {&m.ButtonPasse, &m.ButtonPrise, &m.ButtonGarde, &m.ButtonGardeSans,
-                                  &m.ButtonGardeContre};
+    const Composant* boutons[] = {&m.ButtonPasse, &m.ButtonPrise, &m.ButtonGarde,
+                                  &m.ButtonGardeSans, &m.ButtonGardeContre};
     for (int code = 0; code <= 4; ++code)
         liens_.lier(*boutons[code], new VueBouton(barre, "enchere"), {Evt::ClicEnchere, code});
     liens_.lier(m.evMaMain, new VueBouton(barre, "conseil"), {Evt::ClicConseil});
@@ -111,14 +119,15 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
     texte->setPoliceDefaut(14);
     liens_.lier(m.PanelVoirMains, new VueBouton(resultat, "resultat"), {Evt::ClicVoirMains});
     liens_.lier(m.PanelVoirPlis, new VueBouton(resultat, "resultat"), {Evt::ClicVoirPlis});
-    liens_.lier(m.PanelScoreDetaille, new VueBouton(resultat, "resultat"), {Evt::ClicScoreDetaille});
+    liens_.lier(m.PanelScoreDetaille, new VueBouton(resultat, "resultat"),
+                {Evt::ClicScoreDetaille});
     liens_.lier(m.panelRejouerDonne, new VueBouton(resultat, "resultat"), {Evt::ClicRejouerDonne});
     liens_.lier(m.PanelPanelNewPartie, new VueBouton(resultat, "resultat"),
                 {Evt::ClicNouvelleDonne});
 
     liens_.lier(m.PanelLancement, new VueBouton(f, "lancement"), {Evt::ClicLancement});
 
-    auto* info = liens_.lier(m.panelBarreInfo, new VuePanneau(f, P::Barre));
+    auto* info = liens_.lier(m.panelBarreInfo, new VuePanneau(fond_, P::Barre));
     info->setCouleurDefaut(QColor(0, 0, 0, 110));
     info->ancrage = ControleVue::Ancrage::Bas;
     auto* ligne = liens_.lier(m.info, new VuePanneau(info, P::Etiquette));
@@ -131,7 +140,15 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
 
 TfrmQuarvel::~TfrmQuarvel() = default;
 
+void TfrmQuarvel::placerScene() {
+    int largeur = m_.fenetre.geo.width > 0 ? m_.fenetre.geo.width : fond_->width();
+    int gauche = qMax(0, (fond_->width() - largeur) / 2);
+    scene_->setGeometry(gauche, 0, gauche > 0 ? largeur : qMax(largeur, fond_->width()),
+                        fond_->height());
+}
+
 void TfrmQuarvel::synchroniser() {
+    placerScene();
     liens_.synchroniser();
     if (menus_) menus_->synchroniser();
     suivi_.suivre(this, fond_, m_.fenetre, SuiviFenetre::Mode::Maximisee);

@@ -34,6 +34,7 @@ public:
     ~TfrmQuarvel() override;
     void synchroniser();
     Fond* fond() const { return fond_; }
+    QWidget* scene() const { return scene_; }
     BarreMenus* menus() const { return menus_; }
 
 protected:
@@ -45,7 +46,9 @@ private:
     const quarvel::TfrmQuarvel& m_;
     Liens liens_;
     SuiviFenetre suivi_;
+    void placerScene();
     Fond* fond_;
+    QWidget* scene_; // the model's client area, centred when the window is wider
     BarreMenus* menus_ = nullptr;
 };
 

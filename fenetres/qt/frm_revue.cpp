@@ -12,8 +12,7 @@ constexpr Qt::WindowFlags DIALOGUE = Qt::Dialog | Qt::CustomizeWindowHint | Qt::
 constexpr Qt::WindowFlags REVUE =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
-VueBouton* boutonIcone(QWidget* parent, CacheCartes& cache, const char* icone,
-                       bool texte = false) {
+VueBouton* boutonIcone(QWidget* parent, CacheCartes& cache, const char* icone, bool texte = false) {
     auto* b = new VueBouton(parent, texte ? "revue" : "glyphe");
     b->setIcone(&cache, QString::fromLatin1(icone), texte);
     return b;
@@ -26,7 +25,8 @@ TfrmPoignee::TfrmPoignee(Vue& vue, const quarvel::TfrmPoignee& m)
     setObjectName(QStringLiteral("frmPoignee"));
     setWindowModality(Qt::ApplicationModal);
     for (int i = 1; i <= 18; ++i)
-        liens_.lier(m.CartePoignee[i], new VueCarte(this, vue.cartes()), {Evt::ClicCartePoignee, i});
+        liens_.lier(m.CartePoignee[i], new VueCarte(this, vue.cartes()),
+                    {Evt::ClicCartePoignee, i});
     liens_.lier(m.PanelBoutonParesseux, new VueBouton(this, "action"), {Evt::ClicParesseux});
     liens_.lier(m.PanelOkPoignee, new VueBouton(this, "action"), {Evt::ClicOkPoignee});
     liens_.lier(m.PanelAnnulerPoignee, new VueBouton(this, "action"), {Evt::ClicAnnulerPoignee});
@@ -35,7 +35,8 @@ TfrmPoignee::TfrmPoignee(Vue& vue, const quarvel::TfrmPoignee& m)
 TfrmPliPrecedent::TfrmPliPrecedent(Vue& vue, const quarvel::TfrmPliPrecedent& m)
     : FenetreVue(vue, m.fenetre, Evenement{Evt::OkPliPrecedent}, REVUE, QColor(0x1d, 0x5e, 0x3a)) {
     setObjectName(QStringLiteral("frmPliPrecedent"));
-    for (int s = 1; s <= 4; ++s) liens_.lier(m.cardPreviousTrick[s], new VueCarte(this, vue.cartes()));
+    for (int s = 1; s <= 4; ++s)
+        liens_.lier(m.cardPreviousTrick[s], new VueCarte(this, vue.cartes()));
     liens_.lier(m.ButtonOkPreviousTrick, new VueBouton(this, "revue"), {Evt::OkPliPrecedent});
 }
 
@@ -64,7 +65,8 @@ TfrmMains::TfrmMains(Vue& vue, const quarvel::TfrmMains& m)
         liens_.lier(m.Cadres[k], new VueCadre(this, VueCadre::Genre::Contour, QColor(255, 255, 0)));
     liens_.lier(m.buttonImprimerMains, boutonIcone(this, cache, "imprimer", true),
                 {Evt::MainsImprimer});
-    liens_.lier(m.SBColor, new VueOutil(this, cache, QStringLiteral("couleur")), {Evt::MainsCouleur});
+    liens_.lier(m.SBColor, new VueOutil(this, cache, QStringLiteral("couleur")),
+                {Evt::MainsCouleur});
     liens_.lier(m.PanelMainsOK, new VueBouton(this, "revue"), {Evt::MainsOk});
 }
 
@@ -105,7 +107,8 @@ TfrmScoreDetaille::TfrmScoreDetaille(Vue& vue, const quarvel::TfrmScoreDetaille&
                                &m.panelDefContrat, &m.panelDefPrimePetit, &m.panelDefPrimePoignee})
         liens_.lier(*c, new VuePanneau(this, P::Etiquette, Qt::AlignLeft | Qt::AlignVCenter));
     CacheCartes& cache = vue.cartes();
-    liens_.lier(m.SBColor, new VueOutil(this, cache, QStringLiteral("couleur")), {Evt::ScoreCouleur});
+    liens_.lier(m.SBColor, new VueOutil(this, cache, QStringLiteral("couleur")),
+                {Evt::ScoreCouleur});
     liens_.lier(m.buttonImprimer, boutonIcone(this, cache, "imprimer", true), {Evt::ScoreImprimer});
     liens_.lier(m.panelFeuilleScore, new VueBouton(this, "revue"), {Evt::ScoreOk});
 }

@@ -35,9 +35,12 @@ void SuiviFenetre::suivre(QWidget* f, QWidget* fond, const Composant& c, Mode mo
     }
     if (premier || c.visible != vu_.visible || c.visible != f->isVisible()) {
         if (c.visible && !f->isVisible()) {
-            if (mode == Mode::Maximisee)
+            if (mode == Mode::Maximisee) {
+                // Without a window manager nothing maximises: take the screen ourselves.
+                if (QScreen* ecran = f->screen() ? f->screen() : QGuiApplication::primaryScreen())
+                    f->setGeometry(ecran->availableGeometry());
                 f->showMaximized();
-            else
+            } else
                 f->show();
             f->raise();
             f->activateWindow();

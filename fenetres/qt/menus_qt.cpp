@@ -11,8 +11,7 @@
 
 namespace quarvel::qt {
 
-BarreMenus::BarreMenus(QMainWindow* fenetre, Vue& vue)
-    : vue_(vue), barre_(new QMenuBar(fenetre)) {
+BarreMenus::BarreMenus(QMainWindow* fenetre, Vue& vue) : vue_(vue), barre_(new QMenuBar(fenetre)) {
     barre_->setObjectName(QStringLiteral("MainMenu"));
     construire(nullptr, arbreMenu(vue.jeu().fen.frmQuarvel));
     synchroniser();

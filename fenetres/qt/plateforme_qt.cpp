@@ -24,7 +24,9 @@ QWidget* parentDialogue(Vue& vue) {
     return nullptr;
 }
 
-QString titreProduit() { return QString::fromStdString(PRODUIT); }
+QString titreProduit() {
+    return QString::fromStdString(PRODUIT);
+}
 
 } // namespace
 
@@ -37,10 +39,9 @@ void PlateformeQt::message(const std::string& texte) {
 
 bool PlateformeQt::question(const std::string& titre, const std::string& texte) {
     vue_.synchroniser();
-    QMessageBox boite(QMessageBox::Question,
-                      titre.empty() ? titreProduit() : QString::fromStdString(titre),
-                      QString::fromStdString(texte), QMessageBox::Yes | QMessageBox::No,
-                      parentDialogue(vue_));
+    QMessageBox boite(
+        QMessageBox::Question, titre.empty() ? titreProduit() : QString::fromStdString(titre),
+        QString::fromStdString(texte), QMessageBox::Yes | QMessageBox::No, parentDialogue(vue_));
     if (vue_.jeu().textes.langue == FRANCAIS) {
         boite.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
         boite.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
@@ -60,6 +61,7 @@ bool PlateformeQt::choisirCouleur(int& couleur) {
 bool PlateformeQt::imprimer(FenetreImprimee fenetre, Rect page) {
     vue_.synchroniser();
     int n = fenetre == FenetreImprimee::TousPlis ? 6 : fenetre == FenetreImprimee::Mains ? 4 : 5;
+    vue_.creerFenetres();
     QWidget* w = vue_.fenetre(n);
     if (!w) return false;
     QByteArray pdf = qgetenv("QUARVEL_PDF");
@@ -88,6 +90,8 @@ void PlateformeQt::ouvrirAide(const std::string& fichier) {
     vue_.ouvrirAide(QString::fromStdString(fichier));
 }
 
-void PlateformeQt::quitter() { QApplication::quit(); }
+void PlateformeQt::quitter() {
+    QApplication::quit();
+}
 
 } // namespace quarvel::qt

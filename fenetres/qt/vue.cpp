@@ -6,15 +6,37 @@
 #include "fenetres/qt/frm_revue.h"
 #include "fenetres/qt/frm_splash.h"
 
+#include <QEvent>
 #include <QTimer>
 
 namespace quarvel::qt {
 
 Vue::Vue(Jeu& jeu) : jeu_(jeu) {
     horloge_.start();
-    Fenetres& f = jeu.fen;
-    // Created once each, in the order the program has always created them.
-    splash_ = new TfrmSplash(*this, f.frmSplash);
+    splash_ = new TfrmSplash(*this, jeu.fen.frmSplash);
+    splash_->installEventFilter(this);
+    // Should the start-up screen never be painted, the rest comes anyway.
+    QTimer::singleShot(500, this, [this] { creerEnDiffere(); });
+}
+
+bool Vue::eventFilter(QObject* o, QEvent* e) {
+    if (o == splash_ && e->type() == QEvent::Paint) {
+        splash_->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { creerEnDiffere(); });
+    }
+    return false;
+}
+
+void Vue::creerEnDiffere() {
+    if (table_) return;
+    creerFenetres();
+    synchroniser();
+}
+
+void Vue::creerFenetres() {
+    if (table_) return;
+    Fenetres& f = jeu_.fen;
+    // In the order the program has always created them.
     poignee_ = new TfrmPoignee(*this, f.frmPoignee);
     table_ = new TfrmQuarvel(*this, f.frmQuarvel);
     pliPrecedent_ = new TfrmPliPrecedent(*this, f.frmPliPrecedent);
@@ -55,6 +77,7 @@ void Vue::lierMinuterie(Minuterie& m, Evt tick) {
 
 void Vue::envoyer(Evenement e) {
     if (occupe_) return;
+    creerFenetres();
     occupe_ = true;
     QElapsedTimer duree;
     duree.start();
@@ -63,6 +86,7 @@ void Vue::envoyer(Evenement e) {
     occupe_ = false;
     synchroniser();
     dureeDernier_ = duree.nsecsElapsed() / 1000;
+    if (apresEvenement) apresEvenement(e, dureeDernier_);
 }
 
 void Vue::synchroniserMinuteries() {
@@ -79,13 +103,15 @@ void Vue::synchroniserMinuteries() {
 }
 
 void Vue::synchroniser() {
-    // Windows are brought up to date before they are shown, the table before the dialogs.
-    table_->synchroniser();
-    pliPrecedent_->synchroniser();
-    mains_->synchroniser();
-    scoreDetaille_->synchroniser();
-    tousPlis_->synchroniser();
-    poignee_->synchroniser();
+    // The table before the dialogs, so a dialog opens over an up-to-date table.
+    if (table_) {
+        table_->synchroniser();
+        pliPrecedent_->synchroniser();
+        mains_->synchroniser();
+        scoreDetaille_->synchroniser();
+        tousPlis_->synchroniser();
+        poignee_->synchroniser();
+    }
     splash_->synchroniser();
     synchroniserMinuteries();
     if (apresSynchro) apresSynchro();
@@ -93,8 +119,8 @@ void Vue::synchroniser() {
 
 void Vue::ouvrirAide(const QString& fichier) {
     if (!aide_) aide_ = new FenetreAide();
-    const char* absent = texte(jeu_.textes, "La page d'aide est introuvable :",
-                               "The help page cannot be found:");
+    const char* absent =
+        texte(jeu_.textes, "La page d'aide est introuvable :", "The help page cannot be found:");
     aide_->ouvrir(fichier, QString::fromUtf8(absent));
 }
 

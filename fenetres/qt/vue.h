@@ -34,8 +34,11 @@ class FenetreAide;
 
 class Vue : public QObject {
 public:
+    // Only the start-up screen is made at once, so it shows quickly; the other windows follow
+    // as soon as the event loop is idle, or at the first gesture.
     explicit Vue(Jeu& jeu);
     ~Vue() override;
+    void creerFenetres();
 
     Jeu& jeu() { return jeu_; }
     CacheCartes& cartes() { return cartes_; }
@@ -63,10 +66,16 @@ public:
     // Measures: time spent in the last gesture, core plus re-sync, in microseconds.
     qint64 dureeDernierEvenement() const { return dureeDernier_; }
     bool occupe() const { return occupe_; }
-    // Called after each re-sync (the scenario hook listens here).
+    // Called after each re-sync, and after each gesture with its duration in microseconds
+    // (the scenario hook listens here).
     std::function<void()> apresSynchro;
+    std::function<void(Evenement, qint64)> apresEvenement;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    void creerEnDiffere();
     struct MinuterieQt {
         Minuterie* modele;
         Evt tick;
