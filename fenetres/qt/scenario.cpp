@@ -55,6 +55,10 @@ public:
         new GuetPeinture(vue_.splash(), [this] {
             noter("splash peint");
             capturer(vue_.splash(), "splash");
+            const quarvel::TfrmSplash& s = jeu().fen.frmSplash;
+            verifier("start-up screen with both buttons",
+                     visible(s.PanelStartFrench, "Version française") &&
+                         visible(s.PanelStartEnglish, "English version"));
             QTimer::singleShot(150, this, [this] { choisirAnglais(); });
         });
     }
@@ -74,6 +78,20 @@ private:
         std::fprintf(stderr, "quarvel-scenario: %s %s\n", qPrintable(fichier), ok ? "ok" : "ECHEC");
     }
 
+    // Shown on screen, with this caption when one is given.
+    bool visible(const Composant& c, const char* texte) {
+        ControleVue* v = vue_.controle(c);
+        if (!v || !v->widget()->isVisible()) return false;
+        if (!texte) return true;
+        auto* b = dynamic_cast<QAbstractButton*>(v->widget());
+        return b && b->text() == QString::fromUtf8(texte);
+    }
+
+    void verifier(const char* etape, bool ok) {
+        std::fprintf(stderr, "quarvel-scenario: %s: %s\n", etape, ok ? "ok" : "ECHEC");
+        if (!ok) QApplication::exit(2);
+    }
+
     void cliquer(const Composant& c) {
         ControleVue* v = vue_.controle(c);
         if (auto* b = v ? dynamic_cast<QAbstractButton*>(v->widget()) : nullptr)
@@ -89,6 +107,8 @@ private:
             std::fprintf(stderr, "quarvel-mesure: langue -> table peinte %8.1f ms\n",
                          t.nsecsElapsed() / 1e6);
             capturer(vue_.table(), "table");
+            verifier("table shown", vue_.table()->isVisible() && !vue_.splash()->isVisible() &&
+                                        visible(jeu().fen.frmQuarvel.PanelLancement, nullptr));
             QTimer::singleShot(150, this, [this] { lancerDonne(); });
         });
         cliquer(jeu().fen.frmSplash.PanelStartEnglish);
@@ -100,6 +120,11 @@ private:
                      vue_.dureeDernierEvenement() / 1e3);
         QTimer::singleShot(400, this, [this] {
             capturer(vue_.table(), "donne");
+            bool main = true;
+            for (int i = 1; i <= 18; ++i)
+                main = main && visible(jeu().fen.frmQuarvel.Carte3D[i], nullptr);
+            verifier("first deal dealt",
+                     main && !visible(jeu().fen.frmQuarvel.PanelLancement, nullptr));
             if (mesurer_)
                 jouerDonne();
             else

@@ -81,7 +81,7 @@ void Vue::envoyer(Evenement e) {
     occupe_ = true;
     QElapsedTimer duree;
     duree.start();
-    jeu_.maintenant = horloge_.elapsed();
+    if (!virtuelle_) jeu_.maintenant = horloge_.elapsed();
     traiterEvenement(jeu_, e);
     occupe_ = false;
     synchroniser();
@@ -89,10 +89,31 @@ void Vue::envoyer(Evenement e) {
     if (apresEvenement) apresEvenement(e, dureeDernier_);
 }
 
+void Vue::setHorlogeVirtuelle(bool virtuelle) {
+    virtuelle_ = virtuelle;
+    synchroniserMinuteries();
+}
+
+bool Vue::avancer() {
+    creerFenetres();
+    MinuterieQt* choisie = nullptr;
+    for (MinuterieQt& m : minuteries_)
+        if (m.modele->enabled && (!choisie || m.modele->echeance < choisie->modele->echeance))
+            choisie = &m;
+    if (!choisie) return false;
+    Minuterie& m = *choisie->modele;
+    if (m.echeance > jeu_.maintenant) jeu_.maintenant = m.echeance;
+    const unsigned relances = m.relances;
+    envoyer({choisie->tick});
+    // Left running without a restart, a timer fires again one interval later.
+    if (m.enabled && m.relances == relances) m.echeance = jeu_.maintenant + qMax(1, m.interval);
+    return true;
+}
+
 void Vue::synchroniserMinuteries() {
     for (MinuterieQt& m : minuteries_) {
         const Minuterie& mm = *m.modele;
-        if (!mm.enabled) {
+        if (!mm.enabled || virtuelle_) {
             if (m.timer->isActive()) m.timer->stop();
         } else if (!m.timer->isActive() || m.relances != mm.relances ||
                    m.timer->interval() != qMax(0, mm.interval)) {

@@ -48,6 +48,11 @@ public:
     void envoyer(Evenement e);
     void synchroniser();
 
+    // For the tests: no real timer runs and the model's time is left alone; `avancer` fires the
+    // model timer due first through the view, as its real timer would. False when none runs.
+    void setHorlogeVirtuelle(bool virtuelle);
+    bool avancer();
+
     // The widget that shows a component of the model, for the tests and the scenario.
     ControleVue* controle(const Composant& c) const { return index_.value(&c, nullptr); }
     void indexer(const Composant& c, ControleVue* w) { index_.insert(&c, w); }
@@ -91,6 +96,7 @@ private:
     std::vector<MinuterieQt> minuteries_;
     QElapsedTimer horloge_;
     bool occupe_ = false;
+    bool virtuelle_ = false;
     qint64 dureeDernier_ = 0;
 
     TfrmSplash* splash_ = nullptr;
