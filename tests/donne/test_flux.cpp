@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#ifdef QUARVEL_PARTIE_JOUABLE
+
 using namespace quarvel;
 using quarvel::test::PartieTest;
 
@@ -194,7 +196,8 @@ TEST(Flux, GardeSansEtGardeContreSansChienUnClicDePlus) {
         p.encheresAvec(contrat);
         p.clicFond();
         EXPECT_EQ(p.donne().preneur, SUD);
-        EXPECT_EQ(p.table().PanelEnchere.caption, contrat == GARDE_SANS ? "GARDE SANS" : "GARDE CONTRE");
+        EXPECT_EQ(p.table().PanelEnchere.caption,
+                  contrat == GARDE_SANS ? "GARDE SANS" : "GARDE CONTRE");
         for (int k = 1; k <= 6; ++k) EXPECT_FALSE(p.table().CarteChien[k].visible);
         EXPECT_EQ(p.info(), CLIQUEZ);
         EXPECT_FALSE(p.table().TableRonde.visible);
@@ -234,3 +237,5 @@ TEST(Flux, FinDeDonneLesCartesRestentEtPlusRienNeSeJoue) {
     EXPECT_EQ(p.donne().numeroPli, 19);
     EXPECT_EQ(p.imagesVisibles(), 0);
 }
+
+#endif

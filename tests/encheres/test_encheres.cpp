@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#ifdef QUARVEL_PARTIE_JOUABLE
+
 using namespace quarvel;
 using quarvel::test::PartieTest;
 
@@ -15,8 +17,8 @@ TEST(Encheres, SudParleEnPremierEtSuitLeConseil) {
     ASSERT_EQ(p.donne().premierParlant, SUD);
     TfrmQuarvel& q = p.table();
     ASSERT_TRUE(q.BarreEnchere.visible);
-    for (const Composant* b : {&q.ButtonPasse, &q.ButtonPrise, &q.ButtonGarde, &q.ButtonGardeSans,
-                               &q.ButtonGardeContre})
+    for (const Composant* b :
+         {&q.ButtonPasse, &q.ButtonPrise, &q.ButtonGarde, &q.ButtonGardeSans, &q.ButtonGardeContre})
         EXPECT_TRUE(b->visible);
     EXPECT_EQ(q.evMaMain.caption, "Conseil: GARDE");
     EXPECT_TRUE(q.evMaMain.focus);
@@ -43,7 +45,8 @@ TEST(Encheres, UneGardeAvantSudNeLaisseQueLesEncheresSuperieures) {
     PartieTest p;
     p.menuForce(4);
     p.commencer();
-    ASSERT_TRUE(p.donneOu([&](Donne& d) { return d.premierParlant != SUD && p.meilleureAvantSud() == GARDE; }));
+    ASSERT_TRUE(p.donneOu(
+        [&](Donne& d) { return d.premierParlant != SUD && p.meilleureAvantSud() == GARDE; }));
     p.jusquALaBarre();
     TfrmQuarvel& q = p.table();
     ASSERT_TRUE(q.BarreEnchere.visible);
@@ -105,3 +108,5 @@ TEST(Encheres, LePreneurEstLeDernierQuiAParle) {
     EXPECT_EQ(trouverPreneur(p.jeu), OUEST);
     EXPECT_EQ(d.contrat, PASSE);
 }
+
+#endif

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#ifdef QUARVEL_PARTIE_JOUABLE
+
 using namespace quarvel;
 using quarvel::test::PartieTest;
 
@@ -27,7 +29,8 @@ void jusquALOffre(PartieTest& p, int voulu) {
     p.commencer();
     ASSERT_TRUE(p.donneOu(
         [&](Donne& d) {
-            return p.meilleureOrdinateur() < GARDE_CONTRE && atoutsDeSud(d) >= voulu && excuseDeSud(d);
+            return p.meilleureOrdinateur() < GARDE_CONTRE && atoutsDeSud(d) >= voulu &&
+                   excuseDeSud(d);
         },
         400));
     p.encheresAvec(GARDE_CONTRE);
@@ -146,3 +149,5 @@ TEST(Poignee, SansLOptionPasDOffreEtMessageEnAnglais) {
         EXPECT_EQ(p.plateforme.dernierMessage(), "You can't choose the Fool !");
     }
 }
+
+#endif
