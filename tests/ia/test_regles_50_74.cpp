@@ -181,12 +181,13 @@ TEST_F(Regles50a74, PremiereEntameDansLaLongueQuandLeChienMontreDesAtouts) {
         // Few trumps: under Roi and Dame, the highest card up to the 5...
         {{P(ROI), P(DAME), P(9), P(4), P(2)}, peu, P(4)},
         // ...with neither, the lowest card above the 5.
-        {{P(10), P(9), P(7), P(4), P(2)}, peu, P(7)},
+        {{P(10), P(9), P(7), P(5), P(2)}, peu, P(7)},
         // Six trumps or more: Roi and Dame lead the Roi, Dame and Cavalier the Cavalier,
         // one of Roi and Dame a small card, neither the highest small card.
         {{P(ROI), P(DAME), P(9), P(4), P(2)}, beaucoup, P(ROI)},
         {{P(DAME), P(CAVALIER), P(9), P(8), P(7)}, beaucoup, P(CAVALIER)},
         {{P(ROI), P(9), P(4), P(3), P(2)}, beaucoup, P(4)},
+        {{P(DAME), P(9), P(4), P(3), P(2)}, beaucoup, P(4)},
         {{P(10), P(9), P(7), P(4), P(2)}, beaucoup, P(10)},
     };
     for (const Cas& c : cas) {
@@ -195,11 +196,12 @@ TEST_F(Regles50a74, PremiereEntameDansLaLongueQuandLeChienMontreDesAtouts) {
         EXPECT_EQ(choisir(), std::vector<Carte>{c.attendue}) << c.attendue.valeur;
         EXPECT_EQ(regle(), 54);
     }
-    // Few trumps and only the Roi: the rule has nothing to lead, but trumps stay out.
-    preparer(position({P(ROI), P(9), P(4), P(3), P(2)}, peu));
+    // Few trumps and only the Roi over no small card: nothing to lead, but trumps stay home.
+    const std::vector<int> maitres{21, 11, 3};
+    preparer(position({P(ROI), P(10), P(9), P(8), P(7)}, maitres));
     const auto restent = choisir();
-    EXPECT_NE(regle(), 54);
-    for (int v : peu) EXPECT_FALSE(contient(restent, A(v)));
+    EXPECT_EQ(regle(), 0);
+    for (int v : maitres) EXPECT_FALSE(contient(restent, A(v)));
 }
 
 TEST_F(Regles50a74, EntameDuDefenseurEcarteLesCouleursDangereuses) {
@@ -405,6 +407,16 @@ TEST_F(Regles50a74, AtoutsEnSuivant) {
     jouer(*jeu, EXC);
     choisir();
     EXPECT_NE(regle(), 73);
+
+    // The taker led the Excuse: the first defender gives its highest honour rather than a trump.
+    Position e;
+    e.entame = T;
+    e.mains[T] = {EXC};
+    e.mains[D1] = {A(7), A(4), Co(ROI), Co(9), P(DAME), P(2)};
+    preparer(e);
+    jouer(*jeu, EXC);
+    EXPECT_EQ(choisir(), std::vector<Carte>{Co(ROI)});
+    EXPECT_EQ(regle(), 74);
 }
 
 TEST_F(Regles50a74, LePreneurPrend) {
@@ -437,7 +449,7 @@ TEST_F(Regles50a74, LePreneurPrend) {
     EXPECT_EQ(regle(), 67);
     preparer(q);
     jouer(*jeu, Co(5));
-    k().couleurCoupee[T][D1][COEUR] = true;
+    k().couleurCoupee[T][D2][COEUR] = true;
     EXPECT_EQ(choisir().size(), 3u);
     EXPECT_EQ(regle(), 0);
 }
