@@ -45,7 +45,8 @@ protected:
         choisirCarte(*jeu, s);
         std::vector<std::string> reste;
         for (int i = 1; i <= 18; ++i)
-            if (jeu->donne.cartesJouables[s][i] == 1) reste.push_back(nomBitmap(jeu->donne.mains[s][i]));
+            if (jeu->donne.cartesJouables[s][i] == 1)
+                reste.push_back(nomBitmap(jeu->donne.mains[s][i]));
         return reste;
     }
     // The card a rule decided on ("" when none did).
@@ -68,7 +69,8 @@ inline std::vector<Carte> mainDe(std::initializer_list<Carte> nommees,
     std::vector<Carte> m(nommees);
     for (int c : couleurs)
         for (int v = 2; v <= 10 && m.size() < 18; ++v)
-            if (std::find(m.begin(), m.end(), Carte{v, c, true}) == m.end()) m.push_back({v, c, true});
+            if (std::find(m.begin(), m.end(), Carte{v, c, true}) == m.end())
+                m.push_back({v, c, true});
     return m;
 }
 

@@ -42,7 +42,7 @@ TEST_F(Regles, LePetitNeSEntamePas) {
     for (const auto& nom : reste) EXPECT_EQ(nom.rfind("ATOUT", 0), std::string::npos) << nom;
 
     // With nothing but trumps, the highest: the Petit stays guarded.
-    p.mains[SUD] = {A(1), A(2), A(3), A(4), A(5), A(6), A(7), A(8), A(9),
+    p.mains[SUD] = {A(1),  A(2),  A(3),  A(4),  A(5),  A(6),  A(7),  A(8),  A(9),
                     A(10), A(11), A(12), A(13), A(14), A(15), A(16), A(17), A(18)};
     partir(p);
     EXPECT_EQ(decision(), "ATOUT18");
