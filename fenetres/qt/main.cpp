@@ -6,6 +6,7 @@
 #include "fenetres/qt/plateforme_qt.h"
 #include "fenetres/qt/scenario.h"
 #include "fenetres/qt/vue.h"
+#include "reglages/qt/magasin_qsettings.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,9 +18,6 @@
 #include <memory>
 #include <unistd.h>
 
-#ifdef QUARVEL_AVEC_QSETTINGS
-#include "reglages/qt/magasin_qsettings.h"
-#endif
 
 namespace {
 
@@ -83,14 +81,9 @@ int main(int argc, char** argv) {
     quarvel::qt::Vue vue(*jeu);
     noter(depuisLancement, "fenetres creees");
     quarvel::qt::PlateformeQt plateforme(vue);
-#ifdef QUARVEL_AVEC_QSETTINGS
     quarvel::MagasinQSettings magasin;
-    quarvel::MagasinReglages* stock = &magasin;
-#else
-    quarvel::MagasinReglages* stock = nullptr;
-#endif
     QString dossier = quarvel::qt::dossierAide(QApplication::applicationDirPath());
-    quarvel::demarrerJeu(*jeu, ecran, stock, &plateforme, dossier.toStdString());
+    quarvel::demarrerJeu(*jeu, ecran, &magasin, &plateforme, dossier.toStdString());
     noter(depuisLancement, "demarrerJeu");
     vue.synchroniser();
     noter(depuisLancement, "synchronisation");
