@@ -1,0 +1,145 @@
+// Commands of the review windows: opening, closing, printing, colours; and their dispatcher.
+#include "donne/jeu.h"
+#include "fenetres/modele/attente.h"
+#include "fenetres/modele/plateforme.h"
+#include "fenetres/modele/revue.h"
+#include "scores/fin_donne.h"
+#include "scores/scores_globaux.h"
+
+namespace quarvel {
+
+namespace {
+
+struct CibleRevue {
+    Composant* fenetre;
+    int* reglage;
+    FenetreImprimee imprimee;
+    Rect page;
+};
+
+CibleRevue cible(Jeu& jeu, FenetreRevue f) {
+    auto& r = jeu.reglages;
+    auto& fen = jeu.fen;
+    // Page rectangles in printer pixels: left, top, width, height.
+    switch (f) {
+    case FenetreRevue::TousPlis:
+        return {&fen.frmTousPlis.fenetre, &r.optionCouleurFondEcranPlis, FenetreImprimee::TousPlis,
+                Rect{500, 500, 2500 - 500, 1780 - 500}};
+    case FenetreRevue::Mains:
+        return {&fen.frmMains.fenetre, &r.optionCouleurFondEcranMains, FenetreImprimee::Mains,
+                Rect{300, 300, 2400 - 300, 1575 - 300}};
+    case FenetreRevue::ScoreDetaille:
+        break;
+    }
+    return {&fen.frmScoreDetaille.fenetre, &r.optionCouleurFondEcranScores,
+            FenetreImprimee::ScoreDetaille, Rect{500, 500, 2500 - 500, 2100 - 500}};
+}
+
+} // namespace
+
+void ouvrirScoreDetaille(Jeu& jeu) {
+    remplirFeuilleScore(jeu);
+    jeu.fen.frmScoreDetaille.fenetre.visible = true;
+}
+
+void imprimerRevue(Jeu& jeu, FenetreRevue f) {
+    if (jeu.plateforme == nullptr) return;
+    const CibleRevue c = cible(jeu, f);
+    if (!jeu.plateforme->imprimer(c.imprimee, c.page))
+        jeu.plateforme->message(
+            texte(jeu.textes, "Aucune imprimante n'est disponible.", "No printer is available."));
+}
+
+void couleurRevue(Jeu& jeu, FenetreRevue f) {
+    const CibleRevue c = cible(jeu, f);
+    int couleur = c.fenetre->couleur;
+    if (jeu.plateforme != nullptr && jeu.plateforme->choisirCouleur(couleur)) {
+        c.fenetre->couleur = couleur;
+        *c.reglage = couleur;
+    }
+    appliquerOptions(jeu);
+    sauverReglages(jeu);
+}
+
+bool traiterEvenementRevue(Jeu& jeu, Evenement e) {
+    auto& fen = jeu.fen;
+    switch (e.type) {
+    case Evt::MenuScoresGlobaux:
+    case Evt::SBVoirScoresGlobaux:
+    case Evt::ClicScoreTotal:
+        basculerScores(jeu);
+        return true;
+    case Evt::MenuInitScores:
+        initialiserScores(jeu);
+        return true;
+
+    case Evt::MenuPreviousTrick:
+        if (fen.frmQuarvel.menuPreviousTrick.enabled) montrerPliPrecedent(jeu);
+        return true;
+    case Evt::OkPliPrecedent:
+        fen.frmPliPrecedent.fenetre.visible = false;
+        return true;
+
+    case Evt::ClicVoirPlis:
+        ouvrirTousPlis(jeu);
+        return true;
+    case Evt::TousPlisEffacer:
+        effacerTousPlis(jeu);
+        return true;
+    case Evt::TousPlisLecture:
+        lectureTousPlis(jeu);
+        return true;
+    case Evt::TousPlisPas:
+        pasTousPlis(jeu);
+        return true;
+    case Evt::TickTousPlis:
+        tickTousPlis(jeu);
+        return true;
+    case Evt::TousPlisArriere:
+        arriereTousPlis(jeu);
+        return true;
+    case Evt::TousPlisVoirTout:
+        voirToutTousPlis(jeu);
+        return true;
+    case Evt::TousPlisOk:
+        fermerTousPlis(jeu);
+        return true;
+    case Evt::TousPlisImprimer:
+        imprimerRevue(jeu, FenetreRevue::TousPlis);
+        return true;
+    case Evt::TousPlisCouleur:
+        couleurRevue(jeu, FenetreRevue::TousPlis);
+        return true;
+
+    case Evt::ClicVoirMains:
+        ouvrirMains(jeu);
+        return true;
+    case Evt::MainsOk:
+        fen.frmMains.fenetre.visible = false;
+        return true;
+    case Evt::MainsImprimer:
+        imprimerRevue(jeu, FenetreRevue::Mains);
+        return true;
+    case Evt::MainsCouleur:
+        couleurRevue(jeu, FenetreRevue::Mains);
+        return true;
+
+    case Evt::ClicScoreDetaille:
+        ouvrirScoreDetaille(jeu);
+        return true;
+    case Evt::ScoreOk:
+        fen.frmScoreDetaille.fenetre.visible = false;
+        return true;
+    case Evt::ScoreImprimer:
+        imprimerRevue(jeu, FenetreRevue::ScoreDetaille);
+        return true;
+    case Evt::ScoreCouleur:
+        couleurRevue(jeu, FenetreRevue::ScoreDetaille);
+        return true;
+
+    default:
+        return false;
+    }
+}
+
+} // namespace quarvel
