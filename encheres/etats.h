@@ -13,10 +13,10 @@ struct EtatEncheres {
 
 struct EtatEcart {
     Tableau<Carte, 24> rangeeEcart;
-    Tableau<int, 24> sourceRangee;   // hand slot 1..18, or 18 + dog slot
-    Tableau<int, 18> selectionMain;  // user's discard: chosen hand slots
-    Tableau<int, 6> selectionChien;  // user's discard: chosen dog slots
-    Tableau<int, 24> garderCarte;    // computer's discard: 1 stays in the hand
+    Tableau<int, 24> sourceRangee;  // hand slot 1..18, or 18 + dog slot
+    Tableau<int, 18> selectionMain; // user's discard: chosen hand slots
+    Tableau<int, 6> selectionChien; // user's discard: chosen dog slots
+    Tableau<int, 24> garderCarte;   // computer's discard: 1 stays in the hand
     int nbEcartees = 0;
     Tableau<int, 6> origineEcart{{-1, -1, -1, -1, -1, -1}};
 };

@@ -1,35 +1,436 @@
-#include "ia/regles.h"
-
 #include "donne/jeu.h"
 #include "ia/moteur.h"
+#include "ia/regles.h"
+#include "ia/regles_outils.h"
 
 // Bouts, drawing trumps, honours, discards.
 
 namespace quarvel {
 
-void regle1(Jeu&, const ContexteDecision&) {}
-void regle2(Jeu&, const ContexteDecision&) {}
-void regle3(Jeu&, const ContexteDecision&) {}
-void regle4(Jeu&, const ContexteDecision&) {}
-void regle5(Jeu&, const ContexteDecision&) {}
-void regle6(Jeu&, const ContexteDecision&) {}
-void regle7(Jeu&, const ContexteDecision&) {}
-void regle8(Jeu&, const ContexteDecision&) {}
-void regle9(Jeu&, const ContexteDecision&) {}
-void regle10(Jeu&, const ContexteDecision&) {}
-void regle11(Jeu&, const ContexteDecision&) {}
-void regle12(Jeu&, const ContexteDecision&) {}
-void regle13(Jeu&, const ContexteDecision&) {}
-void regle14(Jeu&, const ContexteDecision&) {}
-void regle15(Jeu&, const ContexteDecision&) {}
-void regle16(Jeu&, const ContexteDecision&) {}
-void regle17(Jeu&, const ContexteDecision&) {}
-void regle18(Jeu&, const ContexteDecision&) {}
-void regle19(Jeu&, const ContexteDecision&) {}
-void regle20(Jeu&, const ContexteDecision&) {}
-void regle21(Jeu&, const ContexteDecision&) {}
-void regle22(Jeu&, const ContexteDecision&) {}
-void regle23(Jeu&, const ContexteDecision&) {}
-void regle24(Jeu&, const ContexteDecision&) {}
+namespace {
+
+bool estHonneur(const Carte& carte, int valeur1, int valeur2) {
+    return carte.valeur == valeur1 || carte.valeur == valeur2;
+}
+
+} // namespace
+
+// Play the Excuse before the last trick, where it would be lost.
+void regle1(Jeu& jeu, const ContexteDecision& c) {
+    if (tient(jeu, c.moi, ATOUT, EXCUSE) && jeu.donne.numeroPli == 17)
+        garderCarte(jeu, c, 1, ATOUT, EXCUSE);
+}
+
+// The taker does not waste the Excuse on a trick where the Petit lies.
+void regle2(Jeu& jeu, const ContexteDecision& c) {
+    if (c.moi == c.T && tient(jeu, c.moi, ATOUT, EXCUSE) && !jEntame(c) &&
+        jeu.connaissance.petitDansPli)
+        retirerCarte(jeu, c.moi, ATOUT, EXCUSE);
+}
+
+// Never lead the Petit.
+void regle3(Jeu& jeu, const ContexteDecision& c) {
+    if (jEntame(c) && tient(jeu, c.moi, ATOUT, PETIT)) retirerCarte(jeu, c.moi, ATOUT, PETIT);
+}
+
+// A defender holding the Petit does not lead trumps.
+void regle4(Jeu& jeu, const ContexteDecision& c) {
+    if (estDefenseur(c) && jEntame(c) && tient(jeu, c.moi, ATOUT, PETIT))
+        retirerCouleur(jeu, c.moi, ATOUT);
+}
+
+// Against a guard without or against the dog: with few trumps keep the Kings for later, else
+// cash one.
+void regle5(Jeu& jeu, const ContexteDecision& c) {
+    int contrat = jeu.donne.contrat;
+    if (!estDefenseur(c) || (contrat != GARDE_SANS && contrat != GARDE_CONTRE)) return;
+    int r = jeu.alea(4);
+    for (int i = 1; i <= 4; ++i) {
+        int s = couleurApres(r, i);
+        if (!tient(jeu, c.moi, s, ROI)) continue;
+        if (jeu.connaissance.atoutsDonnes[c.moi] < 5)
+            retirerCouleur(jeu, c.moi, s);
+        else if (garderCarte(jeu, c, 5, s, ROI))
+            return;
+    }
+}
+
+// A defender without the Petit keeps the Excuse while the taker is still to play.
+void regle6(Jeu& jeu, const ContexteDecision& c) {
+    if (estDefenseur(c) && preneurJoueApres(c) && (c.position == 2 || c.position == 3) &&
+        tient(jeu, c.moi, ATOUT, EXCUSE) && !tient(jeu, c.moi, ATOUT, PETIT))
+        retirerCarte(jeu, c.moi, ATOUT, EXCUSE);
+}
+
+// The taker catches a Petit just put down with the master trump.
+void regle7(Jeu& jeu, const ContexteDecision& c) {
+    if (c.moi != c.T || (c.position != 2 && c.position != 3)) return;
+    bool petitEntame = estPetit(carteEntame(jeu, c));
+    bool petitEnDeux = c.position == 3 && estPetit(carteDe(jeu, siegeSuivant(c.L)));
+    if (!petitEntame && !petitEnDeux) return;
+    int maitre = jeu.connaissance.atoutMaitre[c.moi];
+    if (maitre >= 2 && tient(jeu, c.moi, ATOUT, maitre)) garderCarte(jeu, c, 7, ATOUT, maitre);
+}
+
+// Only the Petit is still out: lead the highest trump to catch it.
+void regle8(Jeu& jeu, const ContexteDecision& c) {
+    const Connaissance& k = jeu.connaissance;
+    if (!jEntame(c) || k.atoutsEnMain[c.moi] + k.atoutsJoues != 20) return;
+    if (tient(jeu, c.moi, ATOUT, PETIT) || estJouee(jeu, ATOUT, PETIT)) return;
+    if (estDefenseur(c) && k.sansAtout[c.moi][c.T]) return;
+    decider(jeu, c, 8, premierCandidat(jeu, c.moi, estAtout));
+}
+
+// Against a handful shown by SUD, a defender short of trumps or holding the Petit leads no trump.
+void regle9(Jeu& jeu, const ContexteDecision& c) {
+    if (!estDefenseur(c) || !jEntame(c) || c.T != SUD || jeu.donne.poignee < 1) return;
+    if (jeu.connaissance.atoutsDonnes[c.moi] < 7 || tient(jeu, c.moi, ATOUT, PETIT))
+        retirerCouleur(jeu, c.moi, ATOUT);
+}
+
+// The taker draws trumps while he holds enough masters to cover the trumps out.
+void regle10(Jeu& jeu, const ContexteDecision& c) {
+    if (c.moi != c.T || !jEntame(c)) return;
+    const Connaissance& k = jeu.connaissance;
+    int m = atoutsMaitresTenus(jeu, c.T);
+    int o = k.atoutsDehors[c.moi];
+    if (m >= o && o >= 1 && k.atoutsEnMain[c.T] >= 1)
+        decider(jeu, c, 10, premierCandidat(jeu, c.moi, estAtout));
+}
+
+// Trumps drawn, the taker gives up a trick under an opponent's master card, then cashes his own.
+void regle11(Jeu& jeu, const ContexteDecision& c) {
+    const Connaissance& k = jeu.connaissance;
+    if (c.moi != c.T || !jEntame(c) || k.atoutsDehors[c.moi] != 0) return;
+    if (k.atoutsEnMain[c.moi] >= 1) {
+        int r = jeu.alea(4);
+        int s = -1;
+        for (int i = 1; i <= 4 && s == -1; ++i) {
+            int t = couleurApres(r, i);
+            int m = k.carteMaitresse[t];
+            if (m >= 1 && !tient(jeu, c.moi, t, m)) s = t;
+        }
+        if (s != -1 && k.cartesEnMain[c.moi][s] >= 1) {
+            bool honneur = false;
+            for (int v = VALET; v <= ROI; ++v) honneur = honneur || tient(jeu, c.moi, s, v);
+            if (honneur) {
+                for (int v = 10; v >= 1; --v)
+                    if (garderCarte(jeu, c, 11, s, v)) return;
+            } else {
+                int v = jeu.alea(10);
+                for (int i = 1; i <= 10; ++i)
+                    if (garderCarte(jeu, c, 11, s, (v - 1 + i) % 10 + 1)) return;
+            }
+        }
+    }
+    int r = jeu.alea(4);
+    for (int i = 1; i <= 4; ++i) {
+        int s = couleurApres(r, i);
+        if (tientMaitresse(jeu, c.moi, s)) {
+            garderCarte(jeu, c, 11, s, k.carteMaitresse[s]);
+            return;
+        }
+    }
+}
+
+// Behind the taker's lead, keep back the master honour when the taker may still hold a guard.
+void regle12(Jeu& jeu, const ContexteDecision& c) {
+    if (!estDefenseur(c) || (c.position != 3 && c.position != 4) || c.L != c.T || c.B != 100)
+        return;
+    if (!tirage(jeu, 90)) return;
+    const Connaissance& k = jeu.connaissance;
+    int s = carteEntame(jeu, c).couleur;
+    if (!estCouleurSimple(s)) return;
+    int m = k.carteMaitresse[s];
+    if (!k.couleurCoupee[c.moi][c.T][s] && m >= 11 && !honneurVoisin(jeu, c.moi, s, m) &&
+        k.cartesDehors[c.moi][s] != 0)
+        retirerCarte(jeu, c.moi, s, m);
+}
+
+// The taker is winning and has played: beat him, with my highest honour if I can.
+void regle13(Jeu& jeu, const ContexteDecision& c) {
+    int s = carteEntame(jeu, c).couleur;
+    if (!estCouleurSimple(s) || !estDefenseur(c) || !preneurAJoue(c)) return;
+    const Carte& carteT = carteDe(jeu, c.T);
+    bool apresPreneur = estCouleurSimple(carteT.couleur) && (c.position == 3 || c.position == 4);
+    if (!apresPreneur && jeu.connaissance.cartesDehors[c.moi][s] > 1) return;
+    if (c.B == -1 || c.W != c.T) return;
+    int honneur = plusHauteHonneur(jeu, c.moi);
+    if (honneur != -1) {
+        decider(jeu, c, 13, honneur);
+        return;
+    }
+    decider(jeu, c, 13, dernierCandidat(jeu, c.moi, [&](const Carte& x) {
+                return x.couleur == carteT.couleur && x.valeur > carteT.valeur;
+            }));
+}
+
+// Taker and I are both void in the led suit: ruff high before him.
+void regle14(Jeu& jeu, const ContexteDecision& c) {
+    if (!estDefenseur(c) || jEntame(c) || c.L == c.T) return;
+    const Connaissance& k = jeu.connaissance;
+    int s = carteEntame(jeu, c).couleur;
+    if (!estCouleurSimple(s) || !k.couleurCoupee[c.moi][c.T][s] ||
+        !k.couleurCoupee[c.moi][c.moi][s])
+        return;
+    if (c.moi == c.D3 || (c.moi == c.D2 && c.position == 2))
+        decider(jeu, c, 14, premierCandidat(jeu, c.moi, [](const Carte& x) {
+                    return x.couleur == ATOUT && x.valeur >= 2;
+                }));
+}
+
+// Capture the taker's honour with a higher one.
+void regle15(Jeu& jeu, const ContexteDecision& c) {
+    if (!estDefenseur(c) || !preneurAJoue(c)) return;
+    const Carte& carteT = carteDe(jeu, c.T);
+    int s = carteEntame(jeu, c).couleur;
+    if (!estCouleurSimple(s) || carteT.couleur != s) return;
+    // Each honour is tried when held, with its own chance; the first kept decides.
+    auto essayer = [&](int valeur, int seuil) {
+        if (!tient(jeu, c.moi, s, valeur)) return false;
+        if (seuil < 100 && !tirage(jeu, seuil)) return false;
+        return garderCarte(jeu, c, 15, s, valeur);
+    };
+    switch (carteT.valeur) {
+    case CAVALIER:
+        if (!essayer(ROI, 98)) essayer(DAME, 98);
+        break;
+    case DAME:
+        essayer(ROI, 100);
+        break;
+    case VALET:
+        if (!essayer(ROI, 70) && !essayer(DAME, 80)) essayer(CAVALIER, 80);
+        break;
+    default:
+        break;
+    }
+}
+
+// Late in a guard, do not give honours of the one suit the taker still holds.
+void regle16(Jeu& jeu, const ContexteDecision& c) {
+    if (!estDefenseur(c) || !preneurJoueApres(c)) return;
+    const Connaissance& k = jeu.connaissance;
+    int n = 0, u = -1, t = 0;
+    for (int s = 1; s <= 4; ++s) {
+        if (k.etatCouleur[s] == 0) ++n;
+        if (k.etatCouleur[s] == 1 || k.etatCouleur[s] == 2) u = s;
+        if (k.couleursJoueesPreneur[s]) ++t;
+    }
+    int contrat = jeu.donne.contrat;
+    if (n != 3 || u == -1 || t != 3 || (contrat != PRISE && contrat != GARDE)) return;
+    if (!jEntame(c) && carteEntame(jeu, c).couleur != u) return;
+    for (int v = ROI; v >= VALET; --v) retirerCarte(jeu, c.moi, u, v);
+}
+
+// Defenders are pushing a Valet or Cavalier: the taker covers with his Roi, else his Dame.
+void regle17(Jeu& jeu, const ContexteDecision& c) {
+    if (c.moi != c.T || jEntame(c) || c.B == -1) return;
+    const Carte& entame = carteEntame(jeu, c);
+    int s = entame.couleur;
+    if (!estCouleurSimple(s)) return;
+    auto cavalierOuValet = [](const Carte& x) {
+        return x.couleur != AUCUNE && estHonneur(x, VALET, CAVALIER);
+    };
+    bool pousse = cavalierOuValet(entame) ||
+                  (c.position == 3 && cavalierOuValet(carteDe(jeu, c.D3))) ||
+                  (c.position == 4 &&
+                   (cavalierOuValet(carteDe(jeu, c.D3)) || cavalierOuValet(carteDe(jeu, c.D2))));
+    if (!pousse || jeu.connaissance.cartesDehors[c.moi][s] < 6) return;
+    if (tient(jeu, c.moi, s, ROI))
+        garderCarte(jeu, c, 17, s, ROI);
+    else
+        garderCarte(jeu, c, 17, s, DAME);
+}
+
+// On the taker's early small lead, cover with the lower of two touching honours.
+void regle18(Jeu& jeu, const ContexteDecision& c) {
+    if (!estDefenseur(c) || c.L != c.T || jEntame(c)) return;
+    const Connaissance& k = jeu.connaissance;
+    const Carte& entame = carteEntame(jeu, c);
+    int s = entame.couleur;
+    if (!estCouleurSimple(s) || entame.valeur > 10) return;
+    bool premiereOuSeconde = (k.nbEntamesPreneur >= 1 && k.entamesPreneur[1] == s) ||
+                             (k.nbEntamesPreneur >= 2 && k.entamesPreneur[2] == s);
+    if (!premiereOuSeconde) return;
+    auto a = [&](int v) { return tient(jeu, c.moi, s, v); };
+    int choisie = -1;
+    if (a(ROI) && a(DAME)) choisie = ROI;
+    if (a(DAME) && a(CAVALIER)) choisie = DAME;
+    if (a(CAVALIER) && a(VALET)) choisie = CAVALIER;
+    if (choisie != -1) {
+        garderCarte(jeu, c, 18, s, choisie);
+        return;
+    }
+    if (c.position == 2 || c.W != c.T) retirerCarte(jeu, c.moi, s, ROI);
+}
+
+namespace {
+
+// Before the taker, on a first round of a plain suit led by a partner, holding its Dame.
+bool cadreDame(Jeu& jeu, const ContexteDecision& c) {
+    if (!estDefenseur(c) || jEntame(c) || c.L == c.T || !preneurJoueApres(c)) return false;
+    int s = carteEntame(jeu, c).couleur;
+    return estCouleurSimple(s) && jeu.connaissance.etatCouleur[s] == 2 &&
+           tient(jeu, c.moi, s, DAME) && !jeu.connaissance.roiAuChien[s];
+}
+
+} // namespace
+
+// Short in a suit a partner opens low: put the Dame up before the taker.
+void regle19(Jeu& jeu, const ContexteDecision& c) {
+    if (!tirage(jeu, 80) || !cadreDame(jeu, c)) return;
+    int s = carteEntame(jeu, c).couleur;
+    if (carteEntame(jeu, c).valeur <= 5 && nbCartesCouleur(jeu, c.moi, s) < 4)
+        garderCarte(jeu, c, 19, s, DAME);
+}
+
+// Holding Roi and Dame, short in the suit: cash the Roi on the first round.
+void regle20(Jeu& jeu, const ContexteDecision& c) {
+    if (!cadreDame(jeu, c)) return;
+    int s = carteEntame(jeu, c).couleur;
+    int n = nbCartesCouleur(jeu, c.moi, s);
+    if ((n < 4 && tirage(jeu, 60)) || (n == 4 && tirage(jeu, 40))) garderCarte(jeu, c, 20, s, ROI);
+}
+
+// A partner opened with a middle card: keep the Dame without its Roi back.
+void regle21(Jeu& jeu, const ContexteDecision& c) {
+    if (!cadreDame(jeu, c) || carteEntame(jeu, c).valeur <= 5) return;
+    int s = carteEntame(jeu, c).couleur;
+    if (!tient(jeu, c.moi, s, ROI)) retirerCarte(jeu, c.moi, s, DAME);
+}
+
+// With a strong hand the taker draws trumps, from the top when his masters suffice.
+void regle22(Jeu& jeu, const ContexteDecision& c) {
+    const Connaissance& k = jeu.connaissance;
+    if (!k.mainForte || c.moi != c.T || !jEntame(c) || estJouee(jeu, ATOUT, PETIT)) return;
+    if (nbDefenseursSansAtout(jeu) == 2 && k.atoutsDehors[c.T] > k.atoutsEnMain[c.T]) return;
+    bool assez = false;
+    int maitre = k.atoutMaitre[c.T];
+    if (maitre >= 2 && tient(jeu, c.moi, ATOUT, maitre)) {
+        int m = atoutsMaitresTenus(jeu, c.T);
+        int o = k.atoutsDehors[c.T];
+        assez = (o <= 6 && m >= 1) || (o >= 7 && o <= 9 && m >= 2) ||
+                (o >= 10 && o <= 11 && m >= 3) || (o >= 12 && o <= 13 && m >= 4);
+    }
+    if (assez && k.atoutsEnMain[c.T] >= 1) {
+        decider(jeu, c, 22, premierCandidat(jeu, c.moi, estAtout));
+        return;
+    }
+    // Not enough masters: lead a middle trump, two thirds of the way down.
+    int nb = 0;
+    for (int slot = 1; slot <= 18; ++slot)
+        if (estCandidat(jeu, c.moi, slot) && estAtout(carteMain(jeu, c.moi, slot))) ++nb;
+    if (nb < 3) return;
+    int p = (2 * nb + 1) / 3; // 2nb/3 rounded; never a half
+    for (int slot = 1; slot <= 18; ++slot)
+        if (estCandidat(jeu, c.moi, slot) && --p == 0) {
+            decider(jeu, c, 22, slot);
+            return;
+        }
+}
+
+// Under the taker's small trump lead, slip the Petit while high trumps are still out.
+void regle23(Jeu& jeu, const ContexteDecision& c) {
+    if (!estDefenseur(c) || (c.position != 2 && c.position != 3)) return;
+    if (!tient(jeu, c.moi, ATOUT, PETIT) || c.L != c.T) return;
+    const Carte& entame = carteEntame(jeu, c);
+    if (!estAtout(entame) || entame.valeur > 17) return;
+    int dehors = 0;
+    for (int v = entame.valeur + 1; v <= 21; ++v)
+        if (!estJouee(jeu, ATOUT, v)) ++dehors;
+    if (dehors < 4) return;
+    const Connaissance& k = jeu.connaissance;
+    bool garder = c.position == 2 ? (!k.sansAtout[c.moi][c.D2] || !k.sansAtout[c.moi][c.D3])
+                                  : !k.sansAtout[c.moi][c.D3];
+    if (garder) garderCarte(jeu, c, 23, ATOUT, PETIT);
+}
+
+namespace {
+
+// Whether a defender without trumps should throw points on this trick.
+bool donnerPoints(const Jeu& jeu, const ContexteDecision& c) {
+    const Connaissance& k = jeu.connaissance;
+    const Carte& entame = carteEntame(jeu, c);
+    const Carte& carteT = carteDe(jeu, c.T);
+    int restants = plisRestants(jeu);
+    bool position23 = c.position == 2 || c.position == 3;
+
+    // A partner has put down the master trump.
+    int maitre = k.atoutMaitre[c.moi];
+    for (int d : {c.D1, c.D2, c.D3}) {
+        const Carte& x = carteDe(jeu, d);
+        if (maitre >= 1 && estAtout(x) && x.valeur == maitre) return true;
+    }
+    if (c.B == 100 && preneurAJoue(c)) return true;
+    if (preneurJoueApres(c) && position23 && estCouleurSimple(entame.couleur) &&
+        k.couleurCoupee[c.moi][c.T][entame.couleur])
+        return k.sansAtout[c.moi][c.T];
+    if (c.L == c.T && position23 && estAtout(entame) && entame.valeur <= 20 &&
+        restants <= k.atoutsDehors[c.moi]) {
+        for (int v = entame.valeur + 1; v <= 21; ++v)
+            if (!estJouee(jeu, ATOUT, v)) return true;
+    }
+    if (!preneurAJoue(c) || c.position == 4) return false;
+
+    int s = entame.couleur;
+    if (s == ATOUT ||
+        premierCandidat(jeu, c.moi, [&](const Carte& x) { return x.couleur == s; }) != -1)
+        return false;
+    int v = entame.valeur;
+    int m = k.carteMaitresse[s];
+    bool tSimple = estCouleurSimple(carteT.couleur);
+    if (c.L == c.T) {
+        if (v == m) return restants <= k.atoutsDehors[c.moi];
+        if (v < m)
+            return restants < k.atoutsDehors[c.moi] ||
+                   (c.B != 100 && position23 &&
+                    (k.cartesDehors[c.moi][s] > 4 || k.cartesDehors[c.moi][s] > restants));
+        return false;
+    }
+    if (v == m) return tSimple;
+    if (v < m) return tSimple && carteT.valeur < m;
+    return false;
+}
+
+} // namespace
+
+// A defender without trumps throws an honour to a trick the defence will win, else keeps them.
+void regle24(Jeu& jeu, const ContexteDecision& c) {
+    const Connaissance& k = jeu.connaissance;
+    if (!estDefenseur(c) || jEntame(c) || !k.sansAtout[c.moi][c.moi] ||
+        estExcuse(carteEntame(jeu, c)))
+        return;
+    if (donnerPoints(jeu, c)) {
+        // First the honours of suits the taker cannot ruff.
+        for (int rang = ROI; rang >= VALET; --rang) {
+            int r = jeu.alea(4);
+            if (!k.couleurCoupee[c.moi][c.T][r]) continue;
+            for (int i = 0; i < 4; ++i)
+                if (garderCarte(jeu, c, 24, couleurApres(r, i), rang)) return;
+        }
+        // Then any honour, keeping back the master of a suit the taker may still open.
+        int ouvertes = 0;
+        for (int s = 1; s <= 4; ++s)
+            if (k.couleursJoueesPreneur[s]) ++ouvertes;
+        bool contratAvecChien = jeu.donne.contrat == PRISE || jeu.donne.contrat == GARDE;
+        for (int rang = ROI; rang >= VALET; --rang) {
+            int r = jeu.alea(4);
+            for (int i = 0; i < 4; ++i) {
+                int s = couleurApres(r, i);
+                bool reserve = k.carteMaitresse[s] == rang && k.etatCouleur[s] == 1 &&
+                               ouvertes < 3 && contratAvecChien;
+                if (!reserve && garderCarte(jeu, c, 24, s, rang)) return;
+            }
+        }
+        return;
+    }
+    int r = jeu.alea(4);
+    const int ordre1[4] = {0, 1, 3, 2};
+    const int ordre2[4] = {2, 3, 1, 0};
+    for (int i : ordre1) retirerCarte(jeu, c.moi, couleurApres(r, i), ROI);
+    for (int i : ordre2) retirerCarte(jeu, c.moi, couleurApres(r, i), DAME);
+    for (int i : ordre1) retirerCarte(jeu, c.moi, couleurApres(r, i), CAVALIER);
+    for (int i : ordre2) retirerCarte(jeu, c.moi, couleurApres(r, i), VALET);
+}
 
 } // namespace quarvel

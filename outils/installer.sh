@@ -4,7 +4,7 @@ set -euo pipefail
 paquets=(cmake g++ make pkg-config clang-format
          libgtest-dev libgmock-dev libbenchmark-dev
          qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-         xvfb xauth)
+         fonts-dejavu-core xvfb xauth)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")

@@ -1,0 +1,123 @@
+#include "donne/flux.h"
+
+#include "donne/attendus.h"
+#include "donne/jeu.h"
+#include "donne/main_joueur.h"
+#include "donne/mesures.h"
+#include "donne/nouvelle_donne.h"
+#include "donne/poser.h"
+#include "encheres/ecart.h"
+#include "encheres/encheres.h"
+#include "encheres/poignee.h"
+#include "ia/moteur.h"
+
+namespace quarvel {
+
+namespace {
+
+void montrerTableEtCadre(Jeu& jeu) {
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    q.TableRonde.visible = true;
+    if (jeu.donne.preneur >= 1 && jeu.donne.preneur <= 4)
+        q.CadrePreneur[jeu.donne.preneur].visible = true;
+}
+
+// The bidding is closed and someone took: mark the taker, then the dog.
+void installerPreneur(Jeu& jeu) {
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    const int p = jeu.donne.preneur;
+    for (auto& c : q.PanelDec) c.visible = false;
+
+    const Rect& carte = q.CarteTable[p].geo;
+    Composant& cadre = q.CadrePreneur[p];
+    cadre.geo.left = carte.left - arrondir(5 * jeu.echelleH);
+    cadre.geo.top = carte.top - arrondir(5 * jeu.echelleV);
+    const int couleur = cadre.couleur;
+    q.nPointsAttaque.couleur = couleur;
+    q.nBoutsPreneur.couleur = couleur;
+    q.nContrat.couleur = couleur;
+    q.PanelPreneur.couleur = couleur;
+    q.PanelEnchere.couleur = couleur;
+    q.PanelPreneur.caption = jeu.textes.nomsJoueurs[p];
+    q.PanelEnchere.caption = jeu.textes.nomsEncheres[jeu.donne.contrat];
+    q.PanelPreneur.visible = true;
+    q.PanelEnchere.visible = true;
+    for (auto& c : q.Carte3D) c.enabled = true;
+    montrerChien(jeu);
+}
+
+} // namespace
+
+void relancerJeu(Jeu& jeu) {
+    jeu.fen.frmQuarvel.TimerEntreCarte.demarrer(jeu.maintenant);
+}
+
+void apresCarteJouee(Jeu& jeu) {
+    Donne& d = jeu.donne;
+    ++d.pli.nbCartesJouees;
+    if (d.pli.nbCartesJouees >= 4) {
+        finDePli(jeu);
+        return;
+    }
+    d.joueurCourant = siegeSuivant(d.joueurCourant);
+    relancerJeu(jeu);
+}
+
+void tourSuivant(Jeu& jeu) {
+    Donne& d = jeu.donne;
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    q.TimerEntreCarte.arreter();
+    if (d.numeroPli > 18 || d.numeroPli < 1) return;
+
+    const int s = d.joueurCourant;
+    calculerJouables(d, s);
+    if (s == SUD) {
+        curseursMain(jeu);
+        q.info.caption = texte(jeu.textes, "A vous de jouer !", "Play !");
+        d.tourJoueur = true;
+        if (d.numeroPli == 1 && jeu.reglages.optionProposePoignee) proposerPoignee(jeu);
+        return;
+    }
+    d.tourJoueur = false;
+    const int slot = jouerOrdinateur(jeu, s);
+    poserCarte(jeu, s, slot);
+    apresCarteJouee(jeu);
+}
+
+void continuer(Jeu& jeu) {
+    Donne& d = jeu.donne;
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+
+    q.TimerTransition.arreter();
+
+    if (d.pliARamasser) {
+        d.pliARamasser = false;
+        if (d.numeroPli != 19)
+            for (auto& c : q.CarteTable) c.visible = false;
+        for (int s = 1; s <= 4; ++s) d.pli.cartes[s] = Carte{};
+    }
+
+    if (d.attenteClic == 1 && !d.ecartEnCours) {
+        d.attenteClic = 0;
+        if (d.numeroPli != 0) {
+            q.info.caption.clear();
+            montrerTableEtCadre(jeu);
+            relancerJeu(jeu);
+        } else {
+            d.numeroPli = 1;
+            d.preneur = trouverPreneur(jeu);
+            if (d.contrat != PASSE) {
+                installerPreneur(jeu);
+            } else {
+                nouvelleDonne(jeu, false);
+                return;
+            }
+        }
+    }
+
+    if (d.chienMontre && d.attenteClic == 2) retirerChien(jeu, false);
+
+    if (d.chienMontre && d.attenteClic == 0) d.attenteClic = 2;
+}
+
+} // namespace quarvel

@@ -1,0 +1,17 @@
+#pragma once
+// The deal flow between gestures and timer ticks.
+namespace quarvel {
+
+struct Jeu;
+
+// The go-on gesture: a click on the table, the window or a bid panel, the space bar, the
+// transition timer.
+void continuer(Jeu& jeu);
+// The next seat's turn comes after one card-speed interval.
+void relancerJeu(Jeu& jeu);
+// One tick of the card timer: one seat's turn.
+void tourSuivant(Jeu& jeu);
+// A card has been put down: count it, then the next seat or the end of the trick.
+void apresCarteJouee(Jeu& jeu);
+
+} // namespace quarvel

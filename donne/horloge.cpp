@@ -1,0 +1,35 @@
+#include "donne/horloge.h"
+
+#include "donne/jeu.h"
+#include "fenetres/modele/evenements.h"
+
+namespace quarvel {
+
+bool avancerHorloge(Jeu& jeu) {
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    struct Candidat {
+        Minuterie* minuterie;
+        Evt evt;
+    };
+    const Candidat candidats[] = {{&q.TimerEnchere, Evt::TickEnchere},
+                                  {&q.TimerEntreCarte, Evt::TickEntreCarte},
+                                  {&q.TimerTransition, Evt::TickTransition},
+                                  {&jeu.fen.frmTousPlis.timerTousPlis, Evt::TickTousPlis}};
+    const Candidat* choisi = nullptr;
+    for (const Candidat& c : candidats)
+        if (c.minuterie->enabled &&
+            (!choisi || c.minuterie->echeance < choisi->minuterie->echeance))
+            choisi = &c;
+    if (!choisi) return false;
+
+    Minuterie& m = *choisi->minuterie;
+    if (m.echeance > jeu.maintenant) jeu.maintenant = m.echeance;
+    const unsigned relances = m.relances;
+    traiterEvenement(jeu, Evenement{choisi->evt, 0});
+    // A timer left running without a restart fires again one interval later, as a real one does.
+    if (m.enabled && m.relances == relances)
+        m.echeance = jeu.maintenant + (m.interval > 0 ? m.interval : 1);
+    return true;
+}
+
+} // namespace quarvel

@@ -1,0 +1,57 @@
+#include "donne/main_joueur.h"
+
+#include "donne/flux.h"
+#include "donne/jeu.h"
+#include "donne/mesures.h"
+#include "donne/poser.h"
+#include "encheres/ecart.h"
+
+namespace quarvel {
+
+void afficherMain(Jeu& jeu) {
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    for (auto& c : q.CarteChien) c.visible = false;
+    const int gauche = margeMain(jeu), pas = pasMain(jeu), haut = hautMain(jeu);
+    const int largeur = largeurCarte(jeu), hauteur = hauteurCarte(jeu);
+    for (int i = 1; i <= 18; ++i) {
+        Composant& img = q.Carte3D[i];
+        const int j = 3 - jeu.alea(3); // uneven heights, 0..2 units
+        img.geo = Rect{gauche + (i - 1) * pas, haut + arrondir(j * jeu.echelleV), largeur, hauteur};
+        img.curseur = Curseur::Interdit;
+    }
+    for (int i = 1; i <= 18; ++i) {
+        q.Carte3D[i].visible = true;
+        q.Carte3D[i].carte = jeu.donne.mains[SUD][i];
+    }
+}
+
+void curseursMain(Jeu& jeu) {
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    for (int i = 1; i <= 18; ++i)
+        q.Carte3D[i].curseur =
+            jeu.donne.cartesJouables[SUD][i] == 1 ? Curseur::Main : Curseur::Interdit;
+}
+
+void cliquerCarteMain(Jeu& jeu, int i) {
+    Donne& d = jeu.donne;
+    if (i < 1 || i > 24) return;
+    if (d.attenteClic == 1) {
+        continuer(jeu);
+        return;
+    }
+    if (d.ecartEnCours) {
+        choisirCarteEcart(jeu, i);
+        return;
+    }
+    if (i > 18) return;
+    if (!d.tourJoueur || d.joueurCourant != SUD || d.attenteClic != 0) return;
+    if (jeu.poignee.poigneeProposee != 0) return;
+    if (d.cartesJouables[SUD][i] != 1 || !d.mains[SUD][i].enMain) return;
+
+    // The turn is spent: a second click must wait for the next computed turn.
+    d.tourJoueur = false;
+    poserCarte(jeu, SUD, i);
+    apresCarteJouee(jeu);
+}
+
+} // namespace quarvel

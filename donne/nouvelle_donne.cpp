@@ -1,0 +1,118 @@
+#include "donne/nouvelle_donne.h"
+
+#include "donne/attendus.h"
+#include "donne/jeu.h"
+#include "donne/main_joueur.h"
+#include "encheres/encheres.h"
+#include "ia/connaissance.h"
+
+namespace quarvel {
+
+namespace {
+
+void reinitialiserDonne(Jeu& jeu) {
+    Donne& d = jeu.donne;
+    d.poignee = 0;
+    jeu.poignee = EtatPoignee{};
+    d.preneur = 0;
+    d.contrat = 0;
+    d.encheresAnnoncees.remplir(PAS_PARLE);
+    jeu.encheres = EtatEncheres{};
+    d.chienMontre = false;
+    d.pliARamasser = false;
+    d.attenteClic = 0;
+    d.ecartEnCours = false;
+    d.tourJoueur = false;
+    jeu.ecart = EtatEcart{};
+    d.boutsPreneur = d.boutsDefense = 0;
+    d.pointsPreneur = d.pointsDefense = 0;
+    d.pointsContrat = 0;
+    d.petitAuBout = 0;
+    for (int s = 1; s <= 4; ++s) d.pli.cartes[s] = Carte{};
+    d.pli.atoutMax = 0;
+    d.pli.couleurDemandee = AUCUNE;
+    d.pli.valeurEntame = 0;
+    // A stale playable flag must not let a card through before the first turn is computed.
+    for (int s = 1; s <= 4; ++s) d.cartesJouables[s].remplir(0);
+    jeu.connaissance.petitDansPli = false;
+}
+
+} // namespace
+
+void effacerTable(Jeu& jeu) {
+    Fenetres& f = jeu.fen;
+    TfrmQuarvel& q = f.frmQuarvel;
+
+    f.frmPliPrecedent.fenetre.visible = false;
+    f.frmMains.fenetre.visible = false;
+    f.frmTousPlis.fenetre.visible = false;
+    f.frmTousPlis.timerTousPlis.arreter();
+    f.frmScoreDetaille.fenetre.visible = false;
+    // The handful dialog too, so the table is never left disabled behind it.
+    f.frmPoignee.fenetre.visible = false;
+    q.fenetre.enabled = true;
+
+    effacerDeductions(jeu);
+    jeu.scoresVisibles = true;
+    basculerScores(jeu);
+
+    for (auto& c : q.Carte3D) {
+        c.visible = false;
+        c.enabled = false;
+        c.curseur = Curseur::Interdit;
+    }
+    for (auto& c : q.CarteChien) c.visible = false;
+    q.BarreEnchere.visible = false;
+    q.evMaMain.focus = false;
+    q.PanelConfirmeEcart.visible = false;
+    q.PanelPreneur.visible = false;
+    q.PanelPreneur.caption.clear();
+    q.PanelEnchere.visible = false;
+    q.PanelEnchere.caption.clear();
+    for (auto& c : q.CadrePreneur) c.visible = false;
+    for (auto& c : q.CarteTable) c.visible = false;
+    for (auto& c : q.PanelDec) c.visible = false;
+    q.PanelPoignee.visible = false;
+    q.PanelResultat.visible = false;
+    q.TableRonde.visible = false;
+    q.nPointsAttaque.caption.clear();
+    q.nBoutsPreneur.caption.clear();
+    q.nContrat.caption.clear();
+    q.nBoutsDefense.caption.clear();
+    q.nPointsDefense.caption.clear();
+    // Every pending tick belongs to the deal being dropped.
+    q.TimerEntreCarte.arreter();
+    q.TimerEnchere.arreter();
+    q.TimerTransition.arreter();
+    q.menuPreviousTrick.enabled = false;
+}
+
+void nouvelleDonne(Jeu& jeu, bool rejouer) {
+    Donne& d = jeu.donne;
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+
+    d.donneRejouee = rejouer;
+    q.SBGameAgain.checked = rejouer;
+    jeu.moteur.nbReglesDeclenchees = 0;
+    q.PanelLancement.visible = false;
+    reinitialiserDonne(jeu);
+    q.fenetre.curseur = Curseur::Sablier;
+
+    effacerTable(jeu);
+    produireDonne(jeu, rejouer);
+    d.pli.entame = d.premierParlant;
+    d.pli.nbCartesJouees = 0;
+    d.joueurCourant = d.premierParlant;
+
+    afficherMain(jeu);
+
+    q.menuGameAgain.enabled = true;
+    q.SBGameAgain.enabled = true;
+    d.numeroPli = 0;
+    jeu.encheres.etapesTimer = 0;
+    q.fenetre.curseur = Curseur::Defaut;
+
+    etapeEnchere(jeu, d.premierParlant);
+}
+
+} // namespace quarvel

@@ -1,0 +1,54 @@
+#include "donne/poser.h"
+
+#include "donne/attendus.h"
+#include "donne/jeu.h"
+#include "ia/connaissance.h"
+
+#include <string>
+
+namespace quarvel {
+
+void poserCarte(Jeu& jeu, int siege, int slot) {
+    Donne& d = jeu.donne;
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    const Carte c = d.mains[siege][slot];
+
+    noterCarteJouee(jeu, siege, slot);
+    if (d.numeroPli >= 1 && d.numeroPli <= 18) {
+        d.slotsJoues[siege][d.numeroPli] = slot;
+        if (siege == d.pli.entame) d.entamesPlis[d.numeroPli] = siege;
+    }
+    poserCarteDansPli(d, siege, slot);
+
+    if (siege == SUD) q.Carte3D[slot].visible = false;
+    q.CarteTable[siege].carte = c;
+    q.CarteTable[siege].visible = true;
+}
+
+void finDePli(Jeu& jeu) {
+    Donne& d = jeu.donne;
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+
+    jeu.connaissance.petitDansPli = false;
+    compterFinDePli(d);
+    d.attenteClic = 1;
+    if (d.numeroPli == 2) q.menuPreviousTrick.enabled = true;
+
+    // The running figures drop the half point.
+    q.nPointsAttaque.caption = std::to_string(d.pointsPreneur / 2);
+    q.nPointsDefense.caption = std::to_string(d.pointsDefense / 2);
+    q.nBoutsPreneur.caption = std::to_string(d.boutsPreneur);
+    q.nBoutsDefense.caption = std::to_string(d.boutsDefense);
+    if (d.boutsPreneur + d.boutsDefense == 3) q.nContrat.caption = std::to_string(d.pointsContrat);
+
+    if (d.numeroPli < 19)
+        q.info.caption = texte(jeu.textes, "Cliquez n'importe où pour continuer à jouer... !",
+                               "Click anywhere to go on playing...");
+    noterFinDePli(jeu);
+    if (d.numeroPli >= 19) finDeDonne(jeu);
+
+    d.pliARamasser = true;
+    if (jeu.continuerAuto && d.numeroPli < 19) q.TimerTransition.demarrer(jeu.maintenant);
+}
+
+} // namespace quarvel

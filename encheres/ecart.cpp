@@ -1,0 +1,313 @@
+#include "encheres/ecart.h"
+
+#include "donne/flux.h"
+#include "donne/jeu.h"
+#include "donne/main_joueur.h"
+#include "donne/mesures.h"
+#include "ia/connaissance.h"
+
+namespace quarvel {
+
+namespace {
+
+// Neither a trump (the Excuse included) nor a Roi: the only cards a discard may hold.
+bool ecartable(const Carte& c) {
+    return c.couleur >= PIQUE && c.couleur <= CARREAU && c.valeur != ROI;
+}
+
+void ecarter(EtatEcart& e, int position) {
+    if (e.garderCarte[position] == 1 && e.nbEcartees < 6) {
+        e.garderCarte[position] = 0;
+        ++e.nbEcartees;
+    }
+}
+
+bool dansRangee(const EtatEcart& e, int couleur, int valeur) {
+    for (const Carte& c : e.rangeeEcart)
+        if (c.couleur == couleur && c.valeur == valeur) return true;
+    return false;
+}
+
+int positionDe(const EtatEcart& e, int couleur, int valeur) {
+    for (int p = 1; p <= 24; ++p)
+        if (e.rangeeEcart[p].couleur == couleur && e.rangeeEcart[p].valeur == valeur) return p;
+    return 0;
+}
+
+int suivanteCouleur(int c) {
+    return c == CARREAU ? PIQUE : c + 1;
+}
+
+// The row split into the new hand and the discard, in row order.
+void ecrireEcart(Jeu& jeu, const Tableau<int, 24>& dansEcart) {
+    Donne& d = jeu.donne;
+    EtatEcart& e = jeu.ecart;
+    MainJoueur& main = d.mains[d.preneur];
+    int slot = 0, k = 0;
+    for (int p = 1; p <= 24; ++p) {
+        Carte c = e.rangeeEcart[p];
+        if (dansEcart[p] == 1 && k < 6) {
+            c.enMain = false;
+            d.chien[++k] = c;
+        } else if (slot < 18) {
+            c.enMain = true;
+            main[++slot] = c;
+        }
+    }
+    calculerOrigineEcart(jeu);
+    initialiserConnaissance(jeu);
+}
+
+} // namespace
+
+void montrerChien(Jeu& jeu) {
+    Donne& d = jeu.donne;
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    jeu.ecart.origineEcart.remplir(-1);
+    if (d.contrat == GARDE_SANS || d.contrat == GARDE_CONTRE) {
+        initialiserConnaissance(jeu);
+        d.attenteClic = 1;
+        return;
+    }
+    d.chienMontre = true;
+    const int gauche = gaucheChien(jeu), haut = hautChien(jeu), pas = pasMain(jeu);
+    for (int k = 1; k <= 6; ++k) {
+        Composant& img = q.CarteChien[k];
+        img.geo.left = gauche + (k - 1) * pas;
+        img.geo.top = haut + arrondir(jeu.alea(3) * jeu.echelleV);
+        img.geo.width = largeurCarte(jeu);
+        img.geo.height = hauteurCarte(jeu);
+        img.curseur = Curseur::Defaut;
+        img.carte = d.chien[k];
+        img.visible = true;
+    }
+    q.info.caption =
+        texte(jeu.textes, "Et voici le Chien ! A présent, cliquez pour continuer à jouer...",
+              "Here is the Dog ! And now, please click anywhere to go on playing...");
+    d.attenteClic = 0;
+    for (int i = 1; i <= 18; ++i) q.Carte3D[i].curseur = Curseur::Interdit;
+}
+
+void retirerChien(Jeu& jeu, bool parClicChien) {
+    Donne& d = jeu.donne;
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    if (!d.chienMontre) return;
+    d.chienMontre = false;
+    if (!parClicChien) {
+        q.TableRonde.visible = true;
+        q.CadrePreneur[d.preneur].visible = true;
+    }
+    for (auto& c : q.CarteChien) c.visible = false;
+    if (d.preneur != SUD) {
+        ecartOrdinateur(jeu);
+        d.attenteClic = 1;
+        continuer(jeu);
+    } else {
+        d.attenteClic = 0;
+        d.ecartEnCours = true;
+        proposerEcart(jeu);
+    }
+}
+
+void fusionnerRangee(Jeu& jeu) {
+    const Donne& d = jeu.donne;
+    EtatEcart& e = jeu.ecart;
+    const MainJoueur& main = d.mains[d.preneur];
+    int h = 1, c = 1;
+    for (int p = 1; p <= 24; ++p) {
+        bool prendreMain;
+        if (h > 18)
+            prendreMain = false;
+        else if (c > 6)
+            prendreMain = true;
+        else {
+            const Carte& a = main[h];
+            const Carte& b = d.chien[c];
+            prendreMain = a.couleur < b.couleur || (a.couleur == b.couleur && a.valeur > b.valeur);
+        }
+        if (prendreMain) {
+            e.rangeeEcart[p] = main[h];
+            e.sourceRangee[p] = h++;
+        } else {
+            e.rangeeEcart[p] = d.chien[c];
+            e.sourceRangee[p] = 18 + c++;
+        }
+    }
+}
+
+void choisirEcartOrdinateur(Jeu& jeu) {
+    EtatEcart& e = jeu.ecart;
+    fusionnerRangee(jeu);
+    e.garderCarte.remplir(1);
+    e.nbEcartees = 0;
+
+    // Survey of the plain suits, from a random first one.
+    int courte = 0, longue = 0, nbCourte = 99, nbLongue = -1;
+    int c = jeu.alea(4);
+    for (int k = 0; k < 4; ++k, c = suivanteCouleur(c)) {
+        int nb = 0;
+        for (const Carte& x : e.rangeeEcart)
+            if (x.couleur == c && x.valeur != ROI) ++nb;
+        const bool roi = dansRangee(e, c, ROI);
+        const bool dameEtCavalier = dansRangee(e, c, DAME) && dansRangee(e, c, CAVALIER);
+        if (nb >= 1 && !roi && !dameEtCavalier && nb < nbCourte) {
+            courte = c;
+            nbCourte = nb;
+        }
+        if (nb > nbLongue) {
+            longue = c;
+            nbLongue = nb;
+        }
+    }
+
+    // Void the short suit, from its highest card down (the row is sorted).
+    if (courte != 0)
+        for (int p = 1; p <= 24 && e.nbEcartees < 6; ++p)
+            if (e.rangeeEcart[p].couleur == courte) ecarter(e, p);
+
+    int bouts = 0, atouts = 0;
+    for (const Carte& x : e.rangeeEcart) {
+        if (estBout(x)) ++bouts;
+        if (estAtout(x)) ++atouts;
+    }
+    const bool excuse = dansRangee(e, ATOUT, EXCUSE);
+
+    // A second suit to void, with a strong trump hand.
+    int seconde = 0;
+    if (courte != 0 && e.nbEcartees < 6 && ((atouts >= 8 && bouts >= 2) || atouts >= 9)) {
+        c = jeu.alea(4);
+        for (int k = 0; k < 4; ++k, c = suivanteCouleur(c)) {
+            if (c == courte) continue;
+            int nb = 0;
+            for (const Carte& x : e.rangeeEcart)
+                if (x.couleur == c) ++nb;
+            if (nb <= 6 - e.nbEcartees && !dansRangee(e, c, ROI)) {
+                seconde = c;
+                break;
+            }
+        }
+    }
+    if (seconde != 0)
+        for (int p = 1; p <= 24 && e.nbEcartees < 6; ++p)
+            if (e.rangeeEcart[p].couleur == seconde) ecarter(e, p);
+
+    // Lone honours.
+    c = jeu.alea(4);
+    for (int k = 0; k < 4 && e.nbEcartees < 6; ++k, c = suivanteCouleur(c)) {
+        const bool roi = dansRangee(e, c, ROI), dame = dansRangee(e, c, DAME);
+        const bool cavalier = dansRangee(e, c, CAVALIER), valet = dansRangee(e, c, VALET);
+        const int nbHonneurs = roi + dame + cavalier + valet;
+        if (nbHonneurs != 1) continue;
+        int p = 0;
+        if (dame) {
+            p = positionDe(e, c, DAME);
+            if (e.garderCarte[p] == 1 && !(excuse && jeu.alea(100) < 10)) ecarter(e, p);
+        } else if (cavalier) {
+            p = positionDe(e, c, CAVALIER);
+            if (e.garderCarte[p] == 1 && jeu.alea(100) < 90) ecarter(e, p);
+        } else if (valet) {
+            p = positionDe(e, c, VALET);
+            if (e.garderCarte[p] == 1 && jeu.alea(100) < 70) ecarter(e, p);
+        }
+    }
+
+    // Random fill, sparing the long suit.
+    if (e.nbEcartees < 6) {
+        int p = jeu.alea(24);
+        for (int k = 0; k < 24 && e.nbEcartees < 6; ++k) {
+            const Carte& x = e.rangeeEcart[p];
+            if (e.garderCarte[p] == 1 && ecartable(x) && x.couleur != longue) ecarter(e, p);
+            p = p == 1 ? 24 : p - 1;
+        }
+    }
+    // Last fill.
+    for (int p = 24; p >= 1 && e.nbEcartees < 6; --p)
+        if (e.garderCarte[p] == 1 && ecartable(e.rangeeEcart[p])) ecarter(e, p);
+}
+
+void ecartOrdinateur(Jeu& jeu) {
+    choisirEcartOrdinateur(jeu);
+    Tableau<int, 24> dansEcart;
+    for (int p = 1; p <= 24; ++p) dansEcart[p] = jeu.ecart.garderCarte[p] == 0 ? 1 : 0;
+    ecrireEcart(jeu, dansEcart);
+}
+
+void proposerEcart(Jeu& jeu) {
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    EtatEcart& e = jeu.ecart;
+    const int gauche = margeMain(jeu), pas = pasEcart(jeu), haut = hautMain(jeu);
+    for (int i = 1; i <= 24; ++i) {
+        Composant& img = q.Carte3D[i];
+        img.curseur = Curseur::Main;
+        img.visible = false;
+        img.geo =
+            Rect{gauche + (i - 1) * pas, haut - jeu.alea(3), largeurCarte(jeu), hauteurCarte(jeu)};
+    }
+    fusionnerRangee(jeu);
+    for (int i = 1; i <= 24; ++i) q.Carte3D[i].carte = e.rangeeEcart[i];
+    e.nbEcartees = 0;
+    e.selectionMain.remplir(0);
+    e.selectionChien.remplir(0);
+    for (int i = 1; i <= 24; ++i) {
+        if (!ecartable(e.rangeeEcart[i])) q.Carte3D[i].curseur = Curseur::Interdit;
+        q.Carte3D[i].visible = true;
+        q.Carte3D[i].enabled = true;
+    }
+    q.info.caption = texte(jeu.textes, "Cliquez sur 6 cartes pour constituer l'écart",
+                           "Click on 6 cards to make the discard");
+}
+
+void choisirCarteEcart(Jeu& jeu, int position) {
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    EtatEcart& e = jeu.ecart;
+    if (!jeu.donne.ecartEnCours || position < 1 || position > 24) return;
+    if (!ecartable(e.rangeeEcart[position])) return;
+    const int source = e.sourceRangee[position];
+    int& choisie = source <= 18 ? e.selectionMain[source] : e.selectionChien[source - 18];
+    Composant& img = q.Carte3D[position];
+    if (choisie == 1) {
+        choisie = 0;
+        img.geo.top += leveeCarte(jeu);
+        --e.nbEcartees;
+        q.PanelConfirmeEcart.visible = false;
+    } else if (e.nbEcartees < 6) {
+        choisie = 1;
+        img.geo.top -= leveeCarte(jeu);
+        ++e.nbEcartees;
+        if (e.nbEcartees == 6) q.PanelConfirmeEcart.visible = true;
+    }
+}
+
+void confirmerEcart(Jeu& jeu) {
+    Donne& d = jeu.donne;
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    EtatEcart& e = jeu.ecart;
+    if (!d.ecartEnCours || e.nbEcartees != 6) return;
+    q.PanelConfirmeEcart.visible = false;
+    for (auto& c : q.Carte3D) c.visible = false;
+    Tableau<int, 24> dansEcart;
+    for (int p = 1; p <= 24; ++p) {
+        const int s = e.sourceRangee[p];
+        dansEcart[p] = s <= 18 ? e.selectionMain[s] : e.selectionChien[s - 18];
+    }
+    ecrireEcart(jeu, dansEcart);
+    afficherMain(jeu);
+    d.ecartEnCours = false;
+    d.attenteClic = 1;
+    continuer(jeu);
+}
+
+void calculerOrigineEcart(Jeu& jeu) {
+    const Donne& d = jeu.donne;
+    for (int i = 1; i <= 6; ++i) {
+        const Carte& c = d.chien[i];
+        int origine = -1;
+        for (int j = 1; j <= 18 && origine < 0; ++j)
+            if (d.mainsDonnees[d.preneur][j] == c) origine = j;
+        for (int k = 1; k <= 6 && origine < 0; ++k)
+            if (d.chienDonne[k] == c) origine = 18 + k;
+        jeu.ecart.origineEcart[i] = origine;
+    }
+}
+
+} // namespace quarvel

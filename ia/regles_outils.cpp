@@ -1,0 +1,80 @@
+#include "ia/regles_outils.h"
+
+namespace quarvel {
+
+int plisRestants(const Jeu& jeu) {
+    return 19 - jeu.donne.numeroPli;
+}
+
+const Carte& carteDe(const Jeu& jeu, int siege) {
+    return jeu.donne.pli.cartes[siege];
+}
+
+const Carte& carteEntame(const Jeu& jeu, const ContexteDecision& c) {
+    return carteDe(jeu, c.L);
+}
+
+bool preneurAJoue(const ContexteDecision& c) {
+    return c.T != c.moi && !joueApres(c.moi, c.T, c.position);
+}
+
+bool preneurJoueApres(const ContexteDecision& c) {
+    return joueApres(c.moi, c.T, c.position);
+}
+
+static int detenteur(const Jeu& jeu, int couleur, int valeur) {
+    const Connaissance& k = jeu.connaissance;
+    if (couleur == ATOUT) {
+        if (valeur == EXCUSE) return k.detenteurExcuse;
+        if (valeur == PETIT) return k.detenteurPetit;
+        if (valeur >= 2 && valeur <= 21) return k.detenteurAtout[valeur];
+        return LIEU_INCONNU;
+    }
+    if (estCouleurSimple(couleur) && valeur >= 1 && valeur <= 14)
+        return k.detenteurCarte[couleur][valeur];
+    return LIEU_INCONNU;
+}
+
+bool tient(const Jeu& jeu, int siege, int couleur, int valeur) {
+    return detenteur(jeu, couleur, valeur) == siege;
+}
+
+bool estJouee(const Jeu& jeu, int couleur, int valeur) {
+    return detenteur(jeu, couleur, valeur) == LIEU_JOUEE;
+}
+
+bool tientMaitresse(const Jeu& jeu, int siege, int c) {
+    int m = jeu.connaissance.carteMaitresse[c];
+    return m >= 1 && tient(jeu, siege, c, m);
+}
+
+int cartesTenues(const Jeu& jeu, int siege, int c) {
+    int n = 0;
+    for (int v = 1; v <= 14; ++v)
+        if (jeu.connaissance.detenteurCarte[c][v] == siege) ++n;
+    return n;
+}
+
+int nbDefenseursSansAtout(const Jeu& jeu) {
+    int T = jeu.donne.preneur, n = 0;
+    for (int d = 1; d <= 4; ++d)
+        if (d != T && jeu.connaissance.sansAtout[T][d]) ++n;
+    return n;
+}
+
+bool estCandidat(const Jeu& jeu, int siege, int slot) {
+    return jeu.donne.cartesJouables[siege][slot] == 1;
+}
+
+bool decider(Jeu& jeu, const ContexteDecision& c, int k, int slot) {
+    if (slot < 1 || slot > 18 || !garderSeule(jeu, c.moi, slot)) return false;
+    noterRegle(jeu, k, c.moi);
+    return true;
+}
+
+bool garderCarte(Jeu& jeu, const ContexteDecision& c, int k, int couleur, int valeur) {
+    if (!tient(jeu, c.moi, couleur, valeur)) return false;
+    return decider(jeu, c, k, slotDe(jeu, c.moi, couleur, valeur));
+}
+
+} // namespace quarvel

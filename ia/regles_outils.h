@@ -1,0 +1,76 @@
+#pragma once
+// Small questions and actions shared by the play rules.
+#include "donne/jeu.h"
+#include "ia/regles.h"
+
+#include <initializer_list>
+
+namespace quarvel {
+
+// The suit i steps after r, suits counted 1..4 (i = 0 is r itself).
+constexpr int couleurApres(int r, int i) {
+    return (r - 1 + i) % 4 + 1;
+}
+constexpr bool estCouleurSimple(int c) {
+    return c >= PIQUE && c <= CARREAU;
+}
+
+// Tricks left to play, the current one included.
+int plisRestants(const Jeu& jeu);
+
+// The card a seat has put in the current trick; couleur -1 while it has not played.
+const Carte& carteDe(const Jeu& jeu, int siege);
+// The card of the leader of the trick (couleur -1 when I lead).
+const Carte& carteEntame(const Jeu& jeu, const ContexteDecision& c);
+
+inline bool estDefenseur(const ContexteDecision& c) {
+    return c.moi != c.T;
+}
+inline bool jEntame(const ContexteDecision& c) {
+    return c.position == 1;
+}
+bool preneurAJoue(const ContexteDecision& c);
+bool preneurJoueApres(const ContexteDecision& c);
+
+// Whether the seat still holds the card (suit 0: the Excuse is value 0, the Petit value 1).
+bool tient(const Jeu& jeu, int siege, int couleur, int valeur);
+// Whether the card has been played in this deal.
+bool estJouee(const Jeu& jeu, int couleur, int valeur);
+// The seat holds the master card of suit c (the highest not yet gone).
+bool tientMaitresse(const Jeu& jeu, int siege, int c);
+// Plain cards of suit c the seat still holds.
+int cartesTenues(const Jeu& jeu, int siege, int c);
+int nbDefenseursSansAtout(const Jeu& jeu);
+
+bool estCandidat(const Jeu& jeu, int siege, int slot);
+inline const Carte& carteMain(const Jeu& jeu, int siege, int slot) {
+    return jeu.donne.mains[siege][slot];
+}
+
+// First candidate in hand order (slots 1..18) for which f(card) holds; -1 when none.
+template <class F> int premierCandidat(const Jeu& jeu, int siege, F f) {
+    for (int slot = 1; slot <= 18; ++slot)
+        if (estCandidat(jeu, siege, slot) && f(carteMain(jeu, siege, slot))) return slot;
+    return -1;
+}
+// The same scanning from the end (slots 18 down to 1).
+template <class F> int dernierCandidat(const Jeu& jeu, int siege, F f) {
+    for (int slot = 18; slot >= 1; --slot)
+        if (estCandidat(jeu, siege, slot) && f(carteMain(jeu, siege, slot))) return slot;
+    return -1;
+}
+
+// Keeps the slot as the only candidate and records the rule; false when it is not a candidate.
+bool decider(Jeu& jeu, const ContexteDecision& c, int k, int slot);
+// Keeps a card I hold; false when I do not hold it or it is not a candidate.
+bool garderCarte(Jeu& jeu, const ContexteDecision& c, int k, int couleur, int valeur);
+// Drops every candidate for which f(card) holds, one by one (the last candidate always stays).
+template <class F> void retirerSi(Jeu& jeu, int siege, F f) {
+    for (int slot = 1; slot <= 18; ++slot) {
+        const Carte& carte = carteMain(jeu, siege, slot);
+        if (estCandidat(jeu, siege, slot) && f(carte))
+            retirerCarte(jeu, siege, carte.couleur, carte.valeur);
+    }
+}
+
+} // namespace quarvel
