@@ -6,7 +6,9 @@
 // `parentCadre` is 1..4 sit in `PanelsMains[s]`; the dog images, the frames of parent 5 and the
 // label `PanelChien` in `PanelChienAvantEcart`; the discard images and `PanelEcart` in
 // `PanelChienApresEcart`; `panelLecture` in `PanelPasApas`. Everything else sits in its window.
+// The all-tricks, hands and score windows are modal; the previous-trick window is not.
 // The close box of a review window is forwarded as the window's OK gesture.
+// `TousPlisPas` shows one card more, as each tick of the replay timer does.
 #include "fenetres/modele/composant.h"
 #include "fenetres/modele/evenements.h"
 

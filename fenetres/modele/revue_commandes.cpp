@@ -63,78 +63,87 @@ void couleurRevue(Jeu& jeu, FenetreRevue f) {
 
 bool traiterEvenementRevue(Jeu& jeu, Evenement e) {
     auto& fen = jeu.fen;
+    const auto& q = fen.frmQuarvel;
+    // A gesture on a control the user cannot see or use is taken and ignored.
+    auto actif = [](const Composant& c) { return c.visible && c.enabled; };
+    const bool resultat = actif(q.PanelResultat);
+    const bool plis = fen.frmTousPlis.fenetre.visible;
+    const bool mains = fen.frmMains.fenetre.visible;
+    const bool feuille = fen.frmScoreDetaille.fenetre.visible;
     switch (e.type) {
     case Evt::MenuScoresGlobaux:
     case Evt::SBVoirScoresGlobaux:
-    case Evt::ClicScoreTotal:
         basculerScores(jeu);
+        return true;
+    case Evt::ClicScoreTotal:
+        if (e.index >= 1 && e.index <= 4 && actif(q.panelScoreTotal[e.index])) basculerScores(jeu);
         return true;
     case Evt::MenuInitScores:
         initialiserScores(jeu);
         return true;
 
     case Evt::MenuPreviousTrick:
-        if (fen.frmQuarvel.menuPreviousTrick.enabled) montrerPliPrecedent(jeu);
+        if (q.menuPreviousTrick.enabled) montrerPliPrecedent(jeu);
         return true;
     case Evt::OkPliPrecedent:
         fen.frmPliPrecedent.fenetre.visible = false;
         return true;
 
     case Evt::ClicVoirPlis:
-        ouvrirTousPlis(jeu);
-        return true;
-    case Evt::TousPlisEffacer:
-        effacerTousPlis(jeu);
-        return true;
-    case Evt::TousPlisLecture:
-        lectureTousPlis(jeu);
-        return true;
-    case Evt::TousPlisPas:
-        pasTousPlis(jeu);
+        if (resultat && actif(q.PanelVoirPlis)) ouvrirTousPlis(jeu);
         return true;
     case Evt::TickTousPlis:
         tickTousPlis(jeu);
         return true;
-    case Evt::TousPlisArriere:
-        arriereTousPlis(jeu);
-        return true;
-    case Evt::TousPlisVoirTout:
-        voirToutTousPlis(jeu);
-        return true;
     case Evt::TousPlisOk:
         fermerTousPlis(jeu);
         return true;
+    case Evt::TousPlisEffacer:
+        if (plis) effacerTousPlis(jeu);
+        return true;
+    case Evt::TousPlisLecture:
+        if (plis) lectureTousPlis(jeu);
+        return true;
+    case Evt::TousPlisPas:
+        if (plis) pasTousPlis(jeu);
+        return true;
+    case Evt::TousPlisArriere:
+        if (plis) arriereTousPlis(jeu);
+        return true;
+    case Evt::TousPlisVoirTout:
+        if (plis) voirToutTousPlis(jeu);
+        return true;
     case Evt::TousPlisImprimer:
-        imprimerRevue(jeu, FenetreRevue::TousPlis);
+        if (plis) imprimerRevue(jeu, FenetreRevue::TousPlis);
         return true;
     case Evt::TousPlisCouleur:
-        couleurRevue(jeu, FenetreRevue::TousPlis);
+        if (plis) couleurRevue(jeu, FenetreRevue::TousPlis);
         return true;
 
     case Evt::ClicVoirMains:
-        ouvrirMains(jeu);
+        if (resultat && actif(q.PanelVoirMains)) ouvrirMains(jeu);
         return true;
     case Evt::MainsOk:
         fen.frmMains.fenetre.visible = false;
         return true;
     case Evt::MainsImprimer:
-        imprimerRevue(jeu, FenetreRevue::Mains);
+        if (mains) imprimerRevue(jeu, FenetreRevue::Mains);
         return true;
     case Evt::MainsCouleur:
-        couleurRevue(jeu, FenetreRevue::Mains);
+        if (mains) couleurRevue(jeu, FenetreRevue::Mains);
         return true;
 
     case Evt::ClicScoreDetaille:
-        ouvrirScoreDetaille(jeu);
+        if (resultat && actif(q.PanelScoreDetaille)) ouvrirScoreDetaille(jeu);
         return true;
     case Evt::ScoreOk:
         fen.frmScoreDetaille.fenetre.visible = false;
         return true;
     case Evt::ScoreImprimer:
-        imprimerRevue(jeu, FenetreRevue::ScoreDetaille);
+        if (feuille) imprimerRevue(jeu, FenetreRevue::ScoreDetaille);
         return true;
     case Evt::ScoreCouleur:
-        couleurRevue(jeu, FenetreRevue::ScoreDetaille);
+        if (feuille) couleurRevue(jeu, FenetreRevue::ScoreDetaille);
         return true;
 
     default:

@@ -85,10 +85,7 @@ void tickTousPlis(Jeu& jeu) {
     auto& f = jeu.fen.frmTousPlis;
     if (!f.timerTousPlis.enabled) return;
     pasTousPlis(jeu);
-    if (f.etapeTousPlis >= 73)
-        f.timerTousPlis.arreter();
-    else
-        f.timerTousPlis.demarrer(jeu.maintenant);
+    if (f.etapeTousPlis >= 73) f.timerTousPlis.arreter();
 }
 
 void lectureTousPlis(Jeu& jeu) {

@@ -185,9 +185,14 @@ TEST_F(Revue, GardeSansNiEcartNiCadres) {
 
 TEST_F(Revue, ImpressionSansImprimanteDonneUnMessage) {
     plateforme.imprimante = false;
+    clic(Evt::TousPlisImprimer); // the window is closed: nothing to print
+    EXPECT_TRUE(plateforme.pages.empty());
+    clic(Evt::ClicVoirPlis);
     clic(Evt::TousPlisImprimer);
+    clic(Evt::ClicVoirMains);
     clic(Evt::MainsImprimer);
     jeu.textes.langue = ANGLAIS;
+    clic(Evt::ClicScoreDetaille);
     clic(Evt::ScoreImprimer);
     ASSERT_EQ(plateforme.pages.size(), 3u);
     EXPECT_EQ(plateforme.pages[0], (Rect{500, 500, 2000, 1280}));
@@ -206,6 +211,7 @@ TEST_F(Revue, ImpressionSansImprimanteDonneUnMessage) {
 TEST_F(Revue, CouleurDesFenetres) {
     jeu.fen.frmMains.fenetre.couleur = 0x808080;
     plateforme.couleurChoisie = 0x00AA00;
+    clic(Evt::ClicVoirMains);
     clic(Evt::MainsCouleur);
     EXPECT_EQ(plateforme.couleurProposee, 0x808080);
     EXPECT_EQ(jeu.fen.frmMains.fenetre.couleur, 0x00AA00);
@@ -214,6 +220,8 @@ TEST_F(Revue, CouleurDesFenetres) {
     plateforme.confirmeCouleur = false;
     jeu.reglages.optionCouleurFondEcranScores = 0x111111;
     jeu.fen.frmScoreDetaille.fenetre.couleur = 0x111111;
+    clic(Evt::ClicScoreDetaille);
     clic(Evt::ScoreCouleur);
+    EXPECT_EQ(plateforme.couleurProposee, 0x111111);
     EXPECT_EQ(jeu.reglages.optionCouleurFondEcranScores, 0x111111);
 }
