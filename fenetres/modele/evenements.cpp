@@ -1,7 +1,7 @@
 #include "fenetres/modele/evenements.h"
 
-#include "donne/attendus.h"
 #include "donne/flux.h"
+#include "donne/attendus.h"
 #include "donne/jeu.h"
 #include "donne/main_joueur.h"
 #include "donne/nouvelle_donne.h"
