@@ -3,6 +3,8 @@
 // 1..14, trumps 0..21 (0 the Excuse) where a table includes the Excuse, seats and observers 1..4.
 #include "cartes/donne.h"
 
+#include <cstdint>
+
 namespace quarvel {
 
 struct Jeu;
@@ -14,13 +16,13 @@ constexpr int LIEU_JOUEE = 10;
 struct Connaissance {
     // Common facts
     Tableau<Tableau<int, 14>, 4> detenteurCarte, slotCarte; // [c][v]; 0 discard, 10 played
-    Tableau<int, 20, 2> detenteurAtout, slotAtout;           // v = 2..21
+    Tableau<int, 20, 2> detenteurAtout, slotAtout;          // v = 2..21
     int detenteurPetit = 0, slotPetit = 0;
     int detenteurExcuse = 0, slotExcuse = 0;
     int atoutsJoues = 0;
-    Tableau<int, 4> etatCouleur;     // 1 not yet played, 2 first played in this trick, 0 earlier
-    Tableau<int, 4> carteMaitresse;  // highest value not gone, -1 none
-    Tableau<int, 4> couleurLongue;   // by seat
+    Tableau<int, 4> etatCouleur;    // 1 not yet played, 2 first played in this trick, 0 earlier
+    Tableau<int, 4> carteMaitresse; // highest value not gone, -1 none
+    Tableau<int, 4> couleurLongue;  // by seat
     bool petitDansPli = false;
     Tableau<bool, 4> roiSec;
     Tableau<bool, 4> roiAuChien;
@@ -47,14 +49,17 @@ struct Connaissance {
 
     // Per observer o: what o knows of seat s
     Tableau<Tableau<Tableau<bool, 4>, 4>, 4> couleurCoupee; // [o][s][c]
-    Tableau<Tableau<bool, 4>, 4> sansAtout;                  // [o][s]
-    Tableau<Tableau<Tableau<int, 14>, 4>, 4> lieuCarte;      // [o][c][v]
-    Tableau<Tableau<int, 22, 0>, 4> lieuAtout;               // [o][v], v = 0..21
+    Tableau<Tableau<bool, 4>, 4> sansAtout;                 // [o][s]
+    Tableau<Tableau<Tableau<int, 14>, 4>, 4> lieuCarte;     // [o][c][v]
+    Tableau<Tableau<int, 22, 0>, 4> lieuAtout;              // [o][v], v = 0..21
     Tableau<Tableau<Tableau<Tableau<bool, 14>, 4>, 4>, 4> detenteurPossibleCarte; // [o][h][c][v]
-    Tableau<Tableau<Tableau<bool, 22, 0>, 4>, 4> detenteurPossibleAtout;        // [o][h][v]
+    Tableau<Tableau<Tableau<bool, 22, 0>, 4>, 4> detenteurPossibleAtout;          // [o][h][v]
     Tableau<bool, 4> ecartConnu;
     Tableau<Tableau<int, 4>, 4> cartesAutres; // [o][c]
     Tableau<int, 4> atoutsAutres;
+
+    int nbCartesJouees = 0;           // cards played in this deal, 72 once it is over
+    std::uint32_t graineInitiale = 0; // the random state when this deal's tables were built
 };
 
 // Built when play is about to start, after the discard (or at once at GARDE SANS/CONTRE).

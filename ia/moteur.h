@@ -1,6 +1,8 @@
 #pragma once
 // The rule pass of the computer players.
+#include "cartes/carte.h"
 #include "cartes/tableau.h"
+#include "ia/regles.h"
 
 namespace quarvel {
 
@@ -18,12 +20,26 @@ struct MoteurRegles {
     // At most one per computer card: 54 in a deal (64 leaves room when SUD is played too).
     Tableau<RegleDeclenchee, 80> reglesDeclenchees;
     int nbReglesDeclenchees = 0;
+    // Level of SUD when a program plays his cards (the arena); -1: the computer seats' level.
+    // Level 0 plays a legal card at random.
+    int niveauSud = -1;
+    // Another rule table for the pass (tests); null: reglesJeu.
+    const Tableau<FonctionRegle, 74>* autresRegles = nullptr;
 };
+
+constexpr int POIDS_MIN = 60;
+constexpr int POIDS_MAX = 150;
 
 // The slot a computer seat plays among its legal cards (cartesJouables), after the rule pass.
 int jouerOrdinateur(Jeu& jeu, int siege);
 void choisirCarte(Jeu& jeu, int siege);
 void adapterPoids(Jeu& jeu, bool preneurGagne);
+
+int niveauMinimalRegle(int k); // 0 for the numbers no rule uses
+bool regleFixe(int k);
+int niveauDuSiege(const Jeu& jeu, int siege);
+// Position, W, B, the taker, the leader and the defenders, as the pass sees them.
+ContexteDecision contexteDecision(Jeu& jeu, int siege);
 
 // Engine services used by the rules. Slots are 1..18; -1 means none.
 bool regleApplicable(Jeu& jeu, int k);
@@ -48,6 +64,8 @@ bool honneurVoisin(const Jeu& jeu, int s, int c, int v);
 int gagnantActuel(const Jeu& jeu, int s);
 int carteQuiBat(Jeu& jeu, int s);
 bool joueApres(int s, int t, int position);
+// Whether card t takes the trick from the winning card w, compared as at the end of a trick.
+bool prendLaMain(const Carte& t, const Carte& w);
 // The slot of a card in the seat's hand, -1 when not there (played or never held).
 int slotDe(const Jeu& jeu, int s, int couleur, int valeur);
 

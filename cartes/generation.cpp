@@ -1,0 +1,150 @@
+#include "cartes/generation.h"
+
+#include "donne/jeu.h"
+#include "encheres/evaluation.h"
+
+namespace quarvel {
+
+namespace {
+
+// The strength optionForceMain demands of the user's hand, or -1 when it forces nothing.
+int enchereForcee(int option) {
+    switch (option) {
+    case 1:
+        return PASSE;
+    case 3:
+        return PRISE;
+    case 4:
+        return GARDE;
+    case 5:
+        return GARDE_SANS;
+    case 6:
+        return GARDE_CONTRE;
+    default:
+        return -1;
+    }
+}
+
+bool paquetValable(const Tableau<int, 78>& paquet) {
+    bool vu[79] = {};
+    for (int n : paquet) {
+        if (n < 1 || n > 78 || vu[n]) return false;
+        vu[n] = true;
+    }
+    return true;
+}
+
+bool petitSec(const MainJoueur& main) {
+    int atouts = 0;
+    bool petit = false;
+    for (const Carte& c : main) {
+        if (c.couleur != ATOUT) continue;
+        ++atouts;
+        if (c.valeur == PETIT) petit = true;
+    }
+    return atouts == 1 && petit;
+}
+
+// Suit cards other than a Roi: what a taker may set aside.
+int cartesEcartables(const Carte* debut, const Carte* fin) {
+    int n = 0;
+    for (const Carte* c = debut; c != fin; ++c)
+        if (c->couleur >= PIQUE && c->couleur <= CARREAU && c->valeur < ROI) ++n;
+    return n;
+}
+
+} // namespace
+
+PlaceDonnee placeDeLaPosition(int position) {
+    const int bloc = (position - 1) / 13; // 0..5
+    const int rang = (position - 1) % 13; // 0..12
+    if (rang == 12) return {0, bloc + 1};
+    return {rang / 3 + 1, 3 * bloc + rang % 3 + 1};
+}
+
+void melanger(Jeu& jeu) {
+    for (int i = 1; i <= 78; ++i) jeu.paquet[i] = i;
+    for (int k = 0; k < 717; ++k) {
+        const int a = jeu.alea(78);
+        const int b = jeu.alea(78);
+        const int x = jeu.paquet[a];
+        jeu.paquet[a] = jeu.paquet[b];
+        jeu.paquet[b] = x;
+    }
+}
+
+void distribuer(Jeu& jeu) {
+    Donne& d = jeu.donne;
+    const JeuComplet& complet = jeuComplet();
+    for (int p = 1; p <= 78; ++p) {
+        Carte c = complet[jeu.paquet[p]];
+        c.enMain = true;
+        const PlaceDonnee place = placeDeLaPosition(p);
+        if (place.siege == 0)
+            d.chien[place.slot] = c;
+        else
+            d.mains[place.siege][place.slot] = c;
+    }
+}
+
+bool examinerCandidat(Jeu& jeu, bool rejouer) {
+    Donne& d = jeu.donne;
+    bool refuse = false;
+
+    for (int s = 1; s <= 4; ++s)
+        if (petitSec(d.mains[s])) {
+            refuse = true;
+            break;
+        }
+
+    const int auChien = cartesEcartables(d.chien.begin(), d.chien.end());
+    for (int s = 1; s <= 4; ++s)
+        if (auChien + cartesEcartables(d.mains[s].begin(), d.mains[s].end()) < 6) {
+            refuse = true;
+            break;
+        }
+
+    for (int s = 1; s <= 4; ++s) d.encheresMeritees[s] = evaluerMain(d, s);
+
+    const int forcee = enchereForcee(jeu.reglages.optionForceMain);
+    if (forcee >= 0 && d.encheresMeritees[SUD] != forcee) refuse = true;
+
+    if (jeu.reglages.optionAuMoinsUneMainDePrise && !rejouer) {
+        bool unePrise = false;
+        for (int s = 1; s <= 4; ++s)
+            if (d.encheresMeritees[s] != PASSE) unePrise = true;
+        if (!unePrise) refuse = true;
+    }
+    return !refuse;
+}
+
+bool faireCandidat(Jeu& jeu, bool rejouer) {
+    // A replay with no previous deal to replay shuffles like a new one.
+    if (!rejouer || !paquetValable(jeu.paquet)) melanger(jeu);
+    distribuer(jeu);
+    const bool accepte = examinerCandidat(jeu, rejouer);
+    return rejouer || accepte;
+}
+
+void produireDonne(Jeu& jeu, bool rejouer) {
+    Donne& d = jeu.donne;
+    d.donneRejouee = rejouer;
+    if (!rejouer) d.premierParlant = siegeSuivant(d.premierParlant);
+    d.pli.entame = d.premierParlant;
+    d.pli.nbCartesJouees = 0;
+    d.joueurCourant = d.premierParlant;
+
+    jeu.candidats = 0;
+    bool accepte = false;
+    while (!accepte) {
+        accepte = faireCandidat(jeu, rejouer);
+        ++jeu.candidats;
+    }
+
+    for (int s = 1; s <= 4; ++s) trierMain(d.mains[s]);
+    trierChien(d.chien);
+    d.mainsDonnees = d.mains;
+    d.chienDonne = d.chien;
+}
+
+} // namespace quarvel

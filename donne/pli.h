@@ -1,0 +1,28 @@
+#pragma once
+// The rules of one trick on the deal record: which cards may be played, what a card put down
+// changes, and the count when the fourth card is down. No window is touched here.
+#include "cartes/donne.h"
+
+namespace quarvel {
+
+// Reason codes of raisonsJouables.
+constexpr int RAISON_SUIT = -1;      // follows the suit asked, or is the Excuse
+constexpr int RAISON_LIBRE = 0;      // leads, or follows a led Excuse
+constexpr int RAISON_COUPE = 1;      // void in the suit asked: must trump
+constexpr int RAISON_SURCOUPE = 2;   // must overtrump
+constexpr int RAISON_SOUS_COUPE = 3; // holds no trump above the highest on the table
+constexpr int RAISON_DEFAUSSE = 4;   // neither the suit asked nor a trump
+constexpr int RAISON_SANS_ATOUT = 5; // trumps asked, none held
+
+// Fills cartesJouables[s] and raisonsJouables[s] (every seat's codes reset to -1 first).
+void calculerJouables(Donne& d, int s);
+// Puts the card of that slot on the table; the caller then counts it in pli.nbCartesJouees.
+void poserCarteDansPli(Donne& d, int s, int slot);
+// Scores the complete trick: winner, points and bouts by camp, the Excuse, the last trick with
+// the dog and the Petit au bout, the points needed. Returns the winner, who leads next.
+int compterFinDePli(Donne& d);
+
+// Winner of the four cards of the trick led by entame.
+int gagnantDuPli(const Pli& pli);
+
+} // namespace quarvel

@@ -1,0 +1,101 @@
+#include "encheres/evaluation.h"
+
+namespace quarvel {
+
+int poidsCarte(const Carte& c) {
+    if (c.couleur == ATOUT) {
+        if (estBout(c)) return 12;
+        if (c.valeur >= 15 && c.valeur <= 20) return 3;
+        if (c.valeur >= 2 && c.valeur <= 14) return 2;
+        return 0;
+    }
+    if (c.couleur < PIQUE || c.couleur > CARREAU) return 0;
+    switch (c.valeur) {
+    case ROI:
+        return 12;
+    case DAME:
+        return 6;
+    case CAVALIER:
+    case VALET:
+        return 2;
+    default:
+        return (c.valeur >= 1 && c.valeur <= 10) ? 1 : 0;
+    }
+}
+
+namespace {
+
+// One row of the bidding table, chosen by the bouts held.
+struct Palier {
+    int atoutsMin;    // T must reach this...
+    int base;         // ...and base - H/2, compared in half units
+    int passeMax;     // S up to here: PASSE
+    int priseMax;     // then PRISE
+    int gardeMax;     // then GARDE
+    int gardeSansMax; // then GARDE SANS if T >= atoutsSans, else GARDE
+    int atoutsSans;
+    int atoutsContre; // above gardeSansMax: GARDE CONTRE if T >= atoutsContre, else GARDE SANS
+};
+
+constexpr Palier TROIS_BOUTS{4, 5, 51, 61, 77, 83, 6, 7};
+constexpr Palier DEUX_BOUTS_AVEC_21{5, 5, 49, 55, 75, 83, 6, 7};
+constexpr Palier DEUX_BOUTS_SANS_21{5, 7, 49, 55, 75, 83, 6, 7};
+constexpr Palier UN_BOUT{6, 8, 69, 75, 103, 113, 7, 8};
+constexpr Palier AUCUN_BOUT{7, 9, 79, 85, 123, 129, 8, 9};
+
+} // namespace
+
+MesureMain mesurerMain(const MainJoueur& main) {
+    MesureMain m;
+    for (const Carte& c : main) {
+        m.score += poidsCarte(c);
+        if (c.couleur != ATOUT || c.valeur < 0 || c.valeur > 21) continue;
+        ++m.atoutsExcuse;
+        if (c.valeur >= 1) ++m.atouts;
+        if (c.valeur >= 13) ++m.hauts;
+        if (estBout(c)) ++m.bouts;
+        if (c.valeur == VINGT_ET_UN) m.a21 = true;
+    }
+
+    // Trump length, the Excuse counted.
+    const int n = m.atoutsExcuse;
+    if (n >= 10)
+        m.score += 12;
+    else if (n == 9)
+        m.score += 9;
+    else if (n == 8)
+        m.score += 6;
+    else if (n == 7)
+        m.score += 4;
+    else if (n == 6)
+        m.score += 2;
+    // Long trumps, the Excuse not counted.
+    const int t = m.atouts;
+    if (t >= 9) m.score += 10 * (t - 8) + (t - 8) * (t - 7);
+    return m;
+}
+
+int contratMerite(const MesureMain& m) {
+    const Palier& p = m.bouts >= 3   ? TROIS_BOUTS
+                      : m.bouts == 2 ? (m.a21 ? DEUX_BOUTS_AVEC_21 : DEUX_BOUTS_SANS_21)
+                      : m.bouts == 1 ? UN_BOUT
+                                     : AUCUN_BOUT;
+    const int t = m.atouts, s = m.score;
+    // T >= base - H/2, kept in whole numbers.
+    if (t < p.atoutsMin || 2 * t < 2 * p.base - m.hauts) return PASSE;
+    if (s <= p.passeMax) return PASSE;
+    if (s <= p.priseMax) return PRISE;
+    if (s <= p.gardeMax) return GARDE;
+    if (s <= p.gardeSansMax) return t >= p.atoutsSans ? GARDE_SANS : GARDE;
+    return t >= p.atoutsContre ? GARDE_CONTRE : GARDE_SANS;
+}
+
+int evaluerMain(const MainJoueur& main) {
+    return contratMerite(mesurerMain(main));
+}
+
+int evaluerMain(const Donne& donne, int siege) {
+    return evaluerMain(donne.mains[siege]);
+}
+
+} // namespace quarvel

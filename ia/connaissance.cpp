@@ -1,0 +1,362 @@
+#include "ia/connaissance.h"
+
+#include "donne/jeu.h"
+#include "scores/deductions.h"
+
+namespace quarvel {
+
+namespace {
+
+bool chienRetourne(const Donne& d) {
+    return d.contrat == PRISE || d.contrat == GARDE;
+}
+
+int& lieu(Connaissance& k, int o, const Carte& c) {
+    return c.couleur == ATOUT ? k.lieuAtout[o][c.valeur] : k.lieuCarte[o][c.couleur][c.valeur];
+}
+
+bool& possible(Connaissance& k, int o, int h, const Carte& c) {
+    return c.couleur == ATOUT ? k.detenteurPossibleAtout[o][h][c.valeur]
+                              : k.detenteurPossibleCarte[o][h][c.couleur][c.valeur];
+}
+
+void noterDetenteur(Connaissance& k, const Carte& c, int siege, int slot) {
+    if (c.couleur >= 1) {
+        k.detenteurCarte[c.couleur][c.valeur] = siege;
+        k.slotCarte[c.couleur][c.valeur] = slot;
+    } else if (c.valeur >= 2) {
+        k.detenteurAtout[c.valeur] = siege;
+        k.slotAtout[c.valeur] = slot;
+    } else if (c.valeur == PETIT) {
+        k.detenteurPetit = siege;
+        k.slotPetit = slot;
+    } else {
+        k.detenteurExcuse = siege;
+        k.slotExcuse = slot;
+    }
+}
+
+// The seat's long suit: a random suit first, then a later suit only when strictly longer.
+int couleurLaPlusLongue(Jeu& jeu, int s) {
+    const auto& n = jeu.connaissance.cartesDonnees[s];
+    const int r = jeu.alea(4);
+    int choix = r;
+    for (int i = 1; i <= 3; ++i) {
+        const int c = (r - 1 + i) % 4 + 1;
+        if (n[c] > n[choix]) choix = c;
+    }
+    return choix;
+}
+
+// Whether the taker's hand is strong enough to draw trumps early (the taker is not SUD).
+bool calculerMainForte(const Jeu& jeu) {
+    const Donne& d = jeu.donne;
+    const Connaissance& k = jeu.connaissance;
+    const int t = d.preneur;
+    if (t == SUD || t < 1 || t > 4) return false;
+    const int atouts = k.atoutsDonnes[t];
+    if (k.detenteurPetit == t || atouts < 8) return false;
+    const MainJoueur& main = d.mains[t];
+    int a = 0;
+    for (int slot = 1; slot <= 8; ++slot) {
+        const Carte& c = main[slot];
+        if (!estAtout(c)) continue;
+        a += c.valeur == 21 ? 5 : (c.valeur >= 15 ? 2 : 1);
+    }
+    if (atouts > 8) a += 2 * (atouts - 8);
+    int b = 0;
+    for (int slot = 1; slot <= 18; ++slot)
+        if (estBout(main[slot])) ++b;
+    const int u = k.couleurLongue[t];
+    const int l = k.cartesDonnees[t][u];
+    int h = l >= 6 ? l - 5 : 0;
+    for (int slot = 1; slot <= 18; ++slot) {
+        const Carte& c = main[slot];
+        if (c.couleur != u) continue;
+        if (c.valeur == VALET) h += 1;
+        if (c.valeur == CAVALIER) h += 2;
+        if (c.valeur == DAME) h += 3;
+        if (c.valeur == ROI) h += 5;
+    }
+    if (a < 11) return false;
+    return (b <= 1 && h >= 6) || (b == 2 && h >= 9) || atouts >= 10;
+}
+
+void recompterAutres(Connaissance& k) {
+    for (int o = 1; o <= 4; ++o) {
+        for (int c = 1; c <= 4; ++c) {
+            int n = 14;
+            for (int v = 1; v <= 14; ++v) {
+                const int l = k.lieuCarte[o][c][v];
+                if (l == LIEU_JOUEE || l == LIEU_ECART || l == o) --n;
+            }
+            k.cartesAutres[o][c] = n;
+        }
+        int n = 21;
+        for (int v = 1; v <= 21; ++v) {
+            const int l = k.lieuAtout[o][v];
+            if (l == LIEU_JOUEE || l == LIEU_ECART || l == o) --n;
+        }
+        k.atoutsAutres[o] = n;
+    }
+}
+
+void recalculerMaitres(Connaissance& k) {
+    for (int c = 1; c <= 4; ++c) {
+        k.carteMaitresse[c] = -1;
+        for (int v = 14; v >= 1; --v)
+            if (k.lieuCarte[SUD][c][v] != LIEU_JOUEE) {
+                k.carteMaitresse[c] = v;
+                break;
+            }
+    }
+    for (int s = 1; s <= 4; ++s) {
+        k.atoutMaitre[s] = -1;
+        for (int v = 21; v >= 1; --v)
+            if (k.lieuAtout[s][v] != LIEU_JOUEE) {
+                k.atoutMaitre[s] = v;
+                break;
+            }
+    }
+}
+
+// A card o has not located: placed at the only seat that can still hold it (once o knows the
+// discard), or in the discard when none can.
+void deduire(Connaissance& k, int o, const Carte& c) {
+    int& l = lieu(k, o, c);
+    if (l != LIEU_INCONNU) return;
+    int nb = 0;
+    int seul = 0;
+    for (int h = 1; h <= 4; ++h)
+        if (h != o && possible(k, o, h, c)) {
+            ++nb;
+            seul = h;
+        }
+    if (nb == 0)
+        l = LIEU_ECART;
+    else if (nb == 1 && k.ecartConnu[o])
+        l = seul;
+}
+
+void inferer(Connaissance& k) {
+    for (int o = 1; o <= 4; ++o) {
+        if (k.ecartConnu[o]) continue;
+        int n = 0;
+        for (int num = 1; num <= 78; ++num)
+            if (lieu(k, o, carteDuNumeroConst(num)) == LIEU_JOUEE) ++n;
+        if (n == 6) k.ecartConnu[o] = true;
+    }
+    for (int o = 1; o <= 4; ++o)
+        for (int num = 1; num <= 78; ++num) deduire(k, o, carteDuNumeroConst(num));
+    recompterAutres(k);
+}
+
+} // namespace
+
+void initialiserConnaissance(Jeu& jeu) {
+    Connaissance& k = jeu.connaissance;
+    const Donne& d = jeu.donne;
+    const int derniere = k.derniereEntamePreneur;
+    k = Connaissance{};
+    k.derniereEntamePreneur = derniere;
+    k.graineInitiale = jeu.alea.graine;
+    jeu.moteur.nbReglesDeclenchees = 0;
+
+    const int t = d.preneur;
+    const bool retourne = chienRetourne(d);
+
+    // Holders, and what each seat was dealt.
+    for (int s = 1; s <= 4; ++s)
+        for (int slot = 1; slot <= 18; ++slot) {
+            const Carte& c = d.mains[s][slot];
+            noterDetenteur(k, c, s, slot);
+            if (estAtout(c)) ++k.atoutsDonnes[s];
+            if (c.couleur >= 1) ++k.cartesDonnees[s][c.couleur];
+        }
+    for (int i = 1; i <= 6; ++i) noterDetenteur(k, d.chien[i], 0, 0);
+
+    for (int c = 1; c <= 4; ++c) {
+        k.etatCouleur[c] = 1;
+        k.carteMaitresse[c] = 14;
+        k.entamesPreneur[c] = -1;
+    }
+    for (int s = 1; s <= 4; ++s) {
+        k.pasEncoreEntame[s] = true;
+        k.atoutsEnMain[s] = k.atoutsDonnes[s];
+        k.atoutsDehors[s] = 21 - k.atoutsDonnes[s];
+        for (int c = 1; c <= 4; ++c) {
+            k.cartesEnMain[s][c] = k.cartesDonnees[s][c];
+            k.cartesDehors[s][c] = 14 - k.cartesDonnees[s][c];
+            k.couleurCoupee[s][s][c] = k.cartesDonnees[s][c] == 0;
+        }
+        k.sansAtout[s][s] = k.atoutsDonnes[s] == 0;
+    }
+    if (retourne && t >= 1)
+        for (int i = 1; i <= 6; ++i)
+            if (d.chien[i].couleur >= 1) --k.cartesDehors[t][d.chien[i].couleur];
+
+    for (int s = 1; s <= 4; ++s) k.couleurLongue[s] = couleurLaPlusLongue(jeu, s);
+
+    if (t >= 1) {
+        for (int c = 1; c <= 4; ++c)
+            k.roiSec[c] = k.detenteurCarte[c][ROI] == t && k.cartesDonnees[t][c] == 1;
+    }
+    if (retourne) {
+        k.atoutsAuChien = 0;
+        for (int i = 1; i <= 6; ++i) {
+            const Carte& c = d.chienDonne[i];
+            if (estAtout(c)) ++k.atoutsAuChien;
+            if (c.couleur >= 1 && c.valeur == ROI) k.roiAuChien[c.couleur] = true;
+        }
+    }
+
+    // Locations: each observer knows its own hand.
+    for (int o = 1; o <= 4; ++o) {
+        for (int num = 1; num <= 78; ++num) {
+            const Carte c = carteDuNumeroConst(num);
+            lieu(k, o, c) = LIEU_INCONNU;
+            for (int h = 1; h <= 4; ++h) possible(k, o, h, c) = true;
+        }
+        for (int slot = 1; slot <= 18; ++slot) {
+            const Carte& c = d.mains[o][slot];
+            lieu(k, o, c) = o;
+            for (int h = 1; h <= 4; ++h)
+                if (h != o) possible(k, o, h, c) = false;
+        }
+    }
+    if (retourne && t >= 1) {
+        k.ecartConnu[t] = true;
+        for (int i = 1; i <= 6; ++i) {
+            const Carte& c = d.chien[i];
+            lieu(k, t, c) = LIEU_JOUEE;
+            for (int h = 1; h <= 4; ++h)
+                if (h != t) possible(k, t, h, c) = false;
+        }
+        // The dog went into the taker's hand or his discard.
+        for (int o = 1; o <= 4; ++o) {
+            if (o == t) continue;
+            for (int i = 1; i <= 6; ++i)
+                for (int h = 1; h <= 4; ++h)
+                    if (h != t) possible(k, o, h, d.chienDonne[i]) = false;
+        }
+    }
+
+    recalculerMaitres(k);
+    for (int c = 1; c <= 4; ++c) k.carteMaitresse[c] = 14;
+    k.mainForte = calculerMainForte(jeu);
+    recompterAutres(k);
+    afficherDeductions(jeu);
+}
+
+void noterCarteJouee(Jeu& jeu, int siege, int slot) {
+    Connaissance& k = jeu.connaissance;
+    const Donne& d = jeu.donne;
+    const Pli& pli = d.pli;
+    const Carte c = d.mains[siege][slot];
+    const RaisonJouable r = d.raisonsJouables[siege][slot];
+    const int t = d.preneur;
+    const bool entame = pli.nbCartesJouees == 0;
+    const bool premiereEntame = entame && k.pasEncoreEntame[siege];
+    const bool plain = c.couleur >= 1;
+    const bool atout = estAtout(c);
+    ++k.nbCartesJouees;
+
+    // Common facts.
+    noterDetenteur(k, c, LIEU_JOUEE, LIEU_JOUEE);
+    if (atout) ++k.atoutsJoues;
+    if (plain && k.etatCouleur[c.couleur] == 1) k.etatCouleur[c.couleur] = 2;
+    if (estPetit(c)) k.petitDansPli = true;
+    if (plain && c.valeur == ROI) k.roiSec[c.couleur] = false;
+    if (siege == t && plain) k.couleursJoueesPreneur[c.couleur] = true;
+    if (siege == t && entame && plain) {
+        if (!k.couleurEntameePreneur[c.couleur]) {
+            k.couleurEntameePreneur[c.couleur] = true;
+            ++k.nbEntamesPreneur;
+        }
+        k.entamesPreneur[k.nbEntamesPreneur] = c.couleur;
+    }
+    if (siege == t && entame) k.derniereEntamePreneur = plain ? c.couleur : 0;
+    if (siege == t && plain && r.code == 0) {
+        if (k.entamePreneur1 == -1)
+            k.entamePreneur1 = c.couleur;
+        else if (k.entamePreneur2 == -1)
+            k.entamePreneur2 = c.couleur;
+    }
+    if (entame) k.pasEncoreEntame[siege] = false;
+    if (premiereEntame && siege != t && atout && c.valeur % 2 == 1) {
+        k.signaleur = siege;
+        k.signalAtout = true;
+    }
+    if (estPetit(c)) k.signalAtout = false;
+    if (siege == t && estPetit(c) && r.code == 1) k.preneurCoupeDuPetit = 0;
+    if (entame && atout && jeu.reglages.niveau >= 3) k.preneurCoupeDuPetit = -1;
+    if (siege != t && t >= 1 && !entame && pli.entame == t) {
+        const int u = k.couleurLongue[t];
+        const Carte& menee = pli.cartes[t];
+        if (c.couleur == u && c.valeur == CAVALIER && menee.couleur == u && menee.valeur == ROI)
+            k.cavalierSousRoi = true;
+    }
+    if (siege != t && t >= 1 && r.code == 1 && !entame && pli.couleurDemandee == k.couleurLongue[t])
+        k.defenseCoupeLongue = true;
+    if (estPetit(c)) k.ecartAtoutsSuspect = false;
+
+    // Per seat.
+    if (atout) {
+        --k.atoutsEnMain[siege];
+        for (int s = 1; s <= 4; ++s)
+            if (s != siege) --k.atoutsDehors[s];
+        if (k.atoutsEnMain[siege] == 0) k.sansAtout[siege][siege] = true;
+    }
+    if (plain) {
+        --k.cartesEnMain[siege][c.couleur];
+        for (int s = 1; s <= 4; ++s)
+            if (s != siege) --k.cartesDehors[s][c.couleur];
+        if (k.cartesEnMain[siege][c.couleur] == 0) k.couleurCoupee[siege][siege][c.couleur] = true;
+    }
+
+    // What everyone learns from the reason the card could be played.
+    const bool couleurAsked = r.couleur >= 1 && r.couleur <= 4;
+    if ((r.code == 1 || r.code == 4) && couleurAsked)
+        for (int o = 1; o <= 4; ++o) k.couleurCoupee[o][siege][r.couleur] = true;
+    if (r.code == 4 || r.code == 5)
+        for (int o = 1; o <= 4; ++o) k.sansAtout[o][siege] = true;
+
+    // A trump well under the one before it, or far above it, on a trump lead.
+    if (atout && !entame) {
+        const Carte& menee = pli.cartes[pli.entame];
+        const Carte& avant = pli.cartes[siegePrecedent(siege)];
+        if (estAtout(menee) && estAtout(avant)) {
+            const int p = avant.valeur;
+            const int v = c.valeur;
+            if ((p > v && p - v <= 6) || (p < v && v - p >= 6)) k.ecartAtoutsSuspect = true;
+        }
+    }
+
+    // Locations.
+    for (int o = 1; o <= 4; ++o) {
+        lieu(k, o, c) = LIEU_JOUEE;
+        for (int h = 1; h <= 4; ++h) possible(k, o, h, c) = false;
+        if ((r.code == 1 || r.code == 4) && couleurAsked)
+            for (int v = 1; v <= 14; ++v) k.detenteurPossibleCarte[o][siege][r.couleur][v] = false;
+        if (r.code == 3)
+            for (int v = r.valeur + 1; v <= 21; ++v)
+                if (v >= 1) k.detenteurPossibleAtout[o][siege][v] = false;
+        if (r.code == 4 || r.code == 5)
+            for (int v = 1; v <= 21; ++v) k.detenteurPossibleAtout[o][siege][v] = false;
+    }
+
+    inferer(k);
+    afficherDeductions(jeu);
+}
+
+void noterFinDePli(Jeu& jeu) {
+    Connaissance& k = jeu.connaissance;
+    for (int c = 1; c <= 4; ++c)
+        if (k.etatCouleur[c] == 2) k.etatCouleur[c] = 0;
+    k.petitDansPli = false;
+    if (k.nbCartesJouees >= 72) return; // the deal is over: nothing left to show
+    recalculerMaitres(k);
+    afficherDeductions(jeu);
+}
+
+} // namespace quarvel

@@ -1,0 +1,169 @@
+#include "ia/moteur.h"
+
+#include "donne/jeu.h"
+#include "ia/regles.h"
+
+#include <algorithm>
+
+namespace quarvel {
+
+namespace {
+
+constexpr int NB_REGLES_JOUEES = 74;
+constexpr int TIRAGES_MAX = 10000;
+
+// Minimum level of each rule; 0 for the numbers no rule uses.
+constexpr Tableau<int, 100> niveauxMinimaux = [] {
+    Tableau<int, 100> t{};
+    for (int k = 1; k <= NB_REGLES_JOUEES; ++k) t[k] = 1;
+    for (int k : {8, 13, 28, 56}) t[k] = 2;
+    for (int k : {10, 12, 14, 15, 18, 24, 38, 39, 42, 47, 48, 49}) t[k] = 3;
+    for (int k : {11, 16, 17, 22, 23, 43}) t[k] = 4;
+    return t;
+}();
+
+constexpr Tableau<bool, 100> reglesFixes = [] {
+    Tableau<bool, 100> t{};
+    for (int k : {1, 2, 3, 4, 7, 8, 9, 29, 32, 35, 53, 54, 55, 63, 69, 70, 73}) t[k] = true;
+    return t;
+}();
+
+int nbCandidats(const Jeu& jeu, int siege) {
+    int n = 0;
+    for (int slot = 1; slot <= 18; ++slot)
+        if (jeu.donne.cartesJouables[siege][slot] == 1) ++n;
+    return n;
+}
+
+} // namespace
+
+int niveauMinimalRegle(int k) {
+    return niveauxMinimaux[k];
+}
+bool regleFixe(int k) {
+    return reglesFixes[k];
+}
+
+int niveauDuSiege(const Jeu& jeu, int siege) {
+    if (siege == SUD && jeu.moteur.niveauSud >= 0) return jeu.moteur.niveauSud;
+    return jeu.reglages.niveau;
+}
+
+ContexteDecision contexteDecision(Jeu& jeu, int siege) {
+    const Donne& d = jeu.donne;
+    ContexteDecision ctx;
+    ctx.moi = siege;
+    ctx.position = d.pli.nbCartesJouees + 1;
+    ctx.L = d.pli.entame;
+    ctx.T = d.preneur;
+    ctx.D1 = siegeSuivant(d.preneur == 0 ? 4 : d.preneur);
+    ctx.D2 = siegeSuivant(ctx.D1);
+    ctx.D3 = siegeSuivant(ctx.D2);
+    ctx.W = gagnantActuel(jeu, siege);
+    ctx.B = ctx.position == 1 ? -1 : carteQuiBat(jeu, siege);
+    return ctx;
+}
+
+int jouerOrdinateur(Jeu& jeu, int siege) {
+    const int n = nbCandidats(jeu, siege);
+    if (n == 0) return -1;
+    if (n >= 2 && niveauDuSiege(jeu, siege) >= 1) choisirCarte(jeu, siege);
+    for (int i = 0; i < TIRAGES_MAX; ++i) {
+        const int slot = jeu.alea(18);
+        if (jeu.donne.cartesJouables[siege][slot] == 1) return slot;
+    }
+    // Ten thousand misses cannot happen with a candidate left; stay safe all the same.
+    for (int slot = 1; slot <= 18; ++slot)
+        if (jeu.donne.cartesJouables[siege][slot] == 1) return slot;
+    return -1;
+}
+
+void choisirCarte(Jeu& jeu, int siege) {
+    MoteurRegles& m = jeu.moteur;
+    for (int k = 1; k <= 100; ++k) {
+        m.etatRegle[k] = 1;
+        m.regleAleatoire[k] = false;
+    }
+    m.decisionPrise = false;
+
+    const ContexteDecision ctx = contexteDecision(jeu, siege);
+    const int niveau = niveauDuSiege(jeu, siege);
+    const auto& regles = m.autresRegles ? *m.autresRegles : reglesJeu;
+    for (int k = 1; k <= NB_REGLES_JOUEES; ++k) {
+        if (niveauxMinimaux[k] > niveau) m.etatRegle[k] = 0;
+        if (!reglesFixes[k]) m.regleAleatoire[k] = true;
+        if (regleApplicable(jeu, k)) regles[k](jeu, ctx);
+    }
+}
+
+bool regleApplicable(Jeu& jeu, int k) {
+    MoteurRegles& m = jeu.moteur;
+    if (m.etatRegle[k] != 1 || m.decisionPrise) return false;
+    if (!jeu.reglages.optionNiveauAdaptatif || !m.regleAleatoire[k]) return true;
+    return jeu.alea(100) <= jeu.reglages.poidsRegles[k];
+}
+
+bool garderSeule(Jeu& jeu, int siege, int slot) {
+    if (slot < 1 || slot > 18) return false;
+    auto& jouables = jeu.donne.cartesJouables[siege];
+    if (jouables[slot] != 1) return false;
+    for (int s = 1; s <= 18; ++s)
+        if (s != slot) jouables[s] = 0;
+    jeu.moteur.decisionPrise = true;
+    return true;
+}
+
+void retirerCouleur(Jeu& jeu, int siege, int couleur) {
+    auto& jouables = jeu.donne.cartesJouables[siege];
+    const MainJoueur& main = jeu.donne.mains[siege];
+    bool autre = false;
+    for (int s = 1; s <= 18; ++s)
+        if (jouables[s] == 1 && main[s].couleur != couleur) autre = true;
+    if (!autre) return;
+    for (int s = 1; s <= 18; ++s)
+        if (jouables[s] == 1 && main[s].couleur == couleur) jouables[s] = 0;
+}
+
+void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur) {
+    auto& jouables = jeu.donne.cartesJouables[siege];
+    const MainJoueur& main = jeu.donne.mains[siege];
+    const Carte cible{valeur, couleur, true};
+    bool autre = false;
+    int trouve = -1;
+    for (int s = 1; s <= 18; ++s) {
+        if (jouables[s] != 1) continue;
+        if (main[s] == cible)
+            trouve = s;
+        else
+            autre = true;
+    }
+    if (autre && trouve != -1) jouables[trouve] = 0;
+}
+
+void noterRegle(Jeu& jeu, int k, int siege) {
+    MoteurRegles& m = jeu.moteur;
+    if (!m.decisionPrise) return;
+    m.etatRegle[k] = 2;
+    if (m.nbReglesDeclenchees < m.reglesDeclenchees.taille()) {
+        ++m.nbReglesDeclenchees;
+        m.reglesDeclenchees[m.nbReglesDeclenchees] = {k, siege};
+    }
+}
+
+bool tirage(Jeu& jeu, int n) {
+    return jeu.alea(100) < n;
+}
+
+void adapterPoids(Jeu& jeu, bool preneurGagne) {
+    const MoteurRegles& m = jeu.moteur;
+    auto& poids = jeu.reglages.poidsRegles;
+    for (int i = 1; i <= m.nbReglesDeclenchees; ++i) {
+        const auto [k, s] = m.reglesDeclenchees[i];
+        if (k < 1 || k > 100) continue;
+        const bool preneur = s == jeu.donne.preneur;
+        const bool gagne = preneur == preneurGagne;
+        poids[k] = std::clamp(poids[k] + (gagne ? 5 : -5), POIDS_MIN, POIDS_MAX);
+    }
+}
+
+} // namespace quarvel

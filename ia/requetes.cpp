@@ -1,0 +1,187 @@
+// The questions the rules ask about a seat's candidates and the trick on the table.
+#include "donne/jeu.h"
+#include "ia/moteur.h"
+
+namespace quarvel {
+
+namespace {
+
+bool candidat(const Jeu& jeu, int s, int slot) {
+    return jeu.donne.cartesJouables[s][slot] == 1;
+}
+
+const Carte& carteEn(const Jeu& jeu, int s, int slot) {
+    return jeu.donne.mains[s][slot];
+}
+
+bool tient(const Jeu& jeu, int s, int c, int v) {
+    return jeu.connaissance.detenteurCarte[c][v] == s;
+}
+
+} // namespace
+
+// Whether card t takes the trick from the winning card w, as the end of the trick decides it.
+bool prendLaMain(const Carte& t, const Carte& w) {
+    if (t.couleur == w.couleur && t.valeur > w.valeur) return true;
+    if (estAtout(t) && w.couleur != ATOUT) return true;
+    return estExcuse(w);
+}
+
+int plusPetiteCarteCouleur(Jeu& jeu, int s) {
+    int meilleur = -1;
+    for (int slot = 1; slot <= 18; ++slot) {
+        if (!candidat(jeu, s, slot)) continue;
+        const Carte& c = carteEn(jeu, s, slot);
+        if (c.couleur < 1) continue;
+        if (meilleur == -1 || c.valeur < carteEn(jeu, s, meilleur).valeur) meilleur = slot;
+    }
+    return meilleur;
+}
+
+namespace {
+
+// The candidate trump from 2 up with the lowest value among those that pass the filter.
+template <class Filtre> int plusPetitAtoutSi(const Jeu& jeu, int s, Filtre filtre) {
+    int meilleur = -1;
+    for (int slot = 1; slot <= 18; ++slot) {
+        if (!candidat(jeu, s, slot)) continue;
+        const Carte& c = carteEn(jeu, s, slot);
+        if (c.couleur != ATOUT || c.valeur < 2 || !filtre(c.valeur)) continue;
+        if (meilleur == -1 || c.valeur < carteEn(jeu, s, meilleur).valeur) meilleur = slot;
+    }
+    return meilleur;
+}
+
+} // namespace
+
+int plusPetitAtout(Jeu& jeu, int s) {
+    return plusPetitAtoutSi(jeu, s, [](int) { return true; });
+}
+
+int plusPetitAtoutImpair(Jeu& jeu, int s) {
+    return plusPetitAtoutSi(jeu, s, [](int v) { return v >= 3 && v % 2 == 1; });
+}
+
+int plusPetitAtoutPair(Jeu& jeu, int s) {
+    return plusPetitAtoutSi(jeu, s, [](int v) { return v % 2 == 0; });
+}
+
+int plusHauteHonneur(Jeu& jeu, int s) {
+    int meilleur = -1;
+    for (int slot = 1; slot <= 18; ++slot) {
+        if (!candidat(jeu, s, slot)) continue;
+        const Carte& c = carteEn(jeu, s, slot);
+        if (c.couleur < 1 || c.valeur <= 10) continue;
+        if (meilleur == -1 || c.valeur > carteEn(jeu, s, meilleur).valeur) meilleur = slot;
+    }
+    return meilleur;
+}
+
+int roiGarde(Jeu& jeu, int s, int c) {
+    int roi = -1;
+    int dessous = 0;
+    for (int slot = 1; slot <= 18; ++slot) {
+        if (!candidat(jeu, s, slot) || carteEn(jeu, s, slot).couleur != c) continue;
+        if (carteEn(jeu, s, slot).valeur == ROI)
+            roi = slot;
+        else
+            ++dessous;
+    }
+    return (roi != -1 && dessous >= 2) ? roi : -1;
+}
+
+int petiteSousHonneur(Jeu& jeu, int s, int c) {
+    bool honneur = false;
+    int nb = 0;
+    int derniere = -1;
+    for (int slot = 1; slot <= 18; ++slot) {
+        if (!candidat(jeu, s, slot) || carteEn(jeu, s, slot).couleur != c) continue;
+        const int v = carteEn(jeu, s, slot).valeur;
+        ++nb;
+        if (v == DAME || v == ROI) honneur = true;
+        if (v < 5) derniere = slot;
+    }
+    return (honneur && nb >= 5) ? derniere : -1;
+}
+
+int nbCartesCouleur(const Jeu& jeu, int s, int c) {
+    int n = 0;
+    for (int slot = 1; slot <= 18; ++slot)
+        if (carteEn(jeu, s, slot).couleur == c) ++n;
+    return n;
+}
+
+int atoutsMaitresTenus(const Jeu& jeu, int s) {
+    const Connaissance& k = jeu.connaissance;
+    const int haut = k.atoutMaitre[s];
+    int n = 0;
+    for (int v = haut; v >= 2; --v) {
+        const int h = k.detenteurAtout[v];
+        if (h == LIEU_JOUEE) continue;
+        if (h != s) break;
+        ++n;
+    }
+    return n;
+}
+
+bool honneurVoisin(const Jeu& jeu, int s, int c, int v) {
+    switch (v) {
+    case VALET:
+        return tient(jeu, s, c, CAVALIER);
+    case CAVALIER:
+    case DAME:
+        return tient(jeu, s, c, v - 1) || tient(jeu, s, c, v + 1);
+    case ROI:
+        return tient(jeu, s, c, DAME);
+    default:
+        return false;
+    }
+}
+
+int gagnantActuel(const Jeu& jeu, int s) {
+    const Pli& pli = jeu.donne.pli;
+    int w = pli.entame;
+    int t = pli.entame;
+    for (int i = 1; i < pli.nbCartesJouees; ++i) {
+        t = siegeSuivant(t);
+        if (t == s) break;
+        if (prendLaMain(pli.cartes[t], pli.cartes[w])) w = t;
+    }
+    return w;
+}
+
+int carteQuiBat(Jeu& jeu, int s) {
+    const Donne& d = jeu.donne;
+    if (d.pli.nbCartesJouees == 0) return -1;
+    const int w = gagnantActuel(jeu, s);
+    if (s != d.preneur && w != d.preneur) return 100;
+    const Carte& gagnante = d.pli.cartes[w];
+    for (int slot = 18; slot >= 1; --slot)
+        if (candidat(jeu, s, slot) && prendLaMain(carteEn(jeu, s, slot), gagnante)) return slot;
+    return -1;
+}
+
+bool joueApres(int s, int t, int position) {
+    if (t == s) return false;
+    switch (position) {
+    case 1:
+        return true;
+    case 2:
+        return t != siegePrecedent(s);
+    case 3:
+        return t == siegeSuivant(s);
+    default:
+        return false;
+    }
+}
+
+int slotDe(const Jeu& jeu, int s, int couleur, int valeur) {
+    const Carte cible{valeur, couleur, true};
+    for (int slot = 1; slot <= 18; ++slot) {
+        const Carte& c = carteEn(jeu, s, slot);
+        if (c.enMain && c == cible) return slot;
+    }
+    return -1;
+}
+
+} // namespace quarvel

@@ -1,0 +1,57 @@
+#include "scores/deductions.h"
+
+#include "donne/jeu.h"
+
+#include <charconv>
+
+namespace quarvel {
+
+namespace {
+
+// Short texts stay in the string's own buffer: no allocation per card.
+void ecrireNombre(Composant& panneau, int n, bool tiretPourZero) {
+    if (n < 0 || (tiretPourZero && n == 0)) {
+        panneau.caption = "-";
+        return;
+    }
+    char tampon[12];
+    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, n).ptr;
+    panneau.caption.assign(tampon, fin);
+}
+
+constexpr int honneurs[5] = {0, ROI, DAME, CAVALIER, VALET};
+
+} // namespace
+
+void afficherDeductions(Jeu& jeu) {
+    const Connaissance& k = jeu.connaissance;
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+
+    ecrireNombre(f.PanelAtoutMax, k.atoutMaitre[SUD], false);
+    ecrireNombre(f.PanelAtExt, k.atoutsDehors[SUD], false);
+    // Once shown, a marker stays until the next deal.
+    if (k.detenteurAtout[21] == LIEU_JOUEE) f.Panel21.visible = true;
+    if (k.detenteurPetit == LIEU_JOUEE) f.PanelPetit.visible = true;
+    if (k.detenteurExcuse == LIEU_JOUEE) f.PanelExcuse.visible = true;
+    for (int c = 1; c <= 4; ++c) {
+        for (int h = 1; h <= 4; ++h)
+            if (k.lieuCarte[SUD][c][honneurs[h]] == LIEU_JOUEE)
+                f.MarqueursHonneurs[c][h].visible = true;
+        ecrireNombre(f.ComptesCouleurs[c], k.cartesDehors[SUD][c], true);
+    }
+}
+
+void effacerDeductions(Jeu& jeu) {
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+    f.PanelAtoutMax.caption.clear();
+    f.PanelAtExt.caption.clear();
+    f.Panel21.visible = false;
+    f.PanelPetit.visible = false;
+    f.PanelExcuse.visible = false;
+    for (int c = 1; c <= 4; ++c) {
+        for (int h = 1; h <= 4; ++h) f.MarqueursHonneurs[c][h].visible = false;
+        f.ComptesCouleurs[c].caption.clear();
+    }
+}
+
+} // namespace quarvel
