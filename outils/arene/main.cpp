@@ -1,0 +1,51 @@
+// quarvel-arene: command-line tools on the game core, one mode per file.
+#include "outils/arene/commun.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace quarvel::arene {
+
+int modeDonnes(int argc, char** argv);
+
+namespace {
+
+struct Mode {
+    const char* nom;
+    int (*lancer)(int argc, char** argv); // the arguments after the mode's name
+    const char* resume;
+};
+
+// One line per mode.
+constexpr Mode MODES[] = {
+    {"donnes", modeDonnes, "the deals a seed gives, as JSON lines"},
+};
+
+void usage(std::FILE* f) {
+    std::fputs("usage: quarvel-arene <mode> [options]   (quarvel-arene <mode> --help)\n"
+               "modes:\n",
+               f);
+    for (const Mode& m : MODES) std::fprintf(f, "  %-10s %s\n", m.nom, m.resume);
+}
+
+} // namespace
+
+} // namespace quarvel::arene
+
+int main(int argc, char** argv) {
+    using namespace quarvel::arene;
+    if (argc < 2) {
+        std::fputs("quarvel-arene: no mode given (quarvel-arene --help lists them)\n", stderr);
+        return SORTIE_ARGUMENTS;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
+        std::strcmp(argv[1], "help") == 0) {
+        usage(stdout);
+        return 0;
+    }
+    for (const Mode& m : MODES)
+        if (std::strcmp(argv[1], m.nom) == 0) return m.lancer(argc - 2, argv + 2);
+    std::fprintf(stderr, "quarvel-arene: unknown mode '%s' (quarvel-arene --help lists them)\n",
+                 argv[1]);
+    return SORTIE_ARGUMENTS;
+}

@@ -1,0 +1,29 @@
+#!/bin/sh
+# Every bad command line ends with status 2 and one line on stderr.
+arene="$1"
+echec=0
+verifier() {
+    err=$("$arene" "$@" 2>&1 >/dev/null)
+    status=$?
+    lignes=$(printf '%s\n' "$err" | wc -l)
+    if [ "$status" -ne 2 ] || [ -z "$err" ] || [ "$lignes" -ne 1 ]; then
+        echo "FAILED: quarvel-arene $* -> status $status, stderr: $err"
+        echec=1
+    fi
+}
+verifier
+verifier inconnu
+verifier donnes --inconnue
+verifier donnes --graine
+verifier donnes --graine abc
+verifier donnes --graine 4294967296
+verifier donnes --graine -1
+verifier donnes --nombre 0
+verifier donnes --nombre 2x
+verifier donnes --force 7
+verifier donnes --force 0
+verifier donnes --graine 1 --graine 2
+verifier donnes 12
+"$arene" --help >/dev/null || { echo "FAILED: --help"; echec=1; }
+"$arene" donnes --help >/dev/null || { echo "FAILED: donnes --help"; echec=1; }
+exit $echec
