@@ -6,10 +6,13 @@
 // `parentCadre` is 1..4 sit in `PanelsMains[s]`; the dog images, the frames of parent 5 and the
 // label `PanelChien` in `PanelChienAvantEcart`; the discard images and `PanelEcart` in
 // `PanelChienApresEcart`; `panelLecture` in `PanelPasApas`. Everything else sits in its window.
+// A frame of the hands window changes parent with each filling (`parentCadre`): the view
+// re-parents it. Frames are outlines in `couleur`, 2 pixels wide, with a clear inside.
 // The all-tricks, hands and score windows are modal; the previous-trick window is not.
 // The close box of a review window is forwarded as the window's OK gesture.
 // `TousPlisPas` shows one card more, as each tick of the replay timer does.
 #include "fenetres/modele/composant.h"
+#include "fenetres/modele/controles.h"
 #include "fenetres/modele/evenements.h"
 
 namespace quarvel {
@@ -45,6 +48,12 @@ void remplirMains(Jeu& jeu);
 enum class FenetreRevue { TousPlis, Mains, ScoreDetaille };
 void imprimerRevue(Jeu& jeu, FenetreRevue f);
 void couleurRevue(Jeu& jeu, FenetreRevue f);
+
+// The windows as flat lists of controls, window first, each child after its parent.
+std::vector<Controle> controles(TfrmPliPrecedent& f);
+std::vector<Controle> controles(TfrmMains& f);
+std::vector<Controle> controles(TfrmScoreDetaille& f);
+std::vector<Controle> controles(TfrmTousPlis& f);
 
 // Design units to pixels, as every window of the program scales its layout.
 int echelleX(const Jeu& jeu, double unites);
