@@ -1,10 +1,11 @@
 #include "scores/fin_donne.h"
 
 #include "donne/jeu.h"
-#include "fenetres/modele/attente.h"
 #include "fenetres/modele/plateforme.h"
 #include "fenetres/modele/revue.h"
 #include "ia/moteur.h"
+#include "reglages/options.h"
+#include "reglages/persistance.h"
 #include "scores/score.h"
 #include "scores/scores_globaux.h"
 

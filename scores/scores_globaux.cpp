@@ -1,8 +1,9 @@
 #include "scores/scores_globaux.h"
 
 #include "donne/jeu.h"
-#include "fenetres/modele/attente.h"
 #include "fenetres/modele/plateforme.h"
+#include "reglages/options.h"
+#include "reglages/persistance.h"
 
 #include <string>
 

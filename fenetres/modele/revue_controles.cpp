@@ -15,7 +15,9 @@ struct Liste {
     }
 };
 
-std::string n(const char* prefixe, int i) { return prefixe + std::to_string(i); }
+std::string n(const char* prefixe, int i) {
+    return prefixe + std::to_string(i);
+}
 
 } // namespace
 
@@ -43,8 +45,10 @@ std::vector<Controle> controles(TfrmMains& f) {
     }
     const int chien = l.ajouter("PanelChienAvantEcart", f.PanelChienAvantEcart, w, Genre::Panneau);
     const int ecart = l.ajouter("PanelChienApresEcart", f.PanelChienApresEcart, w, Genre::Panneau);
-    for (int k = 1; k <= 6; ++k) l.ajouter(n("ImageChien", k), f.ImagesChien[k], chien, Genre::ImageCarte);
-    for (int k = 1; k <= 6; ++k) l.ajouter(n("ImageEcart", k), f.ImagesEcart[k], ecart, Genre::ImageCarte);
+    for (int k = 1; k <= 6; ++k)
+        l.ajouter(n("ImageChien", k), f.ImagesChien[k], chien, Genre::ImageCarte);
+    for (int k = 1; k <= 6; ++k)
+        l.ajouter(n("ImageEcart", k), f.ImagesEcart[k], ecart, Genre::ImageCarte);
     l.ajouter("PanelChien", f.PanelChien, chien, Genre::Etiquette);
     l.ajouter("PanelEcart", f.PanelEcart, ecart, Genre::Etiquette);
     // A frame lives in the panel that holds its card.

@@ -71,10 +71,13 @@ struct Partie {
 
     // The computer's discard choice, made by clicking the cards it sets aside.
     void ecarter() {
+        // The choice shares its counters with the user's selection: work on a copy.
+        const EtatEcart avant = jeu.ecart;
         choisirEcartOrdinateur(jeu);
-        const EtatEcart& e = jeu.ecart;
+        const auto garder = jeu.ecart.garderCarte;
+        jeu.ecart = avant;
         for (int p = 1; p <= 24; ++p)
-            if (e.garderCarte[p] == 0) geste(Evt::ClicCarte3D, p);
+            if (garder[p] == 0) geste(Evt::ClicCarte3D, p);
         geste(Evt::ClicConfirmeEcart);
     }
 
@@ -109,6 +112,8 @@ struct Partie {
                 declarerPoignee();
             } else if (q.BarreEnchere.visible) {
                 geste(Evt::ClicConseil);
+                if (q.BarreEnchere.visible) geste(Evt::ClicEnchere, PASSE); // advice refused
+
             } else if (d.ecartEnCours) {
                 ecarter();
             } else if (tourDeSud()) {
@@ -225,9 +230,9 @@ std::string verifier(const Jeu& jeu, bool jouee) {
 
 int modePartie(int argc, char** argv) {
     Arguments args;
-    if (!args.analyser("partie", argc, argv,
-                       {{"--graine", true}, {"--nombre", true}, {"--niveau", true},
-                        {"--verifier", false}}))
+    if (!args.analyser(
+            "partie", argc, argv,
+            {{"--graine", true}, {"--nombre", true}, {"--niveau", true}, {"--verifier", false}}))
         return SORTIE_ARGUMENTS;
     if (args.aide()) {
         std::fputs(AIDE_PARTIE, stdout);
@@ -261,8 +266,12 @@ int modePartie(int argc, char** argv) {
         const bool jouee = partie.jouerDonne(bloquee);
         if (bloquee) {
             std::fflush(stdout);
-            std::fprintf(stderr, "quarvel-arene partie: deal %llu is stuck (trick %d)\n", n,
-                         jeu->donne.numeroPli);
+            const Donne& d = jeu->donne;
+            std::fprintf(stderr,
+                         "quarvel-arene partie: deal %llu is stuck (trick %d, seat %d, taker %d, "
+                         "contract %d, click %d, turn %d, discard %d)\n",
+                         n, d.numeroPli, d.joueurCourant, d.preneur, d.contrat, d.attenteClic,
+                         d.tourJoueur, d.ecartEnCours);
             return 1;
         }
         ecrireLigne(ligne, *jeu, n, jouee);
@@ -279,8 +288,10 @@ int modePartie(int argc, char** argv) {
             std::fprintf(stderr, "partie: %llu/%llu deals\n", n, nombre);
         if (n == nombre) break;
         // All passed: the closing click deals the next deal.
-        if (jouee) partie.geste(Evt::ClicNouvelleDonne);
-        else partie.geste(Evt::ClicFond);
+        if (jouee)
+            partie.geste(Evt::ClicNouvelleDonne);
+        else
+            partie.geste(Evt::ClicFond);
     }
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -1,5 +1,5 @@
 #include "donne/jeu.h"
-#include "modele/faux_plateforme.h"
+#include "modele/partie_test.h"
 #include "scores/fin_donne.h"
 
 #include <gtest/gtest.h>
@@ -8,16 +8,21 @@ using namespace quarvel;
 
 namespace {
 
-struct FinDonne : ::testing::Test {
-    Jeu jeu;
-    test::FaussePlateforme plateforme;
+// The value a store holds for a 4-byte setting.
+int entierStocke(const MagasinMemoire& m, const std::string& nom) {
+    const ValeurStockee* v = m.valeur(nom);
+    if (v == nullptr || v->octets.size() != 4) return -999999;
+    std::uint32_t u = 0;
+    for (int i = 3; i >= 0; --i) u = (u << 8) | v->octets[i];
+    return static_cast<std::int32_t>(u);
+}
 
-    void SetUp() override {
-        jeu.plateforme = &plateforme;
-        jeu.textes.langue = FRANCAIS;
-        jeu.textes.nomsJoueurs = {{"SUD", "EST", "NORD", "OUEST"}};
-        jeu.donne.numeroPli = 19;
-    }
+struct FinDonne : ::testing::Test {
+    PartieTest partie;
+    Jeu& jeu = partie.demarrer({800, 600, 96}, FRANCAIS);
+    PlateformeScriptee& plateforme = partie.plateforme;
+
+    void SetUp() override { jeu.donne.numeroPli = 19; }
     // A scored deal: the taker, his half points, bouts, contract and bonuses.
     void donne(int preneur, int demiPoints, int bouts, int contrat, int petit = 0,
                int poignee = 0) {
@@ -52,6 +57,10 @@ TEST_F(FinDonne, GardeJusteAvecDeuxBoutsPayeeParChaqueDefenseur) {
     EXPECT_TRUE(f.PanelVoirMains.visible && f.PanelVoirPlis.visible &&
                 f.PanelScoreDetaille.visible && f.panelRejouerDonne.visible);
     EXPECT_TRUE(plateforme.messages.empty());
+    // The store already holds the new scores: a run closed by its close box keeps them.
+    EXPECT_EQ(entierStocke(partie.magasin, "scoreTotal1"), -40);
+    EXPECT_EQ(entierStocke(partie.magasin, "scoreTotal3"), 180);
+    EXPECT_EQ(entierStocke(partie.magasin, "scoreTotal4"), -70);
 }
 
 TEST_F(FinDonne, LesQuatreVerdictsDansLesDeuxLangues) {
@@ -103,15 +112,16 @@ TEST_F(FinDonne, DonneRejoueeNeComptePasMaisFinitNormalement) {
     finDeDonne(jeu);
     EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{5, 6, 7, -18}}));
     ASSERT_EQ(plateforme.messages.size(), 1u);
-    EXPECT_EQ(plateforme.messages[0],
+    EXPECT_EQ(plateforme.messages[0].texte,
               "Because you replayed or restarted this deal, global scores didn't change !");
     EXPECT_TRUE(jeu.fen.frmQuarvel.PanelResultat.visible);
     EXPECT_EQ(jeu.fen.frmQuarvel.panelScoreTotal[1].caption, "5");
 
     jeu.textes.langue = FRANCAIS;
     finDeDonne(jeu);
-    EXPECT_EQ(plateforme.messages[1], "Les points n'ont pas été comptabilisés dans les scores "
-                                      "globaux car cette donne a été rejouée ou redémarrée !");
+    EXPECT_EQ(plateforme.messages[1].texte,
+              "Les points n'ont pas été comptabilisés dans les scores "
+              "globaux car cette donne a été rejouée ou redémarrée !");
 }
 
 TEST_F(FinDonne, ScoresToujoursVisiblesApresUneDonne) {

@@ -1,24 +1,19 @@
 #include "donne/jeu.h"
 #include "fenetres/modele/revue.h"
-#include "modele/faux_plateforme.h"
+#include "modele/partie_test.h"
 #include "scores/scores_globaux.h"
 
 #include <gtest/gtest.h>
 
 using namespace quarvel;
 
-namespace quarvel {
-extern int nbSauvegardesProvisoires;
-}
-
 namespace {
 
 struct ScoresGlobaux : ::testing::Test {
-    Jeu jeu;
-    test::FaussePlateforme plateforme;
+    PartieTest partie;
+    Jeu& jeu = partie.demarrer({800, 600, 96}, FRANCAIS);
+    PlateformeScriptee& plateforme = partie.plateforme;
     void SetUp() override {
-        jeu.plateforme = &plateforme;
-        jeu.textes.langue = FRANCAIS;
         jeu.reglages.scoresGlobaux = {{120, -40, 0, -80}};
         afficherScores(jeu); // hidden, as at start-up
     }
@@ -48,22 +43,22 @@ TEST_F(ScoresGlobaux, LesTroisGestesBasculentLesPanneaux) {
 
 TEST_F(ScoresGlobaux, InitialiserDemandeConfirmation) {
     auto& f = jeu.fen.frmQuarvel;
-    const int avant = nbSauvegardesProvisoires;
-    plateforme.reponseQuestion = false;
+    partie.magasin.ecritures.clear();
+    plateforme.reponses = {false, true};
     clic(Evt::MenuInitScores);
     ASSERT_EQ(plateforme.questions.size(), 1u);
-    EXPECT_EQ(plateforme.questions[0],
-              "QUARVEL 99.2|Voulez-vous réellement remettre les scores à 0 ?");
+    EXPECT_EQ(plateforme.questions[0].titre, "QUARVEL 99.2");
+    EXPECT_EQ(plateforme.questions[0].texte, "Voulez-vous réellement remettre les scores à 0 ?");
     EXPECT_EQ(jeu.reglages.scoresGlobaux[1], 120);
-    EXPECT_EQ(nbSauvegardesProvisoires, avant);
+    EXPECT_TRUE(partie.magasin.ecritures.empty());
 
     // Yes while the panels are hidden: zeros, still hidden, saved.
-    plateforme.reponseQuestion = true;
     jeu.textes.langue = ANGLAIS;
     clic(Evt::MenuInitScores);
-    EXPECT_EQ(plateforme.questions[1], "QUARVEL 99.2|Do you really want to initialize scores ?");
+    EXPECT_EQ(plateforme.questions[1].texte, "Do you really want to initialize scores ?");
     EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{0, 0, 0, 0}}));
-    EXPECT_EQ(nbSauvegardesProvisoires, avant + 1);
+    EXPECT_FALSE(partie.magasin.ecritures.empty());
+    EXPECT_EQ(partie.magasin.valeur("scoreTotal2")->octets, (Octets{0, 0, 0, 0}));
     for (int s = 1; s <= 4; ++s) {
         EXPECT_FALSE(f.panelScoreTotal[s].visible);
         EXPECT_EQ(f.panelScoreTotal[s].caption, "0");
