@@ -18,7 +18,6 @@
 #include <memory>
 #include <unistd.h>
 
-
 namespace {
 
 constexpr const char* SANS_ECRAN = "quarvel: no display available (set DISPLAY or QT_QPA_PLATFORM)";
