@@ -7,6 +7,8 @@
 namespace quarvel::arene {
 
 int modeDonnes(int argc, char** argv);
+int modeDuel(int argc, char** argv);
+int modeBench(int argc, char** argv);
 
 namespace {
 
@@ -19,6 +21,8 @@ struct Mode {
 // One line per mode.
 constexpr Mode MODES[] = {
     {"donnes", modeDonnes, "the deals a seed gives, as JSON lines"},
+    {"duel", modeDuel, "two levels of play against each other on the same deals"},
+    {"bench", modeBench, "a fixed list of deals by the rules: signature and speed"},
 };
 
 void usage(std::FILE* f) {
