@@ -12,8 +12,8 @@ struct Jeu;
 struct DonneAuto {
     int preneur = 0;
     int contrat = 0;
-    int score = 0;              // what the taker receives, as the score sheet counts it
-    int donnesDistribuees = 0;  // deals dealt until a seat took
+    int score = 0;             // what the taker receives, as the score sheet counts it
+    int donnesDistribuees = 0; // deals dealt until a seat took
     // The cards played are in the deal record (slotsJoues, entamesPlis), the random states
     // and the rules fired in the rule engine (grainesCartes, reglesDeclenchees).
 };

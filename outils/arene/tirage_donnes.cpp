@@ -26,6 +26,8 @@ void placerDonne(Jeu& jeu, std::uint32_t etat, unsigned long long n) {
     jeu.donne.premierParlant = static_cast<int>((n + 2) % 4) + 1;
 }
 
-int scoreDeSud(const DonneAuto& r) { return r.preneur == SUD ? r.score : -r.score / 3; }
+int scoreDeSud(const DonneAuto& r) {
+    return r.preneur == SUD ? r.score : -r.score / 3;
+}
 
 } // namespace quarvel::arene
