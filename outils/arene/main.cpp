@@ -7,6 +7,7 @@
 namespace quarvel::arene {
 
 int modeDonnes(int argc, char** argv);
+int modePartie(int argc, char** argv);
 int modeDuel(int argc, char** argv);
 int modeBench(int argc, char** argv);
 
@@ -21,6 +22,7 @@ struct Mode {
 // One line per mode.
 constexpr Mode MODES[] = {
     {"donnes", modeDonnes, "the deals a seed gives, as JSON lines"},
+    {"partie", modePartie, "whole deals played through the game's flow, as JSON lines"},
     {"duel", modeDuel, "two levels of play against each other on the same deals"},
     {"bench", modeBench, "a fixed list of deals by the rules: signature and speed"},
 };
