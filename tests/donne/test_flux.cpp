@@ -1,5 +1,6 @@
 // Whole deals played through gestures and the virtual clock, as a person plays them.
 #include "commun/partie_test.h"
+#include "encheres/ecart.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +145,25 @@ TEST(Flux, PriseDuJoueurAvecEcart) {
     EXPECT_TRUE(q.TimerEntreCarte.enabled || p.tourDuJoueur());
     p.jouerJusquALaFin();
     EXPECT_EQ(p.donne().numeroPli, 19);
+}
+
+TEST(Flux, SudPeutEcarterCommeLOrdinateurEnCliquantSesChoix) {
+    PartieTest p;
+    p.menuForce(4);
+    p.commencer();
+    ASSERT_TRUE(p.donneOu([&](Donne&) { return p.meilleureOrdinateur() == PASSE; }));
+    p.encheresAvec(GARDE);
+    p.clicFond();
+    p.clicFond();
+    ASSERT_TRUE(p.donne().ecartEnCours);
+    choisirEcartOrdinateur(p.jeu);
+    EXPECT_EQ(p.jeu.ecart.nbEcartees, 0);
+    for (int i = 1; i <= 24; ++i)
+        if (p.jeu.ecart.garderCarte[i] == 0) p.clicCarte(i);
+    EXPECT_TRUE(p.table().PanelConfirmeEcart.visible);
+    p.confirmerEcart();
+    EXPECT_TRUE(sansCarteDeDefausseInterdite(p.donne().chien));
+    EXPECT_EQ(p.imagesVisibles(), 18);
 }
 
 TEST(Flux, GardeDUnOrdinateurLeClicQuiRangeLeChienLanceLeJeu) {
