@@ -20,6 +20,7 @@ enum class Genre {
     ImageCarte, // card picture: shows `carte`
     Ellipse,    // filled shape in `couleur`
     Rectangle,  // filled shape in `couleur`
+    Cadre,      // outline only, in `couleur`, 2 pixels wide, clear inside
 };
 
 struct Controle {

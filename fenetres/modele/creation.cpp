@@ -39,6 +39,9 @@ void calculerEchelles(Jeu& jeu, Ecran e) {
     e = ecranValide(e);
     jeu.echelleH = e.largeur / 800.0;
     jeu.echelleV = e.hauteur / 600.0;
+    jeu.disposition.largeurEcran = e.largeur;
+    jeu.disposition.hauteurEcran = e.hauteur;
+    jeu.disposition.rapportM = rapportEchelle(e);
 }
 
 void reechelonner(std::vector<Controle>& liste, int m) {

@@ -20,7 +20,7 @@ struct Ecran {
 Ecran ecranValide(Ecran e);
 // M of the M : 800 rescaling: width x 96 / pixels per inch, truncated.
 int rapportEchelle(Ecran e);
-// echelleH = width / 800, echelleV = height / 600.
+// echelleH = width / 800, echelleV = height / 600; the screen and M kept in jeu.disposition.
 void calculerEchelles(Jeu& jeu, Ecran e);
 // Rescales every control (position, size, font) by m : 800, edges rounded.
 void reechelonner(std::vector<Controle>& liste, int m);

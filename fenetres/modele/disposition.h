@@ -15,6 +15,11 @@ struct Disposition {
     int unitePoignee = 15;   // spacing unit of the handful dialog
     int largeurClient = 800; // client area of the main window
     int hauteurClient = 534;
+    // The screen, for the windows centred on it, and the M of the M : 800 rescaling every
+    // window applies to its drawn layout when it is created.
+    int largeurEcran = 800;
+    int hauteurEcran = 600;
+    int rapportM = 800;
 };
 
 } // namespace quarvel

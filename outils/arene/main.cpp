@@ -7,6 +7,7 @@
 namespace quarvel::arene {
 
 int modeDonnes(int argc, char** argv);
+int modePartie(int argc, char** argv);
 
 namespace {
 
@@ -19,6 +20,7 @@ struct Mode {
 // One line per mode.
 constexpr Mode MODES[] = {
     {"donnes", modeDonnes, "the deals a seed gives, as JSON lines"},
+    {"partie", modePartie, "whole deals played through the game's flow, as JSON lines"},
 };
 
 void usage(std::FILE* f) {

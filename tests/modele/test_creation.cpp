@@ -98,6 +98,8 @@ TEST(Creation, PolicesEtPppSuiventLeRapport) {
     EXPECT_EQ(f.TableRonde.geo, (Rect{215, 6, 352, 341}));
     EXPECT_EQ(jeu.disposition.largeurCarte, 180);
     EXPECT_EQ(jeu.disposition.pasMain, 80);
+    EXPECT_EQ(jeu.disposition.rapportM, 800);
+    EXPECT_EQ(jeu.disposition.largeurEcran, 1600);
 
     Jeu& grand = p.demarrer({1200, 900, 96});
     EXPECT_EQ(grand.fen.frmQuarvel.PanelLancement.taillePolice, 24);
