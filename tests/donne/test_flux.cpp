@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef QUARVEL_PARTIE_JOUABLE
-
 using namespace quarvel;
 using quarvel::test::PartieTest;
 
@@ -257,5 +255,3 @@ TEST(Flux, FinDeDonneLesCartesRestentEtPlusRienNeSeJoue) {
     EXPECT_EQ(p.donne().numeroPli, 19);
     EXPECT_EQ(p.imagesVisibles(), 0);
 }
-
-#endif
