@@ -1,4 +1,5 @@
 #include "donne/jeu.h"
+#include "modele/donne_jouee.h"
 #include "modele/partie_test.h"
 #include "scores/fin_donne.h"
 
@@ -189,4 +190,30 @@ TEST_F(FinDonne, FeuilleCentreeSurLEcran) {
     remplirFeuilleScore(jeu);
     EXPECT_EQ(fen.geo.left, 320);
     EXPECT_EQ(fen.geo.top, 262);
+}
+
+TEST(FinDonneJouee, UneDonneRejoueeNeChangePasLesScores) {
+    test::DonneJouee d;
+    ASSERT_TRUE(d.jusquA([](const Donne& donne) { return donne.preneur >= 1; }));
+    const auto scores = d.jeu.reglages.scoresGlobaux;
+    int somme = 0;
+    for (int s = 1; s <= 4; ++s) {
+        somme += scores[s];
+        EXPECT_EQ(d.jeu.fen.frmQuarvel.panelScoreTotal[s].caption, std::to_string(scores[s]));
+        EXPECT_TRUE(d.jeu.fen.frmQuarvel.panelScoreTotal[s].visible);
+    }
+    EXPECT_EQ(somme, 0);
+    EXPECT_NE(scores[1], 0);
+    EXPECT_TRUE(d.partie.plateforme.messages.empty());
+
+    // The same cards again from the result panel: played out, counted nowhere.
+    d.geste(Evt::ClicRejouerDonne);
+    EXPECT_TRUE(d.jeu.donne.donneRejouee);
+    ASSERT_TRUE(d.jouer());
+    EXPECT_EQ(d.jeu.reglages.scoresGlobaux, scores);
+    ASSERT_EQ(d.partie.plateforme.messages.size(), 1u);
+    EXPECT_EQ(d.partie.plateforme.messages[0].texte,
+              "Les points n'ont pas été comptabilisés dans les scores globaux car cette donne a "
+              "été rejouée ou redémarrée !");
+    EXPECT_TRUE(d.jeu.fen.frmQuarvel.PanelResultat.visible);
 }
