@@ -257,6 +257,21 @@ std::string verifier(const Jeu& jeu, bool jouee) {
                " half points";
     if (d.boutsPreneur + d.boutsDefense != 3)
         return "bouts make " + std::to_string(d.boutsPreneur + d.boutsDefense);
+    // The 72 cards played and the 6 left aside make the pack once.
+    bool vue[79] = {};
+    int nb = 0;
+    for (int s = 1; s <= 4; ++s)
+        for (int t = 1; t <= 18; ++t) {
+            const int slot = d.slotsJoues[s][t];
+            const int c = slot >= 1 && slot <= 18 ? numeroCarte(d.mains[s][slot]) : 0;
+            nb += c != 0 && !vue[c];
+            vue[c] = true;
+        }
+    for (const Carte& c : d.chien) {
+        nb += numeroCarte(c) != 0 && !vue[numeroCarte(c)];
+        vue[numeroCarte(c)] = true;
+    }
+    if (nb != 78) return "the tricks and the dog hold " + std::to_string(nb) + " different cards";
     return {};
 }
 
