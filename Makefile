@@ -2,9 +2,11 @@
 # make test: installs what is missing, builds, runs every test (then the core tests under sanitizers).
 BUILD ?= build
 ASAN ?= build-asan
+FUZZ ?= build-fuzz
+FUZZ_SECONDES ?= 30
 JOBS ?= $(shell nproc)
 
-.PHONY: all install build run test test-asan bench format clean
+.PHONY: all install build run test test-asan fuzz bench format clean
 
 all: build
 
@@ -22,11 +24,20 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) test-asan
+	$(MAKE) fuzz
 
 test-asan: install
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_QT=OFF -DQUARVEL_SANITIZE=ON
 	cmake --build $(ASAN) -j$(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j$(JOBS)
+
+# The settings loader under libFuzzer, for a bounded time.
+fuzz: install
+	cmake -S . -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUARVEL_QT=OFF -DQUARVEL_FUZZ=ON
+	cmake --build $(FUZZ) -j$(JOBS) --target fuzz_reglages
+	mkdir -p $(FUZZ)/corpus
+	$(FUZZ)/fuzz_reglages -max_total_time=$(FUZZ_SECONDES) -print_final_stats=1 $(FUZZ)/corpus
 
 bench: build
 	$(BUILD)/quarvel-bench
@@ -35,4 +46,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) $(FUZZ)
