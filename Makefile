@@ -21,10 +21,11 @@ run: build
 	@if [ -x $(BUILD)/fenetres/qt/quarvel ]; then $(BUILD)/fenetres/qt/quarvel; \
 	else $(BUILD)/quarvel-arene donnes --graine 1 --nombre 3; fi
 
+# The sanitizer build and the fuzzer first, so that the last lines are the summary of every test.
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) test-asan
 	$(MAKE) fuzz
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 test-asan: install
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_QT=OFF -DQUARVEL_SANITIZE=ON
