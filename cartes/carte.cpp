@@ -30,15 +30,22 @@ const std::array<std::string, 79>& nomsBitmaps() {
 
 } // namespace
 
-const JeuComplet& jeuComplet() { return JEU; }
+const JeuComplet& jeuComplet() {
+    return JEU;
+}
 
-Carte carteDuNumero(int n) { return JEU[n]; }
+// A number outside the pack gives an empty record rather than reading past the table.
+Carte carteDuNumero(int n) {
+    return (n >= 1 && n <= 78) ? JEU[n] : Carte{};
+}
 
 const char* nomBitmapC(const Carte& c) {
     int n = numeroCarte(c);
     return n == 0 ? "" : nomsBitmaps()[n].c_str();
 }
 
-std::string nomBitmap(const Carte& c) { return nomBitmapC(c); }
+std::string nomBitmap(const Carte& c) {
+    return nomBitmapC(c);
+}
 
 } // namespace quarvel

@@ -80,6 +80,7 @@ void tourSuivant(Jeu& jeu) {
     }
     d.tourJoueur = false;
     const int slot = jouerOrdinateur(jeu, s);
+    if (slot < 1 || slot > 18) return; // no legal card: the deal cannot go on
     poserCarte(jeu, s, slot);
     apresCarteJouee(jeu);
 }

@@ -5,6 +5,7 @@
 #include "cartes/aleatoire.h"
 #include "cartes/donne.h"
 #include "encheres/etats.h"
+#include "fenetres/modele/disposition.h"
 #include "fenetres/modele/fenetres.h"
 #include "fenetres/modele/textes.h"
 #include "ia/connaissance.h"
@@ -38,6 +39,7 @@ struct Jeu {
     Fenetres fen;
     double echelleH = 1.0;
     double echelleV = 1.0;
+    Disposition disposition;
 
     std::int64_t maintenant = 0; // virtual time in ms, moved by whoever drives the timers
 

@@ -39,8 +39,8 @@ void regle4(Jeu& jeu, const ContexteDecision& c) {
         retirerCouleur(jeu, c.moi, ATOUT);
 }
 
-// Against a guard without or against the dog: with few trumps keep the Kings for later, else
-// cash one.
+// Against a guard without or against the dog, a defender short of trumps keeps out of his Kings'
+// suits; with more trumps he cashes a King.
 void regle5(Jeu& jeu, const ContexteDecision& c) {
     int contrat = jeu.donne.contrat;
     if (!estDefenseur(c) || (contrat != GARDE_SANS && contrat != GARDE_CONTRE)) return;

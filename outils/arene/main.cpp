@@ -7,6 +7,7 @@
 namespace quarvel::arene {
 
 int modeDonnes(int argc, char** argv);
+int modePartie(int argc, char** argv);
 int modeSinge(int argc, char** argv);
 
 namespace {
@@ -20,6 +21,7 @@ struct Mode {
 // One line per mode.
 constexpr Mode MODES[] = {
     {"donnes", modeDonnes, "the deals a seed gives, as JSON lines"},
+    {"partie", modePartie, "whole deals played through the game's flow, as JSON lines"},
     {"singe", modeSinge, "random gestures on the whole game, invariants checked"},
 };
 

@@ -24,6 +24,10 @@ verifier donnes --force 7
 verifier donnes --force 0
 verifier donnes --graine 1 --graine 2
 verifier donnes 12
+verifier partie --niveau 5
+verifier partie --nombre 0
+verifier partie --verifier 3
 "$arene" --help >/dev/null || { echo "FAILED: --help"; echec=1; }
 "$arene" donnes --help >/dev/null || { echo "FAILED: donnes --help"; echec=1; }
+"$arene" partie --help >/dev/null || { echo "FAILED: partie --help"; echec=1; }
 exit $echec

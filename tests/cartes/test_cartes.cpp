@@ -41,6 +41,8 @@ TEST(Cartes, JeuCompletTotaliseLePaquet) {
     EXPECT_EQ(carteDuNumero(56), (Carte{ROI, CARREAU}));
     EXPECT_EQ(carteDuNumero(57), (Carte{EXCUSE, ATOUT}));
     EXPECT_EQ(carteDuNumero(58), (Carte{PETIT, ATOUT}));
+    EXPECT_EQ(carteDuNumero(0).couleur, AUCUNE);
+    EXPECT_EQ(carteDuNumero(79).couleur, AUCUNE);
 }
 
 TEST(Cartes, NomsDesBitmaps) {

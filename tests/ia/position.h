@@ -2,6 +2,7 @@
 // Hand-built positions for the computer players' tests: a full deal where the tests name the
 // cards that matter, and a small stand-in for the trick rules so that cards can be played.
 #include "donne/jeu.h"
+#include "scores/deductions.h"
 
 #include <algorithm>
 #include <array>
@@ -44,6 +45,15 @@ inline std::unique_ptr<Jeu> nouveauJeu() {
     return jeu;
 }
 
+inline void viderPli(Pli& pli, int entame) {
+    for (int s = 1; s <= 4; ++s) pli.cartes[s] = Carte{0, AUCUNE, false};
+    pli.entame = entame;
+    pli.nbCartesJouees = 0;
+    pli.couleurDemandee = AUCUNE;
+    pli.valeurEntame = 0;
+    pli.atoutMax = 0;
+}
+
 // Fills the unnamed places with the remaining cards in pack order, sorts the hands, and sets
 // the deal as it stands when play starts (no knowledge built yet).
 inline void installer(Jeu& jeu, Position p) {
@@ -51,7 +61,10 @@ inline void installer(Jeu& jeu, Position p) {
     auto prendre = [&](const Carte& c) { pris[numeroCarte(c)] = true; };
     for (int s = 1; s <= 4; ++s)
         for (auto& c : p.mains[s]) prendre(c);
-    for (auto& c : p.chien) prendre(c);
+    const bool retourne = p.contrat == PRISE || p.contrat == GARDE;
+    // At PRISE and GARDE the dog as dealt is made of cards of the taker's hand or discard.
+    if (!retourne)
+        for (auto& c : p.chien) prendre(c);
     for (auto& c : p.ecart) prendre(c);
     int n = 1;
     auto suivante = [&] {
@@ -63,12 +76,14 @@ inline void installer(Jeu& jeu, Position p) {
     };
     for (int s = 1; s <= 4; ++s)
         while (p.mains[s].size() < 18) p.mains[s].push_back(suivante());
-    const bool retourne = p.contrat == PRISE || p.contrat == GARDE;
     if (retourne) {
         // The dog as dealt: what the tests named, completed from the taker's hand cards
         // that were not named elsewhere; the discard completed from the remaining pack.
         while (p.ecart.size() < 6) p.ecart.push_back(suivante());
-        while (p.chien.size() < 6) p.chien.push_back(p.mains[p.preneur][p.chien.size()]);
+        for (const Carte& c : p.mains[p.preneur]) {
+            if (p.chien.size() >= 6) break;
+            if (std::find(p.chien.begin(), p.chien.end(), c) == p.chien.end()) p.chien.push_back(c);
+        }
     } else {
         while (p.chien.size() < 6) p.chien.push_back(suivante());
     }
@@ -85,13 +100,12 @@ inline void installer(Jeu& jeu, Position p) {
         d.chienDonne[i] = p.chien[i - 1];
         d.chien[i] = retourne ? p.ecart[i - 1] : p.chien[i - 1];
     }
+    effacerDeductions(jeu); // as a new deal does
     d.preneur = p.preneur;
     d.contrat = p.contrat;
     for (int s = 1; s <= 4; ++s) d.encheresAnnoncees[s] = s == p.preneur ? p.contrat : PASSE;
     d.numeroPli = 1;
-    d.pli = Pli{};
-    for (int s = 1; s <= 4; ++s) d.pli.cartes[s].couleur = AUCUNE;
-    d.pli.entame = p.entame;
+    viderPli(d.pli, p.entame);
     d.joueurCourant = p.entame;
 }
 
@@ -186,9 +200,7 @@ inline void ramasser(Jeu& jeu) {
         if (prendLaMain(pli.cartes[t], pli.cartes[w])) w = t;
     ++d.numeroPli;
     noterFinDePli(jeu);
-    pli = Pli{};
-    for (int s = 1; s <= 4; ++s) pli.cartes[s].couleur = AUCUNE;
-    pli.entame = w;
+    viderPli(pli, w);
     d.joueurCourant = w;
 }
 

@@ -1,0 +1,41 @@
+#pragma once
+// The controls of a window as a flat list, each with its name, its kind and its parent, so that
+// scaling and the view can walk every control without naming them one by one.
+// Geometry (`Composant::geo`) is in pixels, relative to the parent control's client area.
+#include "fenetres/modele/fenetres.h"
+
+#include <string>
+#include <vector>
+
+namespace quarvel {
+
+enum class Genre {
+    Fenetre,      // the window itself: geo is its client area
+    Panneau,      // panel showing a caption
+    Bouton,       // clickable panel or button
+    BoutonRapide, // tool-bar speed button (checked = pressed)
+    Etiquette,    // label
+    GroupBox,
+    Image,      // picture (logo, suit symbol)
+    ImageCarte, // card picture: shows `carte`
+    Ellipse,    // filled shape in `couleur`
+    Rectangle,  // filled shape in `couleur`
+    Cadre,      // outline only, in `couleur`, 2 pixels wide, clear inside
+};
+
+struct Controle {
+    std::string nom;
+    Composant* composant = nullptr;
+    int parent = -1; // index in the same list; -1 only for the window
+    Genre genre = Genre::Panneau;
+};
+
+// The window is always entry 0.
+std::vector<Controle> controles(TfrmSplash& f);
+std::vector<Controle> controles(TfrmQuarvel& f);
+std::vector<Controle> controles(TfrmPoignee& f);
+
+// Entry of the list named `nom`, or nullptr.
+const Controle* chercherControle(const std::vector<Controle>& liste, const std::string& nom);
+
+} // namespace quarvel

@@ -1,0 +1,15 @@
+#pragma once
+// The layout of each window as drawn for an 800 x 600 screen, before any scaling, with the
+// state every control has when the window is created.
+#include "fenetres/modele/fenetres.h"
+
+namespace quarvel {
+
+// Seat colours shared by the taker frame, the bid bubble and the score panel (0x00BBGGRR).
+int couleurSiege(int siege);
+
+void dessinSplash(TfrmSplash& f);
+void dessinQuarvel(TfrmQuarvel& f);
+void dessinPoignee(TfrmPoignee& f);
+
+} // namespace quarvel

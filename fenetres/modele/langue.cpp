@@ -1,0 +1,207 @@
+#include "fenetres/modele/langue.h"
+
+#include "donne/jeu.h"
+
+namespace quarvel {
+
+namespace {
+
+struct Texte {
+    std::string Composant::*champ;
+    Composant* c;
+    const char* fr;
+    const char* en;
+};
+
+constexpr auto CAPTION = &Composant::caption;
+constexpr auto HINT = &Composant::hint;
+
+void ecrire(const Textes& t, std::initializer_list<Texte> liste) {
+    for (const Texte& x : liste) x.c->*x.champ = texte(t, x.fr, x.en);
+}
+
+void tableA(Jeu& jeu) {
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+    ecrire(jeu.textes,
+           {
+               {HINT, &f.PanelPreneur, "Position du Preneur", "Position of the Taker"},
+               {HINT, &f.PanelEnchere, "Enchère du Preneur", "Bid of the Taker"},
+               {HINT, &f.nPointsAttaque, "Points du Preneur", "Taker score"},
+               {HINT, &f.nBoutsPreneur, "Nombre de bouts du Preneur", "Oudlers number of Taker"},
+               {HINT, &f.nContrat, "Contrat à réaliser (nombre de points)",
+                "Contract (number of points to get)"},
+               {HINT, &f.nBoutsDefense, "Nombre de bouts en Défense", "Oudlers number of Defense"},
+               {HINT, &f.nPointsDefense, "Points de la Défense", "Defense score"},
+               {HINT, &f.PanelAtoutMax, "Atout maximal pas encore joué", "Maximal Trump"},
+               {HINT, &f.PanelAtExt, "Nombre d'atouts restant dehors",
+                "Trumps number outside your hand"},
+               {HINT, &f.ComptesCouleurs[PIQUE], "Nombre de piques restant dehors",
+                "Number of Spades outside"},
+               {HINT, &f.ComptesCouleurs[COEUR], "Nombre de coeurs restant dehors",
+                "Number of Hearts outside"},
+               {HINT, &f.ComptesCouleurs[TREFLE], "Nombre de trèfles restant dehors",
+                "Number of Clubs outside"},
+               {HINT, &f.ComptesCouleurs[CARREAU], "Nombre de carreaux restant dehors",
+                "Number of Diamonds outside"},
+           });
+}
+
+void tableB(Jeu& jeu) {
+    Fenetres& w = jeu.fen;
+    TfrmScoreDetaille& s = w.frmScoreDetaille;
+    ecrire(
+        jeu.textes,
+        {
+            {CAPTION, &w.frmPoignee.fenetre, "Sélectionnez les cartes à mettre dans la Poignée !",
+             "Choose cards to create your Poignée !"},
+            {CAPTION, &w.frmPoignee.PanelBoutonParesseux, "Bouton paresseux...", "Lazy button..."},
+            {CAPTION, &w.frmPoignee.PanelAnnulerPoignee, "Annuler la Poignée !",
+             "Cancel the Poignée !"},
+            {CAPTION, &w.frmPliPrecedent.fenetre, "Voici le pli précédent...",
+             "Here is the previous trick..."},
+            {CAPTION, &w.frmTousPlis.fenetre, "Voici les 18 plis de la partie !",
+             "Here are the 18 tricks of the deal !"},
+            {CAPTION, &w.frmTousPlis.buttonImprimerPlis, "IMPRIMER", "PRINT"},
+            {CAPTION, &w.frmMains.fenetre, "Les 4 mains et le chien...",
+             "The 4 hands and the dog..."},
+            {CAPTION, &w.frmMains.PanelChien, "LE CHIEN", "THE DOG"},
+            {CAPTION, &w.frmMains.PanelEcart, "L'ECART", "THE DISCARD"},
+            {CAPTION, &w.frmMains.buttonImprimerMains, "IMPRIMER", "PRINT"},
+            {CAPTION, &s.fenetre, "Score détaillé de la partie", "Score of this deal"},
+            {CAPTION, &s.panelPreneur, "PRENEUR", "TAKER"},
+            {CAPTION, &s.panelPoints, "Points réalisés", "Points"},
+            {CAPTION, &s.panelDefContrat, "CONTRAT", "CONTRACT"},
+            {CAPTION, &s.panelDefPrimePetit, "Prime du Petit au bout",
+             "Bonus : Petit in the last trick"},
+            {CAPTION, &s.panelDefNbBouts, "Nombre de BOUTS", "Oudlers nubmer"},
+            {CAPTION, &s.panelDefPrimePoignee, "Prime de Poignée", "Bonus of Poignee"},
+            {CAPTION, &s.buttonImprimer, "IMPRIMER", "PRINT"},
+        });
+}
+
+void tablesDeNoms(Textes& t) {
+    static const char* const joueurs[2][4] = {{"SUD", "EST", "NORD", "OUEST"},
+                                              {"SOUTH", "EAST", "NORTH", "WEST"}};
+    static const char* const encheres[2][5] = {
+        {"PASSE", "PRISE", "GARDE", "GARDE SANS", "GARDE CONTRE"},
+        {"PASS", "TAKE", "GUARD", "GUARD WITHOUT", "GUARD AGAINST"}};
+    static const char* const niveaux[2][4] = {{"Débutant", "Amateur", "Bon", "Pro"},
+                                              {"Beginner", "Medium", "Advanced", "Pro"}};
+    const int l = t.langue == FRANCAIS ? 0 : 1;
+    for (int k = 1; k <= 4; ++k) t.nomsJoueurs[k] = joueurs[l][k - 1];
+    for (int k = 0; k <= 4; ++k) t.nomsEncheres[k] = encheres[l][k];
+    for (int k = 1; k <= 4; ++k) t.nomsNiveaux[k] = niveaux[l][k - 1];
+    t.motConseil = l == 0 ? "Conseil" : "Advice";
+}
+
+void tableC(Jeu& jeu) {
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+    ecrire(jeu.textes,
+           {
+               {CAPTION, &f.menuNewGame, "&Nouvelle partie", "&New deal"},
+               {CAPTION, &f.menuGameAgain, "&Redémarrer la partie", "&Re-start the deal"},
+               {CAPTION, &f.menuInitScores, "&Initialiser les scores", "&Init scores"},
+               {CAPTION, &f.menuQuit, "&Quitter", "&Quit"},
+               {CAPTION, &f.menuVoir, "&Voir/Cacher", "Sho&w/Hide"},
+               {CAPTION, &f.menuScoresGlobaux, "Les &Scores globaux", "&Global scores"},
+               {CAPTION, &f.menuConseilEnch, "Le &Conseil d'enchère", "Bid &Advice"},
+               {CAPTION, &f.menuPointsPartieEnCours, "Les &Points de la partie en cours",
+                "&Scores of current deal"},
+               {CAPTION, &f.menuDeductions, "&Déductions", "&Deductions"},
+               {CAPTION, &f.menuPreviousTrick, "&Le pli précédent", "&Previous trick"},
+               {CAPTION, &f.menuLevel, "&Niveau", "&Level"},
+               {CAPTION, &f.menuDebutant, "&Débutant", "&Beginner"},
+               {CAPTION, &f.menuAmateur, "&Amateur", "&Medium"},
+               {CAPTION, &f.menuBon, "&Bon", "&Advanced"},
+               {CAPTION, &f.menuPro, "&Pro", "&Pro"},
+               {CAPTION, &f.menuOptionNiveauAdaptatif, "Adap&tatif", "A&daptative"},
+               {CAPTION, &f.menuForce, "&Force de votre main", "&Strenght of Your Hand"},
+               {CAPTION, &f.menuForceNormale, "&Normale (aléatoire)", "&Normal (random)"},
+               {CAPTION, &f.menuForcePrise, "&Prise", "&Take"},
+               {CAPTION, &f.menuForceGarde, "&Garde", "&Guard"},
+               {CAPTION, &f.menuForceGardeSans, "Garde &Sans", "Guard &Without"},
+               {CAPTION, &f.menuForceGardeContre, "Garde &Contre", "Guard &Against"},
+               {CAPTION, &f.menuForceDefense, "&Défense (faible)", "&Defense (weak)"},
+               {CAPTION, &f.menuAtLeast, "&Au moins une main quelconque de PRISE !",
+                "&At least a hand TAKING !"},
+               {CAPTION, &f.menuVitesses, "Vitesse&s", "&Speeds"},
+               {CAPTION, &f.menuJeuDeLaCarte, "&Jeu de la carte", "&Card throw"},
+               {CAPTION, &f.menuInstantane, "&Instantané", "&Very quick"},
+               {CAPTION, &f.menuRapide, "&Rapide", "&Quick"},
+               {CAPTION, &f.menuNormal, "&Normal", "&Normal"},
+               {CAPTION, &f.menuLent, "&Lent", "&Slow"},
+               {CAPTION, &f.menuEscargot, "&Escargot", "&Very slow"},
+               {CAPTION, &f.menuAttenteEntreChaquePli, "&Attente entre chaque pli",
+                "&Laps time between each trick:"},
+               {CAPTION, &f.menuCinqSecondes, "&Cinq secondes", "&Five seconds"},
+               {CAPTION, &f.menuDeuxSecondes, "&Deux secondes", "&Two seconds"},
+               {CAPTION, &f.menuUneSeconde, "&Une seconde", "&One second"},
+               {CAPTION, &f.menuClickObligatoire, "Click &Obligatoire", "&Mandatory click"},
+               {CAPTION, &f.menuOptions, "&Options", "&Options"},
+               {CAPTION, &f.menuCouleurFondEcran, "&Couleur du fond d'écran", "&Background color"},
+               {CAPTION, &f.menuProposerPoignee, "&Proposer l'annonce des Poignées",
+                "&Automatic announce of Poignées"},
+               {CAPTION, &f.menuCouleurTableRonde, "Couleur de la table de jeu",
+                "&Color of the table"},
+               {CAPTION, &f.menuBarreOutils, "&Barre d'outils", "&Toolbar"},
+               {CAPTION, &f.menuBarreInfo, "B&arre d'information", "Infobar"},
+               {CAPTION, &f.menuAide, "&Aide", "&Help"},
+               {CAPTION, &f.menuSommaire, "&Sommaire", "&Contents"},
+               {CAPTION, &f.menuApropos, "&à-propos", "&About"},
+           });
+}
+
+void tableD(Jeu& jeu) {
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+    ecrire(jeu.textes, {
+                           {HINT, &f.SBNewGame, "Nouvelle partie", "New deal"},
+                           {HINT, &f.SBGameAgain, "Redémarrer la partie", "Re-start the deal"},
+                           {HINT, &f.SBVoirScoresGlobaux, "Scores globaux", "Global scores"},
+                           {HINT, &f.SBVoirDeductions, "Déductions", "Deductions"},
+                           {HINT, &f.SBAide, "Aide de Quarvel", "Quarvel Help"},
+                       });
+}
+
+void tableE(Jeu& jeu) {
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+    ecrire(jeu.textes,
+           {
+               {CAPTION, &f.PanelInfoDeductions, "Déductions", "Deductions"},
+               {CAPTION, &f.PanelLancement, "Cliquez ici pour commencer à jouer !",
+                "Click here to start playing !"},
+               {CAPTION, &f.PanelPoigneeSimple, "Poignée SIMPLE", "SINGLE POIGNEE"},
+               {CAPTION, &f.PanelPoigneeDouble, "Poignée DOUBLE", "DOUBLE POIGNEE"},
+               {CAPTION, &f.PanelPoigneeTriple, "Poignée TRIPLE", "TRIPLE POIGNEE"},
+               {CAPTION, &f.PanelPoigneeAucune, "Aucune", "NO ONE !"},
+               {CAPTION, &f.PanelConfirmeEcart, "Accepter cet écart", "Confirm discard"},
+               {CAPTION, &f.PanelPanelNewPartie, "NOUVELLE DONNE", "NEW DEAL"},
+               {CAPTION, &f.panelRejouerDonne, "REJOUER LA DONNE", "SAME DEAL"},
+               {CAPTION, &f.PanelVoirMains, "VOIR LES MAINS", "SEE HANDS"},
+               {CAPTION, &f.PanelScoreDetaille, "SCORES", "SCORES"},
+               {CAPTION, &f.PanelVoirPlis, "VOIR LES 18 PLIS", "SEE TRICKS"},
+           });
+}
+
+} // namespace
+
+void appliquerLangue(Jeu& jeu) {
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+    Textes& t = jeu.textes;
+    f.menuQuarvel.caption = "&Quarvel";
+    f.fenetre.caption = PRODUIT;
+    if (t.langue == FRANCAIS || t.langue == ANGLAIS) {
+        t.fichierAide =
+            t.dossierProgramme + (t.langue == FRANCAIS ? "/quarvelfr.html" : "/quarvelus.html");
+        tableA(jeu);
+        tableB(jeu);
+        tablesDeNoms(t);
+        tableC(jeu);
+        tableD(jeu);
+        tableE(jeu);
+    }
+    Composant* boutons[] = {&f.ButtonPasse, &f.ButtonPrise, &f.ButtonGarde, &f.ButtonGardeSans,
+                            &f.ButtonGardeContre};
+    for (int k = 0; k <= 4; ++k) boutons[k]->caption = t.nomsEncheres[k];
+}
+
+} // namespace quarvel

@@ -1,0 +1,46 @@
+#include "fenetres/modele/plateforme_scriptee.h"
+
+namespace quarvel {
+
+void PlateformeScriptee::message(const std::string& texte) {
+    messages.push_back({"", texte});
+}
+
+bool PlateformeScriptee::question(const std::string& titre, const std::string& texte) {
+    questions.push_back({titre, texte});
+    if (reponses.empty()) return true;
+    bool r = reponses.front();
+    reponses.pop_front();
+    return r;
+}
+
+bool PlateformeScriptee::choisirCouleur(int& couleur) {
+    couleursProposees.push_back(couleur);
+    if (couleurs.empty()) return false;
+    std::optional<int> c = couleurs.front();
+    couleurs.pop_front();
+    if (!c) return false;
+    couleur = *c;
+    return true;
+}
+
+bool PlateformeScriptee::imprimer(FenetreImprimee fenetre, Rect page) {
+    if (!imprimanteDisponible) return false;
+    impressions.push_back({fenetre, page});
+    return true;
+}
+
+void PlateformeScriptee::ouvrirAide(const std::string& fichier) {
+    aides.push_back(fichier);
+}
+
+void PlateformeScriptee::quitter() {
+    ++nbQuitter;
+}
+
+const std::string& PlateformeScriptee::dernierMessage() const {
+    static const std::string vide;
+    return messages.empty() ? vide : messages.back().texte;
+}
+
+} // namespace quarvel

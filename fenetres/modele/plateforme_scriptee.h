@@ -1,0 +1,46 @@
+#pragma once
+// A platform whose answers are scripted: for the tests and the arena. It records everything
+// the game asks of it.
+#include "fenetres/modele/plateforme.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quarvel {
+
+class PlateformeScriptee : public Plateforme {
+public:
+    struct Boite {
+        std::string titre; // empty for an OK box
+        std::string texte;
+    };
+    struct Impression {
+        FenetreImprimee fenetre;
+        Rect page;
+    };
+
+    void message(const std::string& texte) override;
+    bool question(const std::string& titre, const std::string& texte) override;
+    bool choisirCouleur(int& couleur) override;
+    bool imprimer(FenetreImprimee fenetre, Rect page) override;
+    void ouvrirAide(const std::string& fichier) override;
+    void quitter() override;
+
+    // Answers, taken from the front; when empty: Yes, and a cancelled colour dialog.
+    std::deque<bool> reponses;
+    std::deque<std::optional<int>> couleurs;
+    bool imprimanteDisponible = true;
+
+    std::vector<Boite> messages;
+    std::vector<Boite> questions;
+    std::vector<int> couleursProposees; // the colour each dialog opened on
+    std::vector<Impression> impressions;
+    std::vector<std::string> aides;
+    int nbQuitter = 0;
+
+    const std::string& dernierMessage() const;
+};
+
+} // namespace quarvel

@@ -1,0 +1,155 @@
+// Commands of the review windows: opening, closing, printing, colours; and their dispatcher.
+#include "donne/jeu.h"
+#include "fenetres/modele/plateforme.h"
+#include "fenetres/modele/revue.h"
+#include "reglages/options.h"
+#include "reglages/persistance.h"
+#include "scores/fin_donne.h"
+#include "scores/scores_globaux.h"
+
+namespace quarvel {
+
+namespace {
+
+struct CibleRevue {
+    Composant* fenetre;
+    int* reglage;
+    FenetreImprimee imprimee;
+    Rect page;
+};
+
+CibleRevue cible(Jeu& jeu, FenetreRevue f) {
+    auto& r = jeu.reglages;
+    auto& fen = jeu.fen;
+    // Page rectangles in printer pixels: left, top, width, height.
+    switch (f) {
+    case FenetreRevue::TousPlis:
+        return {&fen.frmTousPlis.fenetre, &r.optionCouleurFondEcranPlis, FenetreImprimee::TousPlis,
+                Rect{500, 500, 2500 - 500, 1780 - 500}};
+    case FenetreRevue::Mains:
+        return {&fen.frmMains.fenetre, &r.optionCouleurFondEcranMains, FenetreImprimee::Mains,
+                Rect{300, 300, 2400 - 300, 1575 - 300}};
+    case FenetreRevue::ScoreDetaille:
+        break;
+    }
+    return {&fen.frmScoreDetaille.fenetre, &r.optionCouleurFondEcranScores,
+            FenetreImprimee::ScoreDetaille, Rect{500, 500, 2500 - 500, 2100 - 500}};
+}
+
+} // namespace
+
+void ouvrirScoreDetaille(Jeu& jeu) {
+    remplirFeuilleScore(jeu);
+    jeu.fen.frmScoreDetaille.fenetre.visible = true;
+}
+
+void imprimerRevue(Jeu& jeu, FenetreRevue f) {
+    if (jeu.plateforme == nullptr) return;
+    const CibleRevue c = cible(jeu, f);
+    if (!jeu.plateforme->imprimer(c.imprimee, c.page))
+        jeu.plateforme->message(
+            texte(jeu.textes, "Aucune imprimante n'est disponible.", "No printer is available."));
+}
+
+void couleurRevue(Jeu& jeu, FenetreRevue f) {
+    const CibleRevue c = cible(jeu, f);
+    int couleur = c.fenetre->couleur;
+    if (jeu.plateforme != nullptr && jeu.plateforme->choisirCouleur(couleur)) {
+        c.fenetre->couleur = couleur;
+        *c.reglage = couleur;
+    }
+    appliquerOptions(jeu);
+    sauverReglages(jeu);
+}
+
+bool traiterEvenementRevue(Jeu& jeu, Evenement e) {
+    auto& fen = jeu.fen;
+    const auto& q = fen.frmQuarvel;
+    // A gesture on a control the user cannot see or use is taken and ignored.
+    auto actif = [](const Composant& c) { return c.visible && c.enabled; };
+    const bool resultat = actif(q.PanelResultat);
+    const bool plis = fen.frmTousPlis.fenetre.visible;
+    const bool mains = fen.frmMains.fenetre.visible;
+    const bool feuille = fen.frmScoreDetaille.fenetre.visible;
+    switch (e.type) {
+    case Evt::MenuScoresGlobaux:
+    case Evt::SBVoirScoresGlobaux:
+        basculerScores(jeu);
+        return true;
+    case Evt::ClicScoreTotal:
+        if (e.index >= 1 && e.index <= 4 && actif(q.panelScoreTotal[e.index])) basculerScores(jeu);
+        return true;
+    case Evt::MenuInitScores:
+        initialiserScores(jeu);
+        return true;
+
+    case Evt::MenuPreviousTrick:
+        if (q.menuPreviousTrick.enabled) montrerPliPrecedent(jeu);
+        return true;
+    case Evt::OkPliPrecedent:
+        fen.frmPliPrecedent.fenetre.visible = false;
+        return true;
+
+    case Evt::ClicVoirPlis:
+        if (resultat && actif(q.PanelVoirPlis)) ouvrirTousPlis(jeu);
+        return true;
+    case Evt::TickTousPlis:
+        tickTousPlis(jeu);
+        return true;
+    case Evt::TousPlisOk:
+        fermerTousPlis(jeu);
+        return true;
+    case Evt::TousPlisEffacer:
+        if (plis) effacerTousPlis(jeu);
+        return true;
+    case Evt::TousPlisLecture:
+        if (plis) lectureTousPlis(jeu);
+        return true;
+    case Evt::TousPlisPas:
+        if (plis) pasTousPlis(jeu);
+        return true;
+    case Evt::TousPlisArriere:
+        if (plis) arriereTousPlis(jeu);
+        return true;
+    case Evt::TousPlisVoirTout:
+        if (plis) voirToutTousPlis(jeu);
+        return true;
+    case Evt::TousPlisImprimer:
+        if (plis) imprimerRevue(jeu, FenetreRevue::TousPlis);
+        return true;
+    case Evt::TousPlisCouleur:
+        if (plis) couleurRevue(jeu, FenetreRevue::TousPlis);
+        return true;
+
+    case Evt::ClicVoirMains:
+        if (resultat && actif(q.PanelVoirMains)) ouvrirMains(jeu);
+        return true;
+    case Evt::MainsOk:
+        fen.frmMains.fenetre.visible = false;
+        return true;
+    case Evt::MainsImprimer:
+        if (mains) imprimerRevue(jeu, FenetreRevue::Mains);
+        return true;
+    case Evt::MainsCouleur:
+        if (mains) couleurRevue(jeu, FenetreRevue::Mains);
+        return true;
+
+    case Evt::ClicScoreDetaille:
+        if (resultat && actif(q.PanelScoreDetaille)) ouvrirScoreDetaille(jeu);
+        return true;
+    case Evt::ScoreOk:
+        fen.frmScoreDetaille.fenetre.visible = false;
+        return true;
+    case Evt::ScoreImprimer:
+        if (feuille) imprimerRevue(jeu, FenetreRevue::ScoreDetaille);
+        return true;
+    case Evt::ScoreCouleur:
+        if (feuille) couleurRevue(jeu, FenetreRevue::ScoreDetaille);
+        return true;
+
+    default:
+        return false;
+    }
+}
+
+} // namespace quarvel

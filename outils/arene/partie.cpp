@@ -1,0 +1,299 @@
+// quarvel-arene partie: whole deals played through the game's own flow, one JSON object per
+// deal. SUD is driven by gestures only, as a person would play him, and plays like the computer.
+#include "donne/horloge.h"
+#include "donne/jeu.h"
+#include "encheres/ecart.h"
+#include "fenetres/modele/demarrage.h"
+#include "fenetres/modele/evenements.h"
+#include "fenetres/modele/plateforme_scriptee.h"
+#include "ia/moteur.h"
+#include "outils/arene/commun.h"
+#include "reglages/magasin_memoire.h"
+#include "reglages/options.h"
+#include "scores/score.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace quarvel::arene {
+
+namespace {
+
+constexpr const char* AIDE_PARTIE =
+    "usage: quarvel-arene partie [--graine G] [--nombre K] [--niveau N] [--verifier]\n"
+    "  Plays K deals (default 1) from the seed G (0..4294967295, default the game's own)\n"
+    "  through the game's flow on a virtual clock, SUD bidding the advice, discarding and\n"
+    "  playing like the computer and declaring the largest handful offered. Prints one JSON\n"
+    "  object per deal: the fields of the donnes mode, then encheresAnnoncees, preneur,\n"
+    "  contrat, ecart, poignee, plis, pointsPreneur, pointsDefense (half points),\n"
+    "  boutsPreneur, pointsContrat, petitAuBout, score, scoresGlobaux.\n"
+    "  --niveau N    level of the computer players: 1 Debutant .. 4 Pro (default 4)\n"
+    "  --verifier    stop with exit status 1 at the first deal whose card points do not\n"
+    "                make 182 half points or whose running scores do not sum to zero\n";
+
+// Gestures and ticks allowed for one deal before it is declared stuck.
+constexpr int PAS_MAX_PAR_DONNE = 5000;
+
+struct Partie {
+    Jeu& jeu;
+    TfrmQuarvel& q;
+
+    explicit Partie(Jeu& j) : jeu(j), q(j.fen.frmQuarvel) {}
+
+    void geste(Evt t, int index = 0) { traiterEvenement(jeu, Evenement{t, index}); }
+
+    bool tourDeSud() const {
+        const Donne& d = jeu.donne;
+        return d.tourJoueur && d.joueurCourant == SUD && d.attenteClic == 0 &&
+               !q.TimerEntreCarte.enabled;
+    }
+
+    // The largest handful the offer panel shows, then the lazy button and OK.
+    void declarerPoignee() {
+        int type = 0;
+        const Composant* boutons[] = {&q.PanelPoigneeSimple, &q.PanelPoigneeDouble,
+                                      &q.PanelPoigneeTriple};
+        for (int k = 1; k <= 3; ++k)
+            if (boutons[k - 1]->visible && boutons[k - 1]->enabled) type = k;
+        geste(Evt::ClicPoignee, type);
+        if (type != 0) validerDialoguePoignee();
+    }
+
+    void validerDialoguePoignee() {
+        const TfrmPoignee& dlg = jeu.fen.frmPoignee;
+        if (!dlg.fenetre.visible) return;
+        geste(Evt::ClicParesseux);
+        geste(Evt::ClicOkPoignee);
+        if (dlg.fenetre.visible) geste(Evt::ClicAnnulerPoignee);
+    }
+
+    // The computer's discard choice, made by clicking the cards it sets aside.
+    void ecarter() {
+        // The choice shares its counters with the user's selection: work on a copy.
+        const EtatEcart avant = jeu.ecart;
+        choisirEcartOrdinateur(jeu);
+        const auto garder = jeu.ecart.garderCarte;
+        jeu.ecart = avant;
+        for (int p = 1; p <= 24; ++p)
+            if (garder[p] == 0) geste(Evt::ClicCarte3D, p);
+        geste(Evt::ClicConfirmeEcart);
+    }
+
+    // The computer's card for SUD, clicked. What the rule pass leaves behind (the narrowed
+    // legal cards, the rules it fired) is put back: SUD's play must not train the computer.
+    void jouer() {
+        Donne& d = jeu.donne;
+        const auto jouables = d.cartesJouables[SUD];
+        const int nbRegles = jeu.moteur.nbReglesDeclenchees;
+        const int slot = jouerOrdinateur(jeu, SUD);
+        d.cartesJouables[SUD] = jouables;
+        jeu.moteur.nbReglesDeclenchees = nbRegles;
+        if (slot >= 1 && slot <= 18) geste(Evt::ClicCarte3D, slot);
+    }
+
+    bool tousPasse() const {
+        for (int s = 1; s <= 4; ++s)
+            if (jeu.donne.encheresAnnoncees[s] > PASSE) return false;
+        return true;
+    }
+
+    // Drives the deal on the table to its end. True when played out, false when all passed
+    // (the closing click has then already dealt the next deal); `bloquee` when nothing moves.
+    bool jouerDonne(bool& bloquee) {
+        bloquee = false;
+        const Donne& d = jeu.donne;
+        for (int pas = 0; pas < PAS_MAX_PAR_DONNE; ++pas) {
+            if (d.numeroPli >= 19) return true;
+            if (jeu.fen.frmPoignee.fenetre.visible) {
+                validerDialoguePoignee();
+            } else if (q.PanelPoignee.visible) {
+                declarerPoignee();
+            } else if (q.BarreEnchere.visible) {
+                geste(Evt::ClicConseil);
+                if (q.BarreEnchere.visible) geste(Evt::ClicEnchere, PASSE); // advice refused
+
+            } else if (d.ecartEnCours) {
+                ecarter();
+            } else if (tourDeSud()) {
+                jouer();
+            } else if (d.numeroPli == 0 && d.attenteClic == 1 && tousPasse()) {
+                return false;
+            } else if (d.attenteClic == 1 || (d.chienMontre && d.attenteClic == 2)) {
+                geste(Evt::ClicFond);
+            } else if (!avancerHorloge(jeu)) {
+                bloquee = true;
+                return false;
+            }
+        }
+        bloquee = true;
+        return false;
+    }
+};
+
+void ajouterEntiers(std::string& l, const int* debut, const int* fin) {
+    l += '[';
+    for (const int* p = debut; p != fin; ++p) {
+        if (p != debut) l += ", ";
+        l += std::to_string(*p);
+    }
+    l += ']';
+}
+
+void ajouterChamp(std::string& l, const char* nom, int valeur) {
+    l += ", \"";
+    l += nom;
+    l += "\": ";
+    l += std::to_string(valeur);
+}
+
+void ajouterPlis(std::string& l, const Donne& d) {
+    l += ", \"plis\": [";
+    for (int t = 1; t <= 18; ++t) {
+        if (t > 1) l += ", ";
+        const int entame = d.entamesPlis[t];
+        l += "{\"entame\": " + std::to_string(entame) + ", \"cartes\": [";
+        int s = entame;
+        for (int k = 1; k <= 4; ++k, s = siegeSuivant(s)) {
+            if (k > 1) l += ", ";
+            const int slot = d.slotsJoues[s][t];
+            const Carte c = slot >= 1 && slot <= 18 ? d.mains[s][slot] : Carte{};
+            l += '[' + std::to_string(s) + ", ";
+            ajouterChaineJson(l, nomBitmapC(c));
+            l += ']';
+        }
+        const int gagnant = t < 18 ? d.entamesPlis[t + 1] : d.pli.entame;
+        l += "], \"gagnant\": " + std::to_string(gagnant) + '}';
+    }
+    l += ']';
+}
+
+// One deal as a JSON line; `jouee` false for a deal all four passed.
+void ecrireLigne(std::string& l, const Jeu& jeu, unsigned long long n, bool jouee) {
+    const Donne& d = jeu.donne;
+    l.clear();
+    l += "{\"donne\": " + std::to_string(n);
+    ajouterChamp(l, "premierParlant", d.premierParlant);
+    l += ", \"mains\": [";
+    for (int s = 1; s <= 4; ++s) {
+        if (s > 1) l += ", ";
+        ajouterNomsCartes(l, d.mainsDonnees[s].begin(), d.mainsDonnees[s].end());
+    }
+    l += "], \"chien\": ";
+    ajouterNomsCartes(l, d.chienDonne.begin(), d.chienDonne.end());
+    l += ", \"encheresMeritees\": ";
+    ajouterEntiers(l, d.encheresMeritees.begin(), d.encheresMeritees.end());
+    ajouterChamp(l, "candidats", jeu.candidats);
+    l += ", \"encheresAnnoncees\": ";
+    ajouterEntiers(l, d.encheresAnnoncees.begin(), d.encheresAnnoncees.end());
+    ajouterChamp(l, "preneur", jouee ? d.preneur : 0);
+    ajouterChamp(l, "contrat", jouee ? d.contrat : 0);
+    l += ", \"ecart\": ";
+    if (jouee && d.contrat >= PRISE && d.contrat <= GARDE)
+        ajouterNomsCartes(l, d.chien.begin(), d.chien.end());
+    else
+        l += "[]";
+    ajouterChamp(l, "poignee", jouee ? d.poignee : 0);
+    if (jouee)
+        ajouterPlis(l, d);
+    else
+        l += ", \"plis\": []";
+    ajouterChamp(l, "pointsPreneur", jouee ? d.pointsPreneur : 0);
+    ajouterChamp(l, "pointsDefense", jouee ? d.pointsDefense : 0);
+    ajouterChamp(l, "boutsPreneur", jouee ? d.boutsPreneur : 0);
+    ajouterChamp(l, "pointsContrat", jouee ? d.pointsContrat : 0);
+    ajouterChamp(l, "petitAuBout", jouee ? d.petitAuBout : 0);
+    ajouterChamp(l, "score", jouee ? scorePreneur(d) : 0);
+    l += ", \"scoresGlobaux\": ";
+    const auto& sg = jeu.reglages.scoresGlobaux;
+    ajouterEntiers(l, sg.begin(), sg.end());
+    l += "}\n";
+}
+
+// What every played deal must satisfy; an empty string when it does.
+std::string verifier(const Jeu& jeu, bool jouee) {
+    const Donne& d = jeu.donne;
+    int somme = 0;
+    for (int s = 1; s <= 4; ++s) somme += jeu.reglages.scoresGlobaux[s];
+    if (somme != 0) return "running scores sum to " + std::to_string(somme);
+    if (!jouee) return {};
+    if (d.pointsPreneur + d.pointsDefense != 182)
+        return "card points make " + std::to_string(d.pointsPreneur + d.pointsDefense) +
+               " half points";
+    if (d.boutsPreneur + d.boutsDefense != 3)
+        return "bouts make " + std::to_string(d.boutsPreneur + d.boutsDefense);
+    return {};
+}
+
+} // namespace
+
+int modePartie(int argc, char** argv) {
+    Arguments args;
+    if (!args.analyser(
+            "partie", argc, argv,
+            {{"--graine", true}, {"--nombre", true}, {"--niveau", true}, {"--verifier", false}}))
+        return SORTIE_ARGUMENTS;
+    if (args.aide()) {
+        std::fputs(AIDE_PARTIE, stdout);
+        return 0;
+    }
+    unsigned long long graine = 0, nombre = 0, niveau = 0;
+    if (!args.entier("--graine", 0, UINT32_MAX, GRAINE_INITIALE, graine) ||
+        !args.entier("--nombre", 1, 1000000000, 1, nombre) ||
+        !args.entier("--niveau", 1, 4, 4, niveau))
+        return SORTIE_ARGUMENTS;
+    const bool verif = args.present("--verifier");
+
+    auto jeu = std::make_unique<Jeu>();
+    MagasinMemoire magasin;
+    PlateformeScriptee plateforme;
+    demarrerJeu(*jeu, Ecran{800, 600, 96}, &magasin, &plateforme, "");
+    choisirLangue(*jeu, FRANCAIS);
+    jeu->alea.graine = static_cast<std::uint32_t>(graine);
+    // A click after every trick keeps the virtual clock's work to the card timer.
+    jeu->reglages.niveau = static_cast<int>(niveau);
+    jeu->reglages.optionAttenteEntreChaquePli = 0;
+    jeu->reglages.optionVisibiliteConseilEnchere = true;
+    jeu->reglages.optionProposePoignee = true;
+    appliquerOptions(*jeu);
+
+    Partie partie(*jeu);
+    partie.geste(Evt::ClicLancement);
+    std::string ligne;
+    for (unsigned long long n = 1; n <= nombre; ++n) {
+        bool bloquee = false;
+        const bool jouee = partie.jouerDonne(bloquee);
+        if (bloquee) {
+            std::fflush(stdout);
+            const Donne& d = jeu->donne;
+            std::fprintf(stderr,
+                         "quarvel-arene partie: deal %llu is stuck (trick %d, seat %d, taker %d, "
+                         "contract %d, click %d, turn %d, discard %d)\n",
+                         n, d.numeroPli, d.joueurCourant, d.preneur, d.contrat, d.attenteClic,
+                         d.tourJoueur, d.ecartEnCours);
+            return 1;
+        }
+        ecrireLigne(ligne, *jeu, n, jouee);
+        std::fputs(ligne.c_str(), stdout);
+        if (verif) {
+            const std::string faute = verifier(*jeu, jouee);
+            if (!faute.empty()) {
+                std::fflush(stdout);
+                std::fprintf(stderr, "quarvel-arene partie: deal %llu: %s\n", n, faute.c_str());
+                return 1;
+            }
+        }
+        if (nombre >= 1000 && n % 1000 == 0)
+            std::fprintf(stderr, "partie: %llu/%llu deals\n", n, nombre);
+        if (n == nombre) break;
+        // All passed: the closing click deals the next deal.
+        if (jouee)
+            partie.geste(Evt::ClicNouvelleDonne);
+        else
+            partie.geste(Evt::ClicFond);
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+} // namespace quarvel::arene

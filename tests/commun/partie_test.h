@@ -1,0 +1,149 @@
+#pragma once
+// A game driven as a person drives it: clicks, the space bar, bids, and the passing of time on
+// the virtual clock. Tests read the window model as the person would see it.
+// Until the start-up and the end of a deal are in, the games cannot be played.
+#if __has_include("fenetres/modele/demarrage.h") && __has_include("scores/fin_donne.h")
+#define QUARVEL_PARTIE_JOUABLE 1
+#include "donne/horloge.h"
+#include "donne/jeu.h"
+#include "fenetres/modele/demarrage.h"
+#include "fenetres/modele/evenements.h"
+#include "fenetres/modele/plateforme_scriptee.h"
+#include "reglages/magasin_memoire.h"
+
+#include <cstdint>
+#include <string>
+
+namespace quarvel::test {
+
+class PartieTest {
+public:
+    Jeu jeu;
+    MagasinMemoire magasin;
+    PlateformeScriptee plateforme;
+
+    explicit PartieTest(int langue = FRANCAIS, std::uint32_t graine = GRAINE_INITIALE) {
+        jeu.alea.graine = graine;
+        demarrerJeu(jeu, Ecran{800, 600, 96}, &magasin, &plateforme, "");
+        geste(langue == ANGLAIS ? Evt::StartEnglish : Evt::StartFrench);
+    }
+
+    TfrmQuarvel& table() { return jeu.fen.frmQuarvel; }
+    Donne& donne() { return jeu.donne; }
+    const std::string& info() { return table().info.caption; }
+
+    // Gestures.
+    void geste(Evt t, int index = 0) { traiterEvenement(jeu, Evenement{t, index}); }
+    void commencer() { geste(Evt::ClicLancement); }
+    void clicFond() { geste(Evt::ClicFond); }
+    void clicTable() { geste(Evt::ClicTable); }
+    void espace() { geste(Evt::ToucheEspace); }
+    void clicCarte(int image) { geste(Evt::ClicCarte3D, image); }
+    void clicChien(int k) { geste(Evt::ClicCarteChien, k); }
+    void encherir(int code) { geste(Evt::ClicEnchere, code); }
+    void conseil() { geste(Evt::ClicConseil); }
+    void confirmerEcart() { geste(Evt::ClicConfirmeEcart); }
+    void nouvelleDonneMenu() { geste(Evt::MenuNewGame); }
+    void rejouerMenu() { geste(Evt::MenuGameAgain); }
+    void menuForce(int code) { geste(Evt::MenuForce, code); }
+    void menuAttente(int code) { geste(Evt::MenuAttente, code); }
+    void menuVitesse(int code) { geste(Evt::MenuVitesse, code); }
+
+    // Time: one timer firing; false when nothing is pending.
+    bool tic() { return avancerHorloge(jeu); }
+    // Lets time run until nothing is pending any more (the game waits for the person).
+    int jusquAuRepos(int limite = 1000) {
+        int n = 0;
+        while (n < limite && tic()) ++n;
+        return n;
+    }
+    // Lets time run until the bid bar opens or the bidding waits for its closing click.
+    void jusquALaBarre() {
+        for (int n = 0; n < 20; ++n) {
+            if (table().BarreEnchere.visible || donne().attenteClic == 1) return;
+            if (!tic()) return;
+        }
+    }
+    // Lets time run until the person is to play a card (false if the game waits for something
+    // else, or the deal is over).
+    bool jusquAuTourDuJoueur(int limite = 200) {
+        for (int n = 0; n < limite; ++n) {
+            if (tourDuJoueur()) return true;
+            if (!tic()) return tourDuJoueur();
+        }
+        return tourDuJoueur();
+    }
+    bool tourDuJoueur() {
+        return donne().tourJoueur && donne().joueurCourant == SUD && donne().attenteClic == 0 &&
+               !table().TimerEntreCarte.enabled;
+    }
+
+    // What the person sees of his hand.
+    int imagesVisibles() {
+        int n = 0;
+        for (int i = 1; i <= 24; ++i) n += table().Carte3D[i].visible;
+        return n;
+    }
+    // The first hand image under the hand cursor / the no-drop cursor, 0 when none.
+    int premiereJouable() { return premiereAvecCurseur(Curseur::Main); }
+    int premiereInterdite() { return premiereAvecCurseur(Curseur::Interdit); }
+    int premiereAvecCurseur(Curseur c) {
+        for (int i = 1; i <= 18; ++i)
+            if (table().Carte3D[i].visible && table().Carte3D[i].curseur == c) return i;
+        return 0;
+    }
+    int cartesSurLaTable() {
+        int n = 0;
+        for (int s = 1; s <= 4; ++s) n += table().CarteTable[s].visible;
+        return n;
+    }
+
+    // The seats that speak before SUD in this deal.
+    int meilleureAvantSud() {
+        int m = PASSE;
+        for (int s = donne().premierParlant; s != SUD; s = siegeSuivant(s))
+            if (donne().encheresMeritees[s] > m) m = donne().encheresMeritees[s];
+        return m;
+    }
+    int meilleureOrdinateur() {
+        int m = PASSE;
+        for (int s = EST; s <= OUEST; ++s)
+            if (donne().encheresMeritees[s] > m) m = donne().encheresMeritees[s];
+        return m;
+    }
+    // Bids `code` when the bar opens, then lets the other seats speak.
+    void encheresAvec(int code) {
+        jusquALaBarre();
+        encherir(code);
+        jusquALaBarre();
+    }
+
+    // Deals new deals from the menu until `accepte` holds for the deal (at most `essais`).
+    template <class F> bool donneOu(F accepte, int essais = 200) {
+        for (int k = 0; k < essais; ++k) {
+            nouvelleDonneMenu();
+            if (accepte(donne())) return true;
+        }
+        return false;
+    }
+
+    // Plays the person's cards (the first playable one each time) and goes on after every
+    // trick, to the end of the deal.
+    void jouerJusquALaFin(int limite = 400) {
+        for (int n = 0; n < limite && donne().numeroPli <= 18; ++n) {
+            if (table().PanelPoignee.visible) {
+                geste(Evt::ClicPoignee, 0);
+            } else if (tourDuJoueur()) {
+                clicCarte(premiereJouable());
+            } else if (donne().attenteClic == 1) {
+                clicFond();
+            } else if (!tic()) {
+                return;
+            }
+        }
+    }
+};
+
+} // namespace quarvel::test
+
+#endif

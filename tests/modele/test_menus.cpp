@@ -1,0 +1,102 @@
+#include "fenetres/modele/menus.h"
+#include "modele/partie_test.h"
+#include "reglages/options.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace quarvel;
+
+namespace {
+
+void aplatir(const std::vector<NoeudMenu>& noeuds, std::vector<const NoeudMenu*>& sortie) {
+    for (const NoeudMenu& n : noeuds) {
+        sortie.push_back(&n);
+        aplatir(n.enfants, sortie);
+    }
+}
+
+std::vector<std::string> enfants(const NoeudMenu& n) {
+    std::vector<std::string> v;
+    for (const NoeudMenu& e : n.enfants) v.push_back(e.separateur() ? "-" : e.nom);
+    return v;
+}
+
+} // namespace
+
+TEST(Menus, ArbreRaccourcisEtGroupes) {
+    PartieTest p;
+    Jeu& jeu = p.demarrer({}, FRANCAIS);
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+    auto arbre = arbreMenu(f);
+    std::vector<std::string> hauts;
+    for (const NoeudMenu& n : arbre) hauts.push_back(n.nom);
+    EXPECT_EQ(hauts,
+              (std::vector<std::string>{"menuQuarvel", "menuLevel", "menuVitesses", "menuForce",
+                                        "menuVoir", "menuOptions", "menuAide", "menuQuit"}));
+    EXPECT_TRUE(arbre.back().feuille());
+    EXPECT_EQ(enfants(arbre[0]),
+              (std::vector<std::string>{"menuNewGame", "menuGameAgain", "-", "menuInitScores"}));
+    EXPECT_EQ(enfants(arbre[3]),
+              (std::vector<std::string>{"menuForceNormale", "-", "menuForcePrise", "menuForceGarde",
+                                        "menuForceGardeSans", "menuForceGardeContre", "-",
+                                        "menuForceDefense", "-", "menuAtLeast"}));
+    EXPECT_EQ(enfants(arbre[2].enfants[1]),
+              (std::vector<std::string>{"menuClickObligatoire", "-", "menuUneSeconde",
+                                        "menuDeuxSecondes", "menuCinqSecondes"}));
+    EXPECT_EQ(enfants(arbre[5]),
+              (std::vector<std::string>{"menuProposerPoignee", "-", "menuPreviousTrick", "-",
+                                        "menuCouleurFondEcran", "menuCouleurTableRonde"}));
+
+    // Function keys F1..F9, each on one item, copied onto the items.
+    std::map<int, std::string> touches;
+    std::vector<const NoeudMenu*> tous;
+    aplatir(arbre, tous);
+    for (const NoeudMenu* n : tous) {
+        if (n->raccourci) {
+            EXPECT_TRUE(touches.emplace(n->raccourci, n->nom).second) << n->nom;
+            EXPECT_EQ(n->element->raccourci, n->raccourci);
+        }
+    }
+    EXPECT_EQ(touches, (std::map<int, std::string>{{1, "menuSommaire"},
+                                                   {2, "menuNewGame"},
+                                                   {3, "menuGameAgain"},
+                                                   {4, "menuInitScores"},
+                                                   {5, "menuScoresGlobaux"},
+                                                   {6, "menuConseilEnch"},
+                                                   {7, "menuPointsPartieEnCours"},
+                                                   {8, "menuDeductions"},
+                                                   {9, "menuQuit"}}));
+    EXPECT_EQ(f.menuDebutant.groupe, f.menuPro.groupe);
+    EXPECT_NE(f.menuDebutant.groupe, 0);
+    EXPECT_EQ(f.menuOptionNiveauAdaptatif.groupe, 0);
+    EXPECT_NE(f.menuEscargot.groupe, f.menuUneSeconde.groupe);
+    EXPECT_EQ(f.menuForceDefense.groupe, f.menuForceNormale.groupe);
+}
+
+TEST(Menus, ChaqueFeuilleCommandeCeQueDitSonNom) {
+    PartieTest p;
+    Jeu& jeu = p.demarrer({}, ANGLAIS);
+    auto arbre = arbreMenu(jeu.fen.frmQuarvel);
+    std::vector<const NoeudMenu*> tous;
+    aplatir(arbre, tous);
+    int groupes = 0;
+    for (const NoeudMenu* n : tous) {
+        if (!n->feuille() || n->groupe == 0) continue;
+        // A radio entry: choosing it checks it and only it.
+        if (n->evenement.type == Evt::MenuNiveau) jeu.donne.numeroPli = 0;
+        EXPECT_TRUE(traiterCommandeOption(jeu, n->evenement)) << n->nom;
+        EXPECT_TRUE(n->element->checked) << n->nom;
+        for (const NoeudMenu* autre : tous) {
+            if (autre != n && autre->groupe == n->groupe) {
+                EXPECT_FALSE(autre->element->checked) << autre->nom;
+            }
+        }
+        ++groupes;
+    }
+    EXPECT_EQ(groupes, 4 + 5 + 4 + 6);
+    EXPECT_EQ(jeu.reglages.optionForceMain, 1); // Defense, the last entry of its menu
+    EXPECT_EQ(jeu.reglages.optionVitesseJeuDeLaCarte, 1);
+    EXPECT_EQ(jeu.reglages.optionAttenteEntreChaquePli, 3);
+}

@@ -1,0 +1,173 @@
+#include "modele/partie_test.h"
+#include "reglages/options.h"
+#include "reglages/persistance.h"
+
+#include <gtest/gtest.h>
+
+using namespace quarvel;
+
+TEST(Options, LeNiveauNeChangePasEnPleinePartie) {
+    PartieTest p;
+    Jeu& jeu = p.demarrer({}, FRANCAIS);
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+    const std::size_t ecritures = p.magasin.ecritures.size();
+
+    jeu.donne.numeroPli = 5;
+    EXPECT_TRUE(traiterCommandeOption(jeu, {Evt::MenuNiveau, 3}));
+    ASSERT_EQ(p.plateforme.messages.size(), 1u);
+    EXPECT_EQ(p.plateforme.dernierMessage(),
+              "Vous ne pouvez pas changer de niveau en pleine partie !");
+    EXPECT_EQ(jeu.reglages.niveau, 4);
+    EXPECT_TRUE(f.menuPro.checked);
+    EXPECT_FALSE(f.menuBon.checked);
+    EXPECT_EQ(p.magasin.ecritures.size(), ecritures);
+
+    for (int pli : {1, 18}) {
+        jeu.donne.numeroPli = pli;
+        changerNiveau(jeu, 1);
+        EXPECT_EQ(jeu.reglages.niveau, 4) << pli;
+    }
+
+    // During the bidding, and once the deal is over.
+    jeu.donne.numeroPli = 0;
+    changerNiveau(jeu, 3);
+    EXPECT_TRUE(f.menuBon.checked);
+    EXPECT_FALSE(f.menuPro.checked);
+    EXPECT_EQ(p.magasin.valeur("niveau")->octets, octetsEntier(3));
+    jeu.donne.numeroPli = 19;
+    changerNiveau(jeu, 1);
+    EXPECT_TRUE(f.menuDebutant.checked);
+    EXPECT_FALSE(f.menuBon.checked);
+    EXPECT_EQ(p.magasin.valeur("niveau")->octets, octetsEntier(1));
+    EXPECT_EQ(p.plateforme.messages.size(), 3u);
+}
+
+TEST(Options, LeRefusParleLaLangueChoisie) {
+    PartieTest p;
+    Jeu& jeu = p.demarrer({}, ANGLAIS);
+    jeu.donne.numeroPli = 12;
+    changerNiveau(jeu, 2);
+    EXPECT_EQ(p.plateforme.dernierMessage(),
+              "You can only change level at the beginning of a new deal !");
+}
+
+TEST(Options, VitesseEtAttenteReglentLesMinuteries) {
+    PartieTest p;
+    Jeu& jeu = p.demarrer({}, FRANCAIS);
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+    // Defaults: normal speed, two seconds.
+    EXPECT_EQ(f.TimerEntreCarte.interval, 200);
+    EXPECT_EQ(f.TimerTransition.interval, 2000);
+    EXPECT_TRUE(jeu.continuerAuto);
+
+    const std::pair<int, int> vitesses[] = {{5, 1}, {4, 100}, {3, 200}, {2, 400}, {1, 1000}};
+    for (auto [code, ms] : vitesses) {
+        traiterCommandeOption(jeu, {Evt::MenuVitesse, code});
+        EXPECT_EQ(f.TimerEntreCarte.interval, ms) << code;
+        EXPECT_EQ(p.magasin.valeur("optionVitesseJeuDeLaCarte")->octets, octetsEntier(code));
+    }
+    EXPECT_TRUE(f.menuEscargot.checked);
+    EXPECT_FALSE(f.menuInstantane.checked);
+
+    traiterCommandeOption(jeu, {Evt::MenuAttente, 0});
+    EXPECT_FALSE(jeu.continuerAuto);
+    EXPECT_TRUE(f.menuClickObligatoire.checked);
+    traiterCommandeOption(jeu, {Evt::MenuAttente, 3});
+    EXPECT_TRUE(jeu.continuerAuto);
+    EXPECT_EQ(f.TimerTransition.interval, 5000);
+    EXPECT_TRUE(f.menuCinqSecondes.checked);
+    EXPECT_FALSE(f.menuClickObligatoire.checked);
+
+    // Out-of-range values check nothing and keep the intervals.
+    jeu.reglages.optionVitesseJeuDeLaCarte = 9;
+    jeu.reglages.optionAttenteEntreChaquePli = -1;
+    appliquerOptions(jeu);
+    EXPECT_EQ(f.TimerEntreCarte.interval, 1000);
+    EXPECT_EQ(f.TimerTransition.interval, 5000);
+    EXPECT_TRUE(jeu.continuerAuto);
+    EXPECT_TRUE(f.menuEscargot.checked);
+
+    // A running card timer takes the new pace at once.
+    jeu.maintenant = 10'000;
+    f.TimerEntreCarte.demarrer(jeu.maintenant);
+    traiterCommandeOption(jeu, {Evt::MenuVitesse, 5});
+    EXPECT_TRUE(f.TimerEntreCarte.enabled);
+    EXPECT_EQ(f.TimerEntreCarte.echeance, 10'001);
+}
+
+TEST(Options, LesBasculesGardentMenuPanneauEtBoutonEnAccord) {
+    PartieTest p;
+    Jeu& jeu = p.demarrer({}, FRANCAIS);
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+
+    traiterCommandeOption(jeu, {Evt::SBVoirDeductions});
+    EXPECT_FALSE(f.PanelDeductions.visible);
+    EXPECT_FALSE(f.SBVoirDeductions.checked);
+    EXPECT_FALSE(f.menuDeductions.checked);
+    traiterCommandeOption(jeu, {Evt::MenuDeductions});
+    EXPECT_TRUE(f.PanelDeductions.visible);
+    EXPECT_TRUE(f.SBVoirDeductions.checked);
+
+    traiterCommandeOption(jeu, {Evt::MenuConseilEnch});
+    EXPECT_FALSE(f.evMaMain.visible);
+    EXPECT_FALSE(f.menuConseilEnch.checked);
+    traiterCommandeOption(jeu, {Evt::MenuPointsPartieEnCours});
+    EXPECT_FALSE(f.PanneauScores.visible);
+    traiterCommandeOption(jeu, {Evt::MenuBarreInfo});
+    EXPECT_FALSE(f.panelBarreInfo.visible);
+    EXPECT_FALSE(f.menuBarreInfo.checked);
+    traiterCommandeOption(jeu, {Evt::MenuProposerPoignee});
+    EXPECT_FALSE(jeu.reglages.optionProposePoignee);
+    EXPECT_FALSE(f.menuProposerPoignee.checked);
+    traiterCommandeOption(jeu, {Evt::MenuNiveauAdaptatif});
+    EXPECT_FALSE(f.menuOptionNiveauAdaptatif.checked);
+    traiterCommandeOption(jeu, {Evt::MenuForce, 1});
+    EXPECT_TRUE(f.menuForceDefense.checked);
+    EXPECT_FALSE(f.menuForceNormale.checked);
+
+    EXPECT_EQ(p.magasin.valeur("optionVisibiliteDeductions")->octets, Octets{1});
+    for (const char* n : {"optionVisibiliteConseilEnchere", "optionVisibilitePointsPartieEnCours",
+                          "optionBarreInfo", "optionProposePoignee", "optionNiveauAdaptatif"})
+        EXPECT_EQ(p.magasin.valeur(n)->octets, Octets{0}) << n;
+}
+
+TEST(Options, UneCouleurAnnuleeEnregistreQuandMeme) {
+    PartieTest p;
+    Jeu& jeu = p.demarrer({}, FRANCAIS);
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+
+    p.magasin.ecritures.clear();
+    traiterCommandeOption(jeu, {Evt::MenuCouleurTableRonde}); // no answer queued: cancelled
+    EXPECT_EQ(p.plateforme.couleursProposees.back(), 0x008000);
+    EXPECT_EQ(f.TableRonde.couleur, 0x008000);
+    EXPECT_EQ(p.magasin.ecritures, nomsReglages());
+
+    p.plateforme.couleurs.push_back(0x123456);
+    traiterCommandeOption(jeu, {Evt::MenuCouleurFondEcran});
+    EXPECT_EQ(p.plateforme.couleursProposees.back(), 0x404000);
+    EXPECT_EQ(f.fenetre.couleur, 0x123456);
+    EXPECT_EQ(p.magasin.valeur("optionCouleurFondEcran")->octets, octetsEntier(0x123456));
+}
+
+TEST(Options, QuitterAideEtAPropos) {
+    PartieTest p;
+    Jeu& jeu = p.demarrer({}, ANGLAIS);
+    jeu.reglages.scoresGlobaux[2] = 42;
+    p.magasin.ecritures.clear();
+    traiterCommandeOption(jeu, {Evt::MenuQuit});
+    EXPECT_EQ(p.magasin.ecritures.size(), nomsReglages().size());
+    EXPECT_EQ(p.magasin.valeur("scoreTotal2")->octets, octetsEntier(42));
+    EXPECT_EQ(p.plateforme.nbQuitter, 1);
+
+    traiterCommandeOption(jeu, {Evt::MenuApropos});
+    EXPECT_EQ(p.plateforme.dernierMessage(), "QUARVEL 99.2");
+    traiterCommandeOption(jeu, {Evt::SBAide});
+    traiterCommandeOption(jeu, {Evt::MenuSommaire});
+    EXPECT_EQ(p.plateforme.aides, (std::vector<std::string>{"/opt/quarvel/quarvelus.html",
+                                                            "/opt/quarvel/quarvelus.html"}));
+
+    // Not an option command: left to the deal flow.
+    EXPECT_FALSE(traiterCommandeOption(jeu, {Evt::ClicCarte3D, 3}));
+    EXPECT_FALSE(traiterCommandeOption(jeu, {Evt::MenuNewGame}));
+    EXPECT_FALSE(traiterCommandeOption(jeu, {Evt::MenuPreviousTrick}));
+}

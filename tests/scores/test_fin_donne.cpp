@@ -1,0 +1,192 @@
+#include "donne/jeu.h"
+#include "modele/partie_test.h"
+#include "scores/fin_donne.h"
+
+#include <gtest/gtest.h>
+
+using namespace quarvel;
+
+namespace {
+
+// The value a store holds for a 4-byte setting.
+int entierStocke(const MagasinMemoire& m, const std::string& nom) {
+    const ValeurStockee* v = m.valeur(nom);
+    if (v == nullptr || v->octets.size() != 4) return -999999;
+    std::uint32_t u = 0;
+    for (int i = 3; i >= 0; --i) u = (u << 8) | v->octets[i];
+    return static_cast<std::int32_t>(u);
+}
+
+struct FinDonne : ::testing::Test {
+    PartieTest partie;
+    Jeu& jeu = partie.demarrer({800, 600, 96}, FRANCAIS);
+    PlateformeScriptee& plateforme = partie.plateforme;
+
+    void SetUp() override { jeu.donne.numeroPli = 19; }
+    // A scored deal: the taker, his half points, bouts, contract and bonuses.
+    void donne(int preneur, int demiPoints, int bouts, int contrat, int petit = 0,
+               int poignee = 0) {
+        static const int besoin[] = {56, 51, 41, 36};
+        Donne& d = jeu.donne;
+        d.preneur = preneur;
+        d.pointsPreneur = demiPoints;
+        d.pointsDefense = 182 - demiPoints;
+        d.boutsPreneur = bouts;
+        d.boutsDefense = 3 - bouts;
+        d.pointsContrat = besoin[bouts];
+        d.contrat = contrat;
+        d.encheresAnnoncees[preneur] = contrat;
+        d.petitAuBout = petit;
+        d.poignee = poignee;
+    }
+    const std::string& resultat() const { return jeu.fen.frmQuarvel.PanelTexteResultat.caption; }
+};
+
+} // namespace
+
+TEST_F(FinDonne, GardeJusteAvecDeuxBoutsPayeeParChaqueDefenseur) {
+    jeu.reglages.scoresGlobaux = {{10, -20, 30, -20}};
+    donne(NORD, 82, 2, GARDE);
+    finDeDonne(jeu);
+    EXPECT_EQ(resultat(), "Résultat du Preneur : 150 points.\n"
+                          "Aie, vous n'avez pas pu faire chuter le Preneur...");
+    EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{-40, -70, 180, -70}}));
+    const auto& f = jeu.fen.frmQuarvel;
+    EXPECT_TRUE(f.PanelResultat.visible);
+    EXPECT_TRUE(f.PanelPanelNewPartie.visible);
+    EXPECT_TRUE(f.PanelVoirMains.visible && f.PanelVoirPlis.visible &&
+                f.PanelScoreDetaille.visible && f.panelRejouerDonne.visible);
+    EXPECT_TRUE(plateforme.messages.empty());
+    // The store already holds the new scores: a run closed by its close box keeps them.
+    EXPECT_EQ(entierStocke(partie.magasin, "scoreTotal1"), -40);
+    EXPECT_EQ(entierStocke(partie.magasin, "scoreTotal3"), 180);
+    EXPECT_EQ(entierStocke(partie.magasin, "scoreTotal4"), -70);
+}
+
+TEST_F(FinDonne, LesQuatreVerdictsDansLesDeuxLangues) {
+    struct Cas {
+        int preneur, demiPoints;
+        const char* fr;
+        const char* en;
+    };
+    const Cas cas[] = {
+        {SUD, 120, "Bravo, vous avez gagné contre la Défense !",
+         "Bravo, you won against this so weak Defense !"},
+        {SUD, 60, "AIIIIE, la Défense vous a fait chuter !", "OWWWW, you lose against the Defense"},
+        {EST, 60, "Bravo, votre Défense a fait chuter le Preneur !",
+         "Bravo to you and the Defense !"},
+        {OUEST, 120, "Aie, vous n'avez pas pu faire chuter le Preneur...",
+         "OWW, you Defense was not very good..."},
+    };
+    for (const Cas& c : cas) {
+        for (int langue : {FRANCAIS, ANGLAIS}) {
+            jeu.textes.langue = langue;
+            donne(c.preneur, c.demiPoints, 1, PRISE);
+            finDeDonne(jeu);
+            const std::string attendu = c.demiPoints == 120 ? "102" : "-138";
+            const std::string tete =
+                langue == FRANCAIS ? "Résultat du Preneur : " : "Result for the Taker : ";
+            EXPECT_EQ(resultat(),
+                      tete + attendu + " points.\n" + (langue == FRANCAIS ? c.fr : c.en));
+        }
+    }
+}
+
+TEST_F(FinDonne, DefenseurQuiFaitChuterGagneLeTiersDuScore) {
+    // 0 bouts, 55 points, Petit au bout lost by the taker: (-1 - 25 - 10) x 3 = -108.
+    donne(OUEST, 110, 0, PRISE, 2);
+    finDeDonne(jeu);
+    EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{36, 36, 36, -108}}));
+    EXPECT_NE(resultat().find("-108 points."), std::string::npos);
+    EXPECT_NE(resultat().find("Bravo, votre Défense"), std::string::npos);
+    int somme = 0;
+    for (int s = 1; s <= 4; ++s) somme += jeu.reglages.scoresGlobaux[s];
+    EXPECT_EQ(somme, 0);
+}
+
+TEST_F(FinDonne, DonneRejoueeNeComptePasMaisFinitNormalement) {
+    jeu.reglages.scoresGlobaux = {{5, 6, 7, -18}};
+    jeu.donne.donneRejouee = true;
+    jeu.textes.langue = ANGLAIS;
+    donne(SUD, 120, 1, GARDE);
+    finDeDonne(jeu);
+    EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{5, 6, 7, -18}}));
+    ASSERT_EQ(plateforme.messages.size(), 1u);
+    EXPECT_EQ(plateforme.messages[0].texte,
+              "Because you replayed or restarted this deal, global scores didn't change !");
+    EXPECT_TRUE(jeu.fen.frmQuarvel.PanelResultat.visible);
+    EXPECT_EQ(jeu.fen.frmQuarvel.panelScoreTotal[1].caption, "5");
+
+    jeu.textes.langue = FRANCAIS;
+    finDeDonne(jeu);
+    EXPECT_EQ(plateforme.messages[1].texte,
+              "Les points n'ont pas été comptabilisés dans les scores "
+              "globaux car cette donne a été rejouée ou redémarrée !");
+}
+
+TEST_F(FinDonne, ScoresToujoursVisiblesApresUneDonne) {
+    auto& f = jeu.fen.frmQuarvel;
+    for (bool avant : {false, true}) {
+        jeu.scoresVisibles = avant;
+        for (auto& p : f.panelScoreTotal) p.visible = avant;
+        donne(EST, 100, 3, GARDE_SANS);
+        finDeDonne(jeu);
+        EXPECT_TRUE(jeu.scoresVisibles);
+        EXPECT_TRUE(f.menuScoresGlobaux.checked);
+        EXPECT_TRUE(f.SBVoirScoresGlobaux.checked);
+        for (int s = 1; s <= 4; ++s) {
+            EXPECT_TRUE(f.panelScoreTotal[s].visible);
+            EXPECT_EQ(f.panelScoreTotal[s].caption, std::to_string(jeu.reglages.scoresGlobaux[s]));
+        }
+    }
+}
+
+TEST_F(FinDonne, FeuilleDeScoreLigneParLigne) {
+    // GARDE CONTRE won with a double handful, Petit au bout won: 46 points with 1 bout.
+    donne(EST, 91, 1, GARDE_CONTRE, 1, 2);
+    remplirFeuilleScore(jeu);
+    const auto& f = jeu.fen.frmScoreDetaille;
+    EXPECT_EQ(f.cardinalPreneur.caption, "EST");
+    EXPECT_EQ(f.panelNbBouts.caption, "1");
+    EXPECT_EQ(f.panelPointsRealises.caption, "46");
+    EXPECT_EQ(f.panelMoins.caption + f.panelContrat.caption, "-51");
+    EXPECT_EQ(f.panelAuDessusContrat.caption, "-5");
+    // Short of the contract: lost, whatever the Petit.
+    EXPECT_EQ(f.panelSensPrimePetit.caption, "+");
+    EXPECT_EQ(f.panelScoreApresPetit.caption, "5");
+    EXPECT_EQ(f.panelSigneGain.caption, "-");
+    EXPECT_EQ(f.panelScoreTmp.caption, "-20");
+    EXPECT_EQ(f.panelCoefficientEnchere.caption, "6");
+    EXPECT_EQ(f.panelScoreApresEnchere.caption, "-120");
+    EXPECT_EQ(f.panelSensPoignee.caption, "-");
+    EXPECT_EQ(f.panelValeurPoignee.caption, "30");
+    EXPECT_EQ(f.panelScoreApresPoignee.caption, "-150");
+    EXPECT_EQ(f.panelX3.caption, "X 3 =");
+    EXPECT_EQ(f.panelScoreFinalPreneur.caption, "-450");
+    EXPECT_TRUE(f.panelDefPrimePetit.visible && f.panelDefPrimePoignee.visible);
+
+    // The same sheet refilled for a deal without Petit au bout nor handful hides both rows.
+    donne(SUD, 101, 1, PRISE);
+    remplirFeuilleScore(jeu);
+    EXPECT_EQ(f.panelPointsRealises.caption, "50"); // 50.5 rounds to the even 50
+    EXPECT_EQ(f.panelAuDessusContrat.caption, "-1");
+    EXPECT_EQ(f.panelScoreTmp.caption, "-26");
+    EXPECT_EQ(f.panelScoreFinalPreneur.caption, "-78");
+    for (const Composant* c :
+         {&f.panelSensPrimePetit, &f.panelPrimePetit, &f.panelEgal2, &f.panelScoreApresPetit,
+          &f.panelDefPrimePetit, &f.panelSensPoignee, &f.panelValeurPoignee, &f.panelEgal5,
+          &f.panelScoreApresPoignee, &f.panelDefPrimePoignee})
+        EXPECT_FALSE(c->visible);
+    EXPECT_TRUE(f.panelScoreTmp.visible);
+}
+
+TEST_F(FinDonne, FeuilleCentreeSurLEcran) {
+    jeu.echelleH = 1280 / 800.0;
+    jeu.echelleV = 1024 / 600.0;
+    auto& fen = jeu.fen.frmScoreDetaille.fenetre;
+    fen.geo = {0, 0, 640, 500};
+    donne(SUD, 120, 2, GARDE);
+    remplirFeuilleScore(jeu);
+    EXPECT_EQ(fen.geo.left, 320);
+    EXPECT_EQ(fen.geo.top, 262);
+}
