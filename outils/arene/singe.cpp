@@ -1,6 +1,6 @@
 // quarvel-arene singe: random gestures on the whole game, invariants checked after each one.
-#include "outils/arene/commun.h"
 #include "outils/singe/singe.h"
+#include "outils/arene/commun.h"
 
 #include <cstdint>
 #include <cstdio>

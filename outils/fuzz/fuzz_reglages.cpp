@@ -6,8 +6,8 @@
 #include "reglages/persistance.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <set>
 #include <string>
@@ -29,7 +29,9 @@ const std::set<std::string> BOOLEENS = {
     "optionNiveauAdaptatif",
 };
 
-bool estChaine(const std::string& nom) { return nom.rfind("nomHighScoreChallenge", 0) == 0; }
+bool estChaine(const std::string& nom) {
+    return nom.rfind("nomHighScoreChallenge", 0) == 0;
+}
 
 [[noreturn]] void echec(const char* quoi, const std::string& nom) {
     std::fprintf(stderr, "fuzz_reglages: %s: %s\n", quoi, nom.c_str());

@@ -45,52 +45,53 @@ struct Choix {
     int indexMax;
 };
 
-// Gestures on the table window, weighted so that deals do get played to their end.
+// Gestures on the table window, weighted so that deals do get played to their end: a deal
+// takes a few hundred gestures, so the ones that drop it are rare.
 const Choix GESTES_TABLE[] = {
-    {Evt::ClicCarte3D, 300, 1, 24},
-    {Evt::ClicFond, 40, 0, 0},
-    {Evt::ClicTable, 40, 0, 0},
-    {Evt::ToucheEspace, 50, 0, 0},
-    {Evt::ClicPanelDec, 20, 1, 4},
-    {Evt::ClicEnchere, 80, 0, 4},
-    {Evt::ClicConseil, 30, 0, 0},
-    {Evt::ClicConfirmeEcart, 60, 0, 0},
-    {Evt::ClicCarteChien, 20, 1, 6},
-    {Evt::ClicPoignee, 20, 0, 3},
-    {Evt::ClicLancement, 10, 0, 0},
-    {Evt::ClicNouvelleDonne, 4, 0, 0},
-    {Evt::ClicRejouerDonne, 3, 0, 0},
-    {Evt::MenuNewGame, 2, 0, 0},
-    {Evt::MenuGameAgain, 2, 0, 0},
+    {Evt::ClicCarte3D, 3000, 1, 24},
+    {Evt::ClicFond, 400, 0, 0},
+    {Evt::ClicTable, 400, 0, 0},
+    {Evt::ToucheEspace, 500, 0, 0},
+    {Evt::ClicPanelDec, 200, 1, 4},
+    {Evt::ClicEnchere, 800, 0, 4},
+    {Evt::ClicConseil, 300, 0, 0},
+    {Evt::ClicConfirmeEcart, 600, 0, 0},
+    {Evt::ClicCarteChien, 200, 1, 6},
+    {Evt::ClicPoignee, 200, 0, 3},
+    {Evt::ClicLancement, 100, 0, 0},
+    {Evt::ClicNouvelleDonne, 1, 0, 0},
+    {Evt::ClicRejouerDonne, 1, 0, 0},
+    {Evt::MenuNewGame, 1, 0, 0},
+    {Evt::MenuGameAgain, 1, 0, 0},
     {Evt::SBNewGame, 1, 0, 0},
     {Evt::SBGameAgain, 1, 0, 0},
-    {Evt::ClicVoirMains, 6, 0, 0},
-    {Evt::ClicVoirPlis, 6, 0, 0},
-    {Evt::ClicScoreDetaille, 6, 0, 0},
-    {Evt::ClicScoreTotal, 4, 1, 4},
-    {Evt::SBVoirDeductions, 2, 0, 0},
-    {Evt::SBVoirScoresGlobaux, 2, 0, 0},
-    {Evt::SBAide, 1, 0, 0},
+    {Evt::ClicVoirMains, 60, 0, 0},
+    {Evt::ClicVoirPlis, 60, 0, 0},
+    {Evt::ClicScoreDetaille, 60, 0, 0},
+    {Evt::ClicScoreTotal, 40, 1, 4},
+    {Evt::SBVoirDeductions, 20, 0, 0},
+    {Evt::SBVoirScoresGlobaux, 20, 0, 0},
+    {Evt::SBAide, 10, 0, 0},
     {Evt::MenuInitScores, 2, 0, 0},
-    {Evt::MenuNiveau, 3, 1, 4},
-    {Evt::MenuNiveauAdaptatif, 1, 0, 0},
-    {Evt::MenuVitesse, 2, 1, 5},
-    {Evt::MenuAttente, 2, 0, 3},
-    {Evt::MenuForce, 2, 1, 6},
-    {Evt::MenuAtLeast, 1, 0, 0},
-    {Evt::MenuScoresGlobaux, 1, 0, 0},
-    {Evt::MenuConseilEnch, 1, 0, 0},
-    {Evt::MenuPointsPartieEnCours, 1, 0, 0},
-    {Evt::MenuDeductions, 1, 0, 0},
-    {Evt::MenuBarreOutils, 1, 0, 0},
-    {Evt::MenuBarreInfo, 1, 0, 0},
-    {Evt::MenuProposerPoignee, 1, 0, 0},
-    {Evt::MenuPreviousTrick, 4, 0, 0},
-    {Evt::OkPliPrecedent, 3, 0, 0},
-    {Evt::MenuCouleurFondEcran, 1, 0, 0},
-    {Evt::MenuCouleurTableRonde, 1, 0, 0},
-    {Evt::MenuSommaire, 1, 0, 0},
-    {Evt::MenuApropos, 1, 0, 0},
+    {Evt::MenuNiveau, 30, 1, 4},
+    {Evt::MenuNiveauAdaptatif, 10, 0, 0},
+    {Evt::MenuVitesse, 20, 1, 5},
+    {Evt::MenuAttente, 20, 0, 3},
+    {Evt::MenuForce, 20, 1, 6},
+    {Evt::MenuAtLeast, 10, 0, 0},
+    {Evt::MenuScoresGlobaux, 10, 0, 0},
+    {Evt::MenuConseilEnch, 10, 0, 0},
+    {Evt::MenuPointsPartieEnCours, 10, 0, 0},
+    {Evt::MenuDeductions, 10, 0, 0},
+    {Evt::MenuBarreOutils, 10, 0, 0},
+    {Evt::MenuBarreInfo, 10, 0, 0},
+    {Evt::MenuProposerPoignee, 10, 0, 0},
+    {Evt::MenuPreviousTrick, 40, 0, 0},
+    {Evt::OkPliPrecedent, 30, 0, 0},
+    {Evt::MenuCouleurFondEcran, 10, 0, 0},
+    {Evt::MenuCouleurTableRonde, 10, 0, 0},
+    {Evt::MenuSommaire, 10, 0, 0},
+    {Evt::MenuApropos, 10, 0, 0},
     {Evt::MenuQuit, 1, 0, 0},
     {Evt::FermerTable, 1, 0, 0},
 };
@@ -119,6 +120,14 @@ const Choix GESTES_SCORE[] = {
     {Evt::ScoreImprimer, 2, 0, 0},
     {Evt::ScoreCouleur, 2, 0, 0},
     {Evt::ScoreOk, 10, 0, 0},
+};
+
+// Once a deal is over, the player soon asks for the next one.
+const Choix GESTES_NOUVELLE_DONNE[] = {
+    {Evt::ClicNouvelleDonne, 10, 0, 0}, {Evt::ClicRejouerDonne, 3, 0, 0},
+    {Evt::MenuNewGame, 2, 0, 0},        {Evt::MenuGameAgain, 1, 0, 0},
+    {Evt::SBNewGame, 2, 0, 0},          {Evt::SBGameAgain, 1, 0, 0},
+    {Evt::ClicLancement, 3, 0, 0},
 };
 
 const Choix GESTES_DEMARRAGE[] = {
@@ -178,7 +187,20 @@ Evenement tirerGeste(const Jeu& jeu, std::mt19937& g, std::int64_t& echeance) {
     if (f.frmTousPlis.fenetre.visible) return tirerParmi(GESTES_TOUS_PLIS, g);
     if (f.frmMains.fenetre.visible) return tirerParmi(GESTES_MAINS, g);
     if (f.frmScoreDetaille.fenetre.visible) return tirerParmi(GESTES_SCORE, g);
-    return tirerParmi(GESTES_TABLE, g);
+    bool finie = jeu.donne.numeroPli == 19 || f.frmQuarvel.PanelLancement.visible;
+    if (finie && g() % 20 == 0) return tirerParmi(GESTES_NOUVELLE_DONNE, g);
+    e = tirerParmi(GESTES_TABLE, g);
+    // A player mostly clicks the cards the cursor offers.
+    if (e.type == Evt::ClicCarte3D && g() % 2 == 0) {
+        int offertes[24];
+        int n = 0;
+        for (int i = 1; i <= 24; ++i) {
+            const Composant& c = f.frmQuarvel.Carte3D[i];
+            if (c.visible && c.curseur == Curseur::Main) offertes[n++] = i;
+        }
+        if (n > 0) e.index = offertes[g() % static_cast<unsigned>(n)];
+    }
+    return e;
 }
 
 std::string formater(const char* format, long a, long b = 0, long c = 0) {
@@ -234,14 +256,17 @@ std::string verifierInvariants(const Jeu& jeu) {
         bool trouvee = false;
         for (int i = 1; i <= 18; ++i)
             if (d.mains[s][i] == c && !d.mains[s][i].enMain) trouvee = true;
-        if (!trouvee) return formater("la carte sur la table du siège %ld n'a pas été jouée par lui", s);
+        if (!trouvee)
+            return formater("la carte sur la table du siège %ld n'a pas été jouée par lui", s);
     }
 
     int attendues = 0;
-    if (d.numeroPli >= 1 && d.numeroPli <= 18) attendues = 4 * (d.numeroPli - 1) + d.pli.nbCartesJouees;
+    if (d.numeroPli >= 1 && d.numeroPli <= 18)
+        attendues = 4 * (d.numeroPli - 1) + d.pli.nbCartesJouees;
     if (d.numeroPli == 19) attendues = 72;
     if (jouees != attendues)
-        return formater("%ld cartes jouées au pli %ld, %ld attendues", jouees, d.numeroPli, attendues);
+        return formater("%ld cartes jouées au pli %ld, %ld attendues", jouees, d.numeroPli,
+                        attendues);
 
     // Points of the tricks gathered so far, the dog after the last one.
     if (d.numeroPli >= 1 && d.preneur != 0) {

@@ -20,9 +20,9 @@ struct OptionsSinge {
 
 struct ResultatSinge {
     long gestes = 0;
-    long donnes = 0;    // deals played to their last trick
+    long donnes = 0; // deals played to their last trick
     long echecs = 0;
-    long relances = 0;  // times the program was quit and started again
+    long relances = 0; // times the program was quit and started again
     std::string premierEchec;
 };
 
