@@ -302,6 +302,7 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
         jeu->maintenant = std::max(jeu->maintenant, echeance);
         int avant = jeu->donne.numeroPli;
         traiterEvenement(*jeu, e);
+        magasin.ecritures.clear(); // the store's log of writes would only grow
         r.gestes = i;
         if (avant != 19 && jeu->donne.numeroPli == 19) ++r.donnes;
         std::string erreur = verifierInvariants(*jeu);
