@@ -1,10 +1,10 @@
 #include "donne/flux.h"
 
-#include "donne/attendus.h"
 #include "donne/jeu.h"
 #include "donne/main_joueur.h"
 #include "donne/mesures.h"
 #include "donne/nouvelle_donne.h"
+#include "donne/pli.h"
 #include "donne/poser.h"
 #include "encheres/ecart.h"
 #include "encheres/encheres.h"

@@ -1,6 +1,5 @@
 #pragma once
-// The layout quantities the flow needs to place cards, derived from the scale and the laid-out
-// controls so that they always agree with the window.
+// The layout quantities the flow places cards with, as the table's layout worked them out.
 #include "donne/jeu.h"
 
 #include <cmath>
@@ -13,42 +12,40 @@ inline int arrondir(double x) {
 }
 
 inline int largeurCarte(const Jeu& j) {
-    return arrondir(90 * j.echelleH);
+    return j.disposition.largeurCarte;
 }
 inline int hauteurCarte(const Jeu& j) {
-    return arrondir(150 * j.echelleV);
+    return j.disposition.hauteurCarte;
 }
 inline int margeMain(const Jeu& j) {
-    return arrondir(20 * j.echelleH);
+    return j.disposition.margeMain;
 }
 inline int pasMain(const Jeu& j) {
-    return arrondir(40 * j.echelleH);
+    return j.disposition.pasMain;
 }
 inline int pasEcart(const Jeu& j) {
-    return arrondir(30 * j.echelleH);
+    return j.disposition.pasEcart;
 }
 inline int hautMain(const Jeu& j) {
-    return j.fen.frmQuarvel.BarreEnchere.geo.bottom() + arrondir(10 * j.echelleV);
+    return j.disposition.hautMain;
 }
 inline int gaucheChien(const Jeu& j) {
-    return j.fen.frmQuarvel.fenetre.geo.width / 3;
+    return j.disposition.gaucheChien;
 }
 inline int hautChien(const Jeu& j) {
-    const Rect& t = j.fen.frmQuarvel.TableRonde.geo;
-    return t.top + t.height / 2;
+    return j.disposition.hautChien;
 }
 inline int leveeCarte(const Jeu& j) {
-    return arrondir(20 * j.echelleV);
+    return j.disposition.leveeCarte;
 }
-// The scale factors are the screen's size over 800 x 600.
 inline int largeurEcran(const Jeu& j) {
-    return arrondir(800 * j.echelleH);
+    return j.disposition.largeurEcran;
 }
 inline int hauteurEcran(const Jeu& j) {
-    return arrondir(600 * j.echelleV);
+    return j.disposition.hauteurEcran;
 }
 inline int unitePoignee(const Jeu& j) {
-    return static_cast<int>(15 * j.echelleH);
+    return j.disposition.unitePoignee;
 }
 
 } // namespace quarvel

@@ -1,10 +1,12 @@
 #include "donne/nouvelle_donne.h"
 
-#include "donne/attendus.h"
+#include "cartes/generation.h"
 #include "donne/jeu.h"
 #include "donne/main_joueur.h"
 #include "encheres/encheres.h"
 #include "ia/connaissance.h"
+#include "scores/deductions.h"
+#include "scores/scores_globaux.h"
 
 namespace quarvel {
 

@@ -1,8 +1,9 @@
 #include "donne/poser.h"
 
-#include "donne/attendus.h"
 #include "donne/jeu.h"
+#include "donne/pli.h"
 #include "ia/connaissance.h"
+#include "scores/fin_donne.h"
 
 #include <string>
 

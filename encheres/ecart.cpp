@@ -34,9 +34,9 @@ int positionDe(const EtatEcart& e, int couleur, int valeur) {
     return 0;
 }
 
-int suivanteCouleur(int c) {
-    return c == CARREAU ? PIQUE : c + 1;
-}
+int suivanteCouleur(int c) { return c == CARREAU ? PIQUE : c + 1; }
+
+void choisirEcartRangee(Jeu& jeu);
 
 // The row split into the new hand and the discard, in row order.
 void ecrireEcart(Jeu& jeu, const Tableau<int, 24>& dansEcart) {
@@ -137,6 +137,16 @@ void fusionnerRangee(Jeu& jeu) {
 
 void choisirEcartOrdinateur(Jeu& jeu) {
     EtatEcart& e = jeu.ecart;
+    // During the user's discard the count is his selection's: the choice must not eat it.
+    const int selectionUtilisateur = e.nbEcartees;
+    choisirEcartRangee(jeu);
+    if (jeu.donne.ecartEnCours) e.nbEcartees = selectionUtilisateur;
+}
+
+namespace {
+
+void choisirEcartRangee(Jeu& jeu) {
+    EtatEcart& e = jeu.ecart;
     fusionnerRangee(jeu);
     e.garderCarte.remplir(1);
     e.nbEcartees = 0;
@@ -225,8 +235,10 @@ void choisirEcartOrdinateur(Jeu& jeu) {
         if (e.garderCarte[p] == 1 && ecartable(e.rangeeEcart[p])) ecarter(e, p);
 }
 
+} // namespace
+
 void ecartOrdinateur(Jeu& jeu) {
-    choisirEcartOrdinateur(jeu);
+    choisirEcartRangee(jeu);
     Tableau<int, 24> dansEcart;
     for (int p = 1; p <= 24; ++p) dansEcart[p] = jeu.ecart.garderCarte[p] == 0 ? 1 : 0;
     ecrireEcart(jeu, dansEcart);

@@ -9,7 +9,9 @@ void montrerChien(Jeu& jeu);
 void retirerChien(Jeu& jeu, bool parClicChien);
 // The taker's hand and the dog merged into one sorted row of 24 (jeu.ecart.rangeeEcart).
 void fusionnerRangee(Jeu& jeu);
-// The computer's choice on jeu.ecart (garderCarte, nbEcartees), without touching the deal.
+// The computer's choice on jeu.ecart (garderCarte 0 = set aside), without touching the deal;
+// during the user's discard his selection is left as it is, so the positions set aside can be
+// clicked.
 void choisirEcartOrdinateur(Jeu& jeu);
 // The computer taker's whole discard.
 void ecartOrdinateur(Jeu& jeu);

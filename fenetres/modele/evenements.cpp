@@ -1,13 +1,14 @@
 #include "fenetres/modele/evenements.h"
 
 #include "donne/flux.h"
-#include "donne/attendus.h"
 #include "donne/jeu.h"
 #include "donne/main_joueur.h"
 #include "donne/nouvelle_donne.h"
 #include "encheres/ecart.h"
 #include "encheres/encheres.h"
 #include "encheres/poignee.h"
+#include "fenetres/modele/revue.h"
+#include "reglages/options.h"
 
 namespace quarvel {
 

@@ -1,9 +1,6 @@
 #pragma once
 // A game driven as a person drives it: clicks, the space bar, bids, and the passing of time on
 // the virtual clock. Tests read the window model as the person would see it.
-// Until the start-up and the end of a deal are in, the games cannot be played.
-#if __has_include("fenetres/modele/demarrage.h") && __has_include("scores/fin_donne.h")
-#define QUARVEL_PARTIE_JOUABLE 1
 #include "donne/horloge.h"
 #include "donne/jeu.h"
 #include "fenetres/modele/demarrage.h"
@@ -145,5 +142,3 @@ public:
 };
 
 } // namespace quarvel::test
-
-#endif

@@ -1,9 +1,8 @@
 // Whole deals played through gestures and the virtual clock, as a person plays them.
 #include "commun/partie_test.h"
+#include "encheres/ecart.h"
 
 #include <gtest/gtest.h>
-
-#ifdef QUARVEL_PARTIE_JOUABLE
 
 using namespace quarvel;
 using quarvel::test::PartieTest;
@@ -146,6 +145,25 @@ TEST(Flux, PriseDuJoueurAvecEcart) {
     EXPECT_EQ(p.donne().numeroPli, 19);
 }
 
+TEST(Flux, SudPeutEcarterCommeLOrdinateurEnCliquantSesChoix) {
+    PartieTest p;
+    p.menuForce(4);
+    p.commencer();
+    ASSERT_TRUE(p.donneOu([&](Donne&) { return p.meilleureOrdinateur() == PASSE; }));
+    p.encheresAvec(GARDE);
+    p.clicFond();
+    p.clicFond();
+    ASSERT_TRUE(p.donne().ecartEnCours);
+    choisirEcartOrdinateur(p.jeu);
+    EXPECT_EQ(p.jeu.ecart.nbEcartees, 0);
+    for (int i = 1; i <= 24; ++i)
+        if (p.jeu.ecart.garderCarte[i] == 0) p.clicCarte(i);
+    EXPECT_TRUE(p.table().PanelConfirmeEcart.visible);
+    p.confirmerEcart();
+    EXPECT_TRUE(sansCarteDeDefausseInterdite(p.donne().chien));
+    EXPECT_EQ(p.imagesVisibles(), 18);
+}
+
 TEST(Flux, GardeDUnOrdinateurLeClicQuiRangeLeChienLanceLeJeu) {
     PartieTest p;
     p.menuForce(1);
@@ -237,5 +255,3 @@ TEST(Flux, FinDeDonneLesCartesRestentEtPlusRienNeSeJoue) {
     EXPECT_EQ(p.donne().numeroPli, 19);
     EXPECT_EQ(p.imagesVisibles(), 0);
 }
-
-#endif

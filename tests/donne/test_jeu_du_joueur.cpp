@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef QUARVEL_PARTIE_JOUABLE
-
 using namespace quarvel;
 using quarvel::test::PartieTest;
 
@@ -242,5 +240,3 @@ TEST(JeuDuJoueur, DonneRejoueeMemesCartesMemePremierParlant) {
     EXPECT_FALSE(p.donne().donneRejouee);
     EXPECT_FALSE(p.table().SBGameAgain.checked);
 }
-
-#endif

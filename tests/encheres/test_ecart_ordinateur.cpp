@@ -7,9 +7,6 @@
 #include <initializer_list>
 #include <vector>
 
-// The flow these routines belong to needs the end of a deal to link.
-#if __has_include("scores/fin_donne.h") && __has_include("reglages/options.h")
-
 using namespace quarvel;
 
 namespace {
@@ -143,5 +140,3 @@ TEST(EcartOrdinateur, DameEtCavalierNeFontPasUneCouleurCourte) {
         for (int valeur : {5, 4, 3}) EXPECT_TRUE(contient(v, {valeur, TREFLE})) << graine;
     }
 }
-
-#endif

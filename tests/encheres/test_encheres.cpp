@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef QUARVEL_PARTIE_JOUABLE
-
 using namespace quarvel;
 using quarvel::test::PartieTest;
 
@@ -108,5 +106,3 @@ TEST(Encheres, LePreneurEstLeDernierQuiAParle) {
     EXPECT_EQ(trouverPreneur(p.jeu), OUEST);
     EXPECT_EQ(d.contrat, PASSE);
 }
-
-#endif

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef QUARVEL_PARTIE_JOUABLE
-
 using namespace quarvel;
 using quarvel::test::PartieTest;
 
@@ -149,5 +147,3 @@ TEST(Poignee, SansLOptionPasDOffreEtMessageEnAnglais) {
         EXPECT_EQ(p.plateforme.dernierMessage(), "You can't choose the Fool !");
     }
 }
-
-#endif

@@ -1,0 +1,65 @@
+#include "fenetres/qt/aide.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#ifndef QUARVEL_DOSSIER_PARTAGE
+#define QUARVEL_DOSSIER_PARTAGE "/usr/local/share/quarvel"
+#endif
+
+namespace quarvel::qt {
+
+QString dossierAide(const QString& dossierProgramme) {
+    const QString candidats[] = {
+        dossierProgramme,
+        QStringLiteral(QUARVEL_DOSSIER_PARTAGE),
+        QDir(dossierProgramme).absoluteFilePath(QStringLiteral("../share/quarvel")),
+    };
+    for (const QString& d : candidats)
+        if (QFileInfo::exists(QDir(d).filePath(QStringLiteral("quarvelfr.html"))))
+            return QDir::cleanPath(d);
+    return dossierProgramme;
+}
+
+FenetreAide::FenetreAide() : QWidget(nullptr, Qt::Window), navigateur_(new QTextBrowser(this)) {
+    setObjectName(QStringLiteral("aide"));
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(navigateur_);
+    navigateur_->setOpenExternalLinks(true);
+    QSize ecran = QGuiApplication::primaryScreen()
+                      ? QGuiApplication::primaryScreen()->availableSize()
+                      : QSize(1024, 768);
+    resize(qMin(760, ecran.width() * 9 / 10), qMin(820, ecran.height() * 9 / 10));
+}
+
+void FenetreAide::ouvrir(const QString& fichier, const QString& absent) {
+    QString chemin = fichier;
+    if (!QFileInfo::exists(chemin)) {
+        QString nom = QFileInfo(fichier).fileName();
+        QString dossier = dossierAide(QFileInfo(fichier).absolutePath());
+        chemin = QDir(dossier).filePath(nom);
+    }
+    if (QFileInfo::exists(chemin) && !QFileInfo(chemin).isDir()) {
+        page_ = QFileInfo(chemin).absoluteFilePath();
+        navigateur_->setSearchPaths({QFileInfo(chemin).absolutePath()});
+        navigateur_->setSource(QUrl::fromLocalFile(page_));
+        setWindowTitle(navigateur_->documentTitle().isEmpty() ? QStringLiteral("QUARVEL 99.2")
+                                                              : navigateur_->documentTitle());
+    } else {
+        page_.clear();
+        navigateur_->setHtml(QStringLiteral("<p>%1</p><p><tt>%2</tt></p>")
+                                 .arg(absent.toHtmlEscaped(), fichier.toHtmlEscaped()));
+        setWindowTitle(QStringLiteral("QUARVEL 99.2"));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace quarvel::qt

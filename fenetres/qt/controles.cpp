@@ -1,0 +1,458 @@
+#include "fenetres/qt/controles.h"
+
+#include "fenetres/qt/cache_cartes.h"
+
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace quarvel {
+
+QColor couleurQt(int bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+int couleurModele(const QColor& c) {
+    return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
+
+Qt::CursorShape formeCurseur(Curseur c) {
+    switch (c) {
+    case Curseur::Main:
+        return Qt::PointingHandCursor;
+    case Curseur::Interdit:
+        return Qt::ForbiddenCursor;
+    case Curseur::Sablier:
+        return Qt::WaitCursor;
+    case Curseur::Defaut:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
+
+namespace {
+
+bool memeEtat(const Composant& a, const Composant& b) {
+    return a.visible == b.visible && a.enabled == b.enabled && a.couleur == b.couleur &&
+           a.taillePolice == b.taillePolice && a.geo == b.geo && a.curseur == b.curseur &&
+           a.checked == b.checked && a.carte == b.carte && a.focus == b.focus &&
+           a.caption == b.caption && a.hint == b.hint;
+}
+
+QRect rectQt(const Rect& r) {
+    return QRect(r.left, r.top, r.width, r.height);
+}
+
+// Dark text on light panels, light text on dark ones.
+QColor encreSur(const QColor& fond) {
+    if (fond.alpha() < 90) return QColor(0xf4, 0xf1, 0xe6);
+    return fond.lightness() > 128 ? QColor(0x1b, 0x1b, 0x1f) : QColor(0xf8, 0xf6, 0xee);
+}
+
+QFont police(const QWidget* w, int taille, double defaut, bool gras) {
+    QFont f = w->font();
+    double points = taille > 0 ? taille : defaut;
+    if (points > 0) f.setPointSizeF(points);
+    f.setBold(gras);
+    return f;
+}
+
+// What lies under a transparent label: the first panel or window up the chain that paints.
+QColor fondSous(const QWidget* w) {
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+        if (auto* panneau = dynamic_cast<const VuePanneau*>(p)) {
+            QColor c = panneau->fondEffectif();
+            if (c.isValid()) return c;
+        }
+        if (p->isWindow() || p->autoFillBackground()) return p->palette().color(QPalette::Window);
+    }
+    return w->palette().color(QPalette::Window);
+}
+
+} // namespace
+
+void ControleVue::suivre(const Composant& c) {
+    QWidget* w = widget();
+    const bool premier = premier_;
+    if (!premier && memeEtat(c, vu_)) return;
+
+    if (ancrage != Ancrage::Aucun) {
+        if (premier || !(c.geo == vu_.geo)) {
+            vu_.geo = c.geo;
+            replacer();
+        }
+    } else if (premier || !(c.geo == vu_.geo)) {
+        w->setGeometry(rectQt(c.geo));
+    }
+    if (premier || c.enabled != vu_.enabled) w->setEnabled(c.enabled);
+    if (premier || c.hint != vu_.hint) w->setToolTip(QString::fromStdString(c.hint));
+    if (premier || c.curseur != vu_.curseur) {
+        if (c.curseur == Curseur::Defaut)
+            w->unsetCursor();
+        else
+            w->setCursor(formeCurseur(c.curseur));
+    }
+    suivrePropre(c, vu_, premier);
+    if (premier || c.visible != vu_.visible) w->setVisible(c.visible);
+    if (c.focus && c.visible && (premier || !vu_.focus)) w->setFocus(Qt::OtherFocusReason);
+    vu_ = c;
+    premier_ = false;
+}
+
+void ControleVue::replacer() {
+    QWidget* w = widget();
+    QWidget* p = w->parentWidget();
+    if (!p) return;
+    if (ancrage == Ancrage::Bas)
+        w->setGeometry(0, p->height() - vu_.geo.height, p->width(), vu_.geo.height);
+    else if (ancrage == Ancrage::Remplit)
+        w->setGeometry(p->rect());
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VueCarte::VueCarte(QWidget* parent, CacheCartes& cache, Mode mode)
+    : QWidget(parent), cache_(cache), mode_(mode) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    hide();
+}
+
+void VueCarte::suivrePropre(const Composant& c, const Composant& avant, bool premier) {
+    if (premier || !(c.carte == avant.carte)) {
+        nom_ = QString::fromLatin1(nomBitmapC(c.carte));
+        update();
+    }
+}
+
+void VueCarte::paintEvent(QPaintEvent*) {
+    if (nom_.isEmpty()) return;
+    QPainter p(this);
+    qreal ratio = devicePixelRatioF();
+    QPixmap pm =
+        mode_ == Mode::Etiree ? cache_.face(nom_, size(), ratio) : cache_.coin(nom_, size(), ratio);
+    p.drawPixmap(0, 0, pm);
+    if (mode_ == Mode::Coin) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0x26, 0x26, 0x2b, 160), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    }
+}
+
+void VueCarte::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
+
+void VueCarte::mouseReleaseEvent(QMouseEvent* e) {
+    e->accept();
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && surClic)
+        surClic();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VuePanneau::VuePanneau(QWidget* parent, Style style, Qt::Alignment alignement)
+    : QWidget(parent), style_(style), alignement_(alignement) {
+    hide();
+}
+
+void VuePanneau::suivrePropre(const Composant& c, const Composant& avant, bool premier) {
+    if (premier || c.caption != avant.caption || c.couleur != avant.couleur ||
+        c.taillePolice != avant.taillePolice) {
+        texte_ = QString::fromStdString(c.caption);
+        fond_ = c.couleur >= 0 ? couleurQt(c.couleur) : QColor();
+        setFont(police(this, c.taillePolice, policeDefaut_, gras_));
+        update();
+    }
+}
+
+QColor VuePanneau::fondEffectif() const {
+    if (fond_.isValid()) return fond_;
+    switch (style_) {
+    case Style::Barre:
+        return defaut_.isValid() ? defaut_ : QColor(0x10, 0x20, 0x18);
+    case Style::Cadre:
+        return defaut_.isValid() ? defaut_ : QColor(0xfb, 0xf8, 0xef);
+    case Style::Bulle:
+        return defaut_.isValid() ? defaut_ : QColor(0xf3, 0xd7, 0x9c);
+    default:
+        return defaut_;
+    }
+}
+
+void VuePanneau::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QColor fond = fond_.isValid() ? fond_ : defaut_;
+    QColor encre = encreSur(fond.isValid() ? fond : QColor(0, 0, 0, 0));
+    qreal h = r.height();
+
+    switch (style_) {
+    case Style::Bulle: {
+        if (!fond.isValid()) fond = QColor(0xf3, 0xd7, 0x9c);
+        qreal rayon = qMin(h / 2.6, 14.0);
+        QRectF corps = r.adjusted(1, 1, -3, -3);
+        QPainterPath ombre;
+        ombre.addRoundedRect(corps.translated(2, 2.5), rayon, rayon);
+        p.fillPath(ombre, QColor(0, 0, 0, 70));
+        QPainterPath chemin;
+        chemin.addRoundedRect(corps, rayon, rayon);
+        QLinearGradient g(corps.topLeft(), corps.bottomLeft());
+        g.setColorAt(0, fond.lighter(112));
+        g.setColorAt(1, fond.darker(106));
+        p.fillPath(chemin, g);
+        p.setPen(QPen(fond.darker(160), 1.2));
+        p.drawPath(chemin);
+        encre = QColor(0x1b, 0x1b, 0x1f);
+        r = corps;
+        break;
+    }
+    case Style::Barre: {
+        if (!fond.isValid()) fond = QColor(0, 0, 0, 85);
+        QPainterPath chemin;
+        chemin.addRoundedRect(r, 10, 10);
+        p.fillPath(chemin, fond);
+        p.setPen(QPen(QColor(255, 255, 255, 45), 1));
+        p.drawPath(chemin);
+        break;
+    }
+    case Style::Chiffre:
+    case Style::Marqueur: {
+        if (!fond.isValid()) fond = QColor(255, 255, 255, 38);
+        qreal rayon = qMin(h / 3.0, 6.0);
+        QPainterPath chemin;
+        chemin.addRoundedRect(r.adjusted(1, 1, -1, -1), rayon, rayon);
+        p.fillPath(chemin, fond);
+        if (fond.alpha() == 255) {
+            p.setPen(QPen(fond.darker(150), 1));
+            p.drawPath(chemin);
+        }
+        break;
+    }
+    case Style::Cadre: {
+        if (!fond.isValid()) fond = QColor(0xfb, 0xf8, 0xef);
+        QPainterPath chemin;
+        chemin.addRoundedRect(r, 6, 6);
+        p.fillPath(chemin, fond);
+        p.setPen(QPen(fond.darker(135), 1));
+        p.drawPath(chemin);
+        break;
+    }
+    case Style::Titre:
+        if (fond.isValid()) p.fillRect(r, fond);
+        p.setPen(QPen(QColor(encre.red(), encre.green(), encre.blue(), 90), 1));
+        p.drawLine(QPointF(r.left() + 6, r.bottom() - 1), QPointF(r.right() - 6, r.bottom() - 1));
+        break;
+    case Style::Etiquette:
+        if (fond_.isValid()) p.fillRect(r, fond_);
+        break;
+    }
+    if (texte_.isEmpty()) return;
+    if (style_ == Style::Etiquette && !fond_.isValid()) encre = encreSur(fondSous(this));
+    if (encre_.isValid()) encre = encre_;
+    p.setPen(encre);
+    p.setFont(font());
+    QRectF zone = r.adjusted(4, 1, -4, -1);
+    p.drawText(zone, int(alignement_) | Qt::TextWordWrap, texte_);
+}
+
+void VuePanneau::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
+
+void VuePanneau::mouseReleaseEvent(QMouseEvent* e) {
+    e->accept();
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && surClic)
+        surClic();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VueBouton::VueBouton(QWidget* parent, const char* style) : QPushButton(parent) {
+    setObjectName(QString::fromLatin1(style));
+    QFont f = font();
+    f.setBold(true);
+    setFont(f);
+    setFocusPolicy(Qt::NoFocus);
+    setAutoDefault(false);
+    hide();
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (surClic) surClic();
+    });
+}
+
+void VueBouton::suivrePropre(const Composant& c, const Composant& avant, bool premier) {
+    if ((premier || c.caption != avant.caption) && (icone_.isEmpty() || texteAussi_))
+        setText(QString::fromStdString(c.caption));
+    if (premier || c.taillePolice != avant.taillePolice) {
+        QFont f = font();
+        f.setPointSizeF(c.taillePolice > 0 ? c.taillePolice : 9);
+        setFont(f);
+    }
+    if (premier || c.couleur != avant.couleur) {
+        if (c.couleur >= 0) {
+            QColor f = couleurQt(c.couleur);
+            setStyleSheet(
+                QStringLiteral("background: %1; color: %2;").arg(f.name(), encreSur(f).name()));
+        } else {
+            setStyleSheet(QString());
+        }
+    }
+    if (premier) majIcone();
+}
+
+void VueBouton::resizeEvent(QResizeEvent* e) {
+    QPushButton::resizeEvent(e);
+    majIcone();
+}
+
+void VueBouton::majIcone() {
+    if (!cache_ || icone_.isEmpty()) return;
+    int cote = qMax(8, qMin(width(), height()) - (texteAussi_ ? 12 : 8));
+    setIcon(QIcon(cache_->icone(icone_, QSize(cote, cote), devicePixelRatioF())));
+    setIconSize(QSize(cote, cote));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VueOutil::VueOutil(QWidget* parent, CacheCartes& cache, const QString& icone)
+    : QToolButton(parent), cache_(cache), icone_(icone) {
+    setObjectName(QStringLiteral("outil"));
+    setFocusPolicy(Qt::NoFocus);
+    setAutoRaise(true);
+    setCheckable(true);
+    hide();
+    connect(this, &QToolButton::clicked, this, [this] {
+        if (surClic) surClic();
+    });
+}
+
+void VueOutil::suivrePropre(const Composant& c, const Composant& avant, bool premier) {
+    if (premier || c.checked != avant.checked) setChecked(c.checked);
+    if (premier || c.caption != avant.caption) {
+        // The glyph says it all; the caption serves the accessibility name.
+        setAccessibleName(QString::fromStdString(c.caption));
+    }
+    if (premier) majIcone();
+}
+
+void VueOutil::resizeEvent(QResizeEvent* e) {
+    QToolButton::resizeEvent(e);
+    majIcone();
+}
+
+void VueOutil::majIcone() {
+    int cote = qMax(8, qMin(width(), height()) - 6);
+    setIcon(QIcon(cache_.icone(icone_, QSize(cote, cote), devicePixelRatioF())));
+    setIconSize(QSize(cote, cote));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VueTable::VueTable(QWidget* parent) : QWidget(parent) {
+    hide();
+}
+
+void VueTable::suivrePropre(const Composant& c, const Composant& avant, bool premier) {
+    if (premier || c.couleur != avant.couleur) {
+        tapis_ = c.couleur >= 0 ? couleurQt(c.couleur) : QColor(0, 0x80, 0);
+        update();
+    }
+}
+
+void VueTable::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRectF r = QRectF(rect()).adjusted(2, 2, -2, -4);
+    qreal bord = qMax(4.0, qMin(r.width(), r.height()) * 0.035);
+    // Shadow under the table.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawEllipse(r.translated(0, 3));
+    // Wooden rim.
+    QLinearGradient bois(r.topLeft(), r.bottomLeft());
+    bois.setColorAt(0, QColor(0x9a, 0x62, 0x35));
+    bois.setColorAt(0.5, QColor(0x6e, 0x40, 0x1f));
+    bois.setColorAt(1, QColor(0x4a, 0x2a, 0x12));
+    p.setBrush(bois);
+    p.drawEllipse(r);
+    // Felt, lighter in the middle.
+    QRectF tapis = r.adjusted(bord, bord, -bord, -bord);
+    QRadialGradient g(tapis.center() - QPointF(0, tapis.height() * 0.12),
+                      qMax(tapis.width(), tapis.height()) * 0.62);
+    g.setColorAt(0, tapis_.lighter(128));
+    g.setColorAt(0.65, tapis_);
+    g.setColorAt(1, tapis_.darker(135));
+    p.setBrush(g);
+    p.drawEllipse(tapis);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 28), 1.2));
+    p.drawEllipse(tapis.adjusted(bord * 0.8, bord * 0.8, -bord * 0.8, -bord * 0.8));
+}
+
+void VueTable::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+    if (e->button() == Qt::LeftButton && surClic) surClic();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VueCadre::VueCadre(QWidget* parent, Genre genre, QColor defaut)
+    : QWidget(parent), genre_(genre), defaut_(defaut) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void VueCadre::suivrePropre(const Composant& c, const Composant& avant, bool premier) {
+    if (premier || c.couleur != avant.couleur) {
+        couleur_ = c.couleur >= 0 ? couleurQt(c.couleur) : defaut_;
+        update();
+    }
+}
+
+void VueCadre::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (genre_ == Genre::Plein) {
+        QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        qreal rayon = qMin(r.width(), r.height()) * 0.09;
+        QPainterPath ombre;
+        ombre.addRoundedRect(r.adjusted(1, 2, 1, 2), rayon, rayon);
+        p.fillPath(ombre, QColor(0, 0, 0, 60));
+        QPainterPath chemin;
+        chemin.addRoundedRect(r, rayon, rayon);
+        QLinearGradient g(r.topLeft(), r.bottomRight());
+        g.setColorAt(0, couleur_.lighter(115));
+        g.setColorAt(1, couleur_.darker(110));
+        p.fillPath(chemin, g);
+        p.setPen(QPen(couleur_.darker(150), 1));
+        p.drawPath(chemin);
+    } else {
+        p.setPen(QPen(couleur_, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VueImage::VueImage(QWidget* parent, CacheCartes& cache, const QString& icone)
+    : QWidget(parent), cache_(cache), icone_(icone) {
+    hide();
+}
+
+void VueImage::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, cache_.icone(icone_, size(), devicePixelRatioF()));
+}
+
+void VueImage::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+    if (surClic) surClic();
+}
+
+} // namespace quarvel

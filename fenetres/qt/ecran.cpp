@@ -1,0 +1,17 @@
+#include "fenetres/qt/ecran.h"
+
+#include <cmath>
+
+namespace quarvel::qt {
+
+Ecran ecranDeJeu(QSize taille, double pointsParPouce) {
+    Ecran e;
+    e.largeur = taille.width();
+    e.hauteur = taille.height();
+    e.ppp = pointsParPouce > 0 ? static_cast<int>(std::lround(pointsParPouce)) : 96;
+    const int largeurMax = static_cast<int>(std::lround(e.hauteur * 4.0 / 3.0));
+    if (e.largeur > largeurMax && e.hauteur > 0) e.largeur = largeurMax;
+    return e;
+}
+
+} // namespace quarvel::qt

@@ -1,0 +1,96 @@
+// The desktop program: the start-up screen, then the table, until the start-up screen closes.
+#include "donne/jeu.h"
+#include "fenetres/modele/demarrage.h"
+#include "fenetres/qt/aide.h"
+#include "fenetres/qt/ecran.h"
+#include "fenetres/qt/plateforme_qt.h"
+#include "fenetres/qt/scenario.h"
+#include "fenetres/qt/vue.h"
+#include "reglages/qt/magasin_qsettings.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QScreen>
+#include <QStyleFactory>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <unistd.h>
+
+
+namespace {
+
+constexpr const char* SANS_ECRAN = "quarvel: no display available (set DISPLAY or QT_QPA_PLATFORM)";
+
+bool ecranDisponible() {
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* s = std::getenv(v);
+        if (s && *s) return true;
+    }
+    return false;
+}
+
+// Qt ends the process when the display named cannot be reached: say so in one line instead.
+QtMessageHandler gestionnaireQt = nullptr;
+void filtrerMessages(QtMsgType type, const QMessageLogContext& ctx, const QString& msg) {
+    if (type == QtFatalMsg && (msg.contains(QLatin1String("platform plugin")) ||
+                               msg.contains(QLatin1String("display")))) {
+        std::fprintf(stderr, "%s\n", SANS_ECRAN);
+        std::fflush(stderr);
+        _exit(1);
+    }
+    if (gestionnaireQt) gestionnaireQt(type, ctx, msg);
+}
+
+// Start-up stages, to stderr when measuring.
+void noter(const QElapsedTimer& t, const char* etape) {
+    static const bool actif = qEnvironmentVariableIsSet("QUARVEL_MESURE");
+    if (actif)
+        std::fprintf(stderr, "quarvel-mesure: %-28s %8.1f ms\n", etape, t.nsecsElapsed() / 1e6);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer depuisLancement;
+    depuisLancement.start();
+    if (!ecranDisponible()) {
+        std::fprintf(stderr, "%s\n", SANS_ECRAN);
+        return 1;
+    }
+    gestionnaireQt = qInstallMessageHandler(filtrerMessages);
+
+    QApplication::setOrganizationName(QStringLiteral("Ostravin"));
+    QApplication::setApplicationName(QString::fromStdString(quarvel::PRODUIT));
+    QApplication::setApplicationVersion(QString::fromStdString(quarvel::VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("quarvel"));
+    QApplication app(argc, argv);
+    noter(depuisLancement, "QApplication");
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/quarvel.svg")));
+    QFile style(QStringLiteral(":/style.qss"));
+    if (style.open(QIODevice::ReadOnly)) app.setStyleSheet(QString::fromUtf8(style.readAll()));
+
+    quarvel::Ecran ecran;
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        ecran = quarvel::qt::ecranDeJeu(s->size(), s->logicalDotsPerInch());
+
+    noter(depuisLancement, "style");
+    auto jeu = std::make_unique<quarvel::Jeu>();
+    quarvel::qt::Vue vue(*jeu);
+    noter(depuisLancement, "fenetres creees");
+    quarvel::qt::PlateformeQt plateforme(vue);
+    quarvel::MagasinQSettings magasin;
+    QString dossier = quarvel::qt::dossierAide(QApplication::applicationDirPath());
+    quarvel::demarrerJeu(*jeu, ecran, &magasin, &plateforme, dossier.toStdString());
+    noter(depuisLancement, "demarrerJeu");
+    vue.synchroniser();
+    noter(depuisLancement, "synchronisation");
+
+    QByteArray scenario = qgetenv("QUARVEL_SCENARIO");
+    if (!scenario.isEmpty())
+        quarvel::qt::lancerScenario(vue, QString::fromLocal8Bit(scenario), depuisLancement,
+                                    qEnvironmentVariableIsSet("QUARVEL_MESURE"));
+    return app.exec();
+}

@@ -1,0 +1,189 @@
+#include "fenetres/qt/scenario.h"
+
+#include "donne/jeu.h"
+#include "fenetres/qt/controles.h"
+#include "fenetres/qt/frm_quarvel.h"
+#include "fenetres/qt/frm_splash.h"
+#include "fenetres/qt/vue.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace quarvel::qt {
+
+namespace {
+
+// Calls `suite` once `w` has been painted (and the paint flushed to the screen).
+class GuetPeinture : public QObject {
+public:
+    GuetPeinture(QWidget* w, std::function<void()> suite) : w_(w), suite_(std::move(suite)) {
+        w->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o == w_ && e->type() == QEvent::Paint && suite_) {
+            auto suite = std::move(suite_);
+            suite_ = nullptr;
+            w_->removeEventFilter(this);
+            QTimer::singleShot(0, w_, [suite, self = this] {
+                suite();
+                self->deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* w_;
+    std::function<void()> suite_;
+};
+
+class Scenario : public QObject {
+public:
+    Scenario(Vue& vue, QString prefixe, QElapsedTimer depuis, bool mesurer)
+        : QObject(&vue), vue_(vue), prefixe_(std::move(prefixe)), depuis_(depuis),
+          mesurer_(mesurer) {}
+
+    void demarrer() {
+        new GuetPeinture(vue_.splash(), [this] {
+            noter("splash peint");
+            capturer(vue_.splash(), "splash");
+            const quarvel::TfrmSplash& s = jeu().fen.frmSplash;
+            verifier("start-up screen with both buttons",
+                     visible(s.PanelStartFrench, "Version française") &&
+                         visible(s.PanelStartEnglish, "English version"));
+            QTimer::singleShot(150, this, [this] { choisirAnglais(); });
+        });
+    }
+
+private:
+    Jeu& jeu() { return vue_.jeu(); }
+
+    void noter(const char* etape) {
+        std::fprintf(stderr, "quarvel-mesure: %-28s %8.1f ms depuis le lancement (epoch %lld ms)\n",
+                     etape, depuis_.nsecsElapsed() / 1e6,
+                     static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+    }
+
+    void capturer(QWidget* w, const char* nom) {
+        QString fichier = QStringLiteral("%1-%2.png").arg(prefixe_, QString::fromLatin1(nom));
+        bool ok = w->grab().save(fichier);
+        std::fprintf(stderr, "quarvel-scenario: %s %s\n", qPrintable(fichier), ok ? "ok" : "ECHEC");
+    }
+
+    // Shown on screen, with this caption when one is given.
+    bool visible(const Composant& c, const char* texte) {
+        ControleVue* v = vue_.controle(c);
+        if (!v || !v->widget()->isVisible()) return false;
+        if (!texte) return true;
+        auto* b = dynamic_cast<QAbstractButton*>(v->widget());
+        return b && b->text() == QString::fromUtf8(texte);
+    }
+
+    void verifier(const char* etape, bool ok) {
+        std::fprintf(stderr, "quarvel-scenario: %s: %s\n", etape, ok ? "ok" : "ECHEC");
+        if (!ok) QApplication::exit(2);
+    }
+
+    void cliquer(const Composant& c) {
+        ControleVue* v = vue_.controle(c);
+        if (auto* b = v ? dynamic_cast<QAbstractButton*>(v->widget()) : nullptr)
+            b->click();
+        else if (v && v->surClic)
+            v->surClic();
+    }
+
+    void choisirAnglais() {
+        QElapsedTimer t;
+        t.start();
+        new GuetPeinture(vue_.table()->fond(), [this, t] {
+            std::fprintf(stderr, "quarvel-mesure: langue -> table peinte %8.1f ms\n",
+                         t.nsecsElapsed() / 1e6);
+            capturer(vue_.table(), "table");
+            verifier("table shown", vue_.table()->isVisible() && !vue_.splash()->isVisible() &&
+                                        visible(jeu().fen.frmQuarvel.PanelLancement, nullptr));
+            QTimer::singleShot(150, this, [this] { lancerDonne(); });
+        });
+        cliquer(jeu().fen.frmSplash.PanelStartEnglish);
+    }
+
+    void lancerDonne() {
+        cliquer(jeu().fen.frmQuarvel.PanelLancement);
+        std::fprintf(stderr, "quarvel-mesure: donne distribuee (evenement) %8.3f ms\n",
+                     vue_.dureeDernierEvenement() / 1e3);
+        QTimer::singleShot(400, this, [this] {
+            capturer(vue_.table(), "donne");
+            bool main = true;
+            for (int i = 1; i <= 18; ++i)
+                main = main && visible(jeu().fen.frmQuarvel.Carte3D[i], nullptr);
+            verifier("first deal dealt",
+                     main && !visible(jeu().fen.frmQuarvel.PanelLancement, nullptr));
+            if (mesurer_)
+                jouerDonne();
+            else
+                QApplication::quit();
+        });
+    }
+
+    // Plays a whole deal as a user who always passes, so the computer seats take and discard.
+    void jouerDonne() {
+        vue_.apresEvenement = [this](Evenement, qint64 us) { durees_.push_back(us); };
+        vue_.envoyer({Evt::MenuVitesse, 5});
+        vue_.envoyer({Evt::MenuAttente, 0});
+        auto* pas = new QTimer(this);
+        connect(pas, &QTimer::timeout, this, [this, pas] {
+            const quarvel::TfrmQuarvel& q = jeu().fen.frmQuarvel;
+            if (q.PanelResultat.visible || ++etapes_ > 4000) {
+                pas->stop();
+                terminer();
+                return;
+            }
+            if (q.PanelPoignee.visible) return cliquer(q.PanelPoigneeAucune);
+            if (q.BarreEnchere.visible) return cliquer(q.ButtonPasse);
+            if (jeu().donne.tourJoueur) {
+                for (int i = 1; i <= 18; ++i)
+                    if (q.Carte3D[i].visible && q.Carte3D[i].curseur == Curseur::Main)
+                        return cliquer(q.Carte3D[i]);
+            }
+            QKeyEvent espace(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            QApplication::sendEvent(vue_.table(), &espace);
+        });
+        pas->start(5);
+    }
+
+    void terminer() {
+        capturer(vue_.table(), "fin");
+        std::sort(durees_.begin(), durees_.end());
+        if (!durees_.empty())
+            std::fprintf(stderr,
+                         "quarvel-mesure: %zu evenements, mediane %.3f ms, 99e centile %.3f ms, "
+                         "max %.3f ms\n",
+                         durees_.size(), durees_[durees_.size() / 2] / 1e3,
+                         durees_[durees_.size() * 99 / 100] / 1e3, durees_.back() / 1e3);
+        noter("donne terminee");
+        QApplication::quit();
+    }
+
+    Vue& vue_;
+    QString prefixe_;
+    QElapsedTimer depuis_;
+    bool mesurer_;
+    std::vector<qint64> durees_;
+    int etapes_ = 0;
+};
+
+} // namespace
+
+void lancerScenario(Vue& vue, const QString& prefixe, const QElapsedTimer& depuisLancement,
+                    bool mesurer) {
+    (new Scenario(vue, prefixe, depuisLancement, mesurer))->demarrer();
+}
+
+} // namespace quarvel::qt

@@ -1,0 +1,164 @@
+// The pieces around the table: card faces, the screen, the review windows, printing and help.
+#include "fenetres/qt/aide.h"
+#include "fenetres/qt/cache_cartes.h"
+#include "fenetres/qt/ecran.h"
+#include "fenetres/qt/plateforme_qt.h"
+#include "table_qt.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+using namespace quarvel;
+using qt::TableQt;
+
+class TstVue : public QObject {
+    Q_OBJECT
+private slots:
+    void lesFacesSontNettesAToutesLesTailles();
+    void unEcranLargeGardeLaFormeDesCartes();
+    void lesFenetresDeRevueSuiventLeModele();
+    void leDialogueDePoigneeNaPasDeCaseDeFermeture();
+    void limpressionVaDansLeFichierPdf();
+    void laideMontreLaPageOuDitQuElleManque();
+};
+
+void TstVue::lesFacesSontNettesAToutesLesTailles() {
+    CacheCartes cache;
+    QPixmap simple = cache.face(QStringLiteral("ATOUT22"), QSize(90, 150), 1.0);
+    QPixmap double_ = cache.face(QStringLiteral("ATOUT22"), QSize(90, 150), 2.0);
+    QCOMPARE(simple.size(), QSize(90, 150));
+    QCOMPARE(double_.size(), QSize(180, 300)); // drawn for the device pixels, not scaled up
+    QCOMPARE(double_.devicePixelRatio(), 2.0);
+    // Drawn once per size: the same pixmap comes back.
+    QCOMPARE(cache.face(QStringLiteral("ATOUT22"), QSize(90, 150), 1.0).cacheKey(),
+             simple.cacheKey());
+    QImage image = simple.toImage();
+    QCOMPARE(QColor(image.pixel(45, 75)).alpha(), 255); // the face is painted, not left empty
+    // Every card of the pack has its face.
+    for (int n = 1; n <= 78; ++n) {
+        QString nom = QString::fromLatin1(nomBitmapC(carteDuNumero(n)));
+        QVERIFY2(QFile::exists(QStringLiteral(":/cartes/%1.svg").arg(nom)), qPrintable(nom));
+    }
+    // A face that does not exist still shows a card with its name rather than nothing.
+    QImage manquante = cache.face(QStringLiteral("NULLE"), QSize(60, 100), 1.0).toImage();
+    QCOMPARE(QColor::fromRgba(manquante.pixel(30, 50)).alpha(), 255);
+    // The corner of a small review image is the card's index, not the whole card squeezed.
+    QImage coin = cache.coin(QStringLiteral("PIQUE13"), QSize(30, 50), 1.0).toImage();
+    QImage entiere = cache.face(QStringLiteral("PIQUE13"), QSize(30, 50), 1.0).toImage();
+    QVERIFY(coin != entiere);
+}
+
+void TstVue::unEcranLargeGardeLaFormeDesCartes() {
+    Ecran large = qt::ecranDeJeu(QSize(1920, 1080), 96);
+    QCOMPARE(large.largeur, 1440);
+    QCOMPARE(large.hauteur, 1080);
+    Ecran normal = qt::ecranDeJeu(QSize(1024, 768), 96);
+    QCOMPARE(normal.largeur, 1024);
+    QCOMPARE(normal.hauteur, 768);
+    QCOMPARE(qt::ecranDeJeu(QSize(1280, 1024), 120.4).ppp, 120);
+    QCOMPARE(qt::ecranDeJeu(QSize(800, 600), 0).ppp, 96);
+}
+
+void TstVue::lesFenetresDeRevueSuiventLeModele() {
+    TableQt t;
+    t.cliquer(t.q().PanelLancement);
+    for (int n = 0; n < 4000 && !t.q().PanelResultat.visible; ++n) t.unPas();
+    QVERIFY(t.q().PanelResultat.visible);
+
+    t.cliquer(t.q().PanelVoirMains);
+    QWidget* mains = t.vue->fenetre(4);
+    QVERIFY(mains->isVisible());
+    QCOMPARE(mains->windowModality(), Qt::ApplicationModal);
+    const TfrmMains& m = t.jeu->fen.frmMains;
+    for (int s = 1; s <= 4; ++s)
+        for (int i = 1; i <= 18; ++i) {
+            auto* image = static_cast<VueCarte*>(t.widget(m.ImagesMains[s][i]));
+            QCOMPARE(image->nom(),
+                     QString::fromLatin1(nomBitmapC(t.jeu->donne.mainsDonnees[s][i])));
+            QCOMPARE(image->parentWidget(), t.widget(m.PanelsMains[s]));
+        }
+    // The discard frames sit in the panel their card comes from.
+    for (int k = 1; k <= 6; ++k) {
+        QWidget* cadre = t.widget(m.Cadres[k]);
+        QCOMPARE(cadre->isHidden(), !m.Cadres[k].visible);
+        if (m.parentCadre[k] >= 1 && m.parentCadre[k] <= 4)
+            QCOMPARE(cadre->parentWidget(), t.widget(m.PanelsMains[m.parentCadre[k]]));
+        else if (m.parentCadre[k] == 5)
+            QCOMPARE(cadre->parentWidget(), t.widget(m.PanelChienAvantEcart));
+    }
+    // The close box is the OK button.
+    mains->close();
+    QVERIFY(!t.jeu->fen.frmMains.fenetre.visible);
+    QVERIFY(!mains->isVisible());
+
+    t.cliquer(t.q().PanelVoirPlis);
+    QWidget* plis = t.vue->fenetre(6);
+    QVERIFY(plis->isVisible());
+    const TfrmTousPlis& p = t.jeu->fen.frmTousPlis;
+    int montrees = 0;
+    for (int i = 1; i <= 72; ++i) montrees += t.widget(p.Images[i])->isHidden() ? 0 : 1;
+    QCOMPARE(montrees, 72);
+    t.cliquer(p.PanelEffacer);
+    for (int i = 1; i <= 72; ++i) QVERIFY(t.widget(p.Images[i])->isHidden());
+    t.cliquer(p.PanelVoirTout);
+    for (int i = 1; i <= 72; ++i) QVERIFY(!t.widget(p.Images[i])->isHidden());
+    t.cliquer(p.PanelPlisOk);
+    QVERIFY(!plis->isVisible());
+
+    t.cliquer(t.q().PanelScoreDetaille);
+    QWidget* score = t.vue->fenetre(5);
+    QVERIFY(score->isVisible());
+    auto* preneur = static_cast<VuePanneau*>(t.widget(t.jeu->fen.frmScoreDetaille.panelPreneur));
+    QCOMPARE(preneur->texte(), QStringLiteral("TAKER"));
+    QTest::keyClick(score, Qt::Key_Escape);
+    QVERIFY(!score->isVisible());
+}
+
+void TstVue::leDialogueDePoigneeNaPasDeCaseDeFermeture() {
+    TableQt t;
+    QWidget* dlg = t.vue->fenetre(2);
+    QVERIFY(!(dlg->windowFlags() & Qt::WindowCloseButtonHint));
+    QCOMPARE(dlg->windowModality(), Qt::ApplicationModal);
+    t.jeu->fen.frmPoignee.fenetre.visible = true;
+    t.vue->synchroniser();
+    QVERIFY(dlg->isVisible());
+    QVERIFY(!dlg->close()); // only its buttons close it
+    QVERIFY(dlg->isVisible());
+}
+
+void TstVue::limpressionVaDansLeFichierPdf() {
+    TableQt t;
+    QTemporaryDir dossier;
+    QString pdf = dossier.filePath(QStringLiteral("plis.pdf"));
+    qputenv("QUARVEL_PDF", pdf.toLocal8Bit());
+    qt::PlateformeQt plateforme(*t.vue);
+    QVERIFY(plateforme.imprimer(FenetreImprimee::TousPlis, Rect{500, 500, 2000, 1280}));
+    qunsetenv("QUARVEL_PDF");
+    QFile f(pdf);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.read(5) == "%PDF-");
+    QVERIFY(f.size() > 1000);
+}
+
+void TstVue::laideMontreLaPageOuDitQuElleManque() {
+    TableQt t;
+    QTemporaryDir dossier;
+    QString page = dossier.filePath(QStringLiteral("quarvelus.html"));
+    QFile f(page);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<html><head><title>Aide test</title></head><body><h1>Rules</h1></body></html>");
+    f.close();
+    qt::PlateformeQt plateforme(*t.vue);
+    plateforme.ouvrirAide(page.toStdString());
+    QVERIFY(t.vue->aide()->isVisible());
+    QCOMPARE(t.vue->aide()->pageOuverte(), QFileInfo(page).absoluteFilePath());
+    QVERIFY(t.vue->aide()->navigateur()->toPlainText().contains(QStringLiteral("Rules")));
+    plateforme.ouvrirAide(dossier.filePath(QStringLiteral("absente/nulle.html")).toStdString());
+    QVERIFY(t.vue->aide()->pageOuverte().isEmpty());
+    QVERIFY(t.vue->aide()->navigateur()->toPlainText().contains(
+        QStringLiteral("The help page cannot be found")));
+}
+
+QTEST_MAIN(TstVue)
+#include "tst_vue.moc"

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The whole program under a virtual X display: it starts, shows its start-up screen with both
+# buttons, "English version" leads to the table, the start button deals. Screenshots of each
+# stage are left in the output folder.
+# usage: xvfb_check.sh <quarvel executable> <output folder>
+set -uo pipefail
+programme=$1
+sortie=$2
+mkdir -p "$sortie"
+prive=$(mktemp -d)
+trap 'rm -rf "$prive"' EXIT
+mkdir -m 700 "$prive/run"
+mkdir "$prive/config"
+journal="$sortie/xvfb-journal.txt"
+prefixe="$sortie/xvfb"
+rm -f "$prefixe"-*.png
+
+XDG_RUNTIME_DIR="$prive/run" XDG_CONFIG_HOME="$prive/config" QUARVEL_SCENARIO="$prefixe" \
+    timeout 90 xvfb-run -a -s "-screen 0 1024x768x24" "$programme" >"$journal" 2>&1
+statut=$?
+cat "$journal"
+if [ $statut -ne 0 ]; then
+    echo "FAIL: the program ended with status $statut"
+    exit 1
+fi
+for etape in "start-up screen with both buttons" "table shown" "first deal dealt"; do
+    if ! grep -q "quarvel-scenario: $etape: ok" "$journal"; then
+        echo "FAIL: stage not reached: $etape"
+        exit 1
+    fi
+done
+for image in splash table donne; do
+    f="$prefixe-$image.png"
+    if [ ! -s "$f" ] || [ "$(stat -c %s "$f")" -lt 2000 ]; then
+        echo "FAIL: no screenshot $f"
+        exit 1
+    fi
+done
+echo "PASS: screenshots in $sortie"
