@@ -120,11 +120,27 @@ void recalculerMaitres(Connaissance& k) {
     }
 }
 
+// Where o places a card from now on, keeping o's counts of cards gone and of cards out in step.
+void placer(Connaissance& k, int o, const Carte& c, int nouveau) {
+    int& l = lieu(k, o, c);
+    const bool avant = l == LIEU_JOUEE || l == LIEU_ECART || l == o;
+    const bool apres = nouveau == LIEU_JOUEE || nouveau == LIEU_ECART || nouveau == o;
+    if (l == LIEU_JOUEE) --k.nbPartis[o];
+    if (nouveau == LIEU_JOUEE) ++k.nbPartis[o];
+    if (avant != apres) {
+        const int d = apres ? -1 : 1;
+        if (c.couleur >= 1)
+            k.cartesAutres[o][c.couleur] += d;
+        else if (c.valeur >= 1)
+            k.atoutsAutres[o] += d;
+    }
+    l = nouveau;
+}
+
 // A card o has not located: placed at the only seat that can still hold it (once o knows the
 // discard), or in the discard when none can.
 void deduire(Connaissance& k, int o, const Carte& c) {
-    int& l = lieu(k, o, c);
-    if (l != LIEU_INCONNU) return;
+    if (lieu(k, o, c) != LIEU_INCONNU) return;
     int nb = 0;
     int seul = 0;
     for (int h = 1; h <= 4; ++h)
@@ -133,22 +149,37 @@ void deduire(Connaissance& k, int o, const Carte& c) {
             seul = h;
         }
     if (nb == 0)
-        l = LIEU_ECART;
+        placer(k, o, c, LIEU_ECART);
     else if (nb == 1 && k.ecartConnu[o])
-        l = seul;
+        placer(k, o, c, seul);
 }
 
-void inferer(Connaissance& k) {
+// What the last card taught: the cards whose possible holders changed. The inference gives the
+// same result for a card whose possible holders and ecartConnu have not moved, so only those
+// cards are looked at again (every card after the first card of the deal, or once o learns
+// the discard).
+struct Changement {
+    int couleurVide = 0;    // every card of this plain suit, 0 none
+    int atoutsAuDessus = 0; // trumps from this value up to 21, 0 none
+};
+
+void inferer(Connaissance& k, const Changement& ch) {
+    const bool premiere = k.nbCartesJouees == 1;
     for (int o = 1; o <= 4; ++o) {
-        if (k.ecartConnu[o]) continue;
-        int n = 0;
-        for (int num = 1; num <= 78; ++num)
-            if (lieu(k, o, carteDuNumeroConst(num)) == LIEU_JOUEE) ++n;
-        if (n == 6) k.ecartConnu[o] = true;
+        bool tout = premiere;
+        if (!k.ecartConnu[o] && k.nbPartis[o] == 6) {
+            k.ecartConnu[o] = true;
+            tout = true;
+        }
+        if (tout) {
+            for (int num = 1; num <= 78; ++num) deduire(k, o, carteDuNumeroConst(num));
+            continue;
+        }
+        if (ch.couleurVide >= 1)
+            for (int v = 1; v <= 14; ++v) deduire(k, o, Carte{v, ch.couleurVide, false});
+        if (ch.atoutsAuDessus >= 1)
+            for (int v = ch.atoutsAuDessus; v <= 21; ++v) deduire(k, o, Carte{v, ATOUT, false});
     }
-    for (int o = 1; o <= 4; ++o)
-        for (int num = 1; num <= 78; ++num) deduire(k, o, carteDuNumeroConst(num));
-    recompterAutres(k);
 }
 
 } // namespace
@@ -161,6 +192,7 @@ void initialiserConnaissance(Jeu& jeu) {
     k.derniereEntamePreneur = derniere;
     k.graineInitiale = jeu.alea.graine;
     jeu.moteur.nbReglesDeclenchees = 0;
+    for (auto& pli : jeu.moteur.grainesCartes) pli.remplir(0);
 
     const int t = d.preneur;
     const bool retourne = chienRetourne(d);
@@ -241,6 +273,9 @@ void initialiserConnaissance(Jeu& jeu) {
         }
     }
 
+    for (int o = 1; o <= 4; ++o)
+        for (int num = 1; num <= 78; ++num)
+            if (lieu(k, o, carteDuNumeroConst(num)) == LIEU_JOUEE) ++k.nbPartis[o];
     recalculerMaitres(k);
     for (int c = 1; c <= 4; ++c) k.carteMaitresse[c] = 14;
     k.mainForte = calculerMainForte(jeu);
@@ -333,19 +368,23 @@ void noterCarteJouee(Jeu& jeu, int siege, int slot) {
     }
 
     // Locations.
+    Changement ch;
+    if ((r.code == 1 || r.code == 4) && couleurAsked) ch.couleurVide = r.couleur;
+    if (r.code == 3) ch.atoutsAuDessus = r.valeur + 1 < 1 ? 1 : r.valeur + 1;
+    if (r.code == 4 || r.code == 5) ch.atoutsAuDessus = 1;
+    if (ch.atoutsAuDessus > 21) ch.atoutsAuDessus = 0;
     for (int o = 1; o <= 4; ++o) {
-        lieu(k, o, c) = LIEU_JOUEE;
+        placer(k, o, c, LIEU_JOUEE);
         for (int h = 1; h <= 4; ++h) possible(k, o, h, c) = false;
-        if ((r.code == 1 || r.code == 4) && couleurAsked)
-            for (int v = 1; v <= 14; ++v) k.detenteurPossibleCarte[o][siege][r.couleur][v] = false;
-        if (r.code == 3)
-            for (int v = r.valeur + 1; v <= 21; ++v)
-                if (v >= 1) k.detenteurPossibleAtout[o][siege][v] = false;
-        if (r.code == 4 || r.code == 5)
-            for (int v = 1; v <= 21; ++v) k.detenteurPossibleAtout[o][siege][v] = false;
+        if (ch.couleurVide >= 1)
+            for (int v = 1; v <= 14; ++v)
+                k.detenteurPossibleCarte[o][siege][ch.couleurVide][v] = false;
+        if (ch.atoutsAuDessus >= 1)
+            for (int v = ch.atoutsAuDessus; v <= 21; ++v)
+                k.detenteurPossibleAtout[o][siege][v] = false;
     }
 
-    inferer(k);
+    inferer(k, ch);
     afficherDeductions(jeu);
 }
 

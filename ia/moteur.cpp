@@ -65,6 +65,9 @@ ContexteDecision contexteDecision(Jeu& jeu, int siege) {
 }
 
 int jouerOrdinateur(Jeu& jeu, int siege) {
+    const Donne& d = jeu.donne;
+    if (d.numeroPli >= 1 && d.numeroPli <= 18 && d.pli.nbCartesJouees < 4)
+        jeu.moteur.grainesCartes[d.numeroPli][d.pli.nbCartesJouees + 1] = jeu.alea.graine;
     const int n = nbCandidats(jeu, siege);
     if (n == 0) return -1;
     if (n >= 2 && niveauDuSiege(jeu, siege) >= 1) choisirCarte(jeu, siege);

@@ -4,6 +4,8 @@
 #include "cartes/tableau.h"
 #include "ia/regles.h"
 
+#include <cstdint>
+
 namespace quarvel {
 
 struct Jeu;
@@ -23,6 +25,9 @@ struct MoteurRegles {
     // Level of SUD when a program plays his cards (the arena); -1: the computer seats' level.
     // Level 0 plays a legal card at random.
     int niveauSud = -1;
+    // The random state when each computer card began to be chosen, by trick and position in
+    // the trick; 0 for a card chosen otherwise (the user's). Cleared with the knowledge.
+    Tableau<Tableau<std::uint32_t, 4>, 18> grainesCartes;
     // Another rule table for the pass (tests); null: reglesJeu.
     const Tableau<FonctionRegle, 74>* autresRegles = nullptr;
 };

@@ -8,6 +8,8 @@ namespace quarvel::arene {
 
 int modeDonnes(int argc, char** argv);
 int modePartie(int argc, char** argv);
+int modeDuel(int argc, char** argv);
+int modeBench(int argc, char** argv);
 
 namespace {
 
@@ -21,6 +23,8 @@ struct Mode {
 constexpr Mode MODES[] = {
     {"donnes", modeDonnes, "the deals a seed gives, as JSON lines"},
     {"partie", modePartie, "whole deals played through the game's flow, as JSON lines"},
+    {"duel", modeDuel, "two levels of play against each other on the same deals"},
+    {"bench", modeBench, "a fixed list of deals by the rules: signature and speed"},
 };
 
 void usage(std::FILE* f) {

@@ -22,16 +22,23 @@ namespace quarvel::arene {
 namespace {
 
 constexpr const char* AIDE_PARTIE =
-    "usage: quarvel-arene partie [--graine G] [--nombre K] [--niveau N] [--verifier]\n"
+    "usage: quarvel-arene partie [--graine G] [--nombre K] [--niveau N] [--niveau-sud N]\n"
+    "                            [--adaptatif 0|1] [--verifier]\n"
     "  Plays K deals (default 1) from the seed G (0..4294967295, default the game's own)\n"
     "  through the game's flow on a virtual clock, SUD bidding the advice, discarding and\n"
     "  playing like the computer and declaring the largest handful offered. Prints one JSON\n"
     "  object per deal: the fields of the donnes mode, then encheresAnnoncees, preneur,\n"
     "  contrat, ecart, poignee, plis, pointsPreneur, pointsDefense (half points),\n"
-    "  boutsPreneur, pointsContrat, petitAuBout, score, scoresGlobaux.\n"
-    "  --niveau N    level of the computer players: 1 Debutant .. 4 Pro (default 4)\n"
-    "  --verifier    stop with exit status 1 at the first deal whose card points do not\n"
-    "                make 182 half points or whose running scores do not sum to zero\n";
+    "  boutsPreneur, pointsContrat, petitAuBout, score, scoresGlobaux, regles (the\n"
+    "  [rule, seat] pairs the computer seats fired, in order), graineConnaissance (the random\n"
+    "  state when the play knowledge was built) and graines (for each trick, the random state\n"
+    "  just before each card was chosen, in playing order).\n"
+    "  --niveau N      level of the computer players: 1 Debutant .. 4 Pro (default 4)\n"
+    "  --niveau-sud N  level SUD plays at: 0 a legal card at random, 1 .. 4 (default: that\n"
+    "                  of the computer players)\n"
+    "  --adaptatif 0|1 the adaptive level (default 0)\n"
+    "  --verifier      stop with exit status 1 at the first deal whose card points do not\n"
+    "                  make 182 half points or whose running scores do not sum to zero\n";
 
 // Gestures and ticks allowed for one deal before it is declared stuck.
 constexpr int PAS_MAX_PAR_DONNE = 5000;
@@ -141,7 +148,7 @@ void ajouterEntiers(std::string& l, const int* debut, const int* fin) {
     l += ']';
 }
 
-void ajouterChamp(std::string& l, const char* nom, int valeur) {
+void ajouterChamp(std::string& l, const char* nom, long long valeur) {
     l += ", \"";
     l += nom;
     l += "\": ";
@@ -165,6 +172,32 @@ void ajouterPlis(std::string& l, const Donne& d) {
         }
         const int gagnant = t < 18 ? d.entamesPlis[t + 1] : d.pli.entame;
         l += "], \"gagnant\": " + std::to_string(gagnant) + '}';
+    }
+    l += ']';
+}
+
+// What the computer players did: the rules fired, and the random states that let a deal's
+// play be followed draw by draw.
+void ajouterTraceIa(std::string& l, const Jeu& jeu, bool jouee) {
+    const MoteurRegles& m = jeu.moteur;
+    l += ", \"regles\": [";
+    for (int i = 1; jouee && i <= m.nbReglesDeclenchees; ++i) {
+        if (i > 1) l += ", ";
+        l += '[' + std::to_string(m.reglesDeclenchees[i].regle) + ", " +
+             std::to_string(m.reglesDeclenchees[i].siege) + ']';
+    }
+    l += ']';
+    ajouterChamp(l, "graineConnaissance",
+                 jouee ? static_cast<long long>(jeu.connaissance.graineInitiale) : 0);
+    l += ", \"graines\": [";
+    for (int t = 1; jouee && t <= 18; ++t) {
+        if (t > 1) l += ", ";
+        l += '[';
+        for (int k = 1; k <= 4; ++k) {
+            if (k > 1) l += ", ";
+            l += std::to_string(m.grainesCartes[t][k]);
+        }
+        l += ']';
     }
     l += ']';
 }
@@ -208,6 +241,7 @@ void ecrireLigne(std::string& l, const Jeu& jeu, unsigned long long n, bool joue
     l += ", \"scoresGlobaux\": ";
     const auto& sg = jeu.reglages.scoresGlobaux;
     ajouterEntiers(l, sg.begin(), sg.end());
+    ajouterTraceIa(l, jeu, jouee);
     l += "}\n";
 }
 
@@ -223,6 +257,21 @@ std::string verifier(const Jeu& jeu, bool jouee) {
                " half points";
     if (d.boutsPreneur + d.boutsDefense != 3)
         return "bouts make " + std::to_string(d.boutsPreneur + d.boutsDefense);
+    // The 72 cards played and the 6 left aside make the pack once.
+    bool vue[79] = {};
+    int nb = 0;
+    for (int s = 1; s <= 4; ++s)
+        for (int t = 1; t <= 18; ++t) {
+            const int slot = d.slotsJoues[s][t];
+            const int c = slot >= 1 && slot <= 18 ? numeroCarte(d.mains[s][slot]) : 0;
+            nb += c != 0 && !vue[c];
+            vue[c] = true;
+        }
+    for (const Carte& c : d.chien) {
+        nb += numeroCarte(c) != 0 && !vue[numeroCarte(c)];
+        vue[numeroCarte(c)] = true;
+    }
+    if (nb != 78) return "the tricks and the dog hold " + std::to_string(nb) + " different cards";
     return {};
 }
 
@@ -230,18 +279,24 @@ std::string verifier(const Jeu& jeu, bool jouee) {
 
 int modePartie(int argc, char** argv) {
     Arguments args;
-    if (!args.analyser(
-            "partie", argc, argv,
-            {{"--graine", true}, {"--nombre", true}, {"--niveau", true}, {"--verifier", false}}))
+    if (!args.analyser("partie", argc, argv,
+                       {{"--graine", true},
+                        {"--nombre", true},
+                        {"--niveau", true},
+                        {"--niveau-sud", true},
+                        {"--adaptatif", true},
+                        {"--verifier", false}}))
         return SORTIE_ARGUMENTS;
     if (args.aide()) {
         std::fputs(AIDE_PARTIE, stdout);
         return 0;
     }
-    unsigned long long graine = 0, nombre = 0, niveau = 0;
+    unsigned long long graine = 0, nombre = 0, niveau = 0, niveauSud = 0, adaptatif = 0;
     if (!args.entier("--graine", 0, UINT32_MAX, GRAINE_INITIALE, graine) ||
         !args.entier("--nombre", 1, 1000000000, 1, nombre) ||
-        !args.entier("--niveau", 1, 4, 4, niveau))
+        !args.entier("--niveau", 1, 4, 4, niveau) ||
+        !args.entier("--niveau-sud", 0, 4, niveau, niveauSud) ||
+        !args.entier("--adaptatif", 0, 1, 0, adaptatif))
         return SORTIE_ARGUMENTS;
     const bool verif = args.present("--verifier");
 
@@ -253,6 +308,8 @@ int modePartie(int argc, char** argv) {
     jeu->alea.graine = static_cast<std::uint32_t>(graine);
     // A click after every trick keeps the virtual clock's work to the card timer.
     jeu->reglages.niveau = static_cast<int>(niveau);
+    jeu->reglages.optionNiveauAdaptatif = adaptatif != 0;
+    jeu->moteur.niveauSud = static_cast<int>(niveauSud);
     jeu->reglages.optionAttenteEntreChaquePli = 0;
     jeu->reglages.optionVisibiliteConseilEnchere = true;
     jeu->reglages.optionProposePoignee = true;

@@ -2,6 +2,7 @@
 // Hand-built positions for the computer players' tests: a full deal where the tests name the
 // cards that matter, and a small stand-in for the trick rules so that cards can be played.
 #include "donne/jeu.h"
+#include "donne/pli.h"
 #include "scores/deductions.h"
 
 #include <algorithm>
@@ -109,78 +110,17 @@ inline void installer(Jeu& jeu, Position p) {
     d.joueurCourant = p.entame;
 }
 
-// The legal cards and their reasons for the seat, as the trick rules give them.
+// The legal cards and their reasons for the seat.
 inline void jouables(Jeu& jeu, int s) {
-    Donne& d = jeu.donne;
-    const Pli& pli = d.pli;
-    auto& j = d.cartesJouables[s];
-    auto& r = d.raisonsJouables[s];
-    const MainJoueur& m = d.mains[s];
-    for (int i = 1; i <= 18; ++i) {
-        j[i] = 0;
-        r[i].code = -1;
-    }
-    auto marquer = [&](auto garder, int code, int valeur, int couleur) {
-        int n = 0;
-        for (int i = 1; i <= 18; ++i)
-            if (m[i].enMain && garder(m[i])) {
-                j[i] = 1;
-                r[i] = {code, valeur, couleur};
-                ++n;
-            }
-        return n;
-    };
-    auto tout = [](const Carte&) { return true; };
-    const bool libre =
-        pli.nbCartesJouees == 0 || (pli.nbCartesJouees == 1 && estExcuse(pli.cartes[pli.entame]));
-    if (libre) {
-        marquer(tout, 0, 0, 0);
-    } else if (pli.couleurDemandee == ATOUT) {
-        const int haut = std::max(pli.valeurEntame, pli.atoutMax);
-        if (marquer([&](const Carte& c) { return estAtout(c) && c.valeur > haut; }, 2, 0, 0) == 0)
-            if (marquer([](const Carte& c) { return estAtout(c); }, 3, haut, 0) == 0)
-                marquer(tout, 5, 0, 0);
-    } else {
-        const int dem = pli.couleurDemandee;
-        if (marquer([&](const Carte& c) { return c.couleur == dem; }, -1, 0, 0) == 0) {
-            const int haut = pli.atoutMax;
-            if (haut == 0) {
-                if (marquer([](const Carte& c) { return estAtout(c); }, 1, 0, dem) == 0)
-                    marquer(tout, 4, 0, dem);
-            } else if (marquer([&](const Carte& c) { return estAtout(c) && c.valeur > haut; }, 2,
-                               haut, dem) == 0) {
-                if (marquer([](const Carte& c) { return estAtout(c); }, 3, haut, dem) == 0)
-                    marquer(tout, 4, 0, dem);
-            }
-        }
-    }
-    for (int i = 1; i <= 18; ++i)
-        if (m[i].enMain && estExcuse(m[i])) j[i] = 1;
+    calculerJouables(jeu.donne, s);
 }
 
 // Puts the seat's card down as the table does: knowledge first, then the trick.
 inline void poser(Jeu& jeu, int s, int slot) {
-    Donne& d = jeu.donne;
-    Pli& pli = d.pli;
     noterCarteJouee(jeu, s, slot);
-    const Carte c = d.mains[s][slot];
-    d.mains[s][slot].enMain = false;
-    d.slotsJoues[s][d.numeroPli] = slot;
-    const int n = pli.nbCartesJouees;
-    if (n == 0 || (n == 1 && estExcuse(pli.cartes[pli.entame]))) {
-        pli.couleurDemandee = c.couleur;
-        pli.valeurEntame = c.valeur;
-    }
-    if (n > 0 && estAtout(c)) {
-        const Carte& menee = pli.cartes[pli.entame];
-        if (menee.couleur != ATOUT)
-            pli.atoutMax = std::max(pli.atoutMax, c.valeur);
-        else if (c.valeur > std::max(menee.valeur, pli.atoutMax))
-            pli.atoutMax = c.valeur;
-    }
-    pli.cartes[s] = c;
-    ++pli.nbCartesJouees;
-    d.joueurCourant = siegeSuivant(s);
+    poserCarteDansPli(jeu.donne, s, slot);
+    ++jeu.donne.pli.nbCartesJouees;
+    jeu.donne.joueurCourant = siegeSuivant(s);
 }
 
 // Plays the named card of the seat whose turn it is (it must be legal).
@@ -193,15 +133,10 @@ inline void jouer(Jeu& jeu, const Carte& c) {
 
 // Gathers a complete trick: the winner leads the next one.
 inline void ramasser(Jeu& jeu) {
-    Donne& d = jeu.donne;
-    Pli& pli = d.pli;
-    int w = pli.entame;
-    for (int t = siegeSuivant(pli.entame); t != pli.entame; t = siegeSuivant(t))
-        if (prendLaMain(pli.cartes[t], pli.cartes[w])) w = t;
-    ++d.numeroPli;
+    jeu.connaissance.petitDansPli = false;
+    compterFinDePli(jeu.donne);
     noterFinDePli(jeu);
-    viderPli(pli, w);
-    d.joueurCourant = w;
+    for (int s = 1; s <= 4; ++s) jeu.donne.pli.cartes[s] = Carte{0, AUCUNE, false};
 }
 
 // Sets the seat's candidates by hand (slots given), for the engine's tests.

@@ -208,3 +208,69 @@ TEST(Requetes, LaCoupeResteGagnante) {
     EXPECT_EQ(ctx.D1, 1);
     EXPECT_EQ(ctx.D3, 3);
 }
+
+TEST(Requetes, ExcuseEntameeEtDefenseMaitresse) {
+    auto jeu = nouveauJeu();
+    Position p;
+    p.preneur = 3;
+    p.contrat = GARDE_SANS;
+    p.mains[1] = {EXC, P(9)};
+    p.mains[2] = {P(2), P(14)};
+    p.mains[3] = {P(5), P(10), A(4)};
+    installer(*jeu, p);
+    initialiserConnaissance(*jeu);
+    jouer(*jeu, EXC);
+    // Whatever follows a led Excuse takes the trick from it.
+    EXPECT_EQ(gagnantActuel(*jeu, 2), 1);
+    jouables(*jeu, 2);
+    EXPECT_EQ(carteQuiBat(*jeu, 2), 100); // a defender is winning and seat 2 defends
+    jouer(*jeu, P(2));
+    EXPECT_EQ(gagnantActuel(*jeu, 3), 2);
+    jouables(*jeu, 3);
+    // The taker's lowest winning card: scanned from the end of the hand.
+    EXPECT_EQ(carteQuiBat(*jeu, 3), slotDe(*jeu, 3, PIQUE, 5));
+    EXPECT_EQ(contexteDecision(*jeu, 3).position, 3);
+}
+
+TEST(Requetes, CandidatsEtDetenteurs) {
+    auto jeu = nouveauJeu();
+    Position p;
+    p.preneur = 2;
+    p.contrat = GARDE_SANS;
+    p.mains[1] = {A(20),  A(19),  A(17), A(6),  A(3),  A(1),  P(14),  P(3),  P(2),
+                  Co(13), Co(12), Co(2), Co(3), Co(4), Co(1), Tr(14), Tr(2), Ca(12)};
+    p.mains[2] = {A(21), A(18)};
+    installer(*jeu, p);
+    initialiserConnaissance(*jeu);
+    auto& j = jeu->donne.cartesJouables[1];
+    for (int i = 1; i <= 18; ++i) j[i] = 1;
+    const auto slot = [&](const Carte& c) { return slotDe(*jeu, 1, c.couleur, c.valeur); };
+
+    EXPECT_EQ(plusPetiteCarteCouleur(*jeu, 1), slot(Co(1)));
+    EXPECT_EQ(plusPetitAtout(*jeu, 1), slot(A(3))); // never the Petit
+    EXPECT_EQ(plusPetitAtoutImpair(*jeu, 1), slot(A(3)));
+    EXPECT_EQ(plusPetitAtoutPair(*jeu, 1), slot(A(6)));
+    EXPECT_EQ(plusHauteHonneur(*jeu, 1), slot(P(14))); // ties: the first in hand order
+    EXPECT_EQ(roiGarde(*jeu, 1, PIQUE), slot(P(14)));
+    EXPECT_EQ(roiGarde(*jeu, 1, TREFLE), -1); // one card under it only
+    EXPECT_EQ(petiteSousHonneur(*jeu, 1, COEUR), slot(Co(1)));
+    EXPECT_EQ(nbCartesCouleur(*jeu, 1, COEUR), 6);
+    EXPECT_TRUE(honneurVoisin(*jeu, 1, COEUR, DAME)); // holds the Cavalier
+    EXPECT_TRUE(honneurVoisin(*jeu, 1, COEUR, ROI));  // holds the Dame
+    EXPECT_TRUE(honneurVoisin(*jeu, 1, CARREAU, VALET));
+    EXPECT_FALSE(honneurVoisin(*jeu, 1, PIQUE, ROI));
+    EXPECT_FALSE(honneurVoisin(*jeu, 1, PIQUE, 10));
+
+    // The taker holds the 21: seat 1's 20 and 19 are no masters yet.
+    EXPECT_EQ(atoutsMaitresTenus(*jeu, 1), 0);
+    EXPECT_EQ(atoutsMaitresTenus(*jeu, 2), 1);
+
+    // Fewer candidates: the queries only see what is left.
+    j[slot(Co(1))] = 0;
+    j[slot(Co(2))] = 0;
+    j[slot(P(14))] = 0;
+    EXPECT_EQ(plusPetiteCarteCouleur(*jeu, 1), slot(P(2))); // a 2 in two suits: spades first
+    EXPECT_EQ(plusHauteHonneur(*jeu, 1), slot(Tr(14)));
+    EXPECT_EQ(roiGarde(*jeu, 1, PIQUE), -1);
+    EXPECT_EQ(petiteSousHonneur(*jeu, 1, COEUR), -1); // four hearts left
+}

@@ -1,0 +1,101 @@
+#include "ia/donne_auto.h"
+
+#include "cartes/generation.h"
+#include "donne/jeu.h"
+#include "donne/pli.h"
+#include "encheres/ecart.h"
+#include "ia/connaissance.h"
+#include "ia/moteur.h"
+#include "scores/deductions.h"
+#include "scores/score.h"
+
+namespace quarvel {
+
+namespace {
+
+void remettreAZero(Jeu& jeu) {
+    Donne& d = jeu.donne;
+    d.poignee = 0;
+    d.preneur = 0;
+    d.contrat = 0;
+    d.encheresAnnoncees.remplir(PAS_PARLE);
+    d.chienMontre = false;
+    d.boutsPreneur = d.boutsDefense = 0;
+    d.pointsPreneur = d.pointsDefense = 0;
+    d.pointsContrat = 0;
+    d.petitAuBout = 0;
+    d.numeroPli = 0;
+    for (int s = 1; s <= 4; ++s) {
+        d.pli.cartes[s] = Carte{};
+        d.cartesJouables[s].remplir(0);
+    }
+    d.pli.atoutMax = 0;
+    d.pli.couleurDemandee = AUCUNE;
+    d.pli.valeurEntame = 0;
+    jeu.ecart = EtatEcart{};
+    jeu.connaissance.petitDansPli = false;
+}
+
+// One round from the first speaker: a seat announces what its hand deserves when that beats
+// the best bid so far. Returns the taker, 0 when all passed.
+int encheres(Donne& d) {
+    int meilleure = PASSE;
+    int preneur = 0;
+    for (int i = 0, s = d.premierParlant; i < 4; ++i, s = siegeSuivant(s)) {
+        const int e = d.encheresMeritees[s];
+        if (e > meilleure) {
+            meilleure = e;
+            preneur = s;
+            d.encheresAnnoncees[s] = e;
+        } else {
+            d.encheresAnnoncees[s] = PASSE;
+        }
+    }
+    d.preneur = preneur;
+    d.contrat = meilleure;
+    return preneur;
+}
+
+} // namespace
+
+void jouerDonneAuto(Jeu& jeu, DonneAuto& r) {
+    Donne& d = jeu.donne;
+    r.donnesDistribuees = 0;
+    do {
+        effacerDeductions(jeu);
+        remettreAZero(jeu);
+        produireDonne(jeu, false);
+        ++r.donnesDistribuees;
+    } while (encheres(d) == 0);
+    r.preneur = d.preneur;
+    r.contrat = d.contrat;
+
+    d.pli.entame = d.premierParlant;
+    d.pli.nbCartesJouees = 0;
+    d.joueurCourant = d.premierParlant;
+    if (d.contrat == PRISE || d.contrat == GARDE)
+        ecartOrdinateur(jeu); // builds the knowledge once the discard is made
+    else
+        initialiserConnaissance(jeu);
+
+    d.numeroPli = 1;
+    for (int pli = 1; pli <= 18; ++pli) {
+        for (int i = 0; i < 4; ++i) {
+            const int s = d.joueurCourant;
+            calculerJouables(d, s);
+            const int slot = jouerOrdinateur(jeu, s);
+            noterCarteJouee(jeu, s, slot);
+            poserCarteDansPli(d, s, slot);
+            ++d.pli.nbCartesJouees;
+            d.joueurCourant = siegeSuivant(s);
+        }
+        jeu.connaissance.petitDansPli = false;
+        compterFinDePli(d);
+        noterFinDePli(jeu);
+        for (int s = 1; s <= 4; ++s) d.pli.cartes[s] = Carte{};
+    }
+    r.score = scorePreneur(d);
+    adapterPoids(jeu, r.score >= 1);
+}
+
+} // namespace quarvel

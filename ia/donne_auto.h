@@ -1,0 +1,25 @@
+#pragma once
+// A whole deal with no window and no human: every seat, SUD included, bids the contract its hand
+// deserves and plays by the rule pass. For the arena and the benchmarks.
+#include "cartes/tableau.h"
+
+#include <cstdint>
+
+namespace quarvel {
+
+struct Jeu;
+
+struct DonneAuto {
+    int preneur = 0;
+    int contrat = 0;
+    int score = 0;             // what the taker receives, as the score sheet counts it
+    int donnesDistribuees = 0; // deals dealt until a seat took
+    // The cards played are in the deal record (slotsJoues, entamesPlis), the random states
+    // and the rules fired in the rule engine (grainesCartes, reglesDeclenchees).
+};
+
+// Deals until a seat takes, discards for the taker, plays the 18 tricks and scores the deal.
+// The weights adapt after the deal, as in the game. Returns the result in r.
+void jouerDonneAuto(Jeu& jeu, DonneAuto& r);
+
+} // namespace quarvel
