@@ -138,13 +138,12 @@ void placer(Connaissance& k, int o, const Carte& c, int nouveau) {
 }
 
 // A card o has not located: placed at the only seat that can still hold it (once o knows the
-// discard), or in the discard when none can.
-void deduire(Connaissance& k, int o, const Carte& c) {
-    if (lieu(k, o, c) != LIEU_INCONNU) return;
+// discard), or in the discard when none can. `possibles` are o's four possible-holder entries.
+template <class Possible> void deduire(Connaissance& k, int o, const Carte& c, Possible possibles) {
     int nb = 0;
     int seul = 0;
     for (int h = 1; h <= 4; ++h)
-        if (h != o && possible(k, o, h, c)) {
+        if (h != o && possibles(h)) {
             ++nb;
             seul = h;
         }
@@ -152,6 +151,18 @@ void deduire(Connaissance& k, int o, const Carte& c) {
         placer(k, o, c, LIEU_ECART);
     else if (nb == 1 && k.ecartConnu[o])
         placer(k, o, c, seul);
+}
+
+void deduireCarte(Connaissance& k, int o, int c, int v) {
+    if (k.lieuCarte[o][c][v] != LIEU_INCONNU) return;
+    const auto& p = k.detenteurPossibleCarte[o];
+    deduire(k, o, Carte{v, c, false}, [&](int h) { return p[h][c][v]; });
+}
+
+void deduireAtout(Connaissance& k, int o, int v) {
+    if (k.lieuAtout[o][v] != LIEU_INCONNU) return;
+    const auto& p = k.detenteurPossibleAtout[o];
+    deduire(k, o, Carte{v, ATOUT, false}, [&](int h) { return p[h][v]; });
 }
 
 // What the last card taught: the cards whose possible holders changed. The inference gives the
@@ -172,13 +183,16 @@ void inferer(Connaissance& k, const Changement& ch) {
             tout = true;
         }
         if (tout) {
-            for (int num = 1; num <= 78; ++num) deduire(k, o, carteDuNumeroConst(num));
+            // Pack order, as everywhere: the plain suits, then the Excuse and the trumps.
+            for (int c = 1; c <= 4; ++c)
+                for (int v = 1; v <= 14; ++v) deduireCarte(k, o, c, v);
+            for (int v = 0; v <= 21; ++v) deduireAtout(k, o, v);
             continue;
         }
         if (ch.couleurVide >= 1)
-            for (int v = 1; v <= 14; ++v) deduire(k, o, Carte{v, ch.couleurVide, false});
+            for (int v = 1; v <= 14; ++v) deduireCarte(k, o, ch.couleurVide, v);
         if (ch.atoutsAuDessus >= 1)
-            for (int v = ch.atoutsAuDessus; v <= 21; ++v) deduire(k, o, Carte{v, ATOUT, false});
+            for (int v = ch.atoutsAuDessus; v <= 21; ++v) deduireAtout(k, o, v);
     }
 }
 

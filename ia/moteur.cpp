@@ -130,17 +130,18 @@ void retirerCouleur(Jeu& jeu, int siege, int couleur) {
 void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur) {
     auto& jouables = jeu.donne.cartesJouables[siege];
     const MainJoueur& main = jeu.donne.mains[siege];
-    const Carte cible{valeur, couleur, true};
-    bool autre = false;
-    int trouve = -1;
-    for (int s = 1; s <= 18; ++s) {
-        if (jouables[s] != 1) continue;
-        if (main[s] == cible)
-            trouve = s;
-        else
-            autre = true;
-    }
-    if (autre && trouve != -1) jouables[trouve] = 0;
+    int cible = -1;
+    for (int s = 1; s <= 18; ++s)
+        if (main[s].valeur == valeur && main[s].couleur == couleur) {
+            cible = s;
+            break;
+        }
+    if (cible == -1 || jouables[cible] != 1) return;
+    for (int s = 1; s <= 18; ++s)
+        if (s != cible && jouables[s] == 1) {
+            jouables[cible] = 0;
+            return;
+        }
 }
 
 void noterRegle(Jeu& jeu, int k, int siege) {

@@ -3,6 +3,7 @@
 #include "donne/jeu.h"
 
 #include <charconv>
+#include <string_view>
 
 namespace quarvel {
 
@@ -10,13 +11,14 @@ namespace {
 
 // Short texts stay in the string's own buffer: no allocation per card.
 void ecrireNombre(Composant& panneau, int n, bool tiretPourZero) {
-    if (n < 0 || (tiretPourZero && n == 0)) {
-        panneau.caption = "-";
-        return;
-    }
     char tampon[12];
-    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, n).ptr;
-    panneau.caption.assign(tampon, fin);
+    const char* fin = tampon + 1;
+    if (n < 0 || (tiretPourZero && n == 0))
+        tampon[0] = '-';
+    else
+        fin = std::to_chars(tampon, tampon + sizeof tampon, n).ptr;
+    const std::string_view texte(tampon, static_cast<std::size_t>(fin - tampon));
+    if (panneau.caption != texte) panneau.caption.assign(texte);
 }
 
 constexpr int honneurs[5] = {0, ROI, DAME, CAVALIER, VALET};

@@ -27,7 +27,18 @@ verifier donnes 12
 verifier partie --niveau 5
 verifier partie --nombre 0
 verifier partie --verifier 3
+verifier partie --niveau-sud 5
+verifier partie --adaptatif 2
+verifier duel --niveau-a 5
+verifier duel --niveau-b -1
+verifier duel --nombre 0
+verifier duel --adaptatif oui
+verifier bench --niveau 9
+verifier bench --graine 3
 "$arene" --help >/dev/null || { echo "FAILED: --help"; echec=1; }
 "$arene" donnes --help >/dev/null || { echo "FAILED: donnes --help"; echec=1; }
 "$arene" partie --help >/dev/null || { echo "FAILED: partie --help"; echec=1; }
+for mode in duel bench; do
+    "$arene" $mode --help >/dev/null || { echo "FAILED: $mode --help"; echec=1; }
+done
 exit $echec
