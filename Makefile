@@ -2,9 +2,11 @@
 # make test: installs what is missing, builds, runs every test (then the core tests under sanitizers).
 BUILD ?= build
 ASAN ?= build-asan
+FUZZ ?= build-fuzz
+FUZZ_SECONDES ?= 30
 JOBS ?= $(shell nproc)
 
-.PHONY: all install build run test test-asan bench format clean
+.PHONY: all install build run test test-asan fuzz bench format clean
 
 all: build
 
@@ -19,14 +21,24 @@ run: build
 	@if [ -x $(BUILD)/fenetres/qt/quarvel ]; then $(BUILD)/fenetres/qt/quarvel; \
 	else $(BUILD)/quarvel-arene donnes --graine 1 --nombre 3; fi
 
+# The sanitizer build and the fuzzer first, so that the last lines are the summary of every test.
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) test-asan
+	$(MAKE) fuzz
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 test-asan: install
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_QT=OFF -DQUARVEL_SANITIZE=ON
 	cmake --build $(ASAN) -j$(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j$(JOBS)
+
+# The settings loader under libFuzzer, for a bounded time.
+fuzz: install
+	cmake -S . -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUARVEL_QT=OFF -DQUARVEL_FUZZ=ON
+	cmake --build $(FUZZ) -j$(JOBS) --target fuzz_reglages
+	mkdir -p $(FUZZ)/corpus
+	$(FUZZ)/fuzz_reglages -max_total_time=$(FUZZ_SECONDES) -print_final_stats=1 $(FUZZ)/corpus
 
 bench: build
 	$(BUILD)/quarvel-bench
@@ -35,4 +47,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) $(FUZZ)

@@ -10,6 +10,7 @@ int modeDonnes(int argc, char** argv);
 int modePartie(int argc, char** argv);
 int modeDuel(int argc, char** argv);
 int modeBench(int argc, char** argv);
+int modeSinge(int argc, char** argv);
 
 namespace {
 
@@ -25,6 +26,7 @@ constexpr Mode MODES[] = {
     {"partie", modePartie, "whole deals played through the game's flow, as JSON lines"},
     {"duel", modeDuel, "two levels of play against each other on the same deals"},
     {"bench", modeBench, "a fixed list of deals by the rules: signature and speed"},
+    {"singe", modeSinge, "random gestures on the whole game, invariants checked"},
 };
 
 void usage(std::FILE* f) {

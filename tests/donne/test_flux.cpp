@@ -254,4 +254,18 @@ TEST(Flux, FinDeDonneLesCartesRestentEtPlusRienNeSeJoue) {
     EXPECT_EQ(p.cartesSurLaTable(), 4);
     EXPECT_EQ(p.donne().numeroPli, 19);
     EXPECT_EQ(p.imagesVisibles(), 0);
+
+    // The result panel's buttons: the same deal again, then a new one.
+    const Donne finie = p.donne();
+    p.geste(Evt::ClicRejouerDonne);
+    EXPECT_FALSE(p.table().PanelResultat.visible);
+    EXPECT_TRUE(p.donne().donneRejouee);
+    EXPECT_EQ(p.donne().mainsDonnees, finie.mainsDonnees);
+    EXPECT_EQ(p.donne().premierParlant, finie.premierParlant);
+    EXPECT_EQ(p.cartesSurLaTable(), 0);
+    p.geste(Evt::ClicNouvelleDonne); // hidden now: nothing
+    EXPECT_TRUE(p.donne().donneRejouee);
+    p.geste(Evt::SBNewGame);
+    EXPECT_FALSE(p.donne().donneRejouee);
+    EXPECT_EQ(p.donne().premierParlant, siegeSuivant(finie.premierParlant));
 }

@@ -1,0 +1,101 @@
+// libFuzzer target: any content of the settings store, however damaged, loads without harm, and
+// the next save writes a sound key that loads back to the same values.
+#include "donne/jeu.h"
+#include "fenetres/modele/plateforme_scriptee.h"
+#include "reglages/magasin_memoire.h"
+#include "reglages/persistance.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace quarvel;
+
+namespace {
+
+const std::set<std::string> BOOLEENS = {
+    "verif",
+    "optionVisibiliteConseilEnchere",
+    "optionVisibilitePointsPartieEnCours",
+    "optionVisibiliteDeductions",
+    "optionAuMoinsUneMainDePrise",
+    "optionProposePoignee",
+    "optionBarreOutils",
+    "optionBarreInfo",
+    "optionNiveauAdaptatif",
+};
+
+bool estChaine(const std::string& nom) {
+    return nom.rfind("nomHighScoreChallenge", 0) == 0;
+}
+
+[[noreturn]] void echec(const char* quoi, const std::string& nom) {
+    std::fprintf(stderr, "fuzz_reglages: %s: %s\n", quoi, nom.c_str());
+    std::abort();
+}
+
+void charger(MagasinMemoire& magasin, Jeu& jeu, PlateformeScriptee& plateforme) {
+    jeu.magasin = &magasin;
+    jeu.plateforme = &plateforme;
+    chargerReglages(jeu);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t taille) {
+    static const std::vector<std::string> noms = nomsReglages();
+    MagasinMemoire magasin;
+    std::size_t i = 0;
+    auto octet = [&]() -> std::uint8_t { return i < taille ? data[i++] : 0; };
+    while (i < taille) {
+        std::size_t choix = octet() % (noms.size() + 2);
+        // Two names the program never wrote, to see they are left alone.
+        std::string nom = choix < noms.size() ? noms[choix] : choix == noms.size() ? "" : "fr0";
+        std::uint8_t genre = octet();
+        std::size_t longueur = octet() % 12;
+        Octets octets;
+        for (std::size_t k = 0; k < longueur && i < taille; ++k) octets.push_back(octet());
+        if (genre % 3 == 0)
+            magasin.poserChaine(nom, std::string(octets.begin(), octets.end()));
+        else if (genre % 3 == 1)
+            magasin.poserBinaire(nom, octets);
+        else
+            magasin.effacer(nom);
+    }
+
+    PlateformeScriptee plateforme;
+    auto jeu = std::make_unique<Jeu>();
+    charger(magasin, *jeu, plateforme);
+    sauverReglages(*jeu);
+
+    for (const std::string& nom : noms) {
+        if (nom == "version") continue;
+        const ValeurStockee* v = magasin.valeur(nom);
+        if (!v) echec("valeur absente après l'enregistrement", nom);
+        if (estChaine(nom)) {
+            if (v->type != TypeValeur::Chaine) echec("une chaîne attendue", nom);
+        } else {
+            std::size_t attendue = BOOLEENS.count(nom) ? 1 : 4;
+            if (v->type != TypeValeur::Binaire || v->octets.size() != attendue)
+                echec("valeur binaire de mauvaise taille", nom);
+            if (attendue == 1 && v->octets[0] > 1) echec("booléen autre que 0 ou 1", nom);
+        }
+    }
+
+    // The sound key loads back to itself.
+    MagasinMemoire copie = magasin;
+    auto jeu2 = std::make_unique<Jeu>();
+    charger(copie, *jeu2, plateforme);
+    sauverReglages(*jeu2);
+    for (const std::string& nom : noms) {
+        const ValeurStockee* a = magasin.valeur(nom);
+        const ValeurStockee* b = copie.valeur(nom);
+        if (!a || !b || a->type != b->type || a->octets != b->octets || a->texte != b->texte)
+            echec("la clé relue diffère", nom);
+    }
+    return 0;
+}

@@ -1,0 +1,328 @@
+#include "outils/singe/singe.h"
+
+#include "cartes/carte.h"
+#include "donne/jeu.h"
+#include "fenetres/modele/demarrage.h"
+#include "fenetres/modele/evenements.h"
+#include "fenetres/modele/plateforme.h"
+#include "reglages/magasin_memoire.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <ostream>
+#include <random>
+#include <vector>
+
+namespace quarvel {
+
+namespace {
+
+// Answers every dialog at random, as a hurried player would.
+class PlateformeAleatoire : public Plateforme {
+public:
+    explicit PlateformeAleatoire(std::mt19937& g) : g_(g) {}
+    void message(const std::string&) override {}
+    bool question(const std::string&, const std::string&) override { return g_() % 2 == 0; }
+    bool choisirCouleur(int& couleur) override {
+        if (g_() % 2 == 0) return false;
+        couleur = static_cast<int>(g_() & 0xFFFFFF);
+        return true;
+    }
+    bool imprimer(FenetreImprimee, Rect) override { return g_() % 2 == 0; }
+    void ouvrirAide(const std::string&) override {}
+    void quitter() override { quitte = true; }
+    bool quitte = false;
+
+private:
+    std::mt19937& g_;
+};
+
+struct Choix {
+    Evt type;
+    int poids;
+    int indexMin;
+    int indexMax;
+};
+
+// Gestures on the table window, weighted so that deals do get played to their end: a deal
+// takes a few hundred gestures, so the ones that drop it are rare.
+const Choix GESTES_TABLE[] = {
+    {Evt::ClicCarte3D, 3000, 1, 24},
+    {Evt::ClicFond, 400, 0, 0},
+    {Evt::ClicTable, 400, 0, 0},
+    {Evt::ToucheEspace, 500, 0, 0},
+    {Evt::ClicPanelDec, 200, 1, 4},
+    {Evt::ClicEnchere, 800, 0, 4},
+    {Evt::ClicConseil, 300, 0, 0},
+    {Evt::ClicConfirmeEcart, 600, 0, 0},
+    {Evt::ClicCarteChien, 200, 1, 6},
+    {Evt::ClicPoignee, 200, 0, 3},
+    {Evt::ClicLancement, 100, 0, 0},
+    {Evt::ClicNouvelleDonne, 1, 0, 0},
+    {Evt::ClicRejouerDonne, 1, 0, 0},
+    {Evt::MenuNewGame, 1, 0, 0},
+    {Evt::MenuGameAgain, 1, 0, 0},
+    {Evt::SBNewGame, 1, 0, 0},
+    {Evt::SBGameAgain, 1, 0, 0},
+    {Evt::ClicVoirMains, 60, 0, 0},
+    {Evt::ClicVoirPlis, 60, 0, 0},
+    {Evt::ClicScoreDetaille, 60, 0, 0},
+    {Evt::ClicScoreTotal, 40, 1, 4},
+    {Evt::SBVoirDeductions, 20, 0, 0},
+    {Evt::SBVoirScoresGlobaux, 20, 0, 0},
+    {Evt::SBAide, 10, 0, 0},
+    {Evt::MenuInitScores, 2, 0, 0},
+    {Evt::MenuNiveau, 30, 1, 4},
+    {Evt::MenuNiveauAdaptatif, 10, 0, 0},
+    {Evt::MenuVitesse, 20, 1, 5},
+    {Evt::MenuAttente, 20, 0, 3},
+    {Evt::MenuForce, 20, 1, 6},
+    {Evt::MenuAtLeast, 10, 0, 0},
+    {Evt::MenuScoresGlobaux, 10, 0, 0},
+    {Evt::MenuConseilEnch, 10, 0, 0},
+    {Evt::MenuPointsPartieEnCours, 10, 0, 0},
+    {Evt::MenuDeductions, 10, 0, 0},
+    {Evt::MenuBarreOutils, 10, 0, 0},
+    {Evt::MenuBarreInfo, 10, 0, 0},
+    {Evt::MenuProposerPoignee, 10, 0, 0},
+    {Evt::MenuPreviousTrick, 40, 0, 0},
+    {Evt::OkPliPrecedent, 30, 0, 0},
+    {Evt::MenuCouleurFondEcran, 10, 0, 0},
+    {Evt::MenuCouleurTableRonde, 10, 0, 0},
+    {Evt::MenuSommaire, 10, 0, 0},
+    {Evt::MenuApropos, 10, 0, 0},
+    {Evt::MenuQuit, 1, 0, 0},
+    {Evt::FermerTable, 1, 0, 0},
+};
+
+const Choix GESTES_POIGNEE[] = {
+    {Evt::ClicCartePoignee, 60, 1, 18},
+    {Evt::ClicParesseux, 10, 0, 0},
+    {Evt::ClicOkPoignee, 20, 0, 0},
+    {Evt::ClicAnnulerPoignee, 5, 0, 0},
+};
+
+const Choix GESTES_TOUS_PLIS[] = {
+    {Evt::TousPlisEffacer, 10, 0, 0},  {Evt::TousPlisLecture, 10, 0, 0},
+    {Evt::TousPlisPas, 20, 0, 0},      {Evt::TousPlisArriere, 20, 0, 0},
+    {Evt::TousPlisVoirTout, 10, 0, 0}, {Evt::TousPlisImprimer, 3, 0, 0},
+    {Evt::TousPlisCouleur, 3, 0, 0},   {Evt::TousPlisOk, 10, 0, 0},
+};
+
+const Choix GESTES_MAINS[] = {
+    {Evt::MainsImprimer, 2, 0, 0},
+    {Evt::MainsCouleur, 2, 0, 0},
+    {Evt::MainsOk, 10, 0, 0},
+};
+
+const Choix GESTES_SCORE[] = {
+    {Evt::ScoreImprimer, 2, 0, 0},
+    {Evt::ScoreCouleur, 2, 0, 0},
+    {Evt::ScoreOk, 10, 0, 0},
+};
+
+// Once a deal is over, the player soon asks for the next one.
+const Choix GESTES_NOUVELLE_DONNE[] = {
+    {Evt::ClicNouvelleDonne, 10, 0, 0}, {Evt::ClicRejouerDonne, 3, 0, 0},
+    {Evt::MenuNewGame, 2, 0, 0},        {Evt::MenuGameAgain, 1, 0, 0},
+    {Evt::SBNewGame, 2, 0, 0},          {Evt::SBGameAgain, 1, 0, 0},
+    {Evt::ClicLancement, 3, 0, 0},
+};
+
+const Choix GESTES_DEMARRAGE[] = {
+    {Evt::StartFrench, 1, 0, 0},
+    {Evt::StartEnglish, 1, 0, 0},
+};
+
+template <std::size_t N> Evenement tirerParmi(const Choix (&choix)[N], std::mt19937& g) {
+    int total = 0;
+    for (const Choix& c : choix) total += c.poids;
+    int x = static_cast<int>(g() % static_cast<unsigned>(total));
+    for (const Choix& c : choix) {
+        if (x < c.poids) {
+            int index = c.indexMin;
+            if (c.indexMax > c.indexMin)
+                index += static_cast<int>(g() % static_cast<unsigned>(c.indexMax - c.indexMin + 1));
+            // Now and then an index no widget would send: the game must shrug it off.
+            if (g() % 50 == 0) index = static_cast<int>(g() % 40) - 5;
+            return {c.type, index};
+        }
+        x -= c.poids;
+    }
+    return {choix[0].type, choix[0].indexMin};
+}
+
+struct Minuteries {
+    Evt type;
+    const Minuterie* m;
+};
+
+// A tick of one of the running timers, in any order; none when all are stopped.
+bool tirerTick(const Jeu& jeu, std::mt19937& g, Evenement& e, std::int64_t& echeance) {
+    const auto& f = jeu.fen.frmQuarvel;
+    const Minuteries toutes[] = {{Evt::TickEnchere, &f.TimerEnchere},
+                                 {Evt::TickEntreCarte, &f.TimerEntreCarte},
+                                 {Evt::TickTransition, &f.TimerTransition},
+                                 {Evt::TickTousPlis, &jeu.fen.frmTousPlis.timerTousPlis}};
+    const Minuteries* actives[4];
+    int n = 0;
+    for (const auto& m : toutes)
+        if (m.m->enabled) actives[n++] = &m;
+    if (n == 0) return false;
+    const Minuteries* m = actives[g() % static_cast<unsigned>(n)];
+    e = {m->type, 0};
+    echeance = m->m->echeance;
+    return true;
+}
+
+Evenement tirerGeste(const Jeu& jeu, std::mt19937& g, std::int64_t& echeance) {
+    Evenement e{Evt::ClicFond, 0};
+    echeance = jeu.maintenant;
+    if (g() % 100 < 40 && tirerTick(jeu, g, e, echeance)) return e;
+    const Fenetres& f = jeu.fen;
+    // A modal window takes every gesture until it closes.
+    if (f.frmSplash.fenetre.visible) return tirerParmi(GESTES_DEMARRAGE, g);
+    if (f.frmPoignee.fenetre.visible) return tirerParmi(GESTES_POIGNEE, g);
+    if (f.frmTousPlis.fenetre.visible) return tirerParmi(GESTES_TOUS_PLIS, g);
+    if (f.frmMains.fenetre.visible) return tirerParmi(GESTES_MAINS, g);
+    if (f.frmScoreDetaille.fenetre.visible) return tirerParmi(GESTES_SCORE, g);
+    bool finie = jeu.donne.numeroPli == 19 || f.frmQuarvel.PanelLancement.visible;
+    if (finie && g() % 20 == 0) return tirerParmi(GESTES_NOUVELLE_DONNE, g);
+    e = tirerParmi(GESTES_TABLE, g);
+    // A player mostly clicks the cards the cursor offers.
+    if (e.type == Evt::ClicCarte3D && g() % 2 == 0) {
+        int offertes[24];
+        int n = 0;
+        for (int i = 1; i <= 24; ++i) {
+            const Composant& c = f.frmQuarvel.Carte3D[i];
+            if (c.visible && c.curseur == Curseur::Main) offertes[n++] = i;
+        }
+        if (n > 0) e.index = offertes[g() % static_cast<unsigned>(n)];
+    }
+    return e;
+}
+
+std::string formater(const char* format, long a, long b = 0, long c = 0) {
+    char tampon[200];
+    std::snprintf(tampon, sizeof tampon, format, a, b, c);
+    return tampon;
+}
+
+} // namespace
+
+std::string verifierInvariants(const Jeu& jeu) {
+    const Donne& d = jeu.donne;
+    const TfrmQuarvel& f = jeu.fen.frmQuarvel;
+
+    long somme = 0;
+    for (int s = 1; s <= 4; ++s) somme += jeu.reglages.scoresGlobaux[s];
+    if (somme != 0) return formater("les scores globaux ne s'annulent pas (somme %ld)", somme);
+
+    if (f.TimerEnchere.enabled && f.BarreEnchere.visible)
+        return "une enchère de l'ordinateur attend pendant que la barre d'enchères est ouverte";
+    if (f.TimerEnchere.enabled && (d.numeroPli != 0 || jeu.encheres.nbEncheres >= 4))
+        return formater("une enchère attend hors des enchères (pli %ld, %ld enchères)", d.numeroPli,
+                        jeu.encheres.nbEncheres);
+    if (d.numeroPli >= 1 && d.numeroPli <= 18 && d.tourJoueur && d.joueurCourant == SUD &&
+        f.TimerEntreCarte.enabled)
+        return "TimerEntreCarte tourne alors que SUD doit jouer";
+    if (f.fenetre.visible && !f.fenetre.enabled && !jeu.fen.frmPoignee.fenetre.visible)
+        return "la table reste désactivée sans fenêtre de Poignée";
+
+    if (d.mainsDonnees[1][1].couleur == AUCUNE) return ""; // no deal yet
+
+    // Each card in exactly one place: a hand slot (held or played) or the dog/discard.
+    int vu[79] = {};
+    int jouees = 0;
+    for (int s = 1; s <= 4; ++s)
+        for (int i = 1; i <= 18; ++i) {
+            int n = numeroCarte(d.mains[s][i]);
+            if (n == 0) return formater("carte invalide dans la main %ld, case %ld", s, i);
+            ++vu[n];
+            if (!d.mains[s][i].enMain) ++jouees;
+        }
+    for (int k = 1; k <= 6; ++k) {
+        int n = numeroCarte(d.chien[k]);
+        if (n == 0) return formater("carte invalide au chien, case %ld", k);
+        ++vu[n];
+    }
+    for (int n = 1; n <= 78; ++n)
+        if (vu[n] != 1) return formater("la carte %ld est en %ld endroits", n, vu[n]);
+
+    for (int s = 1; s <= 4; ++s) {
+        const Carte& c = d.pli.cartes[s];
+        if (c.couleur == AUCUNE) continue;
+        bool trouvee = false;
+        for (int i = 1; i <= 18; ++i)
+            if (d.mains[s][i] == c && !d.mains[s][i].enMain) trouvee = true;
+        if (!trouvee)
+            return formater("la carte sur la table du siège %ld n'a pas été jouée par lui", s);
+    }
+
+    int attendues = 0;
+    if (d.numeroPli >= 1 && d.numeroPli <= 18)
+        attendues = 4 * (d.numeroPli - 1) + d.pli.nbCartesJouees;
+    if (d.numeroPli == 19) attendues = 72;
+    if (jouees != attendues)
+        return formater("%ld cartes jouées au pli %ld, %ld attendues", jouees, d.numeroPli,
+                        attendues);
+
+    // Points of the tricks gathered so far, the dog after the last one.
+    if (d.numeroPli >= 1 && d.preneur != 0) {
+        int points = 0;
+        for (int t = 1; t < d.numeroPli && t <= 18; ++t)
+            for (int s = 1; s <= 4; ++s) points += pointsCarte(d.mains[s][d.slotsJoues[s][t]]);
+        if (d.numeroPli == 19)
+            for (int k = 1; k <= 6; ++k) points += pointsCarte(d.chien[k]);
+        if (d.pointsPreneur + d.pointsDefense != points)
+            return formater("les camps ont %ld demi-points, les plis en valent %ld",
+                            d.pointsPreneur + d.pointsDefense, points);
+        if (d.numeroPli == 19 && d.boutsPreneur + d.boutsDefense != 3)
+            return formater("%ld bouts comptés en fin de donne", d.boutsPreneur + d.boutsDefense);
+    }
+    return "";
+}
+
+ResultatSinge lancerSinge(const OptionsSinge& options) {
+    ResultatSinge r;
+    std::mt19937 g(options.graine);
+    MagasinMemoire magasin;
+    PlateformeAleatoire plateforme(g);
+    auto jeu = std::make_unique<Jeu>();
+    auto demarrer = [&] {
+        jeu = std::make_unique<Jeu>();
+        jeu->alea.graine = static_cast<std::uint32_t>(g());
+        demarrerJeu(*jeu, Ecran{1024, 768, 96}, &magasin, &plateforme, ".");
+    };
+    demarrer();
+    for (long i = 1; i <= options.gestes; ++i) {
+        std::int64_t echeance = 0;
+        Evenement e = tirerGeste(*jeu, g, echeance);
+        jeu->maintenant = std::max(jeu->maintenant, echeance);
+        int avant = jeu->donne.numeroPli;
+        traiterEvenement(*jeu, e);
+        magasin.ecritures.clear(); // the store's log of writes would only grow
+        r.gestes = i;
+        if (avant != 19 && jeu->donne.numeroPli == 19) ++r.donnes;
+        std::string erreur = verifierInvariants(*jeu);
+        if (!erreur.empty()) {
+            ++r.echecs;
+            std::string rapport = "singe: graine " + std::to_string(options.graine) + ", geste " +
+                                  std::to_string(i) + " (événement " +
+                                  std::to_string(static_cast<int>(e.type)) + ", index " +
+                                  std::to_string(e.index) + "): " + erreur;
+            if (r.premierEchec.empty()) r.premierEchec = rapport;
+            if (options.journal) *options.journal << rapport << '\n';
+            if (options.arreterAuPremierEchec) break;
+        }
+        if (plateforme.quitte || e.type == Evt::FermerTable) {
+            plateforme.quitte = false;
+            ++r.relances;
+            demarrer();
+        }
+    }
+    return r;
+}
+
+} // namespace quarvel

@@ -1,0 +1,31 @@
+#pragma once
+// The monkey: random gestures on the whole game, with the invariants checked after each one.
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+namespace quarvel {
+
+struct Jeu;
+
+// Empty when the game is sound; otherwise what is wrong, in one line.
+std::string verifierInvariants(const Jeu& jeu);
+
+struct OptionsSinge {
+    std::uint32_t graine = 1;
+    long gestes = 10000;
+    bool arreterAuPremierEchec = true;
+    std::ostream* journal = nullptr; // failures are written here with seed and gesture
+};
+
+struct ResultatSinge {
+    long gestes = 0;
+    long donnes = 0; // deals played to their last trick
+    long echecs = 0;
+    long relances = 0; // times the program was quit and started again
+    std::string premierEchec;
+};
+
+ResultatSinge lancerSinge(const OptionsSinge& options);
+
+} // namespace quarvel
