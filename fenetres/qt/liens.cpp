@@ -48,6 +48,11 @@ void SuiviFenetre::suivre(QWidget* f, QWidget* fond, const Composant& c, Mode mo
             f->hide();
         }
     }
+    // The model asks for the window to come to the front (after a dialog closes).
+    if (c.focus && c.visible && !premier && !vu_.focus) {
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) f->raise();
+        f->activateWindow();
+    }
     vu_ = c;
     premier_ = false;
 }
