@@ -96,7 +96,8 @@ void ControleVue::suivre(const Composant& c) {
     }
     suivrePropre(c, vu_, premier);
     if (premier || c.visible != vu_.visible) w->setVisible(c.visible);
-    if (c.focus && c.visible && (premier || !vu_.focus)) w->setFocus(Qt::OtherFocusReason);
+    if (c.focus && c.visible && (premier || !vu_.focus || !vu_.visible))
+        w->setFocus(Qt::OtherFocusReason);
     vu_ = c;
     premier_ = false;
 }
@@ -180,11 +181,15 @@ VuePanneau::VuePanneau(QWidget* parent, Style style, Qt::Alignment alignement)
 }
 
 void VuePanneau::suivrePropre(const Composant& c, const Composant& avant, bool premier) {
-    if (premier || c.caption != avant.caption || c.couleur != avant.couleur ||
-        c.taillePolice != avant.taillePolice) {
+    // The font stays the panel's own: setting a widget's font under a style sheet costs a
+    // restyle, far more than the paint.
+    if (premier || c.taillePolice != avant.taillePolice) {
+        police_ = police(this, c.taillePolice, policeDefaut_, gras_);
+        update();
+    }
+    if (premier || c.caption != avant.caption || c.couleur != avant.couleur) {
         texte_ = QString::fromStdString(c.caption);
         fond_ = c.couleur >= 0 ? couleurQt(c.couleur) : QColor();
-        setFont(police(this, c.taillePolice, policeDefaut_, gras_));
         update();
     }
 }
@@ -282,7 +287,7 @@ void VuePanneau::paintEvent(QPaintEvent*) {
         encre = encreSur(fond.isValid() ? fond : QColor(0, 0, 0, 0));
     if (encre_.isValid()) encre = encre_;
     p.setPen(encre);
-    p.setFont(font());
+    p.setFont(police_);
     QRectF zone = r.adjusted(4, 1, -4, -1);
     p.drawText(zone, int(alignement_) | Qt::TextWordWrap, texte_);
 }

@@ -91,6 +91,7 @@ private:
     Style style_;
     Qt::Alignment alignement_;
     QString texte_;
+    QFont police_;
     QColor fond_;
     QColor defaut_;
     QColor encre_;

@@ -151,9 +151,14 @@ private:
         vue_.apresEvenement = [this](Evenement e, qint64 us) {
             durees_.push_back(us);
             synchros_.push_back(us - vue_.dureeDernierCoeur());
-            if (us > 2000)
-                std::fprintf(stderr, "quarvel-mesure: evenement %d: %.3f ms dont coeur %.3f ms\n",
-                             static_cast<int>(e.type), us / 1e3, vue_.dureeDernierCoeur() / 1e3);
+            cpu_.push_back(vue_.cpuDernierEvenement());
+            cpuSynchros_.push_back(vue_.cpuDernierEvenement() - vue_.cpuDernierCoeur());
+            if (vue_.cpuDernierEvenement() > 2000)
+                std::fprintf(
+                    stderr,
+                    "quarvel-mesure: evenement %d: %.3f ms de processeur dont coeur %.3f ms\n",
+                    static_cast<int>(e.type), vue_.cpuDernierEvenement() / 1e3,
+                    vue_.cpuDernierCoeur() / 1e3);
         };
         vue_.envoyer({Evt::MenuVitesse, 5});
         vue_.envoyer({Evt::MenuAttente, 0});
@@ -200,6 +205,8 @@ private:
         capturer(vue_.table(), "fin");
         resumer("evenements (coeur + synchro)", durees_);
         resumer("synchronisations seules", synchros_);
+        resumer("evenements, temps processeur", cpu_);
+        resumer("synchronisations, temps processeur", cpuSynchros_);
         noter("donne terminee");
         revues();
     }
@@ -230,7 +237,7 @@ private:
     QString prefixe_;
     QElapsedTimer depuis_;
     bool mesurer_;
-    std::vector<qint64> durees_, synchros_;
+    std::vector<qint64> durees_, synchros_, cpu_, cpuSynchros_;
     int etapes_ = 0;
     int revue_ = 0;
     bool vuChien_ = false, vuPli_ = false;

@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QTimer>
+#include <ctime>
 
 namespace quarvel::qt {
 
@@ -75,18 +76,33 @@ void Vue::lierMinuterie(Minuterie& m, Evt tick) {
     minuteries_.push_back({&m, tick, t, m.relances});
 }
 
+namespace {
+
+// Processor time of this thread, in microseconds: unlike the wall clock, it does not count the
+// moments another process held the processor.
+qint64 tempsProcesseur() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1000000 + t.tv_nsec / 1000;
+}
+
+} // namespace
+
 void Vue::envoyer(Evenement e) {
     if (occupe_) return;
     creerFenetres();
     occupe_ = true;
     QElapsedTimer duree;
     duree.start();
+    const qint64 cpu = tempsProcesseur();
     if (!virtuelle_) jeu_.maintenant = horloge_.elapsed();
     traiterEvenement(jeu_, e);
     occupe_ = false;
     dureeCoeur_ = duree.nsecsElapsed() / 1000;
+    cpuCoeur_ = tempsProcesseur() - cpu;
     synchroniser();
     dureeDernier_ = duree.nsecsElapsed() / 1000;
+    cpuDernier_ = tempsProcesseur() - cpu;
     if (apresEvenement) apresEvenement(e, dureeDernier_);
 }
 

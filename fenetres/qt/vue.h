@@ -71,6 +71,9 @@ public:
     // Measures: time spent in the last gesture, core plus re-sync, in microseconds.
     qint64 dureeDernierEvenement() const { return dureeDernier_; }
     qint64 dureeDernierCoeur() const { return dureeCoeur_; } // the core's share of it
+    // The same in processor time of this thread, which load from other programs leaves alone.
+    qint64 cpuDernierEvenement() const { return cpuDernier_; }
+    qint64 cpuDernierCoeur() const { return cpuCoeur_; }
     bool occupe() const { return occupe_; }
     // Called after each re-sync, and after each gesture with its duration in microseconds
     // (the scenario hook listens here).
@@ -100,6 +103,8 @@ private:
     bool virtuelle_ = false;
     qint64 dureeDernier_ = 0;
     qint64 dureeCoeur_ = 0;
+    qint64 cpuDernier_ = 0;
+    qint64 cpuCoeur_ = 0;
 
     TfrmSplash* splash_ = nullptr;
     TfrmQuarvel* table_ = nullptr;
