@@ -15,6 +15,7 @@ class CacheCartes;
 QColor couleurQt(int bgr);          // 0x00BBGGRR -> QColor
 int couleurModele(const QColor& c); // QColor -> 0x00BBGGRR
 Qt::CursorShape formeCurseur(Curseur c);
+QColor encreSur(const QColor& fond); // a readable text colour on that background
 
 // What every kind shares: the last state copied, and the click callback.
 class ControleVue {

@@ -127,6 +127,12 @@ bool Vue::avancer() {
     return true;
 }
 
+const QTimer* Vue::minuterie(const Minuterie& m) const {
+    for (const MinuterieQt& x : minuteries_)
+        if (x.modele == &m) return x.timer;
+    return nullptr;
+}
+
 void Vue::synchroniserMinuteries() {
     for (MinuterieQt& m : minuteries_) {
         const Minuterie& mm = *m.modele;

@@ -52,6 +52,8 @@ public:
     // model timer due first through the view, as its real timer would. False when none runs.
     void setHorlogeVirtuelle(bool virtuelle);
     bool avancer();
+    // The real timer that stands for a timer of the model.
+    const QTimer* minuterie(const Minuterie& m) const;
 
     // The widget that shows a component of the model, for the tests and the scenario.
     ControleVue* controle(const Composant& c) const { return index_.value(&c, nullptr); }

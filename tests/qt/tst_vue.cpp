@@ -5,10 +5,15 @@
 #include "fenetres/qt/plateforme_qt.h"
 #include "table_qt.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 
 using namespace quarvel;
 using qt::TableQt;
@@ -23,6 +28,9 @@ private slots:
     void limpressionVaDansLeFichierPdf();
     void laideMontreLaPageOuDitQuElleManque();
     void lesPagesDAideSeTrouventAussiUneFoisInstallees();
+    void lesMinuteriesSuiventCellesDuModele();
+    void lesCouleursPassentDuModeleAQtEtRetour();
+    void lesBoitesDeDialogueRepondentCommeLUtilisateur();
 };
 
 void TstVue::lesFacesSontNettesAToutesLesTailles() {
@@ -180,6 +188,79 @@ void TstVue::lesPagesDAideSeTrouventAussiUneFoisInstallees() {
     QVERIFY(g.open(QIODevice::WriteOnly));
     g.close();
     QCOMPARE(qt::dossierAide(bin), bin);
+}
+
+void TstVue::lesMinuteriesSuiventCellesDuModele() {
+    TableQt t;
+    t.vue->setHorlogeVirtuelle(false); // real timers, but the event loop is never run here
+    Minuterie& m = t.q().TimerEntreCarte;
+    const QTimer* timer = t.vue->minuterie(m);
+    QVERIFY(timer);
+    QVERIFY(!timer->isActive());
+    m.interval = 400;
+    m.demarrer(t.jeu->maintenant);
+    t.vue->synchroniser();
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 400);
+    // A new interval reaches the running timer.
+    m.interval = 1000;
+    m.demarrer(t.jeu->maintenant);
+    t.vue->synchroniser();
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 1000);
+    m.arreter();
+    t.vue->synchroniser();
+    QVERIFY(!timer->isActive());
+    // The virtual clock stops every real timer.
+    m.demarrer(t.jeu->maintenant);
+    t.vue->setHorlogeVirtuelle(true);
+    QVERIFY(!timer->isActive());
+}
+
+void TstVue::lesCouleursPassentDuModeleAQtEtRetour() {
+    // 0x00BBGGRR: the default background 0x404000 is a dark teal.
+    QCOMPARE(couleurQt(0x404000), QColor(0x00, 0x40, 0x40));
+    QCOMPARE(couleurQt(couleurRGB(0x9CD7F3)), QColor(0x9C, 0xD7, 0xF3));
+    QCOMPARE(couleurModele(QColor(0x12, 0x34, 0x56)), 0x563412);
+    QCOMPARE(couleurModele(couleurQt(0x00ABCDEF)), 0x00ABCDEF);
+}
+
+void TstVue::lesBoitesDeDialogueRepondentCommeLUtilisateur() {
+    TableQt t(FRANCAIS);
+    qt::PlateformeQt plateforme(*t.vue);
+    QString titre, oui;
+    auto repondre = [&](QMessageBox::StandardButton bouton) {
+        QTimer::singleShot(0, [&, bouton] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(boite);
+            titre = boite->windowTitle();
+            oui = boite->button(QMessageBox::Yes)->text();
+            boite->button(bouton)->click();
+        });
+    };
+    repondre(QMessageBox::Yes);
+    QVERIFY(plateforme.question("QUARVEL 99.2", "Voulez-vous ?"));
+    QCOMPARE(titre, QStringLiteral("QUARVEL 99.2"));
+    QCOMPARE(oui, QStringLiteral("&Oui"));
+    repondre(QMessageBox::No);
+    QVERIFY(!plateforme.question("QUARVEL 99.2", "Voulez-vous ?"));
+
+    // The colour dialog opens on the current colour and gives back the chosen one.
+    QColor ouverte;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dlg);
+        ouverte = dlg->currentColor();
+        dlg->setCurrentColor(QColor(0x11, 0x22, 0x33));
+        dlg->accept();
+    });
+    int couleur = 0x404000;
+    QVERIFY(plateforme.choisirCouleur(couleur));
+    QCOMPARE(ouverte, QColor(0x00, 0x40, 0x40));
+    QCOMPARE(couleur, 0x332211);
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    QVERIFY(!plateforme.choisirCouleur(couleur));
+    QCOMPARE(couleur, 0x332211);
 }
 
 QTEST_MAIN(TstVue)
