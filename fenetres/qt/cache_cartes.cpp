@@ -10,16 +10,17 @@ namespace quarvel {
 CacheCartes::CacheCartes() = default;
 CacheCartes::~CacheCartes() = default;
 
+// Parsed faces take far more memory than their pixmaps, so only the last one is kept: it serves
+// when the same face is drawn at several sizes in a row.
 QSvgRenderer* CacheCartes::rendu(const QString& chemin) {
-    auto it = rendus_.find(chemin);
-    if (it != rendus_.end()) return it->get();
-    std::shared_ptr<QSvgRenderer> r;
+    if (cheminRendu_ == chemin) return rendu_.get();
+    cheminRendu_ = chemin;
+    rendu_.reset();
     if (QFile::exists(chemin)) {
-        r = std::make_shared<QSvgRenderer>(chemin);
-        if (!r->isValid()) r.reset();
+        rendu_ = std::make_unique<QSvgRenderer>(chemin);
+        if (!rendu_->isValid()) rendu_.reset();
     }
-    rendus_.insert(chemin, r);
-    return r.get();
+    return rendu_.get();
 }
 
 // Draws the SVG at `image` logical pixels and keeps the `vue` rectangle from its top-left

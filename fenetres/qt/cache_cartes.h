@@ -30,7 +30,8 @@ private:
     QPixmap dessiner(const QString& chemin, const QString& nom, QSize image, QSize vue, qreal ratio,
                      bool carte);
 
-    QHash<QString, std::shared_ptr<QSvgRenderer>> rendus_;
+    QString cheminRendu_;
+    std::unique_ptr<QSvgRenderer> rendu_;
     QHash<QString, QPixmap> pixmaps_;
 };
 

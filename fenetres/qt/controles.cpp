@@ -123,6 +123,8 @@ void VueCarte::suivrePropre(const Composant& c, const Composant& avant, bool pre
     if (premier || !(c.carte == avant.carte)) {
         nom_ = QString::fromLatin1(nomBitmapC(c.carte));
         update();
+    } else if (survol_ && c.curseur != avant.curseur) {
+        update();
     }
 }
 
@@ -133,6 +135,13 @@ void VueCarte::paintEvent(QPaintEvent*) {
     QPixmap pm =
         mode_ == Mode::Etiree ? cache_.face(nom_, size(), ratio) : cache_.coin(nom_, size(), ratio);
     p.drawPixmap(0, 0, pm);
+    if (survol_ && isEnabled() && vu_.curseur == Curseur::Main) {
+        p.setRenderHint(QPainter::Antialiasing);
+        qreal rayon = qMin(width(), height()) * 0.07;
+        p.setPen(QPen(QColor(0xe0, 0xa5, 0x26), 2.5));
+        p.setBrush(QColor(0xe0, 0xa5, 0x26, 28));
+        p.drawRoundedRect(QRectF(rect()).adjusted(1.25, 1.25, -1.25, -1.25), rayon, rayon);
+    }
     if (mode_ == Mode::Coin) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(0x26, 0x26, 0x2b, 160), 1));
@@ -143,6 +152,18 @@ void VueCarte::paintEvent(QPaintEvent*) {
 
 void VueCarte::mousePressEvent(QMouseEvent* e) {
     e->accept();
+}
+
+void VueCarte::enterEvent(QEnterEvent* e) {
+    QWidget::enterEvent(e);
+    survol_ = true;
+    if (vu_.curseur == Curseur::Main) update();
+}
+
+void VueCarte::leaveEvent(QEvent* e) {
+    QWidget::leaveEvent(e);
+    survol_ = false;
+    update();
 }
 
 void VueCarte::mouseReleaseEvent(QMouseEvent* e) {
@@ -188,7 +209,6 @@ void VuePanneau::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::TextAntialiasing);
     QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QColor fond = fond_.isValid() ? fond_ : defaut_;
-    QColor encre = encreSur(fond.isValid() ? fond : QColor(0, 0, 0, 0));
     qreal h = r.height();
 
     switch (style_) {
@@ -207,7 +227,6 @@ void VuePanneau::paintEvent(QPaintEvent*) {
         p.fillPath(chemin, g);
         p.setPen(QPen(fond.darker(160), 1.2));
         p.drawPath(chemin);
-        encre = QColor(0x1b, 0x1b, 0x1f);
         r = corps;
         break;
     }
@@ -242,17 +261,25 @@ void VuePanneau::paintEvent(QPaintEvent*) {
         p.drawPath(chemin);
         break;
     }
-    case Style::Titre:
+    case Style::Titre: {
         if (fond.isValid()) p.fillRect(r, fond);
-        p.setPen(QPen(QColor(encre.red(), encre.green(), encre.blue(), 90), 1));
+        QColor trait = encreSur(fond.isValid() ? fond : fondSous(this));
+        trait.setAlpha(90);
+        p.setPen(QPen(trait, 1));
         p.drawLine(QPointF(r.left() + 6, r.bottom() - 1), QPointF(r.right() - 6, r.bottom() - 1));
         break;
+    }
     case Style::Etiquette:
         if (fond_.isValid()) p.fillRect(r, fond_);
         break;
     }
     if (texte_.isEmpty()) return;
-    if (style_ == Style::Etiquette && !fond_.isValid()) encre = encreSur(fondSous(this));
+    // The ink follows what was actually painted under the text.
+    QColor encre;
+    if (style_ == Style::Etiquette || style_ == Style::Titre)
+        encre = encreSur(fond_.isValid() ? fond_ : fondSous(this));
+    else
+        encre = encreSur(fond.isValid() ? fond : QColor(0, 0, 0, 0));
     if (encre_.isValid()) encre = encre_;
     p.setPen(encre);
     p.setFont(font());
@@ -447,6 +474,20 @@ VueImage::VueImage(QWidget* parent, CacheCartes& cache, const QString& icone)
 
 void VueImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    if (pastille_.isValid()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(pastille_.darker(140), 1));
+        p.setBrush(pastille_);
+        qreal cote = qMin(width(), height()) - 1.0;
+        QRectF disque((width() - cote) / 2.0, (height() - cote) / 2.0, cote, cote);
+        p.drawEllipse(disque);
+        QSize interieur = (disque.size() * 0.68).toSize();
+        QPixmap pm = cache_.icone(icone_, interieur, devicePixelRatioF());
+        p.drawPixmap(QPointF(disque.center().x() - interieur.width() / 2.0,
+                             disque.center().y() - interieur.height() / 2.0),
+                     pm);
+        return;
+    }
     p.drawPixmap(0, 0, cache_.icone(icone_, size(), devicePixelRatioF()));
 }
 

@@ -49,11 +49,14 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
 private:
     CacheCartes& cache_;
     Mode mode_;
     QString nom_;
+    bool survol_ = false; // a card the hand cursor offers is outlined under the mouse
 };
 
 // A panel or label with text: the look depends on its role.
@@ -172,6 +175,8 @@ class VueImage : public QWidget, public ControleVue {
 public:
     VueImage(QWidget* parent, CacheCartes& cache, const QString& icone);
     QWidget* widget() override { return this; }
+    // A light disc behind the icon, so dark symbols stand out on a dark panel.
+    void setPastille(QColor c) { pastille_ = c; }
 
 protected:
     void suivrePropre(const Composant&, const Composant&, bool) override {}
@@ -181,6 +186,7 @@ protected:
 private:
     CacheCartes& cache_;
     QString icone_;
+    QColor pastille_;
 };
 
 } // namespace quarvel

@@ -81,8 +81,9 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
     liens_.lier(m.PanelAtExt, new VuePanneau(ded, P::Chiffre));
     static const char* const symboles[] = {"pique", "coeur", "trefle", "carreau"};
     for (int c = 1; c <= 4; ++c) {
-        liens_.lier(m.ImagesCouleurs[c],
-                    new VueImage(ded, cache, QString::fromLatin1(symboles[c - 1])));
+        auto* symbole = liens_.lier(m.ImagesCouleurs[c],
+                                    new VueImage(ded, cache, QString::fromLatin1(symboles[c - 1])));
+        symbole->setPastille(QColor(0xfb, 0xf8, 0xef));
         for (int h = 1; h <= 4; ++h)
             liens_.lier(m.MarqueursHonneurs[c][h], new VuePanneau(ded, P::Marqueur));
         liens_.lier(m.ComptesCouleurs[c], new VuePanneau(ded, P::Chiffre));

@@ -102,7 +102,7 @@ TfrmScoreDetaille::TfrmScoreDetaille(Vue& vue, const quarvel::TfrmScoreDetaille&
     for (const Composant* c :
          {&m.panelMoins, &m.panelEgal1, &m.panelSensPrimePetit, &m.panelEgal2, &m.panelSigneGain,
           &m.panelEgal3, &m.panelX, &m.panelEgal4, &m.panelSensPoignee, &m.panelEgal5, &m.panelX3})
-        liens_.lier(*c, new VuePanneau(this, P::Etiquette));
+        liens_.lier(*c, new VuePanneau(this, P::Etiquette))->setPoliceDefaut(16);
     for (const Composant* c : {&m.panelPreneur, &m.panelDefNbBouts, &m.panelPoints,
                                &m.panelDefContrat, &m.panelDefPrimePetit, &m.panelDefPrimePoignee})
         liens_.lier(*c, new VuePanneau(this, P::Etiquette, Qt::AlignLeft | Qt::AlignVCenter));

@@ -42,7 +42,7 @@ void SuiviFenetre::suivre(QWidget* f, QWidget* fond, const Composant& c, Mode mo
                 f->showMaximized();
             } else
                 f->show();
-            f->raise();
+            if (QGuiApplication::platformName() != QLatin1String("offscreen")) f->raise();
             f->activateWindow();
         } else if (!c.visible && f->isVisible()) {
             f->hide();

@@ -18,7 +18,6 @@
 #include <memory>
 #include <unistd.h>
 
-
 namespace {
 
 constexpr const char* SANS_ECRAN = "quarvel: no display available (set DISPLAY or QT_QPA_PLATFORM)";
@@ -31,16 +30,32 @@ bool ecranDisponible() {
     return false;
 }
 
-// Qt ends the process when the display named cannot be reached: say so in one line instead.
+// Qt ends the process when the display named cannot be reached: say so in one line instead. Its
+// own warnings before the application exists are held back until then, so they do not clutter
+// that line.
 QtMessageHandler gestionnaireQt = nullptr;
+bool applicationPrete = false;
+QList<std::pair<QtMsgType, QString>>* enAttente = nullptr;
+
 void filtrerMessages(QtMsgType type, const QMessageLogContext& ctx, const QString& msg) {
-    if (type == QtFatalMsg && (msg.contains(QLatin1String("platform plugin")) ||
-                               msg.contains(QLatin1String("display")))) {
+    if (type == QtFatalMsg && !applicationPrete) {
         std::fprintf(stderr, "%s\n", SANS_ECRAN);
         std::fflush(stderr);
         _exit(1);
     }
+    if (!applicationPrete && enAttente) {
+        enAttente->append({type, msg});
+        return;
+    }
     if (gestionnaireQt) gestionnaireQt(type, ctx, msg);
+}
+
+void applicationDemarree() {
+    applicationPrete = true;
+    if (!enAttente) return;
+    for (const auto& [type, msg] : *enAttente) filtrerMessages(type, QMessageLogContext(), msg);
+    delete enAttente;
+    enAttente = nullptr;
 }
 
 // Start-up stages, to stderr when measuring.
@@ -59,6 +74,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", SANS_ECRAN);
         return 1;
     }
+    enAttente = new QList<std::pair<QtMsgType, QString>>;
     gestionnaireQt = qInstallMessageHandler(filtrerMessages);
 
     QApplication::setOrganizationName(QStringLiteral("Ostravin"));
@@ -66,6 +82,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromStdString(quarvel::VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quarvel"));
     QApplication app(argc, argv);
+    applicationDemarree();
     noter(depuisLancement, "QApplication");
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/quarvel.svg")));

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QKeyEvent>
 #include <QTimer>
 #include <algorithm>
@@ -66,10 +67,23 @@ public:
 private:
     Jeu& jeu() { return vue_.jeu(); }
 
+    // Resident memory now and at its peak, in kB, from the kernel's view of this process.
+    static QString memoire() {
+        QFile f(QStringLiteral("/proc/self/status"));
+        QString rss, pic;
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray& l : f.readAll().split('\n')) {
+                if (l.startsWith("VmRSS:")) rss = QString::fromLatin1(l.mid(6)).simplified();
+                if (l.startsWith("VmHWM:")) pic = QString::fromLatin1(l.mid(6)).simplified();
+            }
+        return QStringLiteral("rss %1, pic %2").arg(rss, pic);
+    }
+
     void noter(const char* etape) {
-        std::fprintf(stderr, "quarvel-mesure: %-28s %8.1f ms depuis le lancement (epoch %lld ms)\n",
-                     etape, depuis_.nsecsElapsed() / 1e6,
-                     static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+        std::fprintf(
+            stderr, "quarvel-mesure: %-28s %8.1f ms depuis le lancement (epoch %lld ms), %s\n",
+            etape, depuis_.nsecsElapsed() / 1e6,
+            static_cast<long long>(QDateTime::currentMSecsSinceEpoch()), qPrintable(memoire()));
     }
 
     void capturer(QWidget* w, const char* nom) {
@@ -134,7 +148,13 @@ private:
 
     // Plays a whole deal as a user who always passes, so the computer seats take and discard.
     void jouerDonne() {
-        vue_.apresEvenement = [this](Evenement, qint64 us) { durees_.push_back(us); };
+        vue_.apresEvenement = [this](Evenement e, qint64 us) {
+            durees_.push_back(us);
+            synchros_.push_back(us - vue_.dureeDernierCoeur());
+            if (us > 2000)
+                std::fprintf(stderr, "quarvel-mesure: evenement %d: %.3f ms dont coeur %.3f ms\n",
+                             static_cast<int>(e.type), us / 1e3, vue_.dureeDernierCoeur() / 1e3);
+        };
         vue_.envoyer({Evt::MenuVitesse, 5});
         vue_.envoyer({Evt::MenuAttente, 0});
         auto* pas = new QTimer(this);
@@ -144,6 +164,15 @@ private:
                 pas->stop();
                 terminer();
                 return;
+            }
+            // A picture of the dog on show and of the first complete trick.
+            if (jeu().donne.chienMontre && !vuChien_) {
+                vuChien_ = true;
+                capturer(vue_.table(), "chien");
+            }
+            if (jeu().donne.pliARamasser && !vuPli_) {
+                vuPli_ = true;
+                capturer(vue_.table(), "pli");
             }
             if (q.PanelPoignee.visible) return cliquer(q.PanelPoigneeAucune);
             if (q.BarreEnchere.visible) return cliquer(q.ButtonPasse);
@@ -158,25 +187,53 @@ private:
         pas->start(5);
     }
 
+    static void resumer(const char* quoi, std::vector<qint64> d) {
+        if (d.empty()) return;
+        std::sort(d.begin(), d.end());
+        std::fprintf(
+            stderr, "quarvel-mesure: %zu %s: mediane %.3f ms, 99e centile %.3f ms, max %.3f ms\n",
+            d.size(), quoi, d[d.size() / 2] / 1e3, d[d.size() * 99 / 100] / 1e3, d.back() / 1e3);
+    }
+
     void terminer() {
+        noter("donne jouee");
         capturer(vue_.table(), "fin");
-        std::sort(durees_.begin(), durees_.end());
-        if (!durees_.empty())
-            std::fprintf(stderr,
-                         "quarvel-mesure: %zu evenements, mediane %.3f ms, 99e centile %.3f ms, "
-                         "max %.3f ms\n",
-                         durees_.size(), durees_[durees_.size() / 2] / 1e3,
-                         durees_[durees_.size() * 99 / 100] / 1e3, durees_.back() / 1e3);
+        resumer("evenements (coeur + synchro)", durees_);
+        resumer("synchronisations seules", synchros_);
         noter("donne terminee");
-        QApplication::quit();
+        revues();
+    }
+
+    // The review windows of the finished deal, one after the other.
+    void revues() {
+        const quarvel::TfrmQuarvel& q = jeu().fen.frmQuarvel;
+        struct Revue {
+            const Composant* bouton;
+            int fenetre;
+            const char* nom;
+            Evenement fermer;
+        };
+        static const Revue liste[] = {{&q.PanelVoirMains, 4, "mains", {Evt::MainsOk}},
+                                      {&q.PanelVoirPlis, 6, "plis", {Evt::TousPlisOk}},
+                                      {&q.PanelScoreDetaille, 5, "score", {Evt::ScoreOk}}};
+        if (revue_ >= 3) return QApplication::quit();
+        const Revue& r = liste[revue_++];
+        cliquer(*r.bouton);
+        QTimer::singleShot(300, this, [this, r] {
+            capturer(vue_.fenetre(r.fenetre), r.nom);
+            vue_.envoyer(r.fermer);
+            revues();
+        });
     }
 
     Vue& vue_;
     QString prefixe_;
     QElapsedTimer depuis_;
     bool mesurer_;
-    std::vector<qint64> durees_;
+    std::vector<qint64> durees_, synchros_;
     int etapes_ = 0;
+    int revue_ = 0;
+    bool vuChien_ = false, vuPli_ = false;
 };
 
 } // namespace

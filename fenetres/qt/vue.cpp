@@ -84,6 +84,7 @@ void Vue::envoyer(Evenement e) {
     if (!virtuelle_) jeu_.maintenant = horloge_.elapsed();
     traiterEvenement(jeu_, e);
     occupe_ = false;
+    dureeCoeur_ = duree.nsecsElapsed() / 1000;
     synchroniser();
     dureeDernier_ = duree.nsecsElapsed() / 1000;
     if (apresEvenement) apresEvenement(e, dureeDernier_);

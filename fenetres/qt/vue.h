@@ -70,6 +70,7 @@ public:
 
     // Measures: time spent in the last gesture, core plus re-sync, in microseconds.
     qint64 dureeDernierEvenement() const { return dureeDernier_; }
+    qint64 dureeDernierCoeur() const { return dureeCoeur_; } // the core's share of it
     bool occupe() const { return occupe_; }
     // Called after each re-sync, and after each gesture with its duration in microseconds
     // (the scenario hook listens here).
@@ -98,6 +99,7 @@ private:
     bool occupe_ = false;
     bool virtuelle_ = false;
     qint64 dureeDernier_ = 0;
+    qint64 dureeCoeur_ = 0;
 
     TfrmSplash* splash_ = nullptr;
     TfrmQuarvel* table_ = nullptr;

@@ -5,6 +5,7 @@
 #include "fenetres/qt/plateforme_qt.h"
 #include "table_qt.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -21,6 +22,7 @@ private slots:
     void leDialogueDePoigneeNaPasDeCaseDeFermeture();
     void limpressionVaDansLeFichierPdf();
     void laideMontreLaPageOuDitQuElleManque();
+    void lesPagesDAideSeTrouventAussiUneFoisInstallees();
 };
 
 void TstVue::lesFacesSontNettesAToutesLesTailles() {
@@ -158,6 +160,26 @@ void TstVue::laideMontreLaPageOuDitQuElleManque() {
     QVERIFY(t.vue->aide()->pageOuverte().isEmpty());
     QVERIFY(t.vue->aide()->navigateur()->toPlainText().contains(
         QStringLiteral("The help page cannot be found")));
+}
+
+void TstVue::lesPagesDAideSeTrouventAussiUneFoisInstallees() {
+    QTemporaryDir racine;
+    QDir(racine.path()).mkpath(QStringLiteral("bin"));
+    QDir(racine.path()).mkpath(QStringLiteral("share/quarvel"));
+    QString bin = racine.filePath(QStringLiteral("bin"));
+    QString partage = racine.filePath(QStringLiteral("share/quarvel"));
+    // Nothing anywhere: the program's own folder.
+    QCOMPARE(qt::dossierAide(bin), bin);
+    // Installed beside bin/ under share/quarvel.
+    QFile f(partage + QStringLiteral("/quarvelfr.html"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QCOMPARE(qt::dossierAide(bin), QDir::cleanPath(partage));
+    // Beside the program (the build folder) comes first.
+    QFile g(bin + QStringLiteral("/quarvelfr.html"));
+    QVERIFY(g.open(QIODevice::WriteOnly));
+    g.close();
+    QCOMPARE(qt::dossierAide(bin), bin);
 }
 
 QTEST_MAIN(TstVue)
