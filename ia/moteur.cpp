@@ -28,6 +28,23 @@ constexpr Tableau<bool, 100> reglesFixes = [] {
     return t;
 }();
 
+// The rule table as the pass leaves it before any rule runs: switched off by the level, and
+// subject to its weight when adaptive. The pass sets these entries rule by rule; setting them
+// all at once is the same, since a rule reads none of them.
+constexpr Tableau<Tableau<int, 100>, 5, 0> etatsParNiveau = [] {
+    Tableau<Tableau<int, 100>, 5, 0> t{};
+    for (int n = 0; n <= 4; ++n)
+        for (int k = 1; k <= 100; ++k)
+            t[n][k] = (k <= NB_REGLES_JOUEES && niveauxMinimaux[k] > n) ? 0 : 1;
+    return t;
+}();
+
+constexpr Tableau<bool, 100> reglesAleatoires = [] {
+    Tableau<bool, 100> t{};
+    for (int k = 1; k <= NB_REGLES_JOUEES; ++k) t[k] = !reglesFixes[k];
+    return t;
+}();
+
 int nbCandidats(const Jeu& jeu, int siege) {
     int n = 0;
     for (int slot = 1; slot <= 18; ++slot)
@@ -83,20 +100,16 @@ int jouerOrdinateur(Jeu& jeu, int siege) {
 
 void choisirCarte(Jeu& jeu, int siege) {
     MoteurRegles& m = jeu.moteur;
-    for (int k = 1; k <= 100; ++k) {
-        m.etatRegle[k] = 1;
-        m.regleAleatoire[k] = false;
-    }
+    const int niveau = niveauDuSiege(jeu, siege);
+    m.etatRegle = etatsParNiveau[niveau < 0 ? 0 : (niveau > 4 ? 4 : niveau)];
+    m.regleAleatoire = reglesAleatoires;
     m.decisionPrise = false;
 
     const ContexteDecision ctx = contexteDecision(jeu, siege);
-    const int niveau = niveauDuSiege(jeu, siege);
     const auto& regles = m.autresRegles ? *m.autresRegles : reglesJeu;
-    for (int k = 1; k <= NB_REGLES_JOUEES; ++k) {
-        if (niveauxMinimaux[k] > niveau) m.etatRegle[k] = 0;
-        if (!reglesFixes[k]) m.regleAleatoire[k] = true;
+    // Once a rule has decided, no other rule applies and none draws.
+    for (int k = 1; k <= NB_REGLES_JOUEES && !m.decisionPrise; ++k)
         if (regleApplicable(jeu, k)) regles[k](jeu, ctx);
-    }
 }
 
 bool regleApplicable(Jeu& jeu, int k) {

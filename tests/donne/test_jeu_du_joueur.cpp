@@ -57,8 +57,9 @@ TEST(JeuDuJoueur, CartesInterditesEtClicsHorsDeSonTour) {
     EXPECT_FALSE(p.table().Carte3D[jouable].visible);
     EXPECT_TRUE(p.table().CarteTable[SUD].visible);
     EXPECT_EQ(p.table().CarteTable[SUD].carte, carte);
-    if (!p.donne().pliARamasser)
+    if (!p.donne().pliARamasser) {
         EXPECT_EQ(p.info(), "A vous de jouer !"); // not cleared by the click
+    }
     const int autre = p.premiereJouable() == jouable ? 0 : p.premiereJouable();
     if (autre) {
         p.clicCarte(autre);

@@ -48,7 +48,6 @@ TEST(Connaissance, DebutDeJeuApresUneGarde) {
     EXPECT_TRUE(k.roiAuChien[COEUR]);
     EXPECT_FALSE(k.roiAuChien[PIQUE]);
     EXPECT_EQ(k.detenteurCarte[CARREAU][ROI], 0); // the discard
-    EXPECT_EQ(k.detenteurAtout[18], 3);
     EXPECT_EQ(k.slotAtout[18], slotDe(*jeu, 3, ATOUT, 18));
     // The taker knows his discard; the others know the dog went to him.
     EXPECT_TRUE(k.ecartConnu[3]);
@@ -65,11 +64,8 @@ TEST(Connaissance, DebutDeJeuApresUneGarde) {
     EXPECT_EQ(k.cartesDehors[1][CARREAU], 14 - k.cartesDonnees[1][CARREAU]);
     EXPECT_EQ(k.atoutsDehors[3], 21 - k.atoutsDonnes[3]);
     EXPECT_EQ(k.cartesAutres[3][CARREAU], 14 - 4 - k.cartesDonnees[3][CARREAU]);
-    for (int c = 1; c <= 4; ++c) EXPECT_EQ(k.carteMaitresse[c], 14);
-    EXPECT_EQ(k.entamePreneur1, -1);
-    EXPECT_EQ(k.signaleur, -1);
-    EXPECT_EQ(k.preneurCoupeDuPetit, -1);
-    for (int s = 1; s <= 4; ++s) EXPECT_TRUE(k.pasEncoreEntame[s]);
+    // The discarded Roi is not counted gone before the first trick is over.
+    EXPECT_EQ(k.carteMaitresse[CARREAU], 14);
 }
 
 TEST(Connaissance, GardeSansNiChienNiRoi) {

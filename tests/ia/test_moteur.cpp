@@ -248,7 +248,6 @@ TEST(Requetes, CandidatsEtDetenteurs) {
 
     EXPECT_EQ(plusPetiteCarteCouleur(*jeu, 1), slot(Co(1)));
     EXPECT_EQ(plusPetitAtout(*jeu, 1), slot(A(3))); // never the Petit
-    EXPECT_EQ(plusPetitAtoutImpair(*jeu, 1), slot(A(3)));
     EXPECT_EQ(plusPetitAtoutPair(*jeu, 1), slot(A(6)));
     EXPECT_EQ(plusHauteHonneur(*jeu, 1), slot(P(14))); // ties: the first in hand order
     EXPECT_EQ(roiGarde(*jeu, 1, PIQUE), slot(P(14)));
@@ -257,9 +256,7 @@ TEST(Requetes, CandidatsEtDetenteurs) {
     EXPECT_EQ(nbCartesCouleur(*jeu, 1, COEUR), 6);
     EXPECT_TRUE(honneurVoisin(*jeu, 1, COEUR, DAME)); // holds the Cavalier
     EXPECT_TRUE(honneurVoisin(*jeu, 1, COEUR, ROI));  // holds the Dame
-    EXPECT_TRUE(honneurVoisin(*jeu, 1, CARREAU, VALET));
     EXPECT_FALSE(honneurVoisin(*jeu, 1, PIQUE, ROI));
-    EXPECT_FALSE(honneurVoisin(*jeu, 1, PIQUE, 10));
 
     // The taker holds the 21: seat 1's 20 and 19 are no masters yet.
     EXPECT_EQ(atoutsMaitresTenus(*jeu, 1), 0);
