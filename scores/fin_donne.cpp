@@ -1,5 +1,8 @@
 #include "scores/fin_donne.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "donne/jeu.h"
 #include "fenetres/modele/plateforme.h"
 #include "fenetres/modele/revue.h"
@@ -43,7 +46,11 @@ void finDeDonne(Jeu& jeu) {
     const int t = scorePreneur(d);
 
     if (!d.donneRejouee) {
-        for (int s = 1; s <= 4; ++s) scores[s] += (s == d.preneur) ? t : -t / 3;
+        // Scores read from damaged settings may sit near the limits: stop there, never wrap.
+        for (int s = 1; s <= 4; ++s) {
+            long long v = static_cast<long long>(scores[s]) + ((s == d.preneur) ? t : -t / 3);
+            scores[s] = static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+        }
     } else if (jeu.plateforme != nullptr) {
         jeu.plateforme->message(texte(jeu.textes,
                                       "Les points n'ont pas été comptabilisés dans les scores "

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace quarvel;
 
 namespace {
@@ -60,6 +62,14 @@ TEST_F(FinDonne, GardeJusteAvecDeuxBoutsPayeeParChaqueDefenseur) {
     EXPECT_EQ(entierStocke(partie.magasin, "scoreTotal1"), -40);
     EXPECT_EQ(entierStocke(partie.magasin, "scoreTotal3"), 180);
     EXPECT_EQ(entierStocke(partie.magasin, "scoreTotal4"), -70);
+}
+
+// Scores loaded from a damaged key may sit at the limits of their 4 bytes.
+TEST_F(FinDonne, DesScoresAuxLimitesNeDebordentPas) {
+    jeu.reglages.scoresGlobaux = {{INT_MIN + 5, INT_MAX - 5, 0, 0}};
+    donne(EST, 82, 2, GARDE_CONTRE, 1);
+    finDeDonne(jeu);
+    EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{INT_MIN, INT_MAX, -210, -210}}));
 }
 
 TEST_F(FinDonne, LesQuatreVerdictsDansLesDeuxLangues) {
