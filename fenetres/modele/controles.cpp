@@ -4,13 +4,7 @@ namespace quarvel {
 
 namespace {
 
-struct Liste {
-    std::vector<Controle> v;
-    int ajouter(std::string nom, Composant& c, int parent, Genre g) {
-        v.push_back({std::move(nom), &c, parent, g});
-        return static_cast<int>(v.size()) - 1;
-    }
-};
+using Liste = ListeControles;
 
 } // namespace
 

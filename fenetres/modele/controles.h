@@ -30,6 +30,15 @@ struct Controle {
     Genre genre = Genre::Panneau;
 };
 
+// Builds a flat list of controls, each knowing the index of its parent.
+struct ListeControles {
+    std::vector<Controle> v;
+    int ajouter(std::string nom, Composant& c, int parent, Genre g) {
+        v.push_back({std::move(nom), &c, parent, g});
+        return static_cast<int>(v.size()) - 1;
+    }
+};
+
 // The window is always entry 0.
 std::vector<Controle> controles(TfrmSplash& f);
 std::vector<Controle> controles(TfrmQuarvel& f);

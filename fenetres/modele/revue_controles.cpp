@@ -7,13 +7,7 @@ namespace quarvel {
 
 namespace {
 
-struct Liste {
-    std::vector<Controle> v;
-    int ajouter(std::string nom, Composant& c, int parent, Genre g) {
-        v.push_back({std::move(nom), &c, parent, g});
-        return static_cast<int>(v.size()) - 1;
-    }
-};
+using Liste = ListeControles;
 
 std::string n(const char* prefixe, int i) {
     return prefixe + std::to_string(i);
