@@ -54,18 +54,8 @@ QPixmap CacheCartes::dessiner(const QString& chemin, const QString& nom, QSize i
 }
 
 QPixmap CacheCartes::face(const QString& nom, QSize taille, qreal ratio) {
-    if (nom.isEmpty() || taille.isEmpty()) return {};
-    QString cle = QStringLiteral("f/%1/%2x%3/%4")
-                      .arg(nom)
-                      .arg(taille.width())
-                      .arg(taille.height())
-                      .arg(ratio);
-    auto it = pixmaps_.constFind(cle);
-    if (it != pixmaps_.constEnd()) return *it;
-    QPixmap pm =
-        dessiner(QStringLiteral(":/cartes/%1.svg").arg(nom), nom, taille, taille, ratio, true);
-    pixmaps_.insert(cle, pm);
-    return pm;
+    // A whole face is its top-left corner drawn at its own size.
+    return coin(nom, taille, ratio, 1);
 }
 
 QPixmap CacheCartes::coin(const QString& nom, QSize taille, qreal ratio, int echelle) {
