@@ -151,11 +151,7 @@ int gagnantDuPli(const Pli& pli) {
     int t = pli.entame;
     for (int k = 0; k < 3; ++k) {
         t = siegeSuivant(t);
-        const Carte& ct = pli.cartes[t];
-        const Carte& cw = pli.cartes[w];
-        if ((ct.couleur == cw.couleur && ct.valeur > cw.valeur) ||
-            (estAtout(ct) && cw.couleur != ATOUT) || estExcuse(cw))
-            w = t;
+        if (prendLaMain(pli.cartes[t], pli.cartes[w])) w = t;
     }
     return w;
 }

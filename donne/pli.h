@@ -22,6 +22,14 @@ void poserCarteDansPli(Donne& d, int s, int slot);
 // the dog and the Petit au bout, the points needed. Returns the winner, who leads next.
 int compterFinDePli(Donne& d);
 
+// Whether card t takes the trick from the winning card w: a higher card of w's suit, a trump
+// over a plain card, any card over a winning Excuse. The end of a trick and the computer
+// players' view of the trick so far both compare this way.
+constexpr bool prendLaMain(const Carte& t, const Carte& w) {
+    return (t.couleur == w.couleur && t.valeur > w.valeur) || (estAtout(t) && w.couleur != ATOUT) ||
+           estExcuse(w);
+}
+
 // Winner of the four cards of the trick led by entame.
 int gagnantDuPli(const Pli& pli);
 

@@ -69,8 +69,6 @@ bool honneurVoisin(const Jeu& jeu, int s, int c, int v);
 int gagnantActuel(const Jeu& jeu, int s);
 int carteQuiBat(Jeu& jeu, int s);
 bool joueApres(int s, int t, int position);
-// Whether card t takes the trick from the winning card w, compared as at the end of a trick.
-bool prendLaMain(const Carte& t, const Carte& w);
 // The slot of a card in the seat's hand, -1 when not there (played or never held).
 int slotDe(const Jeu& jeu, int s, int couleur, int valeur);
 

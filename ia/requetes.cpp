@@ -1,5 +1,6 @@
 // The questions the rules ask about a seat's candidates and the trick on the table.
 #include "donne/jeu.h"
+#include "donne/pli.h"
 #include "ia/moteur.h"
 
 namespace quarvel {
@@ -19,13 +20,6 @@ bool tient(const Jeu& jeu, int s, int c, int v) {
 }
 
 } // namespace
-
-// Whether card t takes the trick from the winning card w, as the end of the trick decides it.
-bool prendLaMain(const Carte& t, const Carte& w) {
-    if (t.couleur == w.couleur && t.valeur > w.valeur) return true;
-    if (estAtout(t) && w.couleur != ATOUT) return true;
-    return estExcuse(w);
-}
 
 int plusPetiteCarteCouleur(Jeu& jeu, int s) {
     int meilleur = -1;
