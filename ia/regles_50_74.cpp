@@ -1,13 +1,11 @@
 #include "donne/jeu.h"
 #include "ia/moteur.h"
 #include "ia/regles.h"
-#include "ia/regles_outils_50_74.h"
+#include "ia/regles_outils.h"
 
 // Defenders' leads, trump signals, default plays.
 
 namespace quarvel {
-
-using namespace outils74;
 
 // A defender does not open a suit of which three cards or more lay in the dog.
 void regle50(Jeu& jeu, const ContexteDecision& c) {
@@ -43,7 +41,7 @@ void regle52(Jeu& jeu, const ContexteDecision& c) {
 // A defender's first lead, when the dog showed few trumps, is the trump signal.
 void regle53(Jeu& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
-    if (!tientAtout(jeu, c.moi, PETIT) && defenseurQuiEntame(c) && k.pasEncoreEntame[c.moi] &&
+    if (!tient(jeu, c.moi, ATOUT, PETIT) && defenseurQuiEntame(c) && k.pasEncoreEntame[c.moi] &&
         k.signaleur == -1 && !k.ecartAtoutsSuspect &&
         (k.atoutsAuChien == 0 || k.atoutsAuChien == 1))
         signalAtout(jeu, c, 53);
@@ -128,7 +126,7 @@ void regle58(Jeu& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!defenseurQuiEntame(c) || k.derniereEntamePreneur != 0) return;
     const int maitre = k.atoutMaitre[c.moi];
-    if (maitre >= 2 && !tientAtout(jeu, c.moi, maitre)) retirerCouleur(jeu, c.moi, ATOUT);
+    if (maitre >= 2 && !tient(jeu, c.moi, ATOUT, maitre)) retirerCouleur(jeu, c.moi, ATOUT);
 }
 
 // Without a running signal, a defender mostly avoids leading trumps when not holding the master.
@@ -136,7 +134,7 @@ void regle59(Jeu& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!defenseurQuiEntame(c) || k.signalAtout || !tirage(jeu, 80)) return;
     const int maitre = k.atoutMaitre[c.moi];
-    if (maitre >= 2 && !tientAtout(jeu, c.moi, maitre)) retirerCouleur(jeu, c.moi, ATOUT);
+    if (maitre >= 2 && !tient(jeu, c.moi, ATOUT, maitre)) retirerCouleur(jeu, c.moi, ATOUT);
 }
 
 // A defender does not lead its Dame (nor its Roi when the dog was seen) in an unopened suit.
@@ -224,7 +222,7 @@ void regle66(Jeu& jeu, const ContexteDecision& c) {
     int n = 3;
     for (int d : {c.D1, c.D2, c.D3})
         if (k.sansAtout[c.T][d]) --n;
-    if (tientAtout(jeu, c.moi, PETIT) && n == 0) return;
+    if (tient(jeu, c.moi, ATOUT, PETIT) && n == 0) return;
     for (int s = PIQUE; s <= CARREAU; ++s)
         if (k.roiSec[s]) retirerCarte(jeu, c.moi, s, ROI);
 }

@@ -55,6 +55,13 @@ int cartesTenues(const Jeu& jeu, int siege, int c) {
     return n;
 }
 
+int cartesAuChien(const Jeu& jeu, int c) {
+    int n = 0;
+    for (const Carte& carte : jeu.donne.chienDonne)
+        if (carte.couleur == c) ++n;
+    return n;
+}
+
 int nbDefenseursSansAtout(const Jeu& jeu) {
     int T = jeu.donne.preneur, n = 0;
     for (int d = 1; d <= 4; ++d)
@@ -62,12 +69,8 @@ int nbDefenseursSansAtout(const Jeu& jeu) {
     return n;
 }
 
-bool estCandidat(const Jeu& jeu, int siege, int slot) {
-    return jeu.donne.cartesJouables[siege][slot] == 1;
-}
-
 bool decider(Jeu& jeu, const ContexteDecision& c, int k, int slot) {
-    if (slot < 1 || slot > 18 || !garderSeule(jeu, c.moi, slot)) return false;
+    if (!garderSeule(jeu, c.moi, slot)) return false;
     noterRegle(jeu, k, c.moi);
     return true;
 }
@@ -75,6 +78,26 @@ bool decider(Jeu& jeu, const ContexteDecision& c, int k, int slot) {
 bool garderCarte(Jeu& jeu, const ContexteDecision& c, int k, int couleur, int valeur) {
     if (!tient(jeu, c.moi, couleur, valeur)) return false;
     return decider(jeu, c, k, slotDe(jeu, c.moi, couleur, valeur));
+}
+
+bool deciderPremier(Jeu& jeu, const ContexteDecision& c, int k, int a, int b, int d) {
+    for (int slot : {a, b, d})
+        if (slot != -1) return decider(jeu, c, k, slot);
+    return false;
+}
+
+void signalAtout(Jeu& jeu, const ContexteDecision& c, int k) {
+    Connaissance& kn = jeu.connaissance;
+    int carte = -1;
+    if (kn.atoutsDonnes[c.moi] >= 7) {
+        carte = plusPetitAtoutImpair(jeu, c.moi);
+        // Set even if the keep fails: the seat has chosen to signal.
+        if (carte != -1) kn.signaleur = c.moi;
+    } else {
+        carte = plusPetitAtoutPair(jeu, c.moi);
+        if (carte != -1 && carteMain(jeu, c.moi, carte).valeur > 12) carte = -1;
+    }
+    if (carte != -1 && decider(jeu, c, k, carte)) kn.signalAtout = true;
 }
 
 } // namespace quarvel

@@ -3,8 +3,6 @@
 #include "donne/jeu.h"
 #include "ia/regles.h"
 
-#include <initializer_list>
-
 namespace quarvel {
 
 // The suit i steps after r, suits counted 1..4 (i = 0 is r itself).
@@ -29,6 +27,10 @@ inline bool estDefenseur(const ContexteDecision& c) {
 inline bool jEntame(const ContexteDecision& c) {
     return c.position == 1;
 }
+// A defender on lead: the frame of most of the defenders' rules.
+inline bool defenseurQuiEntame(const ContexteDecision& c) {
+    return estDefenseur(c) && jEntame(c);
+}
 bool preneurAJoue(const ContexteDecision& c);
 bool preneurJoueApres(const ContexteDecision& c);
 
@@ -40,9 +42,13 @@ bool estJouee(const Jeu& jeu, int couleur, int valeur);
 bool tientMaitresse(const Jeu& jeu, int siege, int c);
 // Plain cards of suit c the seat still holds.
 int cartesTenues(const Jeu& jeu, int siege, int c);
+// Cards of suit c among the six of the dog as dealt.
+int cartesAuChien(const Jeu& jeu, int c);
 int nbDefenseursSansAtout(const Jeu& jeu);
 
-bool estCandidat(const Jeu& jeu, int siege, int slot);
+inline bool estCandidat(const Jeu& jeu, int siege, int slot) {
+    return slot >= 1 && slot <= 18 && jeu.donne.cartesJouables[siege][slot] == 1;
+}
 inline const Carte& carteMain(const Jeu& jeu, int siege, int slot) {
     return jeu.donne.mains[siege][slot];
 }
@@ -64,6 +70,8 @@ template <class F> int dernierCandidat(const Jeu& jeu, int siege, F f) {
 bool decider(Jeu& jeu, const ContexteDecision& c, int k, int slot);
 // Keeps a card I hold; false when I do not hold it or it is not a candidate.
 bool garderCarte(Jeu& jeu, const ContexteDecision& c, int k, int couleur, int valeur);
+// The default plays: the first of the slots that is not -1 decides (a card, else a trump...).
+bool deciderPremier(Jeu& jeu, const ContexteDecision& c, int k, int a, int b, int d = -1);
 // Drops every candidate for which f(card) holds, one by one (the last candidate always stays).
 template <class F> void retirerSi(Jeu& jeu, int siege, F f) {
     for (int slot = 1; slot <= 18; ++slot) {
@@ -72,5 +80,9 @@ template <class F> void retirerSi(Jeu& jeu, int siege, F f) {
             retirerCarte(jeu, siege, carte.couleur, carte.valeur);
     }
 }
+
+// The defenders' trump signal on lead: a small odd trump with seven trumps or more (and the
+// seat becomes the signaller), else a small even one up to the 12.
+void signalAtout(Jeu& jeu, const ContexteDecision& c, int k);
 
 } // namespace quarvel

@@ -2,32 +2,17 @@
 #include "donne/jeu.h"
 #include "donne/pli.h"
 #include "ia/moteur.h"
+#include "ia/regles_outils.h"
 
 namespace quarvel {
-
-namespace {
-
-bool candidat(const Jeu& jeu, int s, int slot) {
-    return jeu.donne.cartesJouables[s][slot] == 1;
-}
-
-const Carte& carteEn(const Jeu& jeu, int s, int slot) {
-    return jeu.donne.mains[s][slot];
-}
-
-bool tient(const Jeu& jeu, int s, int c, int v) {
-    return jeu.connaissance.detenteurCarte[c][v] == s;
-}
-
-} // namespace
 
 int plusPetiteCarteCouleur(Jeu& jeu, int s) {
     int meilleur = -1;
     for (int slot = 1; slot <= 18; ++slot) {
-        if (!candidat(jeu, s, slot)) continue;
-        const Carte& c = carteEn(jeu, s, slot);
+        if (!estCandidat(jeu, s, slot)) continue;
+        const Carte& c = carteMain(jeu, s, slot);
         if (c.couleur < 1) continue;
-        if (meilleur == -1 || c.valeur < carteEn(jeu, s, meilleur).valeur) meilleur = slot;
+        if (meilleur == -1 || c.valeur < carteMain(jeu, s, meilleur).valeur) meilleur = slot;
     }
     return meilleur;
 }
@@ -38,10 +23,10 @@ namespace {
 template <class Filtre> int plusPetitAtoutSi(const Jeu& jeu, int s, Filtre filtre) {
     int meilleur = -1;
     for (int slot = 1; slot <= 18; ++slot) {
-        if (!candidat(jeu, s, slot)) continue;
-        const Carte& c = carteEn(jeu, s, slot);
+        if (!estCandidat(jeu, s, slot)) continue;
+        const Carte& c = carteMain(jeu, s, slot);
         if (c.couleur != ATOUT || c.valeur < 2 || !filtre(c.valeur)) continue;
-        if (meilleur == -1 || c.valeur < carteEn(jeu, s, meilleur).valeur) meilleur = slot;
+        if (meilleur == -1 || c.valeur < carteMain(jeu, s, meilleur).valeur) meilleur = slot;
     }
     return meilleur;
 }
@@ -63,10 +48,10 @@ int plusPetitAtoutPair(Jeu& jeu, int s) {
 int plusHauteHonneur(Jeu& jeu, int s) {
     int meilleur = -1;
     for (int slot = 1; slot <= 18; ++slot) {
-        if (!candidat(jeu, s, slot)) continue;
-        const Carte& c = carteEn(jeu, s, slot);
+        if (!estCandidat(jeu, s, slot)) continue;
+        const Carte& c = carteMain(jeu, s, slot);
         if (c.couleur < 1 || c.valeur <= 10) continue;
-        if (meilleur == -1 || c.valeur > carteEn(jeu, s, meilleur).valeur) meilleur = slot;
+        if (meilleur == -1 || c.valeur > carteMain(jeu, s, meilleur).valeur) meilleur = slot;
     }
     return meilleur;
 }
@@ -75,8 +60,8 @@ int roiGarde(Jeu& jeu, int s, int c) {
     int roi = -1;
     int dessous = 0;
     for (int slot = 1; slot <= 18; ++slot) {
-        if (!candidat(jeu, s, slot) || carteEn(jeu, s, slot).couleur != c) continue;
-        if (carteEn(jeu, s, slot).valeur == ROI)
+        if (!estCandidat(jeu, s, slot) || carteMain(jeu, s, slot).couleur != c) continue;
+        if (carteMain(jeu, s, slot).valeur == ROI)
             roi = slot;
         else
             ++dessous;
@@ -89,8 +74,8 @@ int petiteSousHonneur(Jeu& jeu, int s, int c) {
     int nb = 0;
     int derniere = -1;
     for (int slot = 1; slot <= 18; ++slot) {
-        if (!candidat(jeu, s, slot) || carteEn(jeu, s, slot).couleur != c) continue;
-        const int v = carteEn(jeu, s, slot).valeur;
+        if (!estCandidat(jeu, s, slot) || carteMain(jeu, s, slot).couleur != c) continue;
+        const int v = carteMain(jeu, s, slot).valeur;
         ++nb;
         if (v == DAME || v == ROI) honneur = true;
         if (v < 5) derniere = slot;
@@ -101,7 +86,7 @@ int petiteSousHonneur(Jeu& jeu, int s, int c) {
 int nbCartesCouleur(const Jeu& jeu, int s, int c) {
     int n = 0;
     for (int slot = 1; slot <= 18; ++slot)
-        if (carteEn(jeu, s, slot).couleur == c) ++n;
+        if (carteMain(jeu, s, slot).couleur == c) ++n;
     return n;
 }
 
@@ -151,7 +136,8 @@ int carteQuiBat(Jeu& jeu, int s) {
     if (s != d.preneur && w != d.preneur) return 100;
     const Carte& gagnante = d.pli.cartes[w];
     for (int slot = 18; slot >= 1; --slot)
-        if (candidat(jeu, s, slot) && prendLaMain(carteEn(jeu, s, slot), gagnante)) return slot;
+        if (estCandidat(jeu, s, slot) && prendLaMain(carteMain(jeu, s, slot), gagnante))
+            return slot;
     return -1;
 }
 
@@ -172,7 +158,7 @@ bool joueApres(int s, int t, int position) {
 int slotDe(const Jeu& jeu, int s, int couleur, int valeur) {
     const Carte cible{valeur, couleur, true};
     for (int slot = 1; slot <= 18; ++slot) {
-        const Carte& c = carteEn(jeu, s, slot);
+        const Carte& c = carteMain(jeu, s, slot);
         if (c.enMain && c == cible) return slot;
     }
     return -1;
