@@ -109,7 +109,11 @@ void choisirCarte(Jeu& jeu, int siege) {
     const auto& regles = m.autresRegles ? *m.autresRegles : reglesJeu;
     // Once a rule has decided, no other rule applies and none draws.
     for (int k = 1; k <= NB_REGLES_JOUEES && !m.decisionPrise; ++k)
-        if (regleApplicable(jeu, k)) regles[k](jeu, ctx);
+        if (regleApplicable(jeu, k)) {
+            m.regleEnCours = k;
+            regles[k](jeu, ctx);
+        }
+    m.regleEnCours = 0;
 }
 
 bool regleApplicable(Jeu& jeu, int k) {
@@ -157,9 +161,10 @@ void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur) {
         }
 }
 
-void noterRegle(Jeu& jeu, int k, int siege) {
+void noterRegle(Jeu& jeu, int siege) {
     MoteurRegles& m = jeu.moteur;
-    if (!m.decisionPrise) return;
+    const int k = m.regleEnCours;
+    if (!m.decisionPrise || k < 1) return;
     m.etatRegle[k] = 2;
     if (m.nbReglesDeclenchees < m.reglesDeclenchees.taille()) {
         ++m.nbReglesDeclenchees;

@@ -19,6 +19,8 @@ struct MoteurRegles {
     Tableau<int, 100> etatRegle;
     Tableau<bool, 100> regleAleatoire;
     bool decisionPrise = false;
+    // The rule the pass is running, which noterRegle records; 0 outside a pass.
+    int regleEnCours = 0;
     // At most one per computer card: 54 in a deal (64 leaves room when SUD is played too).
     Tableau<RegleDeclenchee, 80> reglesDeclenchees;
     int nbReglesDeclenchees = 0;
@@ -51,7 +53,8 @@ bool regleApplicable(Jeu& jeu, int k);
 bool garderSeule(Jeu& jeu, int siege, int slot);
 void retirerCouleur(Jeu& jeu, int siege, int couleur);
 void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur);
-void noterRegle(Jeu& jeu, int k, int siege);
+// Records the running rule as the one that decided for the seat.
+void noterRegle(Jeu& jeu, int siege);
 // A draw in 1..100 below n.
 bool tirage(Jeu& jeu, int n);
 

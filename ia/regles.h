@@ -20,7 +20,7 @@ struct ContexteDecision {
 using FonctionRegle = void (*)(Jeu&, const ContexteDecision&);
 
 // Rules run only after regleApplicable(k) held; they test their own conditions, then keep or
-// drop candidates, and call noterRegle after a decision.
+// drop candidates. A decision records the rule the pass is running (noterRegle).
 void regle1(Jeu&, const ContexteDecision&);
 void regle2(Jeu&, const ContexteDecision&);
 void regle3(Jeu&, const ContexteDecision&);

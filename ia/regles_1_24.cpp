@@ -18,7 +18,7 @@ bool estHonneur(const Carte& carte, int valeur1, int valeur2) {
 // Play the Excuse before the last trick, where it would be lost.
 void regle1(Jeu& jeu, const ContexteDecision& c) {
     if (tient(jeu, c.moi, ATOUT, EXCUSE) && jeu.donne.numeroPli == 17)
-        garderCarte(jeu, c, 1, ATOUT, EXCUSE);
+        garderCarte(jeu, c, ATOUT, EXCUSE);
 }
 
 // The taker does not waste the Excuse on a trick where the Petit lies.
@@ -50,7 +50,7 @@ void regle5(Jeu& jeu, const ContexteDecision& c) {
         if (!tient(jeu, c.moi, s, ROI)) continue;
         if (jeu.connaissance.atoutsDonnes[c.moi] < 5)
             retirerCouleur(jeu, c.moi, s);
-        else if (garderCarte(jeu, c, 5, s, ROI))
+        else if (garderCarte(jeu, c, s, ROI))
             return;
     }
 }
@@ -69,7 +69,7 @@ void regle7(Jeu& jeu, const ContexteDecision& c) {
     bool petitEnDeux = c.position == 3 && estPetit(carteDe(jeu, siegeSuivant(c.L)));
     if (!petitEntame && !petitEnDeux) return;
     int maitre = jeu.connaissance.atoutMaitre[c.moi];
-    if (maitre >= 2 && tient(jeu, c.moi, ATOUT, maitre)) garderCarte(jeu, c, 7, ATOUT, maitre);
+    if (maitre >= 2 && tient(jeu, c.moi, ATOUT, maitre)) garderCarte(jeu, c, ATOUT, maitre);
 }
 
 // Only the Petit is still out: lead the highest trump to catch it.
@@ -78,7 +78,7 @@ void regle8(Jeu& jeu, const ContexteDecision& c) {
     if (!jEntame(c) || k.atoutsEnMain[c.moi] + k.atoutsJoues != 20) return;
     if (tient(jeu, c.moi, ATOUT, PETIT) || estJouee(jeu, ATOUT, PETIT)) return;
     if (estDefenseur(c) && k.sansAtout[c.moi][c.T]) return;
-    decider(jeu, c, 8, premierCandidat(jeu, c.moi, estAtout));
+    decider(jeu, c, premierCandidat(jeu, c.moi, estAtout));
 }
 
 // Against a handful shown by SUD, a defender short of trumps or holding the Petit leads no trump.
@@ -95,7 +95,7 @@ void regle10(Jeu& jeu, const ContexteDecision& c) {
     int m = atoutsMaitresTenus(jeu, c.T);
     int o = k.atoutsDehors[c.moi];
     if (m >= o && o >= 1 && k.atoutsEnMain[c.T] >= 1)
-        decider(jeu, c, 10, premierCandidat(jeu, c.moi, estAtout));
+        decider(jeu, c, premierCandidat(jeu, c.moi, estAtout));
 }
 
 // Trumps drawn, the taker gives up a trick under an opponent's master card, then cashes his own.
@@ -115,11 +115,11 @@ void regle11(Jeu& jeu, const ContexteDecision& c) {
             for (int v = VALET; v <= ROI; ++v) honneur = honneur || tient(jeu, c.moi, s, v);
             if (honneur) {
                 for (int v = 10; v >= 1; --v)
-                    if (garderCarte(jeu, c, 11, s, v)) return;
+                    if (garderCarte(jeu, c, s, v)) return;
             } else {
                 int v = jeu.alea(10);
                 for (int i = 1; i <= 10; ++i)
-                    if (garderCarte(jeu, c, 11, s, (v - 1 + i) % 10 + 1)) return;
+                    if (garderCarte(jeu, c, s, (v - 1 + i) % 10 + 1)) return;
             }
         }
     }
@@ -127,7 +127,7 @@ void regle11(Jeu& jeu, const ContexteDecision& c) {
     for (int i = 1; i <= 4; ++i) {
         int s = couleurApres(r, i);
         if (tientMaitresse(jeu, c.moi, s)) {
-            garderCarte(jeu, c, 11, s, k.carteMaitresse[s]);
+            garderCarte(jeu, c, s, k.carteMaitresse[s]);
             return;
         }
     }
@@ -157,10 +157,10 @@ void regle13(Jeu& jeu, const ContexteDecision& c) {
     if (c.B == -1 || c.W != c.T) return;
     int honneur = plusHauteHonneur(jeu, c.moi);
     if (honneur != -1) {
-        decider(jeu, c, 13, honneur);
+        decider(jeu, c, honneur);
         return;
     }
-    decider(jeu, c, 13, dernierCandidat(jeu, c.moi, [&](const Carte& x) {
+    decider(jeu, c, dernierCandidat(jeu, c.moi, [&](const Carte& x) {
                 return x.couleur == carteT.couleur && x.valeur > carteT.valeur;
             }));
 }
@@ -174,7 +174,7 @@ void regle14(Jeu& jeu, const ContexteDecision& c) {
         !k.couleurCoupee[c.moi][c.moi][s])
         return;
     if (c.moi == c.D3 || (c.moi == c.D2 && c.position == 2))
-        decider(jeu, c, 14, premierCandidat(jeu, c.moi, [](const Carte& x) {
+        decider(jeu, c, premierCandidat(jeu, c.moi, [](const Carte& x) {
                     return x.couleur == ATOUT && x.valeur >= 2;
                 }));
 }
@@ -189,7 +189,7 @@ void regle15(Jeu& jeu, const ContexteDecision& c) {
     auto essayer = [&](int valeur, int seuil) {
         if (!tient(jeu, c.moi, s, valeur)) return false;
         if (seuil < 100 && !tirage(jeu, seuil)) return false;
-        return garderCarte(jeu, c, 15, s, valeur);
+        return garderCarte(jeu, c, s, valeur);
     };
     switch (carteT.valeur) {
     case CAVALIER:
@@ -237,9 +237,9 @@ void regle17(Jeu& jeu, const ContexteDecision& c) {
                    (cavalierOuValet(carteDe(jeu, c.D3)) || cavalierOuValet(carteDe(jeu, c.D2))));
     if (!pousse || jeu.connaissance.cartesDehors[c.moi][s] < 6) return;
     if (tient(jeu, c.moi, s, ROI))
-        garderCarte(jeu, c, 17, s, ROI);
+        garderCarte(jeu, c, s, ROI);
     else
-        garderCarte(jeu, c, 17, s, DAME);
+        garderCarte(jeu, c, s, DAME);
 }
 
 // On the taker's early small lead, cover with the lower of two touching honours.
@@ -258,7 +258,7 @@ void regle18(Jeu& jeu, const ContexteDecision& c) {
     if (a(DAME) && a(CAVALIER)) choisie = DAME;
     if (a(CAVALIER) && a(VALET)) choisie = CAVALIER;
     if (choisie != -1) {
-        garderCarte(jeu, c, 18, s, choisie);
+        garderCarte(jeu, c, s, choisie);
         return;
     }
     if (c.position == 2 || c.W != c.T) retirerCarte(jeu, c.moi, s, ROI);
@@ -281,7 +281,7 @@ void regle19(Jeu& jeu, const ContexteDecision& c) {
     if (!tirage(jeu, 80) || !cadreDame(jeu, c)) return;
     int s = carteEntame(jeu, c).couleur;
     if (carteEntame(jeu, c).valeur <= 5 && nbCartesCouleur(jeu, c.moi, s) < 4)
-        garderCarte(jeu, c, 19, s, DAME);
+        garderCarte(jeu, c, s, DAME);
 }
 
 // Holding Roi and Dame, short in the suit: cash the Roi on the first round.
@@ -289,7 +289,7 @@ void regle20(Jeu& jeu, const ContexteDecision& c) {
     if (!cadreDame(jeu, c)) return;
     int s = carteEntame(jeu, c).couleur;
     int n = nbCartesCouleur(jeu, c.moi, s);
-    if ((n < 4 && tirage(jeu, 60)) || (n == 4 && tirage(jeu, 40))) garderCarte(jeu, c, 20, s, ROI);
+    if ((n < 4 && tirage(jeu, 60)) || (n == 4 && tirage(jeu, 40))) garderCarte(jeu, c, s, ROI);
 }
 
 // A partner opened with a middle card: keep the Dame without its Roi back.
@@ -313,7 +313,7 @@ void regle22(Jeu& jeu, const ContexteDecision& c) {
                 (o >= 10 && o <= 11 && m >= 3) || (o >= 12 && o <= 13 && m >= 4);
     }
     if (assez && k.atoutsEnMain[c.T] >= 1) {
-        decider(jeu, c, 22, premierCandidat(jeu, c.moi, estAtout));
+        decider(jeu, c, premierCandidat(jeu, c.moi, estAtout));
         return;
     }
     // Not enough masters: lead a middle trump, two thirds of the way down.
@@ -324,7 +324,7 @@ void regle22(Jeu& jeu, const ContexteDecision& c) {
     int p = (2 * nb + 1) / 3; // 2nb/3 rounded; never a half
     for (int slot = 1; slot <= 18; ++slot)
         if (estCandidat(jeu, c.moi, slot) && --p == 0) {
-            decider(jeu, c, 22, slot);
+            decider(jeu, c, slot);
             return;
         }
 }
@@ -342,7 +342,7 @@ void regle23(Jeu& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     bool garder = c.position == 2 ? (!k.sansAtout[c.moi][c.D2] || !k.sansAtout[c.moi][c.D3])
                                   : !k.sansAtout[c.moi][c.D3];
-    if (garder) garderCarte(jeu, c, 23, ATOUT, PETIT);
+    if (garder) garderCarte(jeu, c, ATOUT, PETIT);
 }
 
 namespace {
@@ -406,7 +406,7 @@ void regle24(Jeu& jeu, const ContexteDecision& c) {
             int r = jeu.alea(4);
             if (!k.couleurCoupee[c.moi][c.T][r]) continue;
             for (int i = 0; i < 4; ++i)
-                if (garderCarte(jeu, c, 24, couleurApres(r, i), rang)) return;
+                if (garderCarte(jeu, c, couleurApres(r, i), rang)) return;
         }
         // Then any honour, keeping back the master of a suit the taker may still open.
         int ouvertes = 0;
@@ -419,7 +419,7 @@ void regle24(Jeu& jeu, const ContexteDecision& c) {
                 int s = couleurApres(r, i);
                 bool reserve = k.carteMaitresse[s] == rang && k.etatCouleur[s] == 1 &&
                                ouvertes < 3 && contratAvecChien;
-                if (!reserve && garderCarte(jeu, c, 24, s, rang)) return;
+                if (!reserve && garderCarte(jeu, c, s, rang)) return;
             }
         }
         return;

@@ -29,7 +29,7 @@ void regle27(Jeu& jeu, const ContexteDecision& c) {
     bool sur = (c.moi == c.T && c.position == 4) || (c.moi == c.D1 && !jEntame(c)) ||
                (c.moi == c.D2 && (c.position == 3 || c.position == 4)) ||
                (c.moi == c.D3 && c.position == 4);
-    if (sur) garderCarte(jeu, c, 27, ATOUT, PETIT);
+    if (sur) garderCarte(jeu, c, ATOUT, PETIT);
 }
 
 // A defender leads his master trump to hunt the taker's Petit.
@@ -37,7 +37,7 @@ void regle28(Jeu& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !jEntame(c)) return;
     if (estJouee(jeu, ATOUT, PETIT) || tient(jeu, c.moi, ATOUT, PETIT)) return;
     int maitre = jeu.connaissance.atoutMaitre[c.moi];
-    if (maitre >= 2 && tient(jeu, c.moi, ATOUT, maitre)) garderCarte(jeu, c, 28, ATOUT, maitre);
+    if (maitre >= 2 && tient(jeu, c.moi, ATOUT, maitre)) garderCarte(jeu, c, ATOUT, maitre);
 }
 
 // A partner has put down the master trump: save the Petit under it.
@@ -48,7 +48,7 @@ void regle29(Jeu& jeu, const ContexteDecision& c) {
     for (int d : {c.D1, c.D2, c.D3}) {
         const Carte& x = carteDe(jeu, d);
         if (estAtout(x) && x.valeur == maitre) {
-            garderCarte(jeu, c, 29, ATOUT, PETIT);
+            garderCarte(jeu, c, ATOUT, PETIT);
             return;
         }
     }
@@ -59,7 +59,7 @@ void regle30(Jeu& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!estDefenseur(c) || !tient(jeu, c.moi, ATOUT, PETIT) || jEntame(c)) return;
     if (k.atoutsDonnes[c.moi] < 7 && k.atoutsEnMain[c.moi] > 1)
-        decider(jeu, c, 30, premierCandidat(jeu, c.moi, [](const Carte& x) {
+        decider(jeu, c, premierCandidat(jeu, c.moi, [](const Carte& x) {
                     return x.couleur == ATOUT && x.valeur >= 10;
                 }));
 }
@@ -71,7 +71,7 @@ void regle31(Jeu& jeu, const ContexteDecision& c) {
     if (k.atoutsDonnes[c.T] > 8) return;
     int s = carteEntame(jeu, c).couleur;
     if (estCouleurSimple(s) && k.etatCouleur[s] == 2 && k.cartesDonnees[c.T][s] == 0)
-        garderCarte(jeu, c, 31, ATOUT, PETIT);
+        garderCarte(jeu, c, ATOUT, PETIT);
 }
 
 // A defender with the Petit plays his highest trump, to keep the Petit protected.
@@ -81,7 +81,7 @@ void regle32(Jeu& jeu, const ContexteDecision& c) {
     for (int slot = 1; slot <= 18; ++slot) {
         const Carte& x = carteMain(jeu, c.moi, slot);
         if (x.couleur == ATOUT && x.valeur >= 2) {
-            decider(jeu, c, 32, slot);
+            decider(jeu, c, slot);
             return;
         }
     }
@@ -101,7 +101,7 @@ void regle34(Jeu& jeu, const ContexteDecision& c) {
     for (int i = 0; i < 4; ++i) {
         int s = couleurApres(r, i);
         if (jeu.connaissance.couleurCoupee[c.moi][c.T][s]) {
-            decider(jeu, c, 34,
+            decider(jeu, c,
                     premierCandidat(jeu, c.moi, [s](const Carte& x) { return x.couleur == s; }));
             return;
         }
@@ -119,14 +119,14 @@ void regle35(Jeu& jeu, const ContexteDecision& c) {
 void regle36(Jeu& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || !tient(jeu, c.moi, ATOUT, EXCUSE) || jEntame(c)) return;
     if (!tient(jeu, c.moi, ATOUT, PETIT) && !estJouee(jeu, ATOUT, PETIT)) return;
-    if (estAtout(carteEntame(jeu, c))) garderCarte(jeu, c, 36, ATOUT, EXCUSE);
+    if (estAtout(carteEntame(jeu, c))) garderCarte(jeu, c, ATOUT, EXCUSE);
 }
 
 // I cannot win the trick: play the Excuse (a defender only sometimes, and late).
 void regle37(Jeu& jeu, const ContexteDecision& c) {
     if (!tient(jeu, c.moi, ATOUT, EXCUSE) || jEntame(c) || c.B != -1) return;
     if (c.moi == c.T || (tirage(jeu, 40) && jeu.donne.numeroPli >= 9))
-        garderCarte(jeu, c, 37, ATOUT, EXCUSE);
+        garderCarte(jeu, c, ATOUT, EXCUSE);
 }
 
 // The taker has no trump (or none is out): lead a suit he cannot follow, else a master card.
@@ -148,7 +148,7 @@ void regle38(Jeu& jeu, const ContexteDecision& c) {
     for (int i = 1; i <= 4; ++i) {
         int s = couleurApres(r, i);
         if (tientMaitresse(jeu, c.moi, s)) {
-            garderCarte(jeu, c, 38, s, k.carteMaitresse[s]);
+            garderCarte(jeu, c, s, k.carteMaitresse[s]);
             return;
         }
     }
@@ -168,7 +168,7 @@ void regle40(Jeu& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (estDefenseur(c) && jEntame(c) && k.signaleur != -1 && !tient(jeu, c.moi, ATOUT, PETIT) &&
         !k.ecartAtoutsSuspect && k.signalAtout)
-        decider(jeu, c, 40, plusPetitAtout(jeu, c.moi));
+        decider(jeu, c, plusPetitAtout(jeu, c.moi));
 }
 
 // A defender does not lead back the suit the taker just opened.
@@ -194,7 +194,7 @@ void regle42(Jeu& jeu, const ContexteDecision& c) {
     int vus = 0;
     for (int slot = 1; slot <= 18; ++slot)
         if (estAtout(carteMain(jeu, c.moi, slot)) && ++vus == 6) {
-            decider(jeu, c, 42, slot);
+            decider(jeu, c, slot);
             return;
         }
 }
@@ -214,7 +214,7 @@ void regle43(Jeu& jeu, const ContexteDecision& c) {
         for (int slot = 1; slot <= 18; ++slot) {
             const Carte& x = carteMain(jeu, c.moi, slot);
             if (x.couleur == s && x.valeur <= 10) {
-                decider(jeu, c, 43, slot);
+                decider(jeu, c, slot);
                 return;
             }
         }
@@ -233,7 +233,7 @@ void regle44(Jeu& jeu, const ContexteDecision& c) {
     bool honneurDehors =
         k.lieuCarte[c.T][s][DAME] != LIEU_JOUEE || k.lieuCarte[c.T][s][ROI] != LIEU_JOUEE;
     if (honneurDehors && !k.sansAtout[c.T][c.T])
-        decider(jeu, c, 44,
+        decider(jeu, c,
                 premierCandidat(jeu, c.moi, [](const Carte& x) { return x.couleur == ATOUT; }));
 }
 
@@ -277,7 +277,7 @@ void regle48(Jeu& jeu, const ContexteDecision& c) {
         const Carte& x = carteMain(jeu, c.moi, slot);
         if (!estCandidat(jeu, c.moi, slot) || x.couleur != u) continue;
         if (x.valeur == ROI || x.valeur <= 10 || (x.valeur == DAME && dameSure)) {
-            decider(jeu, c, 48, slot);
+            decider(jeu, c, slot);
             return;
         }
     }
@@ -291,7 +291,7 @@ void regle49(Jeu& jeu, const ContexteDecision& c) {
     if (k.cartesEnMain[c.T][u] <= 0) return;
     int n = 3 - nbDefenseursSansAtout(jeu);
     if (k.defenseCoupeLongue || n >= 1)
-        decider(jeu, c, 49,
+        decider(jeu, c,
                 dernierCandidat(jeu, c.moi, [u](const Carte& x) { return x.couleur == u; }));
 }
 

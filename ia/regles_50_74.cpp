@@ -35,7 +35,7 @@ void regle52(Jeu& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
     const int contrat = jeu.donne.contrat;
     if ((contrat == GARDE_SANS && tirage(jeu, 80)) || (contrat == GARDE_CONTRE && tirage(jeu, 30)))
-        signalAtout(jeu, c, 52);
+        signalAtout(jeu, c);
 }
 
 // A defender's first lead, when the dog showed few trumps, is the trump signal.
@@ -44,7 +44,7 @@ void regle53(Jeu& jeu, const ContexteDecision& c) {
     if (!tient(jeu, c.moi, ATOUT, PETIT) && defenseurQuiEntame(c) && k.pasEncoreEntame[c.moi] &&
         k.signaleur == -1 && !k.ecartAtoutsSuspect &&
         (k.atoutsAuChien == 0 || k.atoutsAuChien == 1))
-        signalAtout(jeu, c, 53);
+        signalAtout(jeu, c);
 }
 
 // With trumps shown in the dog, a defender's first lead comes from its long suit.
@@ -59,20 +59,20 @@ void regle54(Jeu& jeu, const ContexteDecision& c) {
     if (k.atoutsDonnes[c.moi] < 6) {
         const bool roi = k.lieuCarte[c.moi][u][ROI] == c.moi;
         const bool dame = k.lieuCarte[c.moi][u][DAME] == c.moi;
-        if (roi && dame && decider(jeu, c, 54, premierCandidat(jeu, c.moi, petite))) return;
+        if (roi && dame && decider(jeu, c, premierCandidat(jeu, c.moi, petite))) return;
         if (!roi && !dame)
-            decider(jeu, c, 54, dernierCandidat(jeu, c.moi, [u](const Carte& x) {
+            decider(jeu, c, dernierCandidat(jeu, c.moi, [u](const Carte& x) {
                         return x.couleur == u && x.valeur > 5;
                     }));
         return;
     }
     const bool roi = tient(jeu, c.moi, u, ROI);
     const bool dame = tient(jeu, c.moi, u, DAME);
-    if (roi != dame && decider(jeu, c, 54, premierCandidat(jeu, c.moi, petite))) return;
-    if (roi && dame && garderCarte(jeu, c, 54, u, ROI)) return;
-    if (dame && tient(jeu, c.moi, u, CAVALIER) && garderCarte(jeu, c, 54, u, CAVALIER)) return;
+    if (roi != dame && decider(jeu, c, premierCandidat(jeu, c.moi, petite))) return;
+    if (roi && dame && garderCarte(jeu, c, u, ROI)) return;
+    if (dame && tient(jeu, c.moi, u, CAVALIER) && garderCarte(jeu, c, u, CAVALIER)) return;
     if (!roi && !dame)
-        decider(jeu, c, 54, premierCandidat(jeu, c.moi, [u](const Carte& x) {
+        decider(jeu, c, premierCandidat(jeu, c.moi, [u](const Carte& x) {
                     return x.couleur == u && x.valeur < VALET;
                 }));
 }
@@ -87,7 +87,7 @@ void regle55(Jeu& jeu, const ContexteDecision& c) {
         if (jeu.connaissance.etatCouleur[s] == 0) continue;
         const int slot = petiteSousHonneur(jeu, c.moi, s);
         if (slot != -1) {
-            decider(jeu, c, 55, slot);
+            decider(jeu, c, slot);
             return;
         }
     }
@@ -106,7 +106,7 @@ void regle56(Jeu& jeu, const ContexteDecision& c) {
         if (jeu.connaissance.couleurCoupee[c.moi][c.T][s]) coupee = s;
     }
     if (coupee == -1) return;
-    decider(jeu, c, 56, dernierCandidat(jeu, c.moi, [coupee](const Carte& x) {
+    decider(jeu, c, dernierCandidat(jeu, c.moi, [coupee](const Carte& x) {
                 return x.couleur == coupee && x.valeur <= VALET;
             }));
 }
@@ -209,7 +209,7 @@ void regle65(Jeu& jeu, const ContexteDecision& c) {
         if (jeu.connaissance.etatCouleur[s] == 0 || !tient(jeu, c.moi, s, ROI)) continue;
         const int n = cartesTenues(jeu, c.moi, s);
         if (n >= 5 && n <= 9) {
-            garderCarte(jeu, c, 65, s, ROI);
+            garderCarte(jeu, c, s, ROI);
             return;
         }
     }
@@ -237,7 +237,7 @@ void regle67(Jeu& jeu, const ContexteDecision& c) {
     const auto& coupee = jeu.connaissance.couleurCoupee[c.moi];
     if ((c.position == 2 && !coupee[c.D1][s] && !coupee[c.D2][s]) ||
         (c.position == 3 && !coupee[c.D1][s]))
-        decider(jeu, c, 67, roi);
+        decider(jeu, c, roi);
 }
 
 // A defender does not lead the suits its trump-signalling partner is void in.
@@ -255,14 +255,14 @@ void regle68(Jeu& jeu, const ContexteDecision& c) {
 void regle69(Jeu& jeu, const ContexteDecision& c) {
     if (c.W != c.T || c.B != -1) return;
     if (((c.moi == c.D1 || c.moi == c.D2) && c.position >= 3) || (c.moi == c.D3 && c.position == 4))
-        deciderPremier(jeu, c, 69, plusPetiteCarteCouleur(jeu, c.moi), plusPetitAtout(jeu, c.moi));
+        deciderPremier(jeu, c, plusPetiteCarteCouleur(jeu, c.moi), plusPetitAtout(jeu, c.moi));
 }
 
 // A seat that cannot win the trick throws its lowest card.
 void regle70(Jeu& jeu, const ContexteDecision& c) {
     if (c.B != -1) return;
     if ((c.moi == c.D1 && c.position == 2) || (c.moi == c.T && c.position >= 2))
-        deciderPremier(jeu, c, 70, plusPetiteCarteCouleur(jeu, c.moi), plusPetitAtout(jeu, c.moi));
+        deciderPremier(jeu, c, plusPetiteCarteCouleur(jeu, c.moi), plusPetitAtout(jeu, c.moi));
 }
 
 // A defender does not lead the first two suits the taker opened.
@@ -279,7 +279,7 @@ void regle72(Jeu& jeu, const ContexteDecision& c) {
     const auto& raisons = jeu.donne.raisonsJouables[c.moi];
     for (int slot = 1; slot <= 18; ++slot)
         if (estCandidat(jeu, c.moi, slot) && raisons[slot].code == 2) {
-            decider(jeu, c, 72, slot);
+            decider(jeu, c, slot);
             return;
         }
 }
@@ -287,7 +287,7 @@ void regle72(Jeu& jeu, const ContexteDecision& c) {
 // When trumps are to be played, play the smallest one (never the Petit).
 void regle73(Jeu& jeu, const ContexteDecision& c) {
     if (jEntame(c) || (c.position == 2 && estExcuse(carteEntame(jeu, c)))) return;
-    decider(jeu, c, 73, plusPetitAtout(jeu, c.moi));
+    decider(jeu, c, plusPetitAtout(jeu, c.moi));
 }
 
 // Able to win, the seat gives its highest honour, else its smallest trump, else the cheapest
@@ -296,7 +296,7 @@ void regle74(Jeu& jeu, const ContexteDecision& c) {
     if (c.B < 1 || c.B > 18) return;
     if ((c.moi == c.D1 && !jEntame(c)) || (c.moi == c.D2 && c.position >= 3) ||
         ((c.moi == c.D3 || c.moi == c.T) && c.position == 4))
-        deciderPremier(jeu, c, 74, plusHauteHonneur(jeu, c.moi), plusPetitAtout(jeu, c.moi), c.B);
+        deciderPremier(jeu, c, plusHauteHonneur(jeu, c.moi), plusPetitAtout(jeu, c.moi), c.B);
 }
 
 } // namespace quarvel

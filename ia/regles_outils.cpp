@@ -69,24 +69,24 @@ int nbDefenseursSansAtout(const Jeu& jeu) {
     return n;
 }
 
-bool decider(Jeu& jeu, const ContexteDecision& c, int k, int slot) {
+bool decider(Jeu& jeu, const ContexteDecision& c, int slot) {
     if (!garderSeule(jeu, c.moi, slot)) return false;
-    noterRegle(jeu, k, c.moi);
+    noterRegle(jeu, c.moi);
     return true;
 }
 
-bool garderCarte(Jeu& jeu, const ContexteDecision& c, int k, int couleur, int valeur) {
+bool garderCarte(Jeu& jeu, const ContexteDecision& c, int couleur, int valeur) {
     if (!tient(jeu, c.moi, couleur, valeur)) return false;
-    return decider(jeu, c, k, slotDe(jeu, c.moi, couleur, valeur));
+    return decider(jeu, c, slotDe(jeu, c.moi, couleur, valeur));
 }
 
-bool deciderPremier(Jeu& jeu, const ContexteDecision& c, int k, int a, int b, int d) {
+bool deciderPremier(Jeu& jeu, const ContexteDecision& c, int a, int b, int d) {
     for (int slot : {a, b, d})
-        if (slot != -1) return decider(jeu, c, k, slot);
+        if (slot != -1) return decider(jeu, c, slot);
     return false;
 }
 
-void signalAtout(Jeu& jeu, const ContexteDecision& c, int k) {
+void signalAtout(Jeu& jeu, const ContexteDecision& c) {
     Connaissance& kn = jeu.connaissance;
     int carte = -1;
     if (kn.atoutsDonnes[c.moi] >= 7) {
@@ -97,7 +97,7 @@ void signalAtout(Jeu& jeu, const ContexteDecision& c, int k) {
         carte = plusPetitAtoutPair(jeu, c.moi);
         if (carte != -1 && carteMain(jeu, c.moi, carte).valeur > 12) carte = -1;
     }
-    if (carte != -1 && decider(jeu, c, k, carte)) kn.signalAtout = true;
+    if (carte != -1 && decider(jeu, c, carte)) kn.signalAtout = true;
 }
 
 } // namespace quarvel

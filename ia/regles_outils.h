@@ -66,12 +66,13 @@ template <class F> int dernierCandidat(const Jeu& jeu, int siege, F f) {
     return -1;
 }
 
-// Keeps the slot as the only candidate and records the rule; false when it is not a candidate.
-bool decider(Jeu& jeu, const ContexteDecision& c, int k, int slot);
+// Keeps the slot as the only candidate and records the running rule; false when it is not a
+// candidate.
+bool decider(Jeu& jeu, const ContexteDecision& c, int slot);
 // Keeps a card I hold; false when I do not hold it or it is not a candidate.
-bool garderCarte(Jeu& jeu, const ContexteDecision& c, int k, int couleur, int valeur);
+bool garderCarte(Jeu& jeu, const ContexteDecision& c, int couleur, int valeur);
 // The default plays: the first of the slots that is not -1 decides (a card, else a trump...).
-bool deciderPremier(Jeu& jeu, const ContexteDecision& c, int k, int a, int b, int d = -1);
+bool deciderPremier(Jeu& jeu, const ContexteDecision& c, int a, int b, int d = -1);
 // Drops every candidate for which f(card) holds, one by one (the last candidate always stays).
 template <class F> void retirerSi(Jeu& jeu, int siege, F f) {
     for (int slot = 1; slot <= 18; ++slot) {
@@ -83,6 +84,6 @@ template <class F> void retirerSi(Jeu& jeu, int siege, F f) {
 
 // The defenders' trump signal on lead: a small odd trump with seven trumps or more (and the
 // seat becomes the signaller), else a small even one up to the 12.
-void signalAtout(Jeu& jeu, const ContexteDecision& c, int k);
+void signalAtout(Jeu& jeu, const ContexteDecision& c);
 
 } // namespace quarvel

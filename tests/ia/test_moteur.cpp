@@ -18,7 +18,7 @@ Trace trace;
 
 template <int K> void espion(Jeu& jeu, const ContexteDecision& ctx) {
     ++trace.appels[K];
-    if (K == trace.garder && garderSeule(jeu, ctx.moi, trace.slot)) noterRegle(jeu, K, ctx.moi);
+    if (K == trace.garder && garderSeule(jeu, ctx.moi, trace.slot)) noterRegle(jeu, ctx.moi);
 }
 
 template <int... K> Tableau<FonctionRegle, 74> tableEspion(std::integer_sequence<int, K...>) {
