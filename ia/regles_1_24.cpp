@@ -44,15 +44,12 @@ void regle4(Jeu& jeu, const ContexteDecision& c) {
 void regle5(Jeu& jeu, const ContexteDecision& c) {
     int contrat = jeu.donne.contrat;
     if (!estDefenseur(c) || (contrat != GARDE_SANS && contrat != GARDE_CONTRE)) return;
-    int r = jeu.alea(4);
-    for (int i = 1; i <= 4; ++i) {
-        int s = couleurApres(r, i);
-        if (!tient(jeu, c.moi, s, ROI)) continue;
-        if (jeu.connaissance.atoutsDonnes[c.moi] < 5)
-            retirerCouleur(jeu, c.moi, s);
-        else if (garderCarte(jeu, c, s, ROI))
-            return;
-    }
+    premiereCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
+        if (!tient(jeu, c.moi, s, ROI)) return false;
+        if (jeu.connaissance.atoutsDonnes[c.moi] >= 5) return garderCarte(jeu, c, s, ROI);
+        retirerCouleur(jeu, c.moi, s);
+        return false;
+    });
 }
 
 // A defender without the Petit keeps the Excuse while the taker is still to play.
@@ -103,14 +100,11 @@ void regle11(Jeu& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || !jEntame(c) || k.atoutsDehors[c.moi] != 0) return;
     if (k.atoutsEnMain[c.moi] >= 1) {
-        int r = jeu.alea(4);
-        int s = -1;
-        for (int i = 1; i <= 4 && s == -1; ++i) {
-            int t = couleurApres(r, i);
+        int s = premiereCouleurAuHasard(jeu, Depart::ApresTiree, [&](int t) {
             int m = k.carteMaitresse[t];
-            if (m >= 1 && !tient(jeu, c.moi, t, m)) s = t;
-        }
-        if (s != -1 && k.cartesEnMain[c.moi][s] >= 1) {
+            return m >= 1 && !tient(jeu, c.moi, t, m);
+        });
+        if (s != AUCUNE && k.cartesEnMain[c.moi][s] >= 1) {
             bool honneur = false;
             for (int v = VALET; v <= ROI; ++v) honneur = honneur || tient(jeu, c.moi, s, v);
             if (honneur) {
@@ -123,14 +117,9 @@ void regle11(Jeu& jeu, const ContexteDecision& c) {
             }
         }
     }
-    int r = jeu.alea(4);
-    for (int i = 1; i <= 4; ++i) {
-        int s = couleurApres(r, i);
-        if (tientMaitresse(jeu, c.moi, s)) {
-            garderCarte(jeu, c, s, k.carteMaitresse[s]);
-            return;
-        }
-    }
+    int s = premiereCouleurAuHasard(jeu, Depart::ApresTiree,
+                                    [&](int t) { return tientMaitresse(jeu, c.moi, t); });
+    if (s != AUCUNE) garderCarte(jeu, c, s, k.carteMaitresse[s]);
 }
 
 // Behind the taker's lead, keep back the master honour when the taker may still hold a guard.
@@ -401,12 +390,15 @@ void regle24(Jeu& jeu, const ContexteDecision& c) {
         estExcuse(carteEntame(jeu, c)))
         return;
     if (donnerPoints(jeu, c)) {
-        // First the honours of suits the taker cannot ruff.
+        // First, when the drawn suit is one the taker is void in, the honours from that suit on
+        // (the draw comes before the walk, whose first suit it tests).
         for (int rang = ROI; rang >= VALET; --rang) {
             int r = jeu.alea(4);
             if (!k.couleurCoupee[c.moi][c.T][r]) continue;
-            for (int i = 0; i < 4; ++i)
-                if (garderCarte(jeu, c, couleurApres(r, i), rang)) return;
+            if (premiereCouleurDepuis(r, Depart::Tiree, [&](int s) {
+                    return garderCarte(jeu, c, s, rang);
+                }) != AUCUNE)
+                return;
         }
         // Then any honour, keeping back the master of a suit the taker may still open.
         int ouvertes = 0;
@@ -414,16 +406,17 @@ void regle24(Jeu& jeu, const ContexteDecision& c) {
             if (k.couleursJoueesPreneur[s]) ++ouvertes;
         bool contratAvecChien = jeu.donne.contrat == PRISE || jeu.donne.contrat == GARDE;
         for (int rang = ROI; rang >= VALET; --rang) {
-            int r = jeu.alea(4);
-            for (int i = 0; i < 4; ++i) {
-                int s = couleurApres(r, i);
-                bool reserve = k.carteMaitresse[s] == rang && k.etatCouleur[s] == 1 &&
-                               ouvertes < 3 && contratAvecChien;
-                if (!reserve && garderCarte(jeu, c, s, rang)) return;
-            }
+            if (premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+                    bool reserve = k.carteMaitresse[s] == rang && k.etatCouleur[s] == 1 &&
+                                   ouvertes < 3 && contratAvecChien;
+                    return !reserve && garderCarte(jeu, c, s, rang);
+                }) != AUCUNE)
+                return;
         }
         return;
     }
+    // Not a plain walk from r: the Roi and the Cavalier go r, r + 1, r + 3, r + 2, the others
+    // the reverse.
     int r = jeu.alea(4);
     const int ordre1[4] = {0, 1, 3, 2};
     const int ordre2[4] = {2, 3, 1, 0};

@@ -97,15 +97,11 @@ void regle33(Jeu& jeu, const ContexteDecision& c) {
 // The taker led the Excuse: open a suit he cannot follow.
 void regle34(Jeu& jeu, const ContexteDecision& c) {
     if (c.L != c.T || !estExcuse(carteDe(jeu, c.T))) return;
-    int r = jeu.alea(4);
-    for (int i = 0; i < 4; ++i) {
-        int s = couleurApres(r, i);
-        if (jeu.connaissance.couleurCoupee[c.moi][c.T][s]) {
-            decider(jeu, c,
-                    premierCandidat(jeu, c.moi, [s](const Carte& x) { return x.couleur == s; }));
-            return;
-        }
-    }
+    const auto& coupee = jeu.connaissance.couleurCoupee[c.moi][c.T];
+    int s = premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int t) { return coupee[t]; });
+    if (s != AUCUNE)
+        decider(jeu, c,
+                premierCandidat(jeu, c.moi, [s](const Carte& x) { return x.couleur == s; }));
 }
 
 // Do not lead the Excuse into the taker.
@@ -134,23 +130,17 @@ void regle38(Jeu& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!estDefenseur(c) || !jEntame(c)) return;
     if (k.atoutsDehors[c.moi] != 0 && !k.sansAtout[c.moi][c.T]) return;
-    int r = jeu.alea(4);
-    for (int i = 0; i < 4; ++i) {
-        int s = couleurApres(r, i);
-        if (!k.couleurCoupee[c.moi][c.T][s]) continue;
-        if (k.cartesEnMain[c.moi][s] >= 1) {
-            retirerSi(jeu, c.moi, [s](const Carte& x) { return x.couleur != s; });
-            return;
-        }
-        break;
+    const auto& coupee = k.couleurCoupee[c.moi][c.T];
+    int s = premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int t) { return coupee[t]; });
+    if (s != AUCUNE && k.cartesEnMain[c.moi][s] >= 1) {
+        retirerSi(jeu, c.moi, [s](const Carte& x) { return x.couleur != s; });
+        return;
     }
-    r = jeu.alea(4);
-    for (int i = 1; i <= 4; ++i) {
-        int s = couleurApres(r, i);
-        if (tientMaitresse(jeu, c.moi, s)) {
-            garderCarte(jeu, c, s, k.carteMaitresse[s]);
-            return;
-        }
+    s = premiereCouleurAuHasard(jeu, Depart::ApresTiree,
+                                [&](int t) { return tientMaitresse(jeu, c.moi, t); });
+    if (s != AUCUNE) {
+        garderCarte(jeu, c, s, k.carteMaitresse[s]);
+        return;
     }
     if (tirage(jeu, 95)) retirerCouleur(jeu, c.moi, ATOUT);
 }
@@ -205,20 +195,17 @@ void regle43(Jeu& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || !jEntame(c) || !k.pasEncoreEntame[c.T]) return;
     int u = k.couleurLongue[c.T];
     if (k.cartesDonnees[c.T][u] < 5 || k.lieuCarte[c.T][u][ROI] != c.T) return;
-    int r = jeu.alea(4);
-    for (int i = 0; i < 4; ++i) {
-        int s = couleurApres(r, i);
-        if (k.cartesDonnees[c.T][s] != 1) continue;
-        int seuil = 6 + jeu.alea(2);
-        if (seuil > k.atoutsDonnes[c.T]) return;
-        for (int slot = 1; slot <= 18; ++slot) {
-            const Carte& x = carteMain(jeu, c.moi, slot);
-            if (x.couleur == s && x.valeur <= 10) {
-                decider(jeu, c, slot);
-                return;
-            }
+    int s = premiereCouleurAuHasard(jeu, Depart::Tiree,
+                                    [&](int t) { return k.cartesDonnees[c.T][t] == 1; });
+    if (s == AUCUNE) return;
+    int seuil = 6 + jeu.alea(2);
+    if (seuil > k.atoutsDonnes[c.T]) return;
+    for (int slot = 1; slot <= 18; ++slot) {
+        const Carte& x = carteMain(jeu, c.moi, slot);
+        if (x.couleur == s && x.valeur <= 10) {
+            decider(jeu, c, slot);
+            return;
         }
-        return;
     }
 }
 
@@ -240,22 +227,18 @@ void regle44(Jeu& jeu, const ContexteDecision& c) {
 // Do not lead a Dame while the Roi is out.
 void regle45(Jeu& jeu, const ContexteDecision& c) {
     if (!jEntame(c)) return;
-    int r = jeu.alea(4);
-    for (int i = 0; i < 4; ++i) {
-        int s = couleurApres(r, i);
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (tient(jeu, c.moi, s, DAME) && !estJouee(jeu, s, ROI)) retirerCarte(jeu, c.moi, s, DAME);
-    }
+    });
 }
 
 // Do not lead a Cavalier while the Dame is out.
 void regle46(Jeu& jeu, const ContexteDecision& c) {
     if (!jEntame(c)) return;
-    int r = jeu.alea(4);
-    for (int i = 0; i < 4; ++i) {
-        int s = couleurApres(r, i);
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (tient(jeu, c.moi, s, CAVALIER) && !estJouee(jeu, s, DAME))
             retirerCarte(jeu, c.moi, s, CAVALIER);
-    }
+    });
 }
 
 // Meant to hold back the long-suit plans below; no condition for it has been chosen yet.

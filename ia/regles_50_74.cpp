@@ -10,24 +10,20 @@ namespace quarvel {
 // A defender does not open a suit of which three cards or more lay in the dog.
 void regle50(Jeu& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    const int r = jeu.alea(4);
-    for (int i = 1; i <= 4; ++i) {
-        const int s = couleurApres(r, i);
+    pourChaqueCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
         if (jeu.connaissance.etatCouleur[s] == 1 && cartesAuChien(jeu, s) >= 3)
             retirerCouleur(jeu, c.moi, s);
-    }
+    });
 }
 
 // A defender does not lead from a doubleton holding the Roi or the Dame.
 void regle51(Jeu& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    const int r = jeu.alea(4);
-    for (int i = 1; i <= 4; ++i) {
-        const int s = couleurApres(r, i);
+    pourChaqueCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
         if (jeu.connaissance.cartesEnMain[c.moi][s] == 2 &&
             (tient(jeu, c.moi, s, ROI) || tient(jeu, c.moi, s, DAME)))
             retirerCouleur(jeu, c.moi, s);
-    }
+    });
 }
 
 // Against a guard without or against the dog, a defender often opens with the trump signal.
@@ -81,16 +77,13 @@ void regle54(Jeu& jeu, const ContexteDecision& c) {
 // opened.
 void regle55(Jeu& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    const int r = jeu.alea(4);
-    for (int i = 0; i < 4; ++i) {
-        const int s = couleurApres(r, i);
-        if (jeu.connaissance.etatCouleur[s] == 0) continue;
+    premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+        if (jeu.connaissance.etatCouleur[s] == 0) return false;
         const int slot = petiteSousHonneur(jeu, c.moi, s);
-        if (slot != -1) {
-            decider(jeu, c, slot);
-            return;
-        }
-    }
+        if (slot == -1) return false;
+        decider(jeu, c, slot);
+        return true;
+    });
 }
 
 // A defender on lead often plays low in a suit the taker ruffs, to shorten his trumps.
@@ -99,13 +92,12 @@ void regle56(Jeu& jeu, const ContexteDecision& c) {
     if (!((c.moi == c.D1 && tirage(jeu, 90)) || (c.moi == c.D2 && tirage(jeu, 80)) ||
           (c.moi == c.D3 && tirage(jeu, 70))))
         return;
-    const int r = jeu.alea(4);
-    int coupee = -1;
-    for (int i = 0; i < 4; ++i) {
-        const int s = couleurApres(r, i);
+    // The last suit of the walk the taker is void in.
+    int coupee = AUCUNE;
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (jeu.connaissance.couleurCoupee[c.moi][c.T][s]) coupee = s;
-    }
-    if (coupee == -1) return;
+    });
+    if (coupee == AUCUNE) return;
     decider(jeu, c, dernierCandidat(jeu, c.moi, [coupee](const Carte& x) {
                 return x.couleur == coupee && x.valeur <= VALET;
             }));
@@ -114,11 +106,9 @@ void regle56(Jeu& jeu, const ContexteDecision& c) {
 // A defender does not lead a suit whose Roi went from the dog to the taker.
 void regle57(Jeu& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    const int r = jeu.alea(4);
-    for (int i = 1; i <= 4; ++i) {
-        const int s = couleurApres(r, i);
+    pourChaqueCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
         if (jeu.connaissance.roiAuChien[s] && !estJouee(jeu, s, ROI)) retirerCouleur(jeu, c.moi, s);
-    }
+    });
 }
 
 // A defender does not lead trumps after the taker did, while the master trump is elsewhere.
@@ -140,50 +130,42 @@ void regle59(Jeu& jeu, const ContexteDecision& c) {
 // A defender does not lead its Dame (nor its Roi when the dog was seen) in an unopened suit.
 void regle60(Jeu& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    const int r = jeu.alea(4);
     const bool chienVu = jeu.donne.contrat == PRISE || jeu.donne.contrat == GARDE;
-    for (int i = 0; i < 4; ++i) {
-        const int s = couleurApres(r, i);
-        if (jeu.connaissance.etatCouleur[s] == 0) continue;
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+        if (jeu.connaissance.etatCouleur[s] == 0) return;
         if (chienVu) retirerCarte(jeu, c.moi, s, ROI);
         retirerCarte(jeu, c.moi, s, DAME);
-    }
+    });
 }
 
 // A defender does not lead a Roi or a Dame the taker would ruff.
 void regle61(Jeu& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    const int r = jeu.alea(4);
-    for (int i = 0; i < 4; ++i) {
-        const int s = couleurApres(r, i);
-        if (!jeu.connaissance.couleurCoupee[c.moi][c.T][s]) continue;
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+        if (!jeu.connaissance.couleurCoupee[c.moi][c.T][s]) return;
         retirerCarte(jeu, c.moi, s, ROI);
         retirerCarte(jeu, c.moi, s, DAME);
-    }
+    });
 }
 
 // Nobody leads an unprotected Cavalier in an unopened suit.
 void regle62(Jeu& jeu, const ContexteDecision& c) {
     if (!jEntame(c)) return;
-    const int r = jeu.alea(4);
-    for (int i = 0; i < 4; ++i) {
-        const int s = couleurApres(r, i);
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (jeu.connaissance.etatCouleur[s] != 0 && !tient(jeu, c.moi, s, DAME))
             retirerCarte(jeu, c.moi, s, CAVALIER);
-    }
+    });
 }
 
 // A defender does not open with small cards of a suit it holds no Roi or Dame in.
 void regle63(Jeu& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    const int r = jeu.alea(4);
-    for (int i = 0; i < 4; ++i) {
-        const int s = couleurApres(r, i);
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (jeu.connaissance.etatCouleur[s] == 0 || tient(jeu, c.moi, s, ROI) ||
             tient(jeu, c.moi, s, DAME))
-            continue;
+            return;
         for (int v = 1; v <= 5; ++v) retirerCarte(jeu, c.moi, s, v);
-    }
+    });
 }
 
 // Before a taker who still has trumps, a defender keeps its Roi and Dame of the suits he ruffs.
@@ -191,28 +173,23 @@ void regle64(Jeu& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !joueApres(c.moi, c.T, c.position) ||
         jeu.connaissance.sansAtout[c.moi][c.T])
         return;
-    const int r = jeu.alea(4);
-    for (int i = 0; i < 4; ++i) {
-        const int s = couleurApres(r, i);
-        if (!jeu.connaissance.couleurCoupee[c.moi][c.T][s]) continue;
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+        if (!jeu.connaissance.couleurCoupee[c.moi][c.T][s]) return;
         retirerCarte(jeu, c.moi, s, ROI);
         retirerCarte(jeu, c.moi, s, DAME);
-    }
+    });
 }
 
 // The taker cashes the Roi of a fresh suit in which he holds five to nine cards.
 void regle65(Jeu& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || !jEntame(c)) return;
-    const int r = jeu.alea(4);
-    for (int i = 0; i < 4; ++i) {
-        const int s = couleurApres(r, i);
-        if (jeu.connaissance.etatCouleur[s] == 0 || !tient(jeu, c.moi, s, ROI)) continue;
+    premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+        if (jeu.connaissance.etatCouleur[s] == 0 || !tient(jeu, c.moi, s, ROI)) return false;
         const int n = cartesTenues(jeu, c.moi, s);
-        if (n >= 5 && n <= 9) {
-            garderCarte(jeu, c, s, ROI);
-            return;
-        }
-    }
+        if (n < 5 || n > 9) return false;
+        garderCarte(jeu, c, s, ROI);
+        return true;
+    });
 }
 
 // The taker does not lead a bare Roi, unless only the Petit is left to bring home.
@@ -244,11 +221,9 @@ void regle67(Jeu& jeu, const ContexteDecision& c) {
 void regle68(Jeu& jeu, const ContexteDecision& c) {
     const int signaleur = jeu.connaissance.signaleur;
     if (!defenseurQuiEntame(c) || signaleur == -1) return;
-    const int r = jeu.alea(4);
-    for (int i = 0; i < 4; ++i) {
-        const int s = couleurApres(r, i);
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (jeu.connaissance.couleurCoupee[c.moi][signaleur][s]) retirerCouleur(jeu, c.moi, s);
-    }
+    });
 }
 
 // A defender who cannot beat the taker's winning card throws its lowest.

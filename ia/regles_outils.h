@@ -13,6 +13,33 @@ constexpr bool estCouleurSimple(int c) {
     return c >= PIQUE && c <= CARREAU;
 }
 
+// Many rules walk the four plain suits from a suit r drawn at random, wrapping 4 to 1: some try
+// r first, others begin with the suit after it and try r last.
+enum class Depart { Tiree, ApresTiree };
+
+// The suit walk from r without a draw: f(s) on each suit in turn until f accepts one, which is
+// returned; AUCUNE when f accepted none.
+template <class F> int premiereCouleurDepuis(int r, Depart depart, F f) {
+    const int premier = depart == Depart::Tiree ? 0 : 1;
+    for (int i = premier; i < premier + 4; ++i) {
+        const int s = couleurApres(r, i);
+        if (f(s)) return s;
+    }
+    return AUCUNE;
+}
+// The same from r drawn now: one draw in 1..4, made on the call (so only where the rule's frame
+// holds).
+template <class F> int premiereCouleurAuHasard(Jeu& jeu, Depart depart, F f) {
+    return premiereCouleurDepuis(jeu.alea(4), depart, f);
+}
+// f(s) on each of the four suits, from r drawn now.
+template <class F> void pourChaqueCouleurAuHasard(Jeu& jeu, Depart depart, F f) {
+    premiereCouleurAuHasard(jeu, depart, [&f](int s) {
+        f(s);
+        return false;
+    });
+}
+
 // Tricks left to play, the current one included.
 int plisRestants(const Jeu& jeu);
 
