@@ -15,8 +15,19 @@ struct Pli {
     int atoutMax = 0; // highest trump put down after the first card
 };
 
+// Why a card may be played, as the trick rules found it; the values are those of the records.
+enum class Raison : int {
+    Suit = -1,     // follows the suit asked, or is the Excuse
+    Libre = 0,     // leads, or follows a led Excuse
+    Coupe = 1,     // void in the suit asked: must trump
+    Surcoupe = 2,  // must overtrump
+    SousCoupe = 3, // holds no trump above the highest on the table
+    Defausse = 4,  // neither the suit asked nor a trump
+    SansAtout = 5, // trumps asked, none held
+};
+
 struct RaisonJouable {
-    int code = -1;
+    Raison code = Raison::Suit;
     int valeur = 0;
     int couleur = 0;
 };
@@ -55,6 +66,8 @@ struct Donne {
     bool tourJoueur = false;
 };
 
-constexpr bool estPreneur(const Donne& d, int s) { return s == d.preneur; }
+constexpr bool estPreneur(const Donne& d, int s) {
+    return s == d.preneur;
+}
 
 } // namespace quarvel

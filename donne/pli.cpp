@@ -9,7 +9,7 @@ bool enMain(const Carte& c) {
 }
 
 // Playable: the seat's trumps in hand with their code; returns how many.
-int marquerAtouts(Donne& d, int s, int code) {
+int marquerAtouts(Donne& d, int s, Raison code) {
     int n = 0;
     for (int i = 1; i <= 18; ++i) {
         const Carte& c = d.mains[s][i];
@@ -31,12 +31,12 @@ bool garderAtoutsAuDessus(Donne& d, int s, int m) {
     for (int i = 1; i <= 18; ++i)
         if (d.cartesJouables[s][i] && d.mains[s][i].valeur <= m) {
             d.cartesJouables[s][i] = 0;
-            d.raisonsJouables[s][i].code = RAISON_SUIT;
+            d.raisonsJouables[s][i].code = Raison::Suit;
         }
     return true;
 }
 
-void toutJouable(Donne& d, int s, int code) {
+void toutJouable(Donne& d, int s, Raison code) {
     for (int i = 1; i <= 18; ++i)
         if (enMain(d.mains[s][i])) {
             d.cartesJouables[s][i] = 1;
@@ -45,7 +45,7 @@ void toutJouable(Donne& d, int s, int code) {
 }
 
 void pourLesJouables(Donne& d, int s, int champValeur, int champCouleur, bool ecrireValeur,
-                     bool ecrireCouleur, int code) {
+                     bool ecrireCouleur, Raison code) {
     for (int i = 1; i <= 18; ++i) {
         if (!d.cartesJouables[s][i]) continue;
         RaisonJouable& r = d.raisonsJouables[s][i];
@@ -59,19 +59,19 @@ void calculerSansExcuse(Donne& d, int s) {
     Pli& pli = d.pli;
     const bool excuseEntamee = pli.nbCartesJouees == 1 && estExcuse(pli.cartes[pli.entame]);
     if (pli.nbCartesJouees == 0 || excuseEntamee) {
-        toutJouable(d, s, RAISON_LIBRE);
+        toutJouable(d, s, Raison::Libre);
         return;
     }
 
     const int demandee = pli.couleurDemandee;
     if (demandee == ATOUT) {
-        if (marquerAtouts(d, s, RAISON_SURCOUPE) == 0) {
-            toutJouable(d, s, RAISON_SANS_ATOUT);
+        if (marquerAtouts(d, s, Raison::Surcoupe) == 0) {
+            toutJouable(d, s, Raison::SansAtout);
             return;
         }
         const int m = pli.valeurEntame > pli.atoutMax ? pli.valeurEntame : pli.atoutMax;
         if (!garderAtoutsAuDessus(d, s, m))
-            pourLesJouables(d, s, m, 0, true, false, RAISON_SOUS_COUPE);
+            pourLesJouables(d, s, m, 0, true, false, Raison::SousCoupe);
         return;
     }
 
@@ -80,21 +80,21 @@ void calculerSansExcuse(Donne& d, int s) {
         const Carte& c = d.mains[s][i];
         if (enMain(c) && c.couleur == demandee) {
             d.cartesJouables[s][i] = 1;
-            d.raisonsJouables[s][i].code = RAISON_SUIT;
+            d.raisonsJouables[s][i].code = Raison::Suit;
             fournit = true;
         }
     }
     if (fournit) return;
 
-    if (marquerAtouts(d, s, RAISON_COUPE) == 0) {
-        toutJouable(d, s, RAISON_DEFAUSSE);
-        pourLesJouables(d, s, 0, demandee, false, true, RAISON_DEFAUSSE);
+    if (marquerAtouts(d, s, Raison::Coupe) == 0) {
+        toutJouable(d, s, Raison::Defausse);
+        pourLesJouables(d, s, 0, demandee, false, true, Raison::Defausse);
         return;
     }
-    pourLesJouables(d, s, 0, demandee, false, true, RAISON_COUPE);
+    pourLesJouables(d, s, 0, demandee, false, true, Raison::Coupe);
     if (pli.atoutMax > 0) {
-        const int code =
-            garderAtoutsAuDessus(d, s, pli.atoutMax) ? RAISON_SURCOUPE : RAISON_SOUS_COUPE;
+        const Raison code =
+            garderAtoutsAuDessus(d, s, pli.atoutMax) ? Raison::Surcoupe : Raison::SousCoupe;
         pourLesJouables(d, s, pli.atoutMax, demandee, true, true, code);
     }
 }
@@ -104,7 +104,7 @@ void calculerSansExcuse(Donne& d, int s) {
 void calculerJouables(Donne& d, int s) {
     for (int i = 1; i <= 18; ++i) d.cartesJouables[s][i] = 0;
     for (auto& rangee : d.raisonsJouables)
-        for (RaisonJouable& r : rangee) r.code = RAISON_SUIT;
+        for (RaisonJouable& r : rangee) r.code = Raison::Suit;
 
     calculerSansExcuse(d, s);
 
@@ -113,7 +113,7 @@ void calculerJouables(Donne& d, int s) {
         const Carte& c = d.mains[s][i];
         if (enMain(c) && estExcuse(c)) {
             d.cartesJouables[s][i] = 1;
-            d.raisonsJouables[s][i].code = RAISON_SUIT;
+            d.raisonsJouables[s][i].code = Raison::Suit;
         }
     }
 }

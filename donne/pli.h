@@ -5,16 +5,7 @@
 
 namespace quarvel {
 
-// Reason codes of raisonsJouables.
-constexpr int RAISON_SUIT = -1;      // follows the suit asked, or is the Excuse
-constexpr int RAISON_LIBRE = 0;      // leads, or follows a led Excuse
-constexpr int RAISON_COUPE = 1;      // void in the suit asked: must trump
-constexpr int RAISON_SURCOUPE = 2;   // must overtrump
-constexpr int RAISON_SOUS_COUPE = 3; // holds no trump above the highest on the table
-constexpr int RAISON_DEFAUSSE = 4;   // neither the suit asked nor a trump
-constexpr int RAISON_SANS_ATOUT = 5; // trumps asked, none held
-
-// Fills cartesJouables[s] and raisonsJouables[s] (every seat's codes reset to -1 first).
+// Fills cartesJouables[s] and raisonsJouables[s] (every seat's codes reset to Raison::Suit first).
 void calculerJouables(Donne& d, int s);
 // Puts the card of that slot on the table; the caller then counts it in pli.nbCartesJouees.
 void poserCarteDansPli(Donne& d, int s, int slot);

@@ -325,7 +325,7 @@ void noterCarteJouee(Jeu& jeu, int siege, int slot) {
         k.entamesPreneur[k.nbEntamesPreneur] = c.couleur;
     }
     if (siege == t && entame) k.derniereEntamePreneur = plain ? c.couleur : 0;
-    if (siege == t && plain && r.code == 0) {
+    if (siege == t && plain && r.code == Raison::Libre) {
         if (k.entamePreneur1 == -1)
             k.entamePreneur1 = c.couleur;
         else if (k.entamePreneur2 == -1)
@@ -337,7 +337,7 @@ void noterCarteJouee(Jeu& jeu, int siege, int slot) {
         k.signalAtout = true;
     }
     if (estPetit(c)) k.signalAtout = false;
-    if (siege == t && estPetit(c) && r.code == 1) k.preneurCoupeDuPetit = 0;
+    if (siege == t && estPetit(c) && r.code == Raison::Coupe) k.preneurCoupeDuPetit = 0;
     if (entame && atout && jeu.reglages.niveau >= 3) k.preneurCoupeDuPetit = -1;
     if (siege != t && t >= 1 && !entame && pli.entame == t) {
         const int u = k.couleurLongue[t];
@@ -345,7 +345,8 @@ void noterCarteJouee(Jeu& jeu, int siege, int slot) {
         if (c.couleur == u && c.valeur == CAVALIER && menee.couleur == u && menee.valeur == ROI)
             k.cavalierSousRoi = true;
     }
-    if (siege != t && t >= 1 && r.code == 1 && !entame && pli.couleurDemandee == k.couleurLongue[t])
+    if (siege != t && t >= 1 && r.code == Raison::Coupe && !entame &&
+        pli.couleurDemandee == k.couleurLongue[t])
         k.defenseCoupeLongue = true;
     if (estPetit(c)) k.ecartAtoutsSuspect = false;
 
@@ -365,9 +366,9 @@ void noterCarteJouee(Jeu& jeu, int siege, int slot) {
 
     // What everyone learns from the reason the card could be played.
     const bool couleurAsked = r.couleur >= 1 && r.couleur <= 4;
-    if ((r.code == 1 || r.code == 4) && couleurAsked)
+    if ((r.code == Raison::Coupe || r.code == Raison::Defausse) && couleurAsked)
         for (int o = 1; o <= 4; ++o) k.couleurCoupee[o][siege][r.couleur] = true;
-    if (r.code == 4 || r.code == 5)
+    if (r.code == Raison::Defausse || r.code == Raison::SansAtout)
         for (int o = 1; o <= 4; ++o) k.sansAtout[o][siege] = true;
 
     // A trump well under the one before it, or far above it, on a trump lead.
@@ -383,9 +384,10 @@ void noterCarteJouee(Jeu& jeu, int siege, int slot) {
 
     // Locations.
     Changement ch;
-    if ((r.code == 1 || r.code == 4) && couleurAsked) ch.couleurVide = r.couleur;
-    if (r.code == 3) ch.atoutsAuDessus = r.valeur + 1 < 1 ? 1 : r.valeur + 1;
-    if (r.code == 4 || r.code == 5) ch.atoutsAuDessus = 1;
+    if ((r.code == Raison::Coupe || r.code == Raison::Defausse) && couleurAsked)
+        ch.couleurVide = r.couleur;
+    if (r.code == Raison::SousCoupe) ch.atoutsAuDessus = r.valeur + 1 < 1 ? 1 : r.valeur + 1;
+    if (r.code == Raison::Defausse || r.code == Raison::SansAtout) ch.atoutsAuDessus = 1;
     if (ch.atoutsAuDessus > 21) ch.atoutsAuDessus = 0;
     for (int o = 1; o <= 4; ++o) {
         placer(k, o, c, LIEU_JOUEE);

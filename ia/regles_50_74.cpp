@@ -253,7 +253,7 @@ void regle72(Jeu& jeu, const ContexteDecision& c) {
     if (c.position != 3 || c.L != c.D1 || carteEntame(jeu, c).couleur != ATOUT) return;
     const auto& raisons = jeu.donne.raisonsJouables[c.moi];
     for (int slot = 1; slot <= 18; ++slot)
-        if (estCandidat(jeu, c.moi, slot) && raisons[slot].code == 2) {
+        if (estCandidat(jeu, c.moi, slot) && raisons[slot].code == Raison::Surcoupe) {
             decider(jeu, c, slot);
             return;
         }

@@ -48,7 +48,7 @@ TEST(Jouables, EntameExcuseEtDefausse) {
     t.d.mains[SUD] = mainDe({excuse(), pique(2), trefle(ROI)});
     t.d.mains[NORD][3].enMain = false; // already played: never playable
     EXPECT_EQ(t.jouables(EST, {excuse(), coeur(3)}), 2);
-    EXPECT_EQ(t.raison(EST, coeur(3)).code, RAISON_LIBRE);
+    EXPECT_EQ(t.raison(EST, coeur(3)).code, Raison::Libre);
 
     // The Excuse led: the second seat plays anything, the third follows the second card.
     t.jouer(EST, excuse());
@@ -56,16 +56,16 @@ TEST(Jouables, EntameExcuseEtDefausse) {
     t.jouer(NORD, coeur(5));
     EXPECT_EQ(t.d.pli.couleurDemandee, COEUR);
     EXPECT_EQ(t.jouables(OUEST, {atout(6)}), 1);
-    EXPECT_EQ(t.raison(OUEST, atout(6)).code, RAISON_COUPE);
+    EXPECT_EQ(t.raison(OUEST, atout(6)).code, Raison::Coupe);
     EXPECT_EQ(t.raison(OUEST, atout(6)).couleur, COEUR);
-    EXPECT_EQ(t.raison(NORD, atout(4)).code, RAISON_SUIT); // other seats reset
+    EXPECT_EQ(t.raison(NORD, atout(4)).code, Raison::Suit); // other seats reset
     t.jouer(OUEST, atout(6));
 
     // Void in COEUR with the Excuse as only suit-0 card: anything, the Excuse included.
     EXPECT_EQ(t.jouables(SUD, {excuse(), pique(2), trefle(ROI)}), 3);
-    EXPECT_EQ(t.raison(SUD, pique(2)).code, RAISON_DEFAUSSE);
+    EXPECT_EQ(t.raison(SUD, pique(2)).code, Raison::Defausse);
     EXPECT_EQ(t.raison(SUD, pique(2)).couleur, COEUR);
-    EXPECT_EQ(t.raison(SUD, excuse()).code, RAISON_SUIT);
+    EXPECT_EQ(t.raison(SUD, excuse()).code, Raison::Suit);
 }
 
 TEST(Jouables, AtoutDemande) {
@@ -78,9 +78,9 @@ TEST(Jouables, AtoutDemande) {
     t.jouer(EST, atout(15));
     EXPECT_EQ(t.d.pli.atoutMax, 15);
     EXPECT_EQ(t.jouables(NORD, {atout(18)}), 1);
-    EXPECT_EQ(t.raison(NORD, atout(18)).code, RAISON_SURCOUPE);
+    EXPECT_EQ(t.raison(NORD, atout(18)).code, Raison::Surcoupe);
     EXPECT_EQ(t.jouables(OUEST, {atout(12), atout(3), excuse()}), 3);
-    EXPECT_EQ(t.raison(OUEST, atout(3)).code, RAISON_SOUS_COUPE);
+    EXPECT_EQ(t.raison(OUEST, atout(3)).code, Raison::SousCoupe);
     EXPECT_EQ(t.raison(OUEST, atout(3)).valeur, 15);
 
     // A lower trump after the led one leaves atoutMax at 0, the led value still counts.
@@ -94,7 +94,7 @@ TEST(Jouables, AtoutDemande) {
     EXPECT_EQ(u.d.pli.atoutMax, 0);
     EXPECT_EQ(u.jouables(NORD, {atout(11)}), 1);
     EXPECT_EQ(u.jouables(OUEST, {coeur(4), pique(5)}), 2);
-    EXPECT_EQ(u.raison(OUEST, pique(5)).code, RAISON_SANS_ATOUT);
+    EXPECT_EQ(u.raison(OUEST, pique(5)).code, Raison::SansAtout);
 }
 
 TEST(Jouables, CouleurDemandeeCoupeEtSurcoupe) {
@@ -106,17 +106,17 @@ TEST(Jouables, CouleurDemandeeCoupeEtSurcoupe) {
     t.jouer(SUD, coeur(ROI));
     EXPECT_EQ(t.jouables(OUEST, {coeur(2), coeur(1)}), 2); // follows suit
     EXPECT_EQ(t.jouables(EST, {atout(7)}), 1);             // nobody has trumped: any trump
-    EXPECT_EQ(t.raison(EST, atout(7)).code, RAISON_COUPE);
+    EXPECT_EQ(t.raison(EST, atout(7)).code, Raison::Coupe);
     t.jouer(EST, atout(7));
     EXPECT_EQ(t.jouables(NORD, {atout(9)}), 1);
     const RaisonJouable& r = t.raison(NORD, atout(9));
-    EXPECT_EQ(r.code, RAISON_SURCOUPE);
+    EXPECT_EQ(r.code, Raison::Surcoupe);
     EXPECT_EQ(r.valeur, 7);
     EXPECT_EQ(r.couleur, COEUR);
     // Only a lower trump: still that trump rather than another suit.
     t.d.mains[OUEST] = mainDe({atout(5), trefle(4)});
     EXPECT_EQ(t.jouables(OUEST, {atout(5)}), 1);
-    EXPECT_EQ(t.raison(OUEST, atout(5)).code, RAISON_SOUS_COUPE);
+    EXPECT_EQ(t.raison(OUEST, atout(5)).code, Raison::SousCoupe);
 }
 
 TEST(Pli, CartePoseeEtGagnant) {
