@@ -326,9 +326,9 @@ void noterCarteJouee(Jeu& jeu, int siege, int slot) {
     }
     if (siege == t && entame) k.derniereEntamePreneur = plain ? c.couleur : 0;
     if (siege == t && plain && r.code == Raison::Libre) {
-        if (k.entamePreneur1 == -1)
+        if (k.entamePreneur1 == AUCUNE)
             k.entamePreneur1 = c.couleur;
-        else if (k.entamePreneur2 == -1)
+        else if (k.entamePreneur2 == AUCUNE)
             k.entamePreneur2 = c.couleur;
     }
     if (entame) k.pasEncoreEntame[siege] = false;

@@ -12,6 +12,8 @@ struct Jeu;
 constexpr int LIEU_INCONNU = -1;
 constexpr int LIEU_ECART = 5;
 constexpr int LIEU_JOUEE = 10;
+// No seat has signalled trumps.
+constexpr int AUCUN_SIEGE = -1;
 
 struct Connaissance {
     // Common facts
@@ -32,9 +34,9 @@ struct Connaissance {
     Tableau<bool, 4> couleurEntameePreneur;
     int nbEntamesPreneur = 0;
     int derniereEntamePreneur = 0; // kept from deal to deal
-    int entamePreneur1 = -1, entamePreneur2 = -1;
+    int entamePreneur1 = AUCUNE, entamePreneur2 = AUCUNE;
     Tableau<bool, 4> pasEncoreEntame;
-    int signaleur = -1;
+    int signaleur = AUCUN_SIEGE;
     bool signalAtout = false;
     int preneurCoupeDuPetit = -1;
     bool cavalierSousRoi = false;

@@ -66,7 +66,7 @@ int niveauDuSiege(const Jeu& jeu, int siege) {
     return jeu.reglages.niveau;
 }
 
-ContexteDecision contexteDecision(Jeu& jeu, int siege) {
+ContexteDecision contexteDecision(const Jeu& jeu, int siege) {
     const Donne& d = jeu.donne;
     ContexteDecision ctx;
     ctx.moi = siege;
@@ -77,7 +77,7 @@ ContexteDecision contexteDecision(Jeu& jeu, int siege) {
     ctx.D2 = siegeSuivant(ctx.D1);
     ctx.D3 = siegeSuivant(ctx.D2);
     ctx.W = gagnantActuel(jeu, siege);
-    ctx.B = ctx.position == 1 ? -1 : carteQuiBat(jeu, siege);
+    ctx.B = ctx.position == 1 ? AUCUN_SLOT : carteQuiBat(jeu, siege);
     return ctx;
 }
 
@@ -86,7 +86,7 @@ int jouerOrdinateur(Jeu& jeu, int siege) {
     if (d.numeroPli >= 1 && d.numeroPli <= 18 && d.pli.nbCartesJouees < 4)
         jeu.moteur.grainesCartes[d.numeroPli][d.pli.nbCartesJouees + 1] = jeu.alea.graine;
     const int n = nbCandidats(jeu, siege);
-    if (n == 0) return -1;
+    if (n == 0) return AUCUN_SLOT;
     if (n >= 2 && niveauDuSiege(jeu, siege) >= 1) choisirCarte(jeu, siege);
     for (int i = 0; i < TIRAGES_MAX; ++i) {
         const int slot = jeu.alea(18);
@@ -95,7 +95,7 @@ int jouerOrdinateur(Jeu& jeu, int siege) {
     // Ten thousand misses cannot happen with a candidate left; stay safe all the same.
     for (int slot = 1; slot <= 18; ++slot)
         if (jeu.donne.cartesJouables[siege][slot] == 1) return slot;
-    return -1;
+    return AUCUN_SLOT;
 }
 
 void choisirCarte(Jeu& jeu, int siege) {
@@ -147,13 +147,13 @@ void retirerCouleur(Jeu& jeu, int siege, int couleur) {
 void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur) {
     auto& jouables = jeu.donne.cartesJouables[siege];
     const MainJoueur& main = jeu.donne.mains[siege];
-    int cible = -1;
+    int cible = AUCUN_SLOT;
     for (int s = 1; s <= 18; ++s)
         if (main[s].valeur == valeur && main[s].couleur == couleur) {
             cible = s;
             break;
         }
-    if (cible == -1 || jouables[cible] != 1) return;
+    if (cible == AUCUN_SLOT || jouables[cible] != 1) return;
     for (int s = 1; s <= 18; ++s)
         if (s != cible && jouables[s] == 1) {
             jouables[cible] = 0;

@@ -46,9 +46,9 @@ int niveauMinimalRegle(int k); // 0 for the numbers no rule uses
 bool regleFixe(int k);
 int niveauDuSiege(const Jeu& jeu, int siege);
 // Position, W, B, the taker, the leader and the defenders, as the pass sees them.
-ContexteDecision contexteDecision(Jeu& jeu, int siege);
+ContexteDecision contexteDecision(const Jeu& jeu, int siege);
 
-// Engine services used by the rules. Slots are 1..18; -1 means none.
+// Engine services used by the rules. Slots are 1..18; AUCUN_SLOT means none.
 bool regleApplicable(Jeu& jeu, int k);
 bool garderSeule(Jeu& jeu, int siege, int slot);
 void retirerCouleur(Jeu& jeu, int siege, int couleur);
@@ -59,20 +59,20 @@ void noterRegle(Jeu& jeu, int siege);
 bool tirage(Jeu& jeu, int n);
 
 // Queries over the seat's candidates.
-int plusPetiteCarteCouleur(Jeu& jeu, int s);
-int plusPetitAtout(Jeu& jeu, int s);
-int plusPetitAtoutImpair(Jeu& jeu, int s);
-int plusPetitAtoutPair(Jeu& jeu, int s);
-int plusHauteHonneur(Jeu& jeu, int s);
-int roiGarde(Jeu& jeu, int s, int c);
-int petiteSousHonneur(Jeu& jeu, int s, int c);
+int plusPetiteCarteCouleur(const Jeu& jeu, int s);
+int plusPetitAtout(const Jeu& jeu, int s);
+int plusPetitAtoutImpair(const Jeu& jeu, int s);
+int plusPetitAtoutPair(const Jeu& jeu, int s);
+int plusHauteHonneur(const Jeu& jeu, int s);
+int roiGarde(const Jeu& jeu, int s, int c);
+int petiteSousHonneur(const Jeu& jeu, int s, int c);
 int nbCartesCouleur(const Jeu& jeu, int s, int c);
 int atoutsMaitresTenus(const Jeu& jeu, int s);
 bool honneurVoisin(const Jeu& jeu, int s, int c, int v);
 int gagnantActuel(const Jeu& jeu, int s);
-int carteQuiBat(Jeu& jeu, int s);
+int carteQuiBat(const Jeu& jeu, int s);
 bool joueApres(int s, int t, int position);
-// The slot of a card in the seat's hand, -1 when not there (played or never held).
+// The slot of a card in the seat's hand, AUCUN_SLOT when not there (played or never held).
 int slotDe(const Jeu& jeu, int s, int couleur, int valeur);
 
 } // namespace quarvel

@@ -6,14 +6,19 @@ namespace quarvel {
 
 struct Jeu;
 
+// A slot that holds no card: a query that found none, or no candidate that beats.
+constexpr int AUCUN_SLOT = -1;
+// carteQuiBat for a defender while a partner wins the trick: no need to beat it.
+constexpr int PARTENAIRE_GAGNE = 100;
+
 // Shared by every rule of one decision, computed once before the pass.
 struct ContexteDecision {
-    int moi = 0;      // the seat choosing
-    int position = 0; // 1 for the leader .. 4
-    int W = 0;        // gagnantActuel(moi)
-    int B = -1;       // carteQuiBat(moi): 100, a slot, or -1
-    int T = 0;        // the taker
-    int L = 0;        // the leader of the trick
+    int moi = 0;        // the seat choosing
+    int position = 0;   // 1 for the leader .. 4
+    int W = 0;          // gagnantActuel(moi)
+    int B = AUCUN_SLOT; // carteQuiBat(moi): PARTENAIRE_GAGNE, a slot, or AUCUN_SLOT
+    int T = 0;          // the taker
+    int L = 0;          // the leader of the trick
     int D1 = 0, D2 = 0, D3 = 0;
 };
 

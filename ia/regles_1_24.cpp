@@ -124,7 +124,8 @@ void regle11(Jeu& jeu, const ContexteDecision& c) {
 
 // Behind the taker's lead, keep back the master honour when the taker may still hold a guard.
 void regle12(Jeu& jeu, const ContexteDecision& c) {
-    if (!estDefenseur(c) || (c.position != 3 && c.position != 4) || c.L != c.T || c.B != 100)
+    if (!estDefenseur(c) || (c.position != 3 && c.position != 4) || c.L != c.T ||
+        c.B != PARTENAIRE_GAGNE)
         return;
     if (!tirage(jeu, 90)) return;
     const Connaissance& k = jeu.connaissance;
@@ -143,9 +144,9 @@ void regle13(Jeu& jeu, const ContexteDecision& c) {
     const Carte& carteT = carteDe(jeu, c.T);
     bool apresPreneur = estCouleurSimple(carteT.couleur) && (c.position == 3 || c.position == 4);
     if (!apresPreneur && jeu.connaissance.cartesDehors[c.moi][s] > 1) return;
-    if (c.B == -1 || c.W != c.T) return;
+    if (c.B == AUCUN_SLOT || c.W != c.T) return;
     int honneur = plusHauteHonneur(jeu, c.moi);
-    if (honneur != -1) {
+    if (honneur != AUCUN_SLOT) {
         decider(jeu, c, honneur);
         return;
     }
@@ -199,21 +200,21 @@ void regle15(Jeu& jeu, const ContexteDecision& c) {
 void regle16(Jeu& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !preneurJoueApres(c)) return;
     const Connaissance& k = jeu.connaissance;
-    int n = 0, u = -1, t = 0;
+    int n = 0, u = AUCUNE, t = 0;
     for (int s = 1; s <= 4; ++s) {
         if (k.etatCouleur[s] == 0) ++n;
         if (k.etatCouleur[s] == 1 || k.etatCouleur[s] == 2) u = s;
         if (k.couleursJoueesPreneur[s]) ++t;
     }
     int contrat = jeu.donne.contrat;
-    if (n != 3 || u == -1 || t != 3 || (contrat != PRISE && contrat != GARDE)) return;
+    if (n != 3 || u == AUCUNE || t != 3 || (contrat != PRISE && contrat != GARDE)) return;
     if (!jEntame(c) && carteEntame(jeu, c).couleur != u) return;
     for (int v = ROI; v >= VALET; --v) retirerCarte(jeu, c.moi, u, v);
 }
 
 // Defenders are pushing a Valet or Cavalier: the taker covers with his Roi, else his Dame.
 void regle17(Jeu& jeu, const ContexteDecision& c) {
-    if (c.moi != c.T || jEntame(c) || c.B == -1) return;
+    if (c.moi != c.T || jEntame(c) || c.B == AUCUN_SLOT) return;
     const Carte& entame = carteEntame(jeu, c);
     int s = entame.couleur;
     if (!estCouleurSimple(s)) return;
@@ -350,7 +351,7 @@ bool donnerPoints(const Jeu& jeu, const ContexteDecision& c) {
         const Carte& x = carteDe(jeu, d);
         if (maitre >= 1 && estAtout(x) && x.valeur == maitre) return true;
     }
-    if (c.B == 100 && preneurAJoue(c)) return true;
+    if (c.B == PARTENAIRE_GAGNE && preneurAJoue(c)) return true;
     if (preneurJoueApres(c) && position23 && estCouleurSimple(entame.couleur) &&
         k.couleurCoupee[c.moi][c.T][entame.couleur])
         return k.sansAtout[c.moi][c.T];
@@ -363,7 +364,7 @@ bool donnerPoints(const Jeu& jeu, const ContexteDecision& c) {
 
     int s = entame.couleur;
     if (s == ATOUT ||
-        premierCandidat(jeu, c.moi, [&](const Carte& x) { return x.couleur == s; }) != -1)
+        premierCandidat(jeu, c.moi, [&](const Carte& x) { return x.couleur == s; }) != AUCUN_SLOT)
         return false;
     int v = entame.valeur;
     int m = k.carteMaitresse[s];
@@ -372,7 +373,7 @@ bool donnerPoints(const Jeu& jeu, const ContexteDecision& c) {
         if (v == m) return restants <= k.atoutsDehors[c.moi];
         if (v < m)
             return restants < k.atoutsDehors[c.moi] ||
-                   (c.B != 100 && position23 &&
+                   (c.B != PARTENAIRE_GAGNE && position23 &&
                     (k.cartesDehors[c.moi][s] > 4 || k.cartesDehors[c.moi][s] > restants));
         return false;
     }

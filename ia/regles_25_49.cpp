@@ -25,7 +25,7 @@ void regle26(Jeu& jeu, const ContexteDecision& c) {
 
 // The Petit can win this trick and nobody after me can catch it: play it.
 void regle27(Jeu& jeu, const ContexteDecision& c) {
-    if (!tient(jeu, c.moi, ATOUT, PETIT) || c.B == -1) return;
+    if (!tient(jeu, c.moi, ATOUT, PETIT) || c.B == AUCUN_SLOT) return;
     bool sur = (c.moi == c.T && c.position == 4) || (c.moi == c.D1 && !jEntame(c)) ||
                (c.moi == c.D2 && (c.position == 3 || c.position == 4)) ||
                (c.moi == c.D3 && c.position == 4);
@@ -120,7 +120,7 @@ void regle36(Jeu& jeu, const ContexteDecision& c) {
 
 // I cannot win the trick: play the Excuse (a defender only sometimes, and late).
 void regle37(Jeu& jeu, const ContexteDecision& c) {
-    if (!tient(jeu, c.moi, ATOUT, EXCUSE) || jEntame(c) || c.B != -1) return;
+    if (!tient(jeu, c.moi, ATOUT, EXCUSE) || jEntame(c) || c.B != AUCUN_SLOT) return;
     if (c.moi == c.T || (tirage(jeu, 40) && jeu.donne.numeroPli >= 9))
         garderCarte(jeu, c, ATOUT, EXCUSE);
 }
@@ -149,15 +149,15 @@ void regle38(Jeu& jeu, const ContexteDecision& c) {
 void regle39(Jeu& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !jEntame(c) || jeu.connaissance.preneurCoupeDuPetit != 0) return;
     if (!tirage(jeu, 80)) return;
-    if (premierCandidat(jeu, c.moi, estAtout) != -1)
+    if (premierCandidat(jeu, c.moi, estAtout) != AUCUN_SLOT)
         retirerSi(jeu, c.moi, [](const Carte& x) { return !estAtout(x); });
 }
 
 // A partner signalled trumps: return a small one.
 void regle40(Jeu& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
-    if (estDefenseur(c) && jEntame(c) && k.signaleur != -1 && !tient(jeu, c.moi, ATOUT, PETIT) &&
-        !k.ecartAtoutsSuspect && k.signalAtout)
+    if (estDefenseur(c) && jEntame(c) && k.signaleur != AUCUN_SIEGE &&
+        !tient(jeu, c.moi, ATOUT, PETIT) && !k.ecartAtoutsSuspect && k.signalAtout)
         decider(jeu, c, plusPetitAtout(jeu, c.moi));
 }
 

@@ -38,7 +38,7 @@ void regle52(Jeu& jeu, const ContexteDecision& c) {
 void regle53(Jeu& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!tient(jeu, c.moi, ATOUT, PETIT) && defenseurQuiEntame(c) && k.pasEncoreEntame[c.moi] &&
-        k.signaleur == -1 && !k.ecartAtoutsSuspect &&
+        k.signaleur == AUCUN_SIEGE && !k.ecartAtoutsSuspect &&
         (k.atoutsAuChien == 0 || k.atoutsAuChien == 1))
         signalAtout(jeu, c);
 }
@@ -46,7 +46,7 @@ void regle53(Jeu& jeu, const ContexteDecision& c) {
 // With trumps shown in the dog, a defender's first lead comes from its long suit.
 void regle54(Jeu& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
-    if (!(defenseurQuiEntame(c) && k.pasEncoreEntame[c.moi] && k.signaleur == -1 &&
+    if (!(defenseurQuiEntame(c) && k.pasEncoreEntame[c.moi] && k.signaleur == AUCUN_SIEGE &&
           k.atoutsAuChien > 1))
         return;
     retirerCouleur(jeu, c.moi, ATOUT);
@@ -80,7 +80,7 @@ void regle55(Jeu& jeu, const ContexteDecision& c) {
     premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (jeu.connaissance.etatCouleur[s] == 0) return false;
         const int slot = petiteSousHonneur(jeu, c.moi, s);
-        if (slot == -1) return false;
+        if (slot == AUCUN_SLOT) return false;
         decider(jeu, c, slot);
         return true;
     });
@@ -206,11 +206,11 @@ void regle66(Jeu& jeu, const ContexteDecision& c) {
 
 // The taker puts his guarded Roi on a plain lead when no defender left to play can ruff.
 void regle67(Jeu& jeu, const ContexteDecision& c) {
-    if (c.moi != c.T || jEntame(c) || c.B == -1) return;
+    if (c.moi != c.T || jEntame(c) || c.B == AUCUN_SLOT) return;
     const int s = carteEntame(jeu, c).couleur;
     if (!estCouleurSimple(s)) return;
     const int roi = roiGarde(jeu, c.moi, s);
-    if (roi == -1) return;
+    if (roi == AUCUN_SLOT) return;
     const auto& coupee = jeu.connaissance.couleurCoupee[c.moi];
     if ((c.position == 2 && !coupee[c.D1][s] && !coupee[c.D2][s]) ||
         (c.position == 3 && !coupee[c.D1][s]))
@@ -220,7 +220,7 @@ void regle67(Jeu& jeu, const ContexteDecision& c) {
 // A defender does not lead the suits its trump-signalling partner is void in.
 void regle68(Jeu& jeu, const ContexteDecision& c) {
     const int signaleur = jeu.connaissance.signaleur;
-    if (!defenseurQuiEntame(c) || signaleur == -1) return;
+    if (!defenseurQuiEntame(c) || signaleur == AUCUN_SIEGE) return;
     pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (jeu.connaissance.couleurCoupee[c.moi][signaleur][s]) retirerCouleur(jeu, c.moi, s);
     });
@@ -228,14 +228,14 @@ void regle68(Jeu& jeu, const ContexteDecision& c) {
 
 // A defender who cannot beat the taker's winning card throws its lowest.
 void regle69(Jeu& jeu, const ContexteDecision& c) {
-    if (c.W != c.T || c.B != -1) return;
+    if (c.W != c.T || c.B != AUCUN_SLOT) return;
     if (((c.moi == c.D1 || c.moi == c.D2) && c.position >= 3) || (c.moi == c.D3 && c.position == 4))
         deciderPremier(jeu, c, plusPetiteCarteCouleur(jeu, c.moi), plusPetitAtout(jeu, c.moi));
 }
 
 // A seat that cannot win the trick throws its lowest card.
 void regle70(Jeu& jeu, const ContexteDecision& c) {
-    if (c.B != -1) return;
+    if (c.B != AUCUN_SLOT) return;
     if ((c.moi == c.D1 && c.position == 2) || (c.moi == c.T && c.position >= 2))
         deciderPremier(jeu, c, plusPetiteCarteCouleur(jeu, c.moi), plusPetitAtout(jeu, c.moi));
 }
@@ -244,8 +244,8 @@ void regle70(Jeu& jeu, const ContexteDecision& c) {
 void regle71(Jeu& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
     const Connaissance& k = jeu.connaissance;
-    if (k.entamePreneur1 != -1) retirerCouleur(jeu, c.moi, k.entamePreneur1);
-    if (k.entamePreneur2 != -1) retirerCouleur(jeu, c.moi, k.entamePreneur2);
+    if (k.entamePreneur1 != AUCUNE) retirerCouleur(jeu, c.moi, k.entamePreneur1);
+    if (k.entamePreneur2 != AUCUNE) retirerCouleur(jeu, c.moi, k.entamePreneur2);
 }
 
 // Third on a trump lead from the first defender, over-trump with the highest trump.

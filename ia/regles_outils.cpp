@@ -82,22 +82,22 @@ bool garderCarte(Jeu& jeu, const ContexteDecision& c, int couleur, int valeur) {
 
 bool deciderPremier(Jeu& jeu, const ContexteDecision& c, int a, int b, int d) {
     for (int slot : {a, b, d})
-        if (slot != -1) return decider(jeu, c, slot);
+        if (slot != AUCUN_SLOT) return decider(jeu, c, slot);
     return false;
 }
 
 void signalAtout(Jeu& jeu, const ContexteDecision& c) {
     Connaissance& kn = jeu.connaissance;
-    int carte = -1;
+    int carte = AUCUN_SLOT;
     if (kn.atoutsDonnes[c.moi] >= 7) {
         carte = plusPetitAtoutImpair(jeu, c.moi);
         // Set even if the keep fails: the seat has chosen to signal.
-        if (carte != -1) kn.signaleur = c.moi;
+        if (carte != AUCUN_SLOT) kn.signaleur = c.moi;
     } else {
         carte = plusPetitAtoutPair(jeu, c.moi);
-        if (carte != -1 && carteMain(jeu, c.moi, carte).valeur > 12) carte = -1;
+        if (carte != AUCUN_SLOT && carteMain(jeu, c.moi, carte).valeur > 12) carte = AUCUN_SLOT;
     }
-    if (carte != -1 && decider(jeu, c, carte)) kn.signalAtout = true;
+    if (carte != AUCUN_SLOT && decider(jeu, c, carte)) kn.signalAtout = true;
 }
 
 } // namespace quarvel

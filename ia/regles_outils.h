@@ -80,17 +80,17 @@ inline const Carte& carteMain(const Jeu& jeu, int siege, int slot) {
     return jeu.donne.mains[siege][slot];
 }
 
-// First candidate in hand order (slots 1..18) for which f(card) holds; -1 when none.
+// First candidate in hand order (slots 1..18) for which f(card) holds; AUCUN_SLOT when none.
 template <class F> int premierCandidat(const Jeu& jeu, int siege, F f) {
     for (int slot = 1; slot <= 18; ++slot)
         if (estCandidat(jeu, siege, slot) && f(carteMain(jeu, siege, slot))) return slot;
-    return -1;
+    return AUCUN_SLOT;
 }
 // The same scanning from the end (slots 18 down to 1).
 template <class F> int dernierCandidat(const Jeu& jeu, int siege, F f) {
     for (int slot = 18; slot >= 1; --slot)
         if (estCandidat(jeu, siege, slot) && f(carteMain(jeu, siege, slot))) return slot;
-    return -1;
+    return AUCUN_SLOT;
 }
 
 // Keeps the slot as the only candidate and records the running rule; false when it is not a
@@ -98,8 +98,9 @@ template <class F> int dernierCandidat(const Jeu& jeu, int siege, F f) {
 bool decider(Jeu& jeu, const ContexteDecision& c, int slot);
 // Keeps a card I hold; false when I do not hold it or it is not a candidate.
 bool garderCarte(Jeu& jeu, const ContexteDecision& c, int couleur, int valeur);
-// The default plays: the first of the slots that is not -1 decides (a card, else a trump...).
-bool deciderPremier(Jeu& jeu, const ContexteDecision& c, int a, int b, int d = -1);
+// The default plays: the first of the slots that is not AUCUN_SLOT decides (a card, else a
+// trump...).
+bool deciderPremier(Jeu& jeu, const ContexteDecision& c, int a, int b, int d = AUCUN_SLOT);
 // Drops every candidate for which f(card) holds, one by one (the last candidate always stays).
 template <class F> void retirerSi(Jeu& jeu, int siege, F f) {
     for (int slot = 1; slot <= 18; ++slot) {

@@ -6,13 +6,14 @@
 
 namespace quarvel {
 
-int plusPetiteCarteCouleur(Jeu& jeu, int s) {
-    int meilleur = -1;
+int plusPetiteCarteCouleur(const Jeu& jeu, int s) {
+    int meilleur = AUCUN_SLOT;
     for (int slot = 1; slot <= 18; ++slot) {
         if (!estCandidat(jeu, s, slot)) continue;
         const Carte& c = carteMain(jeu, s, slot);
         if (c.couleur < 1) continue;
-        if (meilleur == -1 || c.valeur < carteMain(jeu, s, meilleur).valeur) meilleur = slot;
+        if (meilleur == AUCUN_SLOT || c.valeur < carteMain(jeu, s, meilleur).valeur)
+            meilleur = slot;
     }
     return meilleur;
 }
@@ -21,43 +22,45 @@ namespace {
 
 // The candidate trump from 2 up with the lowest value among those that pass the filter.
 template <class Filtre> int plusPetitAtoutSi(const Jeu& jeu, int s, Filtre filtre) {
-    int meilleur = -1;
+    int meilleur = AUCUN_SLOT;
     for (int slot = 1; slot <= 18; ++slot) {
         if (!estCandidat(jeu, s, slot)) continue;
         const Carte& c = carteMain(jeu, s, slot);
         if (c.couleur != ATOUT || c.valeur < 2 || !filtre(c.valeur)) continue;
-        if (meilleur == -1 || c.valeur < carteMain(jeu, s, meilleur).valeur) meilleur = slot;
+        if (meilleur == AUCUN_SLOT || c.valeur < carteMain(jeu, s, meilleur).valeur)
+            meilleur = slot;
     }
     return meilleur;
 }
 
 } // namespace
 
-int plusPetitAtout(Jeu& jeu, int s) {
+int plusPetitAtout(const Jeu& jeu, int s) {
     return plusPetitAtoutSi(jeu, s, [](int) { return true; });
 }
 
-int plusPetitAtoutImpair(Jeu& jeu, int s) {
+int plusPetitAtoutImpair(const Jeu& jeu, int s) {
     return plusPetitAtoutSi(jeu, s, [](int v) { return v >= 3 && v % 2 == 1; });
 }
 
-int plusPetitAtoutPair(Jeu& jeu, int s) {
+int plusPetitAtoutPair(const Jeu& jeu, int s) {
     return plusPetitAtoutSi(jeu, s, [](int v) { return v % 2 == 0; });
 }
 
-int plusHauteHonneur(Jeu& jeu, int s) {
-    int meilleur = -1;
+int plusHauteHonneur(const Jeu& jeu, int s) {
+    int meilleur = AUCUN_SLOT;
     for (int slot = 1; slot <= 18; ++slot) {
         if (!estCandidat(jeu, s, slot)) continue;
         const Carte& c = carteMain(jeu, s, slot);
         if (c.couleur < 1 || c.valeur <= 10) continue;
-        if (meilleur == -1 || c.valeur > carteMain(jeu, s, meilleur).valeur) meilleur = slot;
+        if (meilleur == AUCUN_SLOT || c.valeur > carteMain(jeu, s, meilleur).valeur)
+            meilleur = slot;
     }
     return meilleur;
 }
 
-int roiGarde(Jeu& jeu, int s, int c) {
-    int roi = -1;
+int roiGarde(const Jeu& jeu, int s, int c) {
+    int roi = AUCUN_SLOT;
     int dessous = 0;
     for (int slot = 1; slot <= 18; ++slot) {
         if (!estCandidat(jeu, s, slot) || carteMain(jeu, s, slot).couleur != c) continue;
@@ -66,13 +69,13 @@ int roiGarde(Jeu& jeu, int s, int c) {
         else
             ++dessous;
     }
-    return (roi != -1 && dessous >= 2) ? roi : -1;
+    return (roi != AUCUN_SLOT && dessous >= 2) ? roi : AUCUN_SLOT;
 }
 
-int petiteSousHonneur(Jeu& jeu, int s, int c) {
+int petiteSousHonneur(const Jeu& jeu, int s, int c) {
     bool honneur = false;
     int nb = 0;
-    int derniere = -1;
+    int derniere = AUCUN_SLOT;
     for (int slot = 1; slot <= 18; ++slot) {
         if (!estCandidat(jeu, s, slot) || carteMain(jeu, s, slot).couleur != c) continue;
         const int v = carteMain(jeu, s, slot).valeur;
@@ -80,7 +83,7 @@ int petiteSousHonneur(Jeu& jeu, int s, int c) {
         if (v == DAME || v == ROI) honneur = true;
         if (v < 5) derniere = slot;
     }
-    return (honneur && nb >= 5) ? derniere : -1;
+    return (honneur && nb >= 5) ? derniere : AUCUN_SLOT;
 }
 
 int nbCartesCouleur(const Jeu& jeu, int s, int c) {
@@ -129,16 +132,16 @@ int gagnantActuel(const Jeu& jeu, int s) {
     return w;
 }
 
-int carteQuiBat(Jeu& jeu, int s) {
+int carteQuiBat(const Jeu& jeu, int s) {
     const Donne& d = jeu.donne;
-    if (d.pli.nbCartesJouees == 0) return -1;
+    if (d.pli.nbCartesJouees == 0) return AUCUN_SLOT;
     const int w = gagnantActuel(jeu, s);
-    if (s != d.preneur && w != d.preneur) return 100;
+    if (s != d.preneur && w != d.preneur) return PARTENAIRE_GAGNE;
     const Carte& gagnante = d.pli.cartes[w];
     for (int slot = 18; slot >= 1; --slot)
         if (estCandidat(jeu, s, slot) && prendLaMain(carteMain(jeu, s, slot), gagnante))
             return slot;
-    return -1;
+    return AUCUN_SLOT;
 }
 
 bool joueApres(int s, int t, int position) {
@@ -161,7 +164,7 @@ int slotDe(const Jeu& jeu, int s, int couleur, int valeur) {
         const Carte& c = carteMain(jeu, s, slot);
         if (c.enMain && c == cible) return slot;
     }
-    return -1;
+    return AUCUN_SLOT;
 }
 
 } // namespace quarvel
