@@ -20,7 +20,8 @@ void ecrire(const Textes& t, std::initializer_list<Texte> liste) {
     for (const Texte& x : liste) x.c->*x.champ = texte(t, x.fr, x.en);
 }
 
-void tableA(Jeu& jeu) {
+// Hints of the current-deal figures and of the deductions panel.
+void bullesFiguresEtDeductions(Jeu& jeu) {
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     ecrire(jeu.textes,
            {
@@ -46,7 +47,8 @@ void tableA(Jeu& jeu) {
            });
 }
 
-void tableB(Jeu& jeu) {
+// Captions of the handful dialog and of the review windows.
+void textesDialoguesEtRevues(Jeu& jeu) {
     Fenetres& w = jeu.fen;
     TfrmScoreDetaille& s = w.frmScoreDetaille;
     ecrire(
@@ -94,7 +96,8 @@ void tablesDeNoms(Textes& t) {
     t.motConseil = l == 0 ? "Conseil" : "Advice";
 }
 
-void tableC(Jeu& jeu) {
+// Captions of the menus.
+void textesMenus(Jeu& jeu) {
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     ecrire(jeu.textes,
            {
@@ -151,7 +154,8 @@ void tableC(Jeu& jeu) {
            });
 }
 
-void tableD(Jeu& jeu) {
+// Hints of the tool bar.
+void bullesBarreOutils(Jeu& jeu) {
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     ecrire(jeu.textes, {
                            {HINT, &f.SBNewGame, "Nouvelle partie", "New deal"},
@@ -162,7 +166,8 @@ void tableD(Jeu& jeu) {
                        });
 }
 
-void tableE(Jeu& jeu) {
+// Captions of the buttons and panels of the table.
+void textesBoutonsTable(Jeu& jeu) {
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     ecrire(jeu.textes,
            {
@@ -192,12 +197,12 @@ void appliquerLangue(Jeu& jeu) {
     if (t.langue == FRANCAIS || t.langue == ANGLAIS) {
         t.fichierAide =
             t.dossierProgramme + (t.langue == FRANCAIS ? "/quarvelfr.html" : "/quarvelus.html");
-        tableA(jeu);
-        tableB(jeu);
+        bullesFiguresEtDeductions(jeu);
+        textesDialoguesEtRevues(jeu);
         tablesDeNoms(t);
-        tableC(jeu);
-        tableD(jeu);
-        tableE(jeu);
+        textesMenus(jeu);
+        bullesBarreOutils(jeu);
+        textesBoutonsTable(jeu);
     }
     Composant* boutons[] = {&f.ButtonPasse, &f.ButtonPrise, &f.ButtonGarde, &f.ButtonGardeSans,
                             &f.ButtonGardeContre};

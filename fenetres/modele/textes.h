@@ -1,5 +1,6 @@
 #pragma once
 #include "cartes/tableau.h"
+#include "cartes/version.h"
 
 #include <string>
 
@@ -9,8 +10,8 @@ constexpr int LANGUE_AUCUNE = 0;
 constexpr int FRANCAIS = 1;
 constexpr int ANGLAIS = 2;
 
-inline const std::string VERSION = "99.2";
-inline const std::string PRODUIT = "QUARVEL 99.2";
+inline const std::string VERSION = VERSION_PRODUIT;
+inline const std::string PRODUIT = "QUARVEL " + VERSION;
 
 struct Textes {
     int langue = LANGUE_AUCUNE;

@@ -1,5 +1,7 @@
 #include "fenetres/qt/aide.h"
 
+#include "fenetres/modele/textes.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -49,13 +51,13 @@ void FenetreAide::ouvrir(const QString& fichier, const QString& absent) {
         page_ = QFileInfo(chemin).absoluteFilePath();
         navigateur_->setSearchPaths({QFileInfo(chemin).absolutePath()});
         navigateur_->setSource(QUrl::fromLocalFile(page_));
-        setWindowTitle(navigateur_->documentTitle().isEmpty() ? QStringLiteral("QUARVEL 99.2")
+        setWindowTitle(navigateur_->documentTitle().isEmpty() ? QString::fromStdString(PRODUIT)
                                                               : navigateur_->documentTitle());
     } else {
         page_.clear();
         navigateur_->setHtml(QStringLiteral("<p>%1</p><p><tt>%2</tt></p>")
                                  .arg(absent.toHtmlEscaped(), fichier.toHtmlEscaped()));
-        setWindowTitle(QStringLiteral("QUARVEL 99.2"));
+        setWindowTitle(QString::fromStdString(PRODUIT));
     }
     show();
     raise();

@@ -35,7 +35,7 @@ std::map<std::string, Composant*> parNom(TfrmQuarvel& f) {
     return m;
 }
 
-const Attendu tableC[] = {
+const Attendu textesMenus[] = {
     {"menuNewGame", "&Nouvelle partie", "&New deal"},
     {"menuGameAgain", "&Redémarrer la partie", "&Re-start the deal"},
     {"menuInitScores", "&Initialiser les scores", "&Init scores"},
@@ -83,7 +83,7 @@ const Attendu tableC[] = {
     {"menuApropos", "&à-propos", "&About"},
 };
 
-const Attendu tableD[] = {
+const Attendu bullesBarreOutils[] = {
     {"SBNewGame", "Nouvelle partie", "New deal"},
     {"SBGameAgain", "Redémarrer la partie", "Re-start the deal"},
     {"SBVoirScoresGlobaux", "Scores globaux", "Global scores"},
@@ -91,7 +91,7 @@ const Attendu tableD[] = {
     {"SBAide", "Aide de Quarvel", "Quarvel Help"},
 };
 
-const Attendu tableE[] = {
+const Attendu textesBoutonsTable[] = {
     {"PanelInfoDeductions", "Déductions", "Deductions"},
     {"PanelLancement", "Cliquez ici pour commencer à jouer !", "Click here to start playing !"},
     {"PanelPoigneeSimple", "Poignée SIMPLE", "SINGLE POIGNEE"},
@@ -106,7 +106,7 @@ const Attendu tableE[] = {
     {"PanelVoirPlis", "VOIR LES 18 PLIS", "SEE TRICKS"},
 };
 
-const Attendu tableA[] = {
+const Attendu bullesFiguresEtDeductions[] = {
     {"nBoutsPreneur", "Nombre de bouts du Preneur", "Oudlers number of Taker"},
     {"PanelAtExt", "Nombre d'atouts restant dehors", "Trumps number outside your hand"},
     {"CompteCouleur1", "Nombre de piques restant dehors", "Number of Spades outside"},
@@ -117,19 +117,19 @@ const Attendu tableA[] = {
 
 class Langues : public ::testing::TestWithParam<int> {};
 
-TEST_P(Langues, TablesCDEetNoms) {
+TEST_P(Langues, MenusBullesBoutonsEtNoms) {
     const int langue = GetParam();
     const bool fr = langue == FRANCAIS;
     PartieTest p;
     Jeu& jeu = p.demarrer({}, langue);
     auto noms = parNom(jeu.fen.frmQuarvel);
-    for (const Attendu& a : tableC) {
+    for (const Attendu& a : textesMenus) {
         ASSERT_TRUE(noms.count(a.nom)) << a.nom;
         EXPECT_EQ(noms[a.nom]->caption, fr ? a.fr : a.en) << a.nom;
     }
-    for (const Attendu& a : tableD) EXPECT_EQ(noms[a.nom]->hint, fr ? a.fr : a.en) << a.nom;
-    for (const Attendu& a : tableE) EXPECT_EQ(noms[a.nom]->caption, fr ? a.fr : a.en) << a.nom;
-    for (const Attendu& a : tableA) EXPECT_EQ(noms[a.nom]->hint, fr ? a.fr : a.en) << a.nom;
+    for (const Attendu& a : bullesBarreOutils) EXPECT_EQ(noms[a.nom]->hint, fr ? a.fr : a.en) << a.nom;
+    for (const Attendu& a : textesBoutonsTable) EXPECT_EQ(noms[a.nom]->caption, fr ? a.fr : a.en) << a.nom;
+    for (const Attendu& a : bullesFiguresEtDeductions) EXPECT_EQ(noms[a.nom]->hint, fr ? a.fr : a.en) << a.nom;
     EXPECT_EQ(noms["menuQuarvel"]->caption, "&Quarvel");
 
     const Textes& t = jeu.textes;
