@@ -63,7 +63,9 @@ void verifier(const Jeu& jeu) {
                 const int vrai = detenteurReel(jeu, c);
                 ASSERT_TRUE(vrai == l || vrai == 0) << "observer " << o << " card " << n;
             }
-            if (l == LIEU_ECART) ASSERT_EQ(detenteurReel(jeu, c), 0) << o << " " << n;
+            if (l == LIEU_ECART) {
+                ASSERT_EQ(detenteurReel(jeu, c), 0) << o << " " << n;
+            }
         }
 }
 
@@ -105,7 +107,9 @@ TEST(DonnesCompletes, LesReglesJouentToujoursUneCarteLegale) {
             for (int s = 1; s <= 4; ++s) donnes += jeu->connaissance.atoutsDonnes[s];
             EXPECT_EQ(jeu->connaissance.atoutsJoues, donnes);
             EXPECT_LE(jeu->moteur.nbReglesDeclenchees, 72);
-            if (niveau == 0) EXPECT_EQ(jeu->moteur.nbReglesDeclenchees, 0);
+            if (niveau == 0) {
+                EXPECT_EQ(jeu->moteur.nbReglesDeclenchees, 0);
+            }
         }
     }
 }
@@ -167,8 +171,12 @@ TEST(Deductions, FinDeDonne) {
             int partis = 0;
             for (int v = 1; v <= 21; ++v) partis += jeu->connaissance.lieuAtout[1][v] == LIEU_JOUEE;
             if (partis == 21) toutTombe = true;
-            if (toutTombe) EXPECT_EQ(f.PanelAtoutMax.caption, "-");
-            if (jeu->connaissance.atoutsJoues == 21) EXPECT_EQ(f.PanelAtExt.caption, "0");
+            if (toutTombe) {
+                EXPECT_EQ(f.PanelAtoutMax.caption, "-");
+            }
+            if (jeu->connaissance.atoutsJoues == 21) {
+                EXPECT_EQ(f.PanelAtExt.caption, "0");
+            }
             for (int c = 1; c <= 4; ++c) {
                 const int n = jeu->connaissance.cartesDehors[1][c];
                 EXPECT_EQ(f.ComptesCouleurs[c].caption, n == 0 ? "-" : std::to_string(n));
