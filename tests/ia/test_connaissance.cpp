@@ -241,7 +241,9 @@ TEST(Connaissance, AtoutSousLePlusFortEtExcuse) {
     jouer(*jeu, A(4)); // nothing above the 15: seat 3 shows it has none
     for (int o = 1; o <= 4; ++o) {
         for (int v = 16; v <= 21; ++v) EXPECT_FALSE(k.detenteurPossibleAtout[o][3][v]) << v;
-        if (o != 3) EXPECT_TRUE(k.detenteurPossibleAtout[o][3][14]); // still may be there
+        if (o != 3) {
+            EXPECT_TRUE(k.detenteurPossibleAtout[o][3][14]); // still may be there
+        }
     }
     EXPECT_FALSE(k.sansAtout[1][3]);
     jouer(*jeu, A(21)); // the highest trump falls in the middle of the trick
