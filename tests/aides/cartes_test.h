@@ -1,29 +1,28 @@
 #pragma once
-// Short card constructors for writing hands in tests.
+// The cards of the tests, by short names, and hands built from them.
 #include "cartes/donne.h"
 
 #include <initializer_list>
 
 namespace quarvel::test {
 
-inline Carte atout(int v) {
+// Short names, so that a hand or a trick reads like a card diagram.
+inline constexpr Carte A(int v) {
     return {v, ATOUT, true};
 }
-inline Carte excuse() {
-    return {EXCUSE, ATOUT, true};
-}
-inline Carte pique(int v) {
+inline constexpr Carte P(int v) {
     return {v, PIQUE, true};
 }
-inline Carte coeur(int v) {
+inline constexpr Carte Co(int v) {
     return {v, COEUR, true};
 }
-inline Carte trefle(int v) {
+inline constexpr Carte Tr(int v) {
     return {v, TREFLE, true};
 }
-inline Carte carreau(int v) {
+inline constexpr Carte Ca(int v) {
     return {v, CARREAU, true};
 }
+inline constexpr Carte EXC{EXCUSE, ATOUT, true};
 
 // A hand from up to 18 cards, in the order given; the missing slots stay empty records.
 inline MainJoueur mainDe(std::initializer_list<Carte> cartes) {

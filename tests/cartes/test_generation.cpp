@@ -50,9 +50,9 @@ void preparerPaquet(Jeu& jeu, std::vector<int> sud, std::vector<int> chien) {
 } // namespace
 
 TEST(Generation, TriDistributionEtMelange) {
-    Tableau<Carte, 5> m{{excuse(), atout(21), atout(1), carreau(ROI), pique(2)}};
+    Tableau<Carte, 5> m{{EXC, A(21), A(1), Ca(ROI), P(2)}};
     trierCartes(m);
-    EXPECT_EQ(m, (Tableau<Carte, 5>{{atout(21), atout(1), excuse(), pique(2), carreau(ROI)}}));
+    EXPECT_EQ(m, (Tableau<Carte, 5>{{A(21), A(1), EXC, P(2), Ca(ROI)}}));
 
     // By threes from SUD, one card to the dog after every twelve.
     auto jeu = std::make_unique<Jeu>();
@@ -116,7 +116,7 @@ TEST(Generation, DonnesNormalesRespectentLesRegles) {
         for (int s = 1; s <= 4; ++s) {
             const MainJoueur& m = d.mains[s];
             for (int i = 2; i <= 18; ++i) EXPECT_TRUE(avant(m[i - 1], m[i]));
-            const bool petitSec = m[1] == atout(PETIT) && m[2].couleur != ATOUT;
+            const bool petitSec = m[1] == A(PETIT) && m[2].couleur != ATOUT;
             EXPECT_FALSE(petitSec) << "seat " << s;
             EXPECT_GE(chienBas + compter(m.begin(), m.end(), ecartable), 6);
             EXPECT_EQ(d.encheresMeritees[s], evaluerMain(m));

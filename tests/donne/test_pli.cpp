@@ -42,99 +42,99 @@ struct Table {
 
 TEST(Jouables, EntameExcuseEtDefausse) {
     Table t(EST);
-    t.d.mains[EST] = mainDe({excuse(), coeur(3)});
-    t.d.mains[NORD] = mainDe({atout(4), coeur(5), trefle(2)});
-    t.d.mains[OUEST] = mainDe({atout(6), pique(1)});
-    t.d.mains[SUD] = mainDe({excuse(), pique(2), trefle(ROI)});
+    t.d.mains[EST] = mainDe({EXC, Co(3)});
+    t.d.mains[NORD] = mainDe({A(4), Co(5), Tr(2)});
+    t.d.mains[OUEST] = mainDe({A(6), P(1)});
+    t.d.mains[SUD] = mainDe({EXC, P(2), Tr(ROI)});
     t.d.mains[NORD][3].enMain = false; // already played: never playable
-    EXPECT_EQ(t.jouables(EST, {excuse(), coeur(3)}), 2);
-    EXPECT_EQ(t.raison(EST, coeur(3)).code, Raison::Libre);
+    EXPECT_EQ(t.jouables(EST, {EXC, Co(3)}), 2);
+    EXPECT_EQ(t.raison(EST, Co(3)).code, Raison::Libre);
 
     // The Excuse led: the second seat plays anything, the third follows the second card.
-    t.jouer(EST, excuse());
-    EXPECT_EQ(t.jouables(NORD, {atout(4), coeur(5)}), 2);
-    t.jouer(NORD, coeur(5));
+    t.jouer(EST, EXC);
+    EXPECT_EQ(t.jouables(NORD, {A(4), Co(5)}), 2);
+    t.jouer(NORD, Co(5));
     EXPECT_EQ(t.d.pli.couleurDemandee, COEUR);
-    EXPECT_EQ(t.jouables(OUEST, {atout(6)}), 1);
-    EXPECT_EQ(t.raison(OUEST, atout(6)).code, Raison::Coupe);
-    EXPECT_EQ(t.raison(OUEST, atout(6)).couleur, COEUR);
-    EXPECT_EQ(t.raison(NORD, atout(4)).code, Raison::Suit); // other seats reset
-    t.jouer(OUEST, atout(6));
+    EXPECT_EQ(t.jouables(OUEST, {A(6)}), 1);
+    EXPECT_EQ(t.raison(OUEST, A(6)).code, Raison::Coupe);
+    EXPECT_EQ(t.raison(OUEST, A(6)).couleur, COEUR);
+    EXPECT_EQ(t.raison(NORD, A(4)).code, Raison::Suit); // other seats reset
+    t.jouer(OUEST, A(6));
 
     // Void in COEUR with the Excuse as only suit-0 card: anything, the Excuse included.
-    EXPECT_EQ(t.jouables(SUD, {excuse(), pique(2), trefle(ROI)}), 3);
-    EXPECT_EQ(t.raison(SUD, pique(2)).code, Raison::Defausse);
-    EXPECT_EQ(t.raison(SUD, pique(2)).couleur, COEUR);
-    EXPECT_EQ(t.raison(SUD, excuse()).code, Raison::Suit);
+    EXPECT_EQ(t.jouables(SUD, {EXC, P(2), Tr(ROI)}), 3);
+    EXPECT_EQ(t.raison(SUD, P(2)).code, Raison::Defausse);
+    EXPECT_EQ(t.raison(SUD, P(2)).couleur, COEUR);
+    EXPECT_EQ(t.raison(SUD, EXC).code, Raison::Suit);
 }
 
 TEST(Jouables, AtoutDemande) {
     Table t(SUD);
-    t.d.mains[SUD] = mainDe({atout(10)});
-    t.d.mains[EST] = mainDe({atout(15)});
-    t.d.mains[NORD] = mainDe({atout(12), atout(18), pique(2)});
-    t.d.mains[OUEST] = mainDe({atout(12), atout(3), pique(2), excuse()});
-    t.jouer(SUD, atout(10));
-    t.jouer(EST, atout(15));
+    t.d.mains[SUD] = mainDe({A(10)});
+    t.d.mains[EST] = mainDe({A(15)});
+    t.d.mains[NORD] = mainDe({A(12), A(18), P(2)});
+    t.d.mains[OUEST] = mainDe({A(12), A(3), P(2), EXC});
+    t.jouer(SUD, A(10));
+    t.jouer(EST, A(15));
     EXPECT_EQ(t.d.pli.atoutMax, 15);
-    EXPECT_EQ(t.jouables(NORD, {atout(18)}), 1);
-    EXPECT_EQ(t.raison(NORD, atout(18)).code, Raison::Surcoupe);
-    EXPECT_EQ(t.jouables(OUEST, {atout(12), atout(3), excuse()}), 3);
-    EXPECT_EQ(t.raison(OUEST, atout(3)).code, Raison::SousCoupe);
-    EXPECT_EQ(t.raison(OUEST, atout(3)).valeur, 15);
+    EXPECT_EQ(t.jouables(NORD, {A(18)}), 1);
+    EXPECT_EQ(t.raison(NORD, A(18)).code, Raison::Surcoupe);
+    EXPECT_EQ(t.jouables(OUEST, {A(12), A(3), EXC}), 3);
+    EXPECT_EQ(t.raison(OUEST, A(3)).code, Raison::SousCoupe);
+    EXPECT_EQ(t.raison(OUEST, A(3)).valeur, 15);
 
     // A lower trump after the led one leaves atoutMax at 0, the led value still counts.
     Table u(SUD);
-    u.d.mains[SUD] = mainDe({atout(10)});
-    u.d.mains[EST] = mainDe({atout(8)});
-    u.d.mains[NORD] = mainDe({atout(9), atout(11)});
-    u.d.mains[OUEST] = mainDe({coeur(4), pique(5)});
-    u.jouer(SUD, atout(10));
-    u.jouer(EST, atout(8));
+    u.d.mains[SUD] = mainDe({A(10)});
+    u.d.mains[EST] = mainDe({A(8)});
+    u.d.mains[NORD] = mainDe({A(9), A(11)});
+    u.d.mains[OUEST] = mainDe({Co(4), P(5)});
+    u.jouer(SUD, A(10));
+    u.jouer(EST, A(8));
     EXPECT_EQ(u.d.pli.atoutMax, 0);
-    EXPECT_EQ(u.jouables(NORD, {atout(11)}), 1);
-    EXPECT_EQ(u.jouables(OUEST, {coeur(4), pique(5)}), 2);
-    EXPECT_EQ(u.raison(OUEST, pique(5)).code, Raison::SansAtout);
+    EXPECT_EQ(u.jouables(NORD, {A(11)}), 1);
+    EXPECT_EQ(u.jouables(OUEST, {Co(4), P(5)}), 2);
+    EXPECT_EQ(u.raison(OUEST, P(5)).code, Raison::SansAtout);
 }
 
 TEST(Jouables, CouleurDemandeeCoupeEtSurcoupe) {
     Table t(SUD);
-    t.d.mains[SUD] = mainDe({coeur(ROI)});
-    t.d.mains[EST] = mainDe({atout(7), pique(3)});
-    t.d.mains[NORD] = mainDe({atout(5), atout(9), trefle(4)});
-    t.d.mains[OUEST] = mainDe({atout(5), trefle(4), coeur(2), coeur(1)});
-    t.jouer(SUD, coeur(ROI));
-    EXPECT_EQ(t.jouables(OUEST, {coeur(2), coeur(1)}), 2); // follows suit
-    EXPECT_EQ(t.jouables(EST, {atout(7)}), 1);             // nobody has trumped: any trump
-    EXPECT_EQ(t.raison(EST, atout(7)).code, Raison::Coupe);
-    t.jouer(EST, atout(7));
-    EXPECT_EQ(t.jouables(NORD, {atout(9)}), 1);
-    const RaisonJouable& r = t.raison(NORD, atout(9));
+    t.d.mains[SUD] = mainDe({Co(ROI)});
+    t.d.mains[EST] = mainDe({A(7), P(3)});
+    t.d.mains[NORD] = mainDe({A(5), A(9), Tr(4)});
+    t.d.mains[OUEST] = mainDe({A(5), Tr(4), Co(2), Co(1)});
+    t.jouer(SUD, Co(ROI));
+    EXPECT_EQ(t.jouables(OUEST, {Co(2), Co(1)}), 2); // follows suit
+    EXPECT_EQ(t.jouables(EST, {A(7)}), 1);           // nobody has trumped: any trump
+    EXPECT_EQ(t.raison(EST, A(7)).code, Raison::Coupe);
+    t.jouer(EST, A(7));
+    EXPECT_EQ(t.jouables(NORD, {A(9)}), 1);
+    const RaisonJouable& r = t.raison(NORD, A(9));
     EXPECT_EQ(r.code, Raison::Surcoupe);
     EXPECT_EQ(r.valeur, 7);
     EXPECT_EQ(r.couleur, COEUR);
     // Only a lower trump: still that trump rather than another suit.
-    t.d.mains[OUEST] = mainDe({atout(5), trefle(4)});
-    EXPECT_EQ(t.jouables(OUEST, {atout(5)}), 1);
-    EXPECT_EQ(t.raison(OUEST, atout(5)).code, Raison::SousCoupe);
+    t.d.mains[OUEST] = mainDe({A(5), Tr(4)});
+    EXPECT_EQ(t.jouables(OUEST, {A(5)}), 1);
+    EXPECT_EQ(t.raison(OUEST, A(5)).code, Raison::SousCoupe);
 }
 
 TEST(Pli, CartePoseeEtGagnant) {
     Table t(NORD);
     t.d.numeroPli = 4;
     t.d.preneur = EST;
-    t.d.mains[NORD] = mainDe({pique(2), pique(9)});
-    t.d.mains[OUEST] = mainDe({pique(ROI)});
-    t.d.mains[SUD] = mainDe({coeur(ROI)});
-    t.d.mains[EST] = mainDe({atout(2)});
-    t.jouer(NORD, pique(9));
+    t.d.mains[NORD] = mainDe({P(2), P(9)});
+    t.d.mains[OUEST] = mainDe({P(ROI)});
+    t.d.mains[SUD] = mainDe({Co(ROI)});
+    t.d.mains[EST] = mainDe({A(2)});
+    t.jouer(NORD, P(9));
     EXPECT_EQ(t.d.slotsJoues[NORD][4], 2);
     EXPECT_EQ(t.d.entamesPlis[4], NORD);
     EXPECT_FALSE(t.d.mains[NORD][2].enMain);
-    EXPECT_EQ(t.d.pli.cartes[NORD], pique(9));
-    t.jouer(OUEST, pique(ROI));
-    t.jouer(SUD, coeur(ROI)); // another suit never wins
-    t.jouer(EST, atout(2));   // the smallest trump does
+    EXPECT_EQ(t.d.pli.cartes[NORD], P(9));
+    t.jouer(OUEST, P(ROI));
+    t.jouer(SUD, Co(ROI)); // another suit never wins
+    t.jouer(EST, A(2));    // the smallest trump does
     EXPECT_EQ(t.d.pli.atoutMax, 2);
     EXPECT_EQ(compterFinDePli(t.d), EST);
     EXPECT_EQ(t.d.pli.entame, EST);
@@ -147,7 +147,7 @@ TEST(Pli, CartePoseeEtGagnant) {
     // The Excuse led never wins: the card after it takes its place.
     Pli p;
     p.entame = SUD;
-    p.cartes = {{excuse(), carreau(3), carreau(ROI), pique(ROI)}};
+    p.cartes = {{EXC, Ca(3), Ca(ROI), P(ROI)}};
     EXPECT_EQ(gagnantDuPli(p), NORD);
 }
 
@@ -167,7 +167,7 @@ Donne plein(int preneur, int contrat, int numeroPli, Tableau<Carte, 4> cartes) {
 } // namespace
 
 TEST(FinDePli, LExcuseEtLeDernierPli) {
-    const Tableau<Carte, 4> cartes{{coeur(ROI), excuse(), coeur(3), coeur(DAME)}};
+    const Tableau<Carte, 4> cartes{{Co(ROI), EXC, Co(3), Co(DAME)}};
     // Taker EST plays the Excuse, SUD wins: the defence gets a half point for it.
     Donne d = plein(EST, GARDE, 5, cartes);
     EXPECT_EQ(compterFinDePli(d), SUD);
@@ -191,21 +191,21 @@ TEST(FinDePli, LExcuseEtLeDernierPli) {
 }
 
 TEST(FinDePli, PetitAuBoutChienEtContrat) {
-    Donne d = plein(EST, PRISE, 18, {{atout(1), atout(5), pique(2), pique(3)}});
+    Donne d = plein(EST, PRISE, 18, {{A(1), A(5), P(2), P(3)}});
     compterFinDePli(d);
     EXPECT_EQ(d.petitAuBout, 1); // the taker wins the Petit
-    d = plein(EST, PRISE, 18, {{atout(3), atout(1), pique(2), atout(4)}});
+    d = plein(EST, PRISE, 18, {{A(3), A(1), P(2), A(4)}});
     compterFinDePli(d);
     EXPECT_EQ(d.petitAuBout, 2); // whoever played it
     EXPECT_EQ(d.boutsDefense, 1);
-    d = plein(EST, PRISE, 17, {{atout(1), atout(5), pique(2), pique(3)}});
+    d = plein(EST, PRISE, 17, {{A(1), A(5), P(2), P(3)}});
     compterFinDePli(d);
     EXPECT_EQ(d.petitAuBout, 0);
     EXPECT_EQ(d.pointsContrat, 0); // the other bouts are still out
 
     // The dog: its bouts go to the defence at GARDE CONTRE, to the taker at GARDE SANS.
-    const Tableau<Carte, 4> petites{{pique(1), pique(2), pique(3), pique(4)}};
-    const Chien chien{{atout(21), excuse(), coeur(ROI), coeur(1), trefle(1), carreau(1)}};
+    const Tableau<Carte, 4> petites{{P(1), P(2), P(3), P(4)}};
+    const Chien chien{{A(21), EXC, Co(ROI), Co(1), Tr(1), Ca(1)}};
     d = plein(SUD, GARDE_CONTRE, 18, petites);
     d.boutsPreneur = 1;
     d.chien = chien;

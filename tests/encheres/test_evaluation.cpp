@@ -7,18 +7,16 @@ using namespace quarvel;
 using namespace quarvel::test;
 
 TEST(Evaluation, PoidsDesCartes) {
-    const Carte cartes[] = {excuse(),      atout(1),    atout(21),  atout(20),   atout(15),
-                            atout(14),     atout(2),    coeur(ROI), coeur(DAME), trefle(CAVALIER),
-                            trefle(VALET), carreau(10), Carte{}};
+    const Carte cartes[] = {EXC,     A(1),     A(21),        A(20),     A(15),  A(14),  A(2),
+                            Co(ROI), Co(DAME), Tr(CAVALIER), Tr(VALET), Ca(10), Carte{}};
     const int poids[] = {12, 12, 12, 3, 3, 2, 2, 12, 6, 2, 2, 1, 0};
     for (int i = 0; i < 13; ++i) EXPECT_EQ(poidsCarte(cartes[i]), poids[i]) << i;
 }
 
 TEST(Evaluation, MainsCommentees) {
     MainJoueur gardeSans =
-        mainDe({atout(21), excuse(), atout(18), atout(16), atout(12), atout(9), atout(5),
-                pique(ROI), pique(DAME), pique(7), coeur(ROI), coeur(4), coeur(2), trefle(VALET),
-                trefle(6), trefle(3), carreau(8), carreau(1)});
+        mainDe({A(21), EXC, A(18), A(16), A(12), A(9), A(5), P(ROI), P(DAME), P(7), Co(ROI), Co(4),
+                Co(2), Tr(VALET), Tr(6), Tr(3), Ca(8), Ca(1)});
     MesureMain m = mesurerMain(gardeSans);
     EXPECT_EQ(m.atoutsExcuse, 7);
     EXPECT_EQ(m.atouts, 6);
@@ -28,27 +26,23 @@ TEST(Evaluation, MainsCommentees) {
     EXPECT_EQ(evaluerMain(gardeSans), GARDE_SANS);
 
     MainJoueur passe =
-        mainDe({atout(20), atout(17), atout(13), atout(10), atout(8), atout(6), atout(3), atout(2),
-                pique(ROI), pique(CAVALIER), pique(5), coeur(DAME), coeur(9), coeur(1), trefle(ROI),
-                trefle(7), carreau(10), carreau(4)});
+        mainDe({A(20), A(17), A(13), A(10), A(8), A(6), A(3), A(2), P(ROI), P(CAVALIER), P(5),
+                Co(DAME), Co(9), Co(1), Tr(ROI), Tr(7), Ca(10), Ca(4)});
     EXPECT_EQ(mesurerMain(passe).score, 62);
     EXPECT_EQ(evaluerMain(passe), PASSE);
 
     // Both length bonuses apply.
-    MainJoueur contre =
-        mainDe({atout(21), atout(1), excuse(), atout(20), atout(19), atout(17), atout(15),
-                atout(14), atout(11), atout(7), atout(4), pique(ROI), pique(DAME), coeur(ROI),
-                trefle(9), trefle(2), carreau(6), carreau(5)});
+    MainJoueur contre = mainDe({A(21), A(1), EXC, A(20), A(19), A(17), A(15), A(14), A(11), A(7),
+                                A(4), P(ROI), P(DAME), Co(ROI), Tr(9), Tr(2), Ca(6), Ca(5)});
     EXPECT_EQ(mesurerMain(contre).score, 128);
     Donne d;
     d.mains[3] = contre;
     EXPECT_EQ(evaluerMain(d, 3), GARDE_CONTRE);
 
     // Three bouts but three trumps besides the Excuse: PASSE, however many kings.
-    MainJoueur rois = mainDe({atout(21), atout(1), excuse(), atout(20), pique(ROI), coeur(ROI),
-                              trefle(ROI), carreau(ROI), pique(DAME), coeur(DAME), trefle(DAME),
-                              carreau(DAME), pique(CAVALIER), coeur(CAVALIER), trefle(CAVALIER),
-                              carreau(CAVALIER), pique(VALET), coeur(VALET)});
+    MainJoueur rois = mainDe({A(21), A(1), EXC, A(20), P(ROI), Co(ROI), Tr(ROI), Ca(ROI), P(DAME),
+                              Co(DAME), Tr(DAME), Ca(DAME), P(CAVALIER), Co(CAVALIER), Tr(CAVALIER),
+                              Ca(CAVALIER), P(VALET), Co(VALET)});
     EXPECT_GE(mesurerMain(rois).score, 84);
     EXPECT_EQ(evaluerMain(rois), PASSE);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Hand-built positions for the computer players' tests: a full deal where the tests name the
 // cards that matter, and a small stand-in for the trick rules so that cards can be played.
+#include "aides/cartes_test.h"
 #include "donne/jeu.h"
 #include "donne/pli.h"
 #include "scores/deductions.h"
@@ -12,23 +13,6 @@
 #include <vector>
 
 namespace quarvel::test {
-
-inline Carte A(int v) {
-    return {v, ATOUT, true};
-}
-inline Carte P(int v) {
-    return {v, PIQUE, true};
-}
-inline Carte Co(int v) {
-    return {v, COEUR, true};
-}
-inline Carte Tr(int v) {
-    return {v, TREFLE, true};
-}
-inline Carte Ca(int v) {
-    return {v, CARREAU, true};
-}
-inline const Carte EXC{0, ATOUT, true};
 
 struct Position {
     std::array<std::vector<Carte>, 5> mains; // by seat 1..4
