@@ -5,6 +5,7 @@
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/evenements.h"
 #include "fenetres/modele/plateforme.h"
+#include "outils/singe/empreinte_fenetres.h"
 #include "reglages/magasin_memoire.h"
 
 #include <algorithm>
@@ -305,6 +306,8 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
         magasin.ecritures.clear(); // the store's log of writes would only grow
         r.gestes = i;
         if (avant != 19 && jeu->donne.numeroPli == 19) ++r.donnes;
+        if (options.empreinte)
+            r.empreinte = (r.empreinte ^ empreinteFenetres(*jeu)) * 1099511628211ull;
         std::string erreur = verifierInvariants(*jeu);
         if (!erreur.empty()) {
             ++r.echecs;
