@@ -1,8 +1,5 @@
 #include "cartes/generation.h"
 
-#include "donne/jeu.h"
-#include "encheres/evaluation.h"
-
 namespace quarvel {
 
 namespace {
@@ -25,7 +22,7 @@ int enchereForcee(int option) {
     }
 }
 
-bool paquetValable(const Tableau<int, 78>& paquet) {
+bool paquetValable(const Paquet& paquet) {
     bool vu[79] = {};
     for (int n : paquet) {
         if (n < 1 || n > 78 || vu[n]) return false;
@@ -62,22 +59,21 @@ PlaceDonnee placeDeLaPosition(int position) {
     return {rang / 3 + 1, 3 * bloc + rang % 3 + 1};
 }
 
-void melanger(Jeu& jeu) {
-    for (int i = 1; i <= 78; ++i) jeu.paquet[i] = i;
+void melanger(Paquet& paquet, Aleatoire& alea) {
+    for (int i = 1; i <= 78; ++i) paquet[i] = i;
     for (int k = 0; k < 717; ++k) {
-        const int a = jeu.alea(78);
-        const int b = jeu.alea(78);
-        const int x = jeu.paquet[a];
-        jeu.paquet[a] = jeu.paquet[b];
-        jeu.paquet[b] = x;
+        const int a = alea(78);
+        const int b = alea(78);
+        const int x = paquet[a];
+        paquet[a] = paquet[b];
+        paquet[b] = x;
     }
 }
 
-void distribuer(Jeu& jeu) {
-    Donne& d = jeu.donne;
+void distribuer(const Paquet& paquet, Donne& d) {
     const JeuComplet& complet = jeuComplet();
     for (int p = 1; p <= 78; ++p) {
-        Carte c = complet[jeu.paquet[p]];
+        Carte c = complet[paquet[p]];
         c.enMain = true;
         const PlaceDonnee place = placeDeLaPosition(p);
         if (place.siege == 0)
@@ -87,8 +83,7 @@ void distribuer(Jeu& jeu) {
     }
 }
 
-bool examinerCandidat(Jeu& jeu, bool rejouer) {
-    Donne& d = jeu.donne;
+bool examinerCandidat(Donne& d, const OptionsDonne& options, bool rejouer) {
     bool refuse = false;
 
     for (int s = 1; s <= 4; ++s)
@@ -104,12 +99,12 @@ bool examinerCandidat(Jeu& jeu, bool rejouer) {
             break;
         }
 
-    for (int s = 1; s <= 4; ++s) d.encheresMeritees[s] = evaluerMain(d, s);
+    for (int s = 1; s <= 4; ++s) d.encheresMeritees[s] = options.evaluer(d, s);
 
-    const int forcee = enchereForcee(jeu.reglages.optionForceMain);
+    const int forcee = enchereForcee(options.forceMain);
     if (forcee >= 0 && d.encheresMeritees[SUD] != forcee) refuse = true;
 
-    if (jeu.reglages.optionAuMoinsUneMainDePrise && !rejouer) {
+    if (options.auMoinsUneMainDePrise && !rejouer) {
         bool unePrise = false;
         for (int s = 1; s <= 4; ++s)
             if (d.encheresMeritees[s] != PASSE) unePrise = true;
@@ -118,33 +113,35 @@ bool examinerCandidat(Jeu& jeu, bool rejouer) {
     return !refuse;
 }
 
-bool faireCandidat(Jeu& jeu, bool rejouer) {
+bool faireCandidat(Donne& d, Paquet& paquet, Aleatoire& alea, const OptionsDonne& options,
+                   bool rejouer) {
     // A replay with no previous deal to replay shuffles like a new one.
-    if (!rejouer || !paquetValable(jeu.paquet)) melanger(jeu);
-    distribuer(jeu);
-    const bool accepte = examinerCandidat(jeu, rejouer);
+    if (!rejouer || !paquetValable(paquet)) melanger(paquet, alea);
+    distribuer(paquet, d);
+    const bool accepte = examinerCandidat(d, options, rejouer);
     return rejouer || accepte;
 }
 
-void produireDonne(Jeu& jeu, bool rejouer) {
-    Donne& d = jeu.donne;
+int produireDonne(Donne& d, Paquet& paquet, Aleatoire& alea, const OptionsDonne& options,
+                  bool rejouer) {
     d.donneRejouee = rejouer;
     if (!rejouer) d.premierParlant = siegeSuivant(d.premierParlant);
     d.pli.entame = d.premierParlant;
     d.pli.nbCartesJouees = 0;
     d.joueurCourant = d.premierParlant;
 
-    jeu.candidats = 0;
+    int candidats = 0;
     bool accepte = false;
     while (!accepte) {
-        accepte = faireCandidat(jeu, rejouer);
-        ++jeu.candidats;
+        accepte = faireCandidat(d, paquet, alea, options, rejouer);
+        ++candidats;
     }
 
     for (int s = 1; s <= 4; ++s) trierMain(d.mains[s]);
     trierChien(d.chien);
     d.mainsDonnees = d.mains;
     d.chienDonne = d.chien;
+    return candidats;
 }
 
 } // namespace quarvel

@@ -1,11 +1,23 @@
 #pragma once
 // Making a deal: shuffle, deal by threes with the dog, check, evaluate, filter by the user's
 // hand-strength options, sort.
+#include "cartes/aleatoire.h"
 #include "cartes/donne.h"
 
 namespace quarvel {
 
-struct Jeu;
+// The contract code (0..4) a hand deserves; the bidding layer judges hands, the deal only asks.
+using EvaluationMain = int (*)(const Donne& donne, int siege);
+
+// What a new deal must satisfy beyond the rules of the deal: the user's hand-strength options.
+struct OptionsDonne {
+    EvaluationMain evaluer = nullptr;
+    int forceMain = 0; // optionForceMain: 1 PASSE, 3..6 PRISE..GARDE CONTRE, otherwise free
+    bool auMoinsUneMainDePrise = false;
+};
+
+// The order of the pack for a deal, kept for a replay.
+using Paquet = Tableau<int, 78>;
 
 // Selection sort on (suit ascending, value descending): trumps from the 21 down, the Excuse last
 // among them, then PIQUE, COEUR, TREFLE, CARREAU from the Roi down.
@@ -35,15 +47,18 @@ struct PlaceDonnee {
 };
 PlaceDonnee placeDeLaPosition(int position);
 
-// Shuffles jeu.paquet: 717 exchanges of two positions drawn in 1..78.
-void melanger(Jeu& jeu);
-// Deals jeu.paquet into the hands and the dog, every card in hand.
-void distribuer(Jeu& jeu);
+// Shuffles the pack: 717 exchanges of two positions drawn in 1..78.
+void melanger(Paquet& paquet, Aleatoire& alea);
+// Deals the pack into the hands and the dog, every card in hand.
+void distribuer(const Paquet& paquet, Donne& d);
 // Runs every check on the cards dealt and fills encheresMeritees; true when none refused.
-bool examinerCandidat(Jeu& jeu, bool rejouer);
+bool examinerCandidat(Donne& d, const OptionsDonne& options, bool rejouer);
 // One candidate deal; true when accepted (a replay always is).
-bool faireCandidat(Jeu& jeu, bool rejouer);
-// The cards of a new deal, or those of the previous one again when rejouer.
-void produireDonne(Jeu& jeu, bool rejouer);
+bool faireCandidat(Donne& d, Paquet& paquet, Aleatoire& alea, const OptionsDonne& options,
+                   bool rejouer);
+// The cards of a new deal, or those of the previous one again when rejouer; returns the number
+// of candidates drawn.
+int produireDonne(Donne& d, Paquet& paquet, Aleatoire& alea, const OptionsDonne& options,
+                  bool rejouer);
 
 } // namespace quarvel

@@ -4,6 +4,7 @@
 #include "donne/jeu.h"
 #include "donne/main_joueur.h"
 #include "encheres/encheres.h"
+#include "encheres/evaluation.h"
 #include "ia/connaissance.h"
 #include "scores/deductions.h"
 #include "scores/scores_globaux.h"
@@ -40,6 +41,13 @@ void reinitialiserDonne(Jeu& jeu) {
 }
 
 } // namespace
+
+void produireDonne(Jeu& jeu, bool rejouer) {
+    const OptionsDonne options{static_cast<EvaluationMain>(&evaluerMain),
+                               jeu.reglages.optionForceMain,
+                               jeu.reglages.optionAuMoinsUneMainDePrise};
+    jeu.candidats = produireDonne(jeu.donne, jeu.paquet, jeu.alea, options, rejouer);
+}
 
 void effacerTable(Jeu& jeu) {
     Fenetres& f = jeu.fen;

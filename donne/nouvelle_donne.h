@@ -3,6 +3,9 @@ namespace quarvel {
 
 struct Jeu;
 
+// The cards of a new deal (or the same again when `rejouer`) under the user's hand-strength
+// options, from the game's random source; counts the candidates drawn.
+void produireDonne(Jeu& jeu, bool rejouer);
 // Starts a deal (the same cards and first speaker again when `rejouer`), dropping any deal in
 // progress, and opens the bidding.
 void nouvelleDonne(Jeu& jeu, bool rejouer);

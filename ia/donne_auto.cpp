@@ -2,6 +2,7 @@
 
 #include "cartes/generation.h"
 #include "donne/jeu.h"
+#include "donne/nouvelle_donne.h"
 #include "donne/pli.h"
 #include "encheres/ecart.h"
 #include "ia/connaissance.h"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Brings the Debian packages the build needs; does nothing when they are all there.
 set -euo pipefail
-paquets=(cmake g++ make pkg-config clang-format clang libclang-rt-14-dev
+paquets=(cmake g++ make pkg-config python3 clang-format clang libclang-rt-14-dev
          libgtest-dev libgmock-dev libbenchmark-dev
          qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
          fonts-dejavu-core xvfb xauth)

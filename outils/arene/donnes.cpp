@@ -1,6 +1,7 @@
 // quarvel-arene donnes: the deals a seed gives, one JSON object per line.
 #include "cartes/generation.h"
 #include "donne/jeu.h"
+#include "donne/nouvelle_donne.h"
 #include "outils/arene/commun.h"
 
 #include <cstdint>

@@ -2,6 +2,7 @@
 // forced to GARDE CONTRE keeps the hourglass on.
 #include "cartes/generation.h"
 #include "donne/jeu.h"
+#include "donne/nouvelle_donne.h"
 #include "encheres/evaluation.h"
 
 #include <benchmark/benchmark.h>
@@ -24,10 +25,11 @@ double msProcesseur() {
 }
 
 void BM_faireCandidat(benchmark::State& state) {
-    auto jeu = std::make_unique<Jeu>();
-    jeu->alea.graine = 1;
-    jeu->reglages.optionForceMain = 2;
-    for (auto _ : state) benchmark::DoNotOptimize(faireCandidat(*jeu, false));
+    Donne d;
+    Paquet paquet;
+    Aleatoire alea{1};
+    const OptionsDonne options{static_cast<EvaluationMain>(&evaluerMain), 2, false};
+    for (auto _ : state) benchmark::DoNotOptimize(faireCandidat(d, paquet, alea, options, false));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_faireCandidat);

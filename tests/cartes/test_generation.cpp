@@ -1,6 +1,7 @@
 #include "aides/cartes_test.h"
 #include "cartes/generation.h"
 #include "donne/jeu.h"
+#include "donne/nouvelle_donne.h"
 #include "encheres/evaluation.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,10 @@ int compter(const Carte* debut, const Carte* fin, bool (*critere)(const Carte&))
     int n = 0;
     for (const Carte* c = debut; c < fin; ++c) n += critere(*c);
     return n;
+}
+OptionsDonne optionsDe(const Jeu& jeu) {
+    return {static_cast<EvaluationMain>(&evaluerMain), jeu.reglages.optionForceMain,
+            jeu.reglages.optionAuMoinsUneMainDePrise};
 }
 bool ecartable(const Carte& c) {
     return c.couleur != ATOUT && c.valeur < ROI;
@@ -52,7 +57,7 @@ TEST(Generation, TriDistributionEtMelange) {
     // By threes from SUD, one card to the dog after every twelve.
     auto jeu = std::make_unique<Jeu>();
     for (int i = 1; i <= 78; ++i) jeu->paquet[i] = i;
-    distribuer(*jeu);
+    distribuer(jeu->paquet, jeu->donne);
     const Donne& d = jeu->donne;
     EXPECT_EQ(d.mains[SUD][3], carteDuNumero(3));
     EXPECT_EQ(d.mains[EST][1], carteDuNumero(4));
@@ -64,7 +69,7 @@ TEST(Generation, TriDistributionEtMelange) {
 
     // The shuffle makes exactly 1434 draws.
     jeu->alea.graine = 12345;
-    melanger(*jeu);
+    melanger(jeu->paquet, jeu->alea);
     Aleatoire r{12345};
     for (int i = 0; i < 1434; ++i) r(78);
     EXPECT_EQ(jeu->alea.graine, r.graine);
@@ -75,25 +80,25 @@ TEST(Generation, PetitSecEtEcartImpossibleRefuses) {
     const std::vector<int> chienBas = {1, 2, 3, 4, 5, 6};
     // The Petit with the Excuse is not a petit sec; the Petit alone is.
     preparerPaquet(*jeu, {NUMERO_PETIT, NUMERO_EXCUSE}, chienBas);
-    distribuer(*jeu);
-    EXPECT_TRUE(examinerCandidat(*jeu, false));
+    distribuer(jeu->paquet, jeu->donne);
+    EXPECT_TRUE(examinerCandidat(jeu->donne, optionsDe(*jeu), false));
     preparerPaquet(*jeu, {NUMERO_PETIT}, chienBas);
-    distribuer(*jeu);
-    EXPECT_FALSE(examinerCandidat(*jeu, false));
+    distribuer(jeu->paquet, jeu->donne);
+    EXPECT_FALSE(examinerCandidat(jeu->donne, optionsDe(*jeu), false));
     // A replay is accepted whatever the checks say, yet they all run.
     jeu->donne.encheresMeritees.remplir(-1);
-    EXPECT_TRUE(faireCandidat(*jeu, true));
+    EXPECT_TRUE(faireCandidat(jeu->donne, jeu->paquet, jeu->alea, optionsDe(*jeu), true));
     EXPECT_GE(jeu->donne.encheresMeritees[OUEST], 0);
 
     // SUD: 16 trumps and two Rois, nothing of his own to set aside; five low cards in the dog.
     std::vector<int> sud = {14, 28};
     for (int n = 60; n <= 75; ++n) sud.push_back(n);
     preparerPaquet(*jeu, sud, {1, 2, 3, 4, 5, 42});
-    distribuer(*jeu);
-    EXPECT_FALSE(examinerCandidat(*jeu, false));
+    distribuer(jeu->paquet, jeu->donne);
+    EXPECT_FALSE(examinerCandidat(jeu->donne, optionsDe(*jeu), false));
     preparerPaquet(*jeu, sud, chienBas);
-    distribuer(*jeu);
-    EXPECT_TRUE(examinerCandidat(*jeu, false));
+    distribuer(jeu->paquet, jeu->donne);
+    EXPECT_TRUE(examinerCandidat(jeu->donne, optionsDe(*jeu), false));
 }
 
 TEST(Generation, DonnesNormalesRespectentLesRegles) {

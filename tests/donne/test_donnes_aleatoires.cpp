@@ -1,5 +1,6 @@
 #include "cartes/generation.h"
 #include "donne/jeu.h"
+#include "donne/nouvelle_donne.h"
 #include "donne/pli.h"
 
 #include <gtest/gtest.h>
