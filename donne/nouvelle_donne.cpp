@@ -21,11 +21,7 @@ void reinitialiserDonne(Jeu& jeu) {
     d.contrat = 0;
     d.encheresAnnoncees.remplir(PAS_PARLE);
     jeu.encheres = EtatEncheres{};
-    d.chienMontre = false;
-    d.pliARamasser = false;
-    d.attenteClic = 0;
-    d.ecartEnCours = false;
-    d.tourJoueur = false;
+    passerA(d, Phase::Encheres);
     jeu.ecart = EtatEcart{};
     d.boutsPreneur = d.boutsDefense = 0;
     d.pointsPreneur = d.pointsDefense = 0;

@@ -49,10 +49,12 @@ void etapeEnchere(Jeu& jeu, int siege) {
         d.encheresAnnoncees[siege] = PASSE;
     }
     if (siege != SUD) {
+        passerA(d, Phase::Encheres);
         jeu.encheres.siegeEnAttente = siege;
         jeu.fen.frmQuarvel.TimerEnchere.demarrer(jeu.maintenant);
         return;
     }
+    passerA(d, Phase::EnchereSud);
     ouvrirBarre(jeu);
 }
 
@@ -67,7 +69,7 @@ void tickEnchere(Jeu& jeu) {
 
 void enchereJoueur(Jeu& jeu, int code) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    if (!q.BarreEnchere.visible) return;
+    if (jeu.donne.phase != Phase::EnchereSud) return;
     if (code < PASSE || code > GARDE_CONTRE) return;
     if (code != PASSE && code <= jeu.encheres.meilleureEnchere) {
         q.info.caption = texte(jeu.textes, "Vous devez faire une meilleure enchère ou passer !",
@@ -86,7 +88,7 @@ void finEncheres(Jeu& jeu) {
     jeu.fen.frmQuarvel.info.caption =
         texte(jeu.textes, "Cliquez n'importe où pour continuer à jouer... !",
               "Click anywhere to go on playing...");
-    jeu.donne.attenteClic = 1;
+    passerA(jeu.donne, Phase::EncheresCloses);
 }
 
 int trouverPreneur(Jeu& jeu) {

@@ -40,12 +40,9 @@ int taillePoignee(int type) {
 void proposerPoignee(Jeu& jeu) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
     if (jeu.donne.numeroPli != 1 || !jeu.reglages.optionProposePoignee) return;
-    jeu.poignee.poigneeProposee = 1;
     const int n = atoutsSud(jeu);
-    if (n < 10) {
-        jeu.poignee.poigneeProposee = 0;
-        return;
-    }
+    if (n < 10) return;
+    passerA(jeu.donne, Phase::OffrePoignee);
     q.PanelPoigneeDouble.visible = n >= 13;
     q.PanelPoigneeTriple.visible = n >= 15;
     q.PanelPoigneeSimple.visible = true;
@@ -54,7 +51,7 @@ void proposerPoignee(Jeu& jeu) {
 }
 
 void refuserPoignee(Jeu& jeu) {
-    jeu.poignee.poigneeProposee = 0;
+    passerA(jeu.donne, Phase::TourSud);
     jeu.fen.frmQuarvel.PanelPoignee.visible = false;
 }
 
@@ -65,6 +62,7 @@ void ouvrirPoignee(Jeu& jeu, int type) {
     if (type < 1 || type > 3 || n < taillePoignee(type)) return;
 
     jeu.donne.poignee = type;
+    passerA(jeu.donne, Phase::ChoixPoignee);
     q.PanelPoignee.visible = false;
     for (int i = 1; i <= n; ++i) q.Carte3D[i].visible = false;
     q.fenetre.enabled = false;
@@ -138,7 +136,7 @@ void annulerPoignee(Jeu& jeu) {
 
 void fermerPoignee(Jeu& jeu) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    jeu.poignee.poigneeProposee = 0;
+    passerA(jeu.donne, Phase::TourSud);
     jeu.fen.frmPoignee.fenetre.visible = false;
     q.fenetre.enabled = true;
     for (int i = 1; i <= 18; ++i)

@@ -20,7 +20,7 @@ void remettreAZero(Jeu& jeu) {
     d.preneur = 0;
     d.contrat = 0;
     d.encheresAnnoncees.remplir(PAS_PARLE);
-    d.chienMontre = false;
+    passerA(d, Phase::JeuEnCours);
     d.boutsPreneur = d.boutsDefense = 0;
     d.pointsPreneur = d.pointsDefense = 0;
     d.pointsContrat = 0;

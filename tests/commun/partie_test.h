@@ -57,7 +57,7 @@ public:
     // Lets time run until the bid bar opens or the bidding waits for its closing click.
     void jusquALaBarre() {
         for (int n = 0; n < 20; ++n) {
-            if (table().BarreEnchere.visible || donne().attenteClic == 1) return;
+            if (table().BarreEnchere.visible || clicPourContinuer(donne().phase)) return;
             if (!tic()) return;
         }
     }
@@ -71,7 +71,7 @@ public:
         return tourDuJoueur();
     }
     bool tourDuJoueur() {
-        return donne().tourJoueur && donne().joueurCourant == SUD && donne().attenteClic == 0 &&
+        return sudALaMain(donne().phase) && donne().joueurCourant == SUD &&
                !table().TimerEntreCarte.enabled;
     }
 
@@ -132,7 +132,7 @@ public:
                 geste(Evt::ClicPoignee, 0);
             } else if (tourDuJoueur()) {
                 clicCarte(premiereJouable());
-            } else if (donne().attenteClic == 1) {
+            } else if (clicPourContinuer(donne().phase)) {
                 clicFond();
             } else if (!tic()) {
                 return;

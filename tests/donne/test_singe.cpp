@@ -87,7 +87,7 @@ TEST(InvariantsDuJeu, VoientUnJeuCasse) {
         for (int i = 1; i <= 2; ++i) points += pointsCarte(minuterie.donne.mains[s][i]);
     minuterie.donne.pointsDefense = points;
     EXPECT_EQ(verifierInvariants(minuterie), "");
-    minuterie.donne.tourJoueur = true;
+    minuterie.donne.phase = Phase::TourSud;
     minuterie.donne.joueurCourant = SUD;
     minuterie.fen.frmQuarvel.TimerEntreCarte.enabled = true;
     EXPECT_NE(verifierInvariants(minuterie), "");

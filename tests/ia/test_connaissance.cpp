@@ -40,7 +40,7 @@ TEST(Connaissance, DebutDeJeuApresUneGarde) {
     p.chien = {Co(14), A(18), A(12), A(6), Tr(2), Tr(3)};
     p.ecart = {Tr(2), Tr(3), Ca(14), Ca(13), Ca(12), Ca(11)};
     installer(*jeu, p);
-    jeu->donne.chienMontre = false; // already cleared when play starts
+    jeu->donne.phase = Phase::JeuEnCours; // the dog is taken up when play starts
     initialiserConnaissance(*jeu);
     const Connaissance& k = jeu->connaissance;
 
@@ -75,7 +75,7 @@ TEST(Connaissance, GardeSansNiChienNiRoi) {
         p.contrat = contrat;
         p.chien = {Co(14), P(14), A(5), A(6), A(7), Tr(1)};
         installer(*jeu, p);
-        jeu->donne.chienMontre = true;
+        jeu->donne.phase = Phase::ChienMontre;
         initialiserConnaissance(*jeu);
         const Connaissance& k = jeu->connaissance;
         EXPECT_EQ(k.atoutsAuChien, -1);
