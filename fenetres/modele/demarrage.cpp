@@ -2,8 +2,8 @@
 
 #include "donne/jeu.h"
 #include "fenetres/modele/langue.h"
+#include "fenetres/modele/options.h"
 #include "fenetres/modele/revue.h"
-#include "reglages/options.h"
 #include "reglages/persistance.h"
 
 namespace quarvel {

@@ -7,8 +7,8 @@
 #include "encheres/ecart.h"
 #include "encheres/encheres.h"
 #include "encheres/poignee.h"
+#include "fenetres/modele/options.h"
 #include "fenetres/modele/revue.h"
-#include "reglages/options.h"
 
 namespace quarvel {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A game driven as a person drives it: clicks, the space bar, bids, and the passing of time on
 // the virtual clock. Tests read the window model as the person would see it.
-#include "donne/horloge.h"
+#include "fenetres/modele/horloge.h"
 #include "donne/jeu.h"
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/evenements.h"

@@ -1,8 +1,8 @@
 #pragma once
 // Whole deals played by gestures on a started game, SUD bidding and discarding as the test
 // says and playing his first playable card, so that the review windows show a real deal.
-#include "donne/horloge.h"
 #include "fenetres/modele/evenements.h"
+#include "fenetres/modele/horloge.h"
 #include "modele/partie_test.h"
 
 #include <functional>

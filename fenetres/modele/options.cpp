@@ -1,4 +1,4 @@
-#include "reglages/options.h"
+#include "fenetres/modele/options.h"
 
 #include "donne/jeu.h"
 #include "fenetres/modele/demarrage.h"

@@ -1,4 +1,4 @@
-#include "donne/horloge.h"
+#include "fenetres/modele/horloge.h"
 
 #include "donne/jeu.h"
 #include "fenetres/modele/evenements.h"
