@@ -6,7 +6,6 @@
 #include "encheres/encheres.h"
 #include "encheres/evaluation.h"
 #include "ia/connaissance.h"
-#include "scores/deductions.h"
 #include "scores/scores_globaux.h"
 
 namespace quarvel {
@@ -58,7 +57,6 @@ void effacerTable(Jeu& jeu) {
     f.frmPoignee.fenetre.visible = false;
     q.fenetre.enabled = true;
 
-    effacerDeductions(jeu);
     jeu.scoresVisibles = true;
     basculerScores(jeu);
 

@@ -7,7 +7,6 @@
 #include "encheres/ecart.h"
 #include "ia/connaissance.h"
 #include "ia/moteur.h"
-#include "scores/deductions.h"
 #include "scores/score.h"
 
 namespace quarvel {
@@ -63,7 +62,6 @@ void jouerDonneAuto(Jeu& jeu, DonneAuto& r) {
     Donne& d = jeu.donne;
     r.donnesDistribuees = 0;
     do {
-        effacerDeductions(jeu);
         remettreAZero(jeu);
         produireDonne(jeu, false);
         ++r.donnesDistribuees;

@@ -7,6 +7,7 @@
 #include "encheres/ecart.h"
 #include "encheres/encheres.h"
 #include "encheres/poignee.h"
+#include "fenetres/modele/deductions.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/revue.h"
 
@@ -193,9 +194,7 @@ void traiterDonne(Jeu& jeu, Evenement e) {
     }
 }
 
-} // namespace
-
-void traiterEvenement(Jeu& jeu, Evenement e) {
+void traiterGeste(Jeu& jeu, Evenement e) {
     // While the handful dialog is open, or before the table is shown, the table takes nothing.
     if (surLaTable(e.type) &&
         (!jeu.fen.frmQuarvel.fenetre.visible || jeu.donne.phase == Phase::ChoixPoignee))
@@ -203,6 +202,31 @@ void traiterEvenement(Jeu& jeu, Evenement e) {
     if (traiterCommandeOption(jeu, e)) return;
     if (traiterEvenementRevue(jeu, e)) return;
     traiterDonne(jeu, e);
+}
+
+// The deductions panel shows SUD's knowledge once it is set up for the deal, that is once the
+// dog and the discard are settled.
+void montrerDeductions(Jeu& jeu) {
+    switch (jeu.donne.phase) {
+    case Phase::AttentePremiereDonne:
+        return;
+    case Phase::Encheres:
+    case Phase::EnchereSud:
+    case Phase::EncheresCloses:
+    case Phase::ChienMontre:
+    case Phase::Ecart:
+        effacerDeductions(jeu);
+        return;
+    default:
+        afficherDeductions(jeu);
+    }
+}
+
+} // namespace
+
+void traiterEvenement(Jeu& jeu, Evenement e) {
+    traiterGeste(jeu, e);
+    montrerDeductions(jeu);
 }
 
 } // namespace quarvel

@@ -3,7 +3,7 @@
 // cards that matter, and a small stand-in for the trick rules so that cards can be played.
 #include "donne/jeu.h"
 #include "donne/pli.h"
-#include "scores/deductions.h"
+#include "fenetres/modele/deductions.h"
 
 #include <algorithm>
 #include <array>
