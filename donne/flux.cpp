@@ -51,7 +51,7 @@ void installerPreneur(Jeu& jeu) {
 } // namespace
 
 void relancerJeu(Jeu& jeu) {
-    jeu.fen.frmQuarvel.TimerEntreCarte.demarrer(jeu.maintenant);
+    jeu.minuteries.TimerEntreCarte.demarrer(jeu.maintenant);
 }
 
 void apresCarteJouee(Jeu& jeu) {
@@ -68,7 +68,7 @@ void apresCarteJouee(Jeu& jeu) {
 std::optional<Blocage> tourSuivant(Jeu& jeu) {
     Donne& d = jeu.donne;
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    q.TimerEntreCarte.arreter();
+    jeu.minuteries.TimerEntreCarte.arreter();
     if (d.numeroPli > 18 || d.numeroPli < 1) return std::nullopt;
 
     const int s = d.joueurCourant;
@@ -95,7 +95,7 @@ void continuer(Jeu& jeu) {
     Donne& d = jeu.donne;
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
 
-    q.TimerTransition.arreter();
+    jeu.minuteries.TimerTransition.arreter();
 
     switch (d.phase) {
     case Phase::PliARamasser:

@@ -85,9 +85,9 @@ void effacerTable(Jeu& jeu) {
     q.nBoutsDefense.caption.clear();
     q.nPointsDefense.caption.clear();
     // Every pending tick belongs to the deal being dropped.
-    q.TimerEntreCarte.arreter();
-    q.TimerEnchere.arreter();
-    q.TimerTransition.arreter();
+    jeu.minuteries.TimerEntreCarte.arreter();
+    jeu.minuteries.TimerEnchere.arreter();
+    jeu.minuteries.TimerTransition.arreter();
     q.menuPreviousTrick.enabled = false;
 }
 

@@ -48,7 +48,7 @@ void finDePli(Jeu& jeu) {
     noterFinDePli(jeu);
     if (derniere) finDeDonne(jeu);
 
-    if (jeu.continuerAuto && !derniere) q.TimerTransition.demarrer(jeu.maintenant);
+    if (jeu.continuerAuto && !derniere) jeu.minuteries.TimerTransition.demarrer(jeu.maintenant);
 }
 
 } // namespace quarvel

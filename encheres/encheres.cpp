@@ -51,7 +51,7 @@ void etapeEnchere(Jeu& jeu, int siege) {
     if (siege != SUD) {
         passerA(d, Phase::Encheres);
         jeu.encheres.siegeEnAttente = siege;
-        jeu.fen.frmQuarvel.TimerEnchere.demarrer(jeu.maintenant);
+        jeu.minuteries.TimerEnchere.demarrer(jeu.maintenant);
         return;
     }
     passerA(d, Phase::EnchereSud);
@@ -59,7 +59,7 @@ void etapeEnchere(Jeu& jeu, int siege) {
 }
 
 void tickEnchere(Jeu& jeu) {
-    jeu.fen.frmQuarvel.TimerEnchere.arreter();
+    jeu.minuteries.TimerEnchere.arreter();
     const int siege = jeu.encheres.siegeEnAttente;
     if (siege < 2 || siege > 4) return;
     jeu.encheres.siegeEnAttente = 0;

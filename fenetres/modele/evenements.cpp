@@ -99,7 +99,6 @@ bool enchereOfferte(const Jeu& jeu, int code) {
 // The gestures of the deal itself; the others have been offered to their owners first. Each is
 // taken or ignored by the phase of the deal.
 void traiterDonne(Jeu& jeu, Evenement e) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     const Phase phase = jeu.donne.phase;
     const int i = e.index;
     switch (e.type) {
@@ -163,14 +162,14 @@ void traiterDonne(Jeu& jeu, Evenement e) {
         if (phase != Phase::AttentePremiereDonne) nouvelleDonne(jeu, true);
         break;
     case Evt::TickEnchere:
-        if (q.TimerEnchere.enabled) tickEnchere(jeu);
+        if (jeu.minuteries.TimerEnchere.enabled) tickEnchere(jeu);
         break;
     case Evt::TickEntreCarte:
-        if (q.TimerEntreCarte.enabled) tourSuivant(jeu);
+        if (jeu.minuteries.TimerEntreCarte.enabled) tourSuivant(jeu);
         break;
     case Evt::TickTransition:
-        if (q.TimerTransition.enabled) {
-            q.TimerTransition.arreter();
+        if (jeu.minuteries.TimerTransition.enabled) {
+            jeu.minuteries.TimerTransition.arreter();
             continuer(jeu);
         }
         break;
@@ -224,9 +223,17 @@ void montrerDeductions(Jeu& jeu) {
 
 } // namespace
 
+void montrerMinuteries(Jeu& jeu) {
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    q.TimerEnchere = jeu.minuteries.TimerEnchere;
+    q.TimerEntreCarte = jeu.minuteries.TimerEntreCarte;
+    q.TimerTransition = jeu.minuteries.TimerTransition;
+}
+
 void traiterEvenement(Jeu& jeu, Evenement e) {
     traiterGeste(jeu, e);
     montrerDeductions(jeu);
+    montrerMinuteries(jeu);
 }
 
 } // namespace quarvel

@@ -53,7 +53,8 @@ struct Partie {
 
     bool tourDeSud() const {
         const Donne& d = jeu.donne;
-        return sudALaMain(d.phase) && d.joueurCourant == SUD && !q.TimerEntreCarte.enabled;
+        return sudALaMain(d.phase) && d.joueurCourant == SUD &&
+               !jeu.minuteries.TimerEntreCarte.enabled;
     }
 
     // The largest handful the offer panel shows, then the lazy button and OK.

@@ -93,7 +93,9 @@ std::uint64_t empreinteFenetres(const Jeu& jeu) {
            q.PanelExcuse, q.PanelAtExt, q.ImagesCouleurs, q.MarqueursHonneurs, q.ComptesCouleurs);
     h.tous(q.PanelBarreOutils, q.SBNewGame, q.SBGameAgain, q.SBVoirDeductions,
            q.SBVoirScoresGlobaux, q.SBAide, q.panelBarreInfo, q.info);
-    h.tous(q.TimerEnchere, q.TimerEntreCarte, q.TimerTransition);
+    // The view runs its timers from the game's.
+    h.tous(jeu.minuteries.TimerEnchere, jeu.minuteries.TimerEntreCarte,
+           jeu.minuteries.TimerTransition);
     h.tous(q.menuQuarvel, q.menuNewGame, q.menuGameAgain, q.menuInitScores, q.menuLevel,
            q.menuDebutant, q.menuAmateur, q.menuBon, q.menuPro, q.menuOptionNiveauAdaptatif);
     h.tous(q.menuVitesses, q.menuJeuDeLaCarte, q.menuInstantane, q.menuRapide, q.menuNormal,

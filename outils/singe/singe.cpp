@@ -154,24 +154,24 @@ template <std::size_t N> Evenement tirerParmi(const Choix (&choix)[N], std::mt19
     return {choix[0].type, choix[0].indexMin};
 }
 
-struct Minuteries {
+struct MinuterieTiree {
     Evt type;
     const Minuterie* m;
 };
 
 // A tick of one of the running timers, in any order; none when all are stopped.
 bool tirerTick(const Jeu& jeu, std::mt19937& g, Evenement& e, std::int64_t& echeance) {
-    const auto& f = jeu.fen.frmQuarvel;
-    const Minuteries toutes[] = {{Evt::TickEnchere, &f.TimerEnchere},
-                                 {Evt::TickEntreCarte, &f.TimerEntreCarte},
-                                 {Evt::TickTransition, &f.TimerTransition},
-                                 {Evt::TickTousPlis, &jeu.fen.frmTousPlis.timerTousPlis}};
-    const Minuteries* actives[4];
+    const auto& f = jeu.minuteries;
+    const MinuterieTiree toutes[] = {{Evt::TickEnchere, &f.TimerEnchere},
+                                     {Evt::TickEntreCarte, &f.TimerEntreCarte},
+                                     {Evt::TickTransition, &f.TimerTransition},
+                                     {Evt::TickTousPlis, &jeu.fen.frmTousPlis.timerTousPlis}};
+    const MinuterieTiree* actives[4];
     int n = 0;
     for (const auto& m : toutes)
         if (m.m->enabled) actives[n++] = &m;
     if (n == 0) return false;
-    const Minuteries* m = actives[g() % static_cast<unsigned>(n)];
+    const MinuterieTiree* m = actives[g() % static_cast<unsigned>(n)];
     e = {m->type, 0};
     echeance = m->m->echeance;
     return true;
@@ -220,12 +220,12 @@ std::string verifierInvariants(const Jeu& jeu) {
     for (int s = 1; s <= 4; ++s) somme += jeu.reglages.scoresGlobaux[s];
     if (somme != 0) return formater("les scores globaux ne s'annulent pas (somme %ld)", somme);
 
-    if (f.TimerEnchere.enabled && f.BarreEnchere.visible)
+    if (jeu.minuteries.TimerEnchere.enabled && f.BarreEnchere.visible)
         return "une enchère de l'ordinateur attend pendant que la barre d'enchères est ouverte";
-    if (f.TimerEnchere.enabled && (d.numeroPli != 0 || jeu.encheres.nbEncheres >= 4))
+    if (jeu.minuteries.TimerEnchere.enabled && (d.numeroPli != 0 || jeu.encheres.nbEncheres >= 4))
         return formater("une enchère attend hors des enchères (pli %ld, %ld enchères)", d.numeroPli,
                         jeu.encheres.nbEncheres);
-    if (sudALaMain(d.phase) && d.joueurCourant == SUD && f.TimerEntreCarte.enabled)
+    if (sudALaMain(d.phase) && d.joueurCourant == SUD && jeu.minuteries.TimerEntreCarte.enabled)
         return "TimerEntreCarte tourne alors que SUD doit jouer";
     if (f.fenetre.visible && !f.fenetre.enabled && !jeu.fen.frmPoignee.fenetre.visible)
         return "la table reste désactivée sans fenêtre de Poignée";
