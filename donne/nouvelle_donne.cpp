@@ -79,11 +79,6 @@ void effacerTable(Jeu& jeu) {
     q.PanelPoignee.visible = false;
     q.PanelResultat.visible = false;
     q.TableRonde.visible = false;
-    q.nPointsAttaque.caption.clear();
-    q.nBoutsPreneur.caption.clear();
-    q.nContrat.caption.clear();
-    q.nBoutsDefense.caption.clear();
-    q.nPointsDefense.caption.clear();
     // Every pending tick belongs to the deal being dropped.
     jeu.minuteries.TimerEntreCarte.arreter();
     jeu.minuteries.TimerEnchere.arreter();

@@ -34,13 +34,6 @@ void finDePli(Jeu& jeu) {
     compterFinDePli(d);
     if (d.numeroPli == 2) q.menuPreviousTrick.enabled = true;
 
-    // The running figures drop the half point.
-    q.nPointsAttaque.caption = std::to_string(d.pointsPreneur / 2);
-    q.nPointsDefense.caption = std::to_string(d.pointsDefense / 2);
-    q.nBoutsPreneur.caption = std::to_string(d.boutsPreneur);
-    q.nBoutsDefense.caption = std::to_string(d.boutsDefense);
-    if (d.boutsPreneur + d.boutsDefense == 3) q.nContrat.caption = std::to_string(d.pointsContrat);
-
     const bool derniere = donneTerminee(d.phase);
     if (!derniere)
         q.info.caption = texte(jeu.textes, "Cliquez n'importe où pour continuer à jouer... !",

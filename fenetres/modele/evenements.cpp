@@ -11,6 +11,8 @@
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/revue.h"
 
+#include <string>
+
 namespace quarvel {
 
 namespace {
@@ -221,6 +223,25 @@ void montrerDeductions(Jeu& jeu) {
     }
 }
 
+void ecrire(Composant& c, const std::string& texte) {
+    if (c.caption != texte) c.caption = texte;
+}
+
+// The running figures of the deal, from its first gathered trick on; the half point dropped.
+// The points to make show once the three bouts are accounted for.
+void montrerChiffres(Jeu& jeu) {
+    const Donne& d = jeu.donne;
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    if (d.phase == Phase::AttentePremiereDonne) return;
+    const bool montres = d.numeroPli >= 2;
+    auto chiffre = [&](int n) { return montres ? std::to_string(n) : std::string(); };
+    ecrire(q.nPointsAttaque, chiffre(d.pointsPreneur / 2));
+    ecrire(q.nPointsDefense, chiffre(d.pointsDefense / 2));
+    ecrire(q.nBoutsPreneur, chiffre(d.boutsPreneur));
+    ecrire(q.nBoutsDefense, chiffre(d.boutsDefense));
+    ecrire(q.nContrat, d.boutsPreneur + d.boutsDefense == 3 ? chiffre(d.pointsContrat) : "");
+}
+
 } // namespace
 
 void montrerMinuteries(Jeu& jeu) {
@@ -233,6 +254,7 @@ void montrerMinuteries(Jeu& jeu) {
 void traiterEvenement(Jeu& jeu, Evenement e) {
     traiterGeste(jeu, e);
     montrerDeductions(jeu);
+    montrerChiffres(jeu);
     montrerMinuteries(jeu);
 }
 
