@@ -10,7 +10,6 @@ namespace quarvel {
 
 void afficherMain(Jeu& jeu) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    for (auto& c : q.CarteChien) c.visible = false;
     const int gauche = margeMain(jeu), pas = pasMain(jeu), haut = hautMain(jeu);
     const int largeur = largeurCarte(jeu), hauteur = hauteurCarte(jeu);
     for (int i = 1; i <= 18; ++i) {

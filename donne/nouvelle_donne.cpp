@@ -54,8 +54,6 @@ void effacerTable(Jeu& jeu) {
     f.frmTousPlis.timerTousPlis.arreter();
     f.frmScoreDetaille.fenetre.visible = false;
     // The handful dialog too, so the table is never left disabled behind it.
-    f.frmPoignee.fenetre.visible = false;
-    q.fenetre.enabled = true;
 
     jeu.scoresVisibles = true;
     basculerScores(jeu);
@@ -65,10 +63,7 @@ void effacerTable(Jeu& jeu) {
         c.enabled = false;
         c.curseur = Curseur::Interdit;
     }
-    for (auto& c : q.CarteChien) c.visible = false;
-    q.BarreEnchere.visible = false;
     q.evMaMain.focus = false;
-    q.PanelConfirmeEcart.visible = false;
     q.PanelPreneur.visible = false;
     q.PanelPreneur.caption.clear();
     q.PanelEnchere.visible = false;
@@ -76,14 +71,12 @@ void effacerTable(Jeu& jeu) {
     for (auto& c : q.CadrePreneur) c.visible = false;
     for (auto& c : q.CarteTable) c.visible = false;
     for (auto& c : q.PanelDec) c.visible = false;
-    q.PanelPoignee.visible = false;
     q.PanelResultat.visible = false;
     q.TableRonde.visible = false;
     // Every pending tick belongs to the deal being dropped.
     jeu.minuteries.TimerEntreCarte.arreter();
     jeu.minuteries.TimerEnchere.arreter();
     jeu.minuteries.TimerTransition.arreter();
-    q.menuPreviousTrick.enabled = false;
 }
 
 void nouvelleDonne(Jeu& jeu, bool rejouer) {
@@ -91,9 +84,7 @@ void nouvelleDonne(Jeu& jeu, bool rejouer) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
 
     d.donneRejouee = rejouer;
-    q.SBGameAgain.checked = rejouer;
     jeu.moteur.nbReglesDeclenchees = 0;
-    q.PanelLancement.visible = false;
     reinitialiserDonne(jeu);
     q.fenetre.curseur = Curseur::Sablier;
 
@@ -105,8 +96,6 @@ void nouvelleDonne(Jeu& jeu, bool rejouer) {
 
     afficherMain(jeu);
 
-    q.menuGameAgain.enabled = true;
-    q.SBGameAgain.enabled = true;
     d.numeroPli = 0;
     jeu.encheres.etapesTimer = 0;
     q.fenetre.curseur = Curseur::Defaut;

@@ -32,7 +32,6 @@ void finDePli(Jeu& jeu) {
 
     jeu.connaissance.petitDansPli = false;
     compterFinDePli(d);
-    if (d.numeroPli == 2) q.menuPreviousTrick.enabled = true;
 
     const bool derniere = donneTerminee(d.phase);
     if (!derniere)

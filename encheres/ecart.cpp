@@ -81,7 +81,6 @@ void montrerChien(Jeu& jeu) {
         img.geo.height = hauteurCarte(jeu);
         img.curseur = Curseur::Defaut;
         img.carte = d.chien[k];
-        img.visible = true;
     }
     q.info.caption =
         texte(jeu.textes, "Et voici le Chien ! A présent, cliquez pour continuer à jouer...",
@@ -97,7 +96,6 @@ void retirerChien(Jeu& jeu, bool parClicChien) {
         q.TableRonde.visible = true;
         q.CadrePreneur[d.preneur].visible = true;
     }
-    for (auto& c : q.CarteChien) c.visible = false;
     if (d.preneur != SUD) {
         ecartOrdinateur(jeu);
         passerA(d, Phase::AttenteJeu);
@@ -280,12 +278,10 @@ void choisirCarteEcart(Jeu& jeu, int position) {
         choisie = 0;
         img.geo.top += leveeCarte(jeu);
         --e.nbEcartees;
-        q.PanelConfirmeEcart.visible = false;
     } else if (e.nbEcartees < 6) {
         choisie = 1;
         img.geo.top -= leveeCarte(jeu);
         ++e.nbEcartees;
-        if (e.nbEcartees == 6) q.PanelConfirmeEcart.visible = true;
     }
 }
 
@@ -294,7 +290,6 @@ void confirmerEcart(Jeu& jeu) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
     EtatEcart& e = jeu.ecart;
     if (d.phase != Phase::Ecart || e.nbEcartees != 6) return;
-    q.PanelConfirmeEcart.visible = false;
     for (auto& c : q.Carte3D) c.visible = false;
     Tableau<int, 24> dansEcart;
     for (int p = 1; p <= 24; ++p) {

@@ -33,7 +33,6 @@ void ouvrirBarre(Jeu& jeu) {
     q.evMaMain.caption = jeu.textes.motConseil + ": " + jeu.textes.nomsEncheres[conseil];
     q.info.caption = texte(jeu.textes, "Cliquez sur l'enchère que vous désirez annoncer !",
                            "Click on the bid you want to do.");
-    q.BarreEnchere.visible = true;
     q.evMaMain.focus = q.evMaMain.visible;
 }
 
@@ -76,7 +75,6 @@ void enchereJoueur(Jeu& jeu, int code) {
                                "Make a better bid or pass !");
         return;
     }
-    q.BarreEnchere.visible = false;
     q.evMaMain.focus = false;
     afficherAnnonce(jeu, SUD, code);
     jeu.donne.encheresAnnoncees[SUD] = code;

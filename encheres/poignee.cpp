@@ -47,12 +47,10 @@ void proposerPoignee(Jeu& jeu) {
     q.PanelPoigneeTriple.visible = n >= 15;
     q.PanelPoigneeSimple.visible = true;
     q.PanelPoigneeAucune.visible = true;
-    q.PanelPoignee.visible = true;
 }
 
 void refuserPoignee(Jeu& jeu) {
     passerA(jeu.donne, Phase::TourSud);
-    jeu.fen.frmQuarvel.PanelPoignee.visible = false;
 }
 
 void ouvrirPoignee(Jeu& jeu, int type) {
@@ -63,9 +61,7 @@ void ouvrirPoignee(Jeu& jeu, int type) {
 
     jeu.donne.poignee = type;
     passerA(jeu.donne, Phase::ChoixPoignee);
-    q.PanelPoignee.visible = false;
     for (int i = 1; i <= n; ++i) q.Carte3D[i].visible = false;
-    q.fenetre.enabled = false;
 
     const int u = unitePoignee(jeu);
     const int largeur = largeurCarte(jeu);
@@ -85,12 +81,11 @@ void ouvrirPoignee(Jeu& jeu, int type) {
     jeu.poignee.nbSelectionPoignee = 0;
     jeu.poignee.selectionPoignee.remplir(0);
     dlg.PanelOkPoignee.visible = false;
-    dlg.fenetre.visible = true;
 }
 
 void choisirCartePoignee(Jeu& jeu, int slot) {
     TfrmPoignee& dlg = jeu.fen.frmPoignee;
-    if (!dlg.fenetre.visible || slot < 1 || slot > 18) return;
+    if (jeu.donne.phase != Phase::ChoixPoignee || slot < 1 || slot > 18) return;
     const Carte& c = jeu.donne.mains[SUD][slot];
     if (c.couleur != ATOUT) return;
     const int taille = taillePoignee(jeu.donne.poignee);
@@ -107,7 +102,7 @@ void choisirCartePoignee(Jeu& jeu, int slot) {
 
 void boutonParesseux(Jeu& jeu) {
     TfrmPoignee& dlg = jeu.fen.frmPoignee;
-    if (!dlg.fenetre.visible) return;
+    if (jeu.donne.phase != Phase::ChoixPoignee) return;
     const int taille = taillePoignee(jeu.donne.poignee);
     const int u = unitePoignee(jeu);
     for (int i = 1; i <= taille; ++i) {
@@ -137,8 +132,6 @@ void annulerPoignee(Jeu& jeu) {
 void fermerPoignee(Jeu& jeu) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
     passerA(jeu.donne, Phase::TourSud);
-    jeu.fen.frmPoignee.fenetre.visible = false;
-    q.fenetre.enabled = true;
     for (int i = 1; i <= 18; ++i)
         if (jeu.donne.mains[SUD][i].enMain) q.Carte3D[i].visible = true;
     q.fenetre.focus = true;

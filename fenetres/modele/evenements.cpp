@@ -242,6 +242,26 @@ void montrerChiffres(Jeu& jeu) {
     ecrire(q.nContrat, d.boutsPreneur + d.boutsDefense == 3 ? chiffre(d.pointsContrat) : "");
 }
 
+// What follows from the phase alone, once a first deal is dealt.
+void montrerPhase(Jeu& jeu) {
+    const Donne& d = jeu.donne;
+    if (d.phase == Phase::AttentePremiereDonne) return;
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    q.PanelLancement.visible = false;
+    q.menuGameAgain.enabled = true;
+    q.SBGameAgain.enabled = true;
+    q.SBGameAgain.checked = d.donneRejouee;
+    q.BarreEnchere.visible = d.phase == Phase::EnchereSud;
+    for (auto& c : q.CarteChien) c.visible = d.phase == Phase::ChienMontre;
+    q.PanelConfirmeEcart.visible = d.phase == Phase::Ecart && jeu.ecart.nbEcartees == 6;
+    q.PanelPoignee.visible = d.phase == Phase::OffrePoignee;
+    // The handful dialog holds the table until it closes.
+    const bool choix = d.phase == Phase::ChoixPoignee;
+    jeu.fen.frmPoignee.fenetre.visible = choix;
+    q.fenetre.enabled = !choix;
+    q.menuPreviousTrick.enabled = d.numeroPli >= 2;
+}
+
 } // namespace
 
 void montrerMinuteries(Jeu& jeu) {
@@ -255,6 +275,7 @@ void traiterEvenement(Jeu& jeu, Evenement e) {
     traiterGeste(jeu, e);
     montrerDeductions(jeu);
     montrerChiffres(jeu);
+    montrerPhase(jeu);
     montrerMinuteries(jeu);
 }
 
