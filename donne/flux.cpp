@@ -40,10 +40,6 @@ void installerPreneur(Jeu& jeu) {
     q.nContrat.couleur = couleur;
     q.PanelPreneur.couleur = couleur;
     q.PanelEnchere.couleur = couleur;
-    q.PanelPreneur.caption = jeu.textes.nomsJoueurs[p];
-    q.PanelEnchere.caption = jeu.textes.nomsEncheres[jeu.donne.contrat];
-    q.PanelPreneur.visible = true;
-    q.PanelEnchere.visible = true;
     for (auto& c : q.Carte3D) c.enabled = true;
     montrerChien(jeu);
 }

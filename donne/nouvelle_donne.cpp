@@ -64,10 +64,6 @@ void effacerTable(Jeu& jeu) {
         c.curseur = Curseur::Interdit;
     }
     q.evMaMain.focus = false;
-    q.PanelPreneur.visible = false;
-    q.PanelPreneur.caption.clear();
-    q.PanelEnchere.visible = false;
-    q.PanelEnchere.caption.clear();
     for (auto& c : q.CadrePreneur) c.visible = false;
     for (auto& c : q.CarteTable) c.visible = false;
     for (auto& c : q.PanelDec) c.visible = false;

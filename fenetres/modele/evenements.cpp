@@ -260,6 +260,13 @@ void montrerPhase(Jeu& jeu) {
     jeu.fen.frmPoignee.fenetre.visible = choix;
     q.fenetre.enabled = !choix;
     q.menuPreviousTrick.enabled = d.numeroPli >= 2;
+
+    // The taker and his bid, from the dog on.
+    const bool preneur = d.phase != Phase::Encheres && d.phase != Phase::EnchereSud &&
+                         d.phase != Phase::EncheresCloses;
+    q.PanelPreneur.visible = q.PanelEnchere.visible = preneur;
+    ecrire(q.PanelPreneur, preneur ? jeu.textes.nomsJoueurs[d.preneur] : std::string());
+    ecrire(q.PanelEnchere, preneur ? jeu.textes.nomsEncheres[d.contrat] : std::string());
 }
 
 } // namespace
