@@ -1,7 +1,7 @@
 #pragma once
+// The deal flow between gestures and timer ticks.
 #include <optional>
 
-// The deal flow between gestures and timer ticks.
 namespace quarvel {
 
 struct Jeu;
