@@ -4,6 +4,7 @@
 #include "fenetres/modele/evenements.h"
 #include "fenetres/modele/langue.h"
 #include "fenetres/modele/options.h"
+#include "fenetres/modele/presentation.h"
 #include "fenetres/modele/revue.h"
 #include "reglages/persistance.h"
 

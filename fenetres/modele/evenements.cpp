@@ -7,11 +7,9 @@
 #include "encheres/ecart.h"
 #include "encheres/encheres.h"
 #include "encheres/poignee.h"
-#include "fenetres/modele/deductions.h"
 #include "fenetres/modele/options.h"
+#include "fenetres/modele/presentation.h"
 #include "fenetres/modele/revue.h"
-
-#include <string>
 
 namespace quarvel {
 
@@ -205,85 +203,11 @@ void traiterGeste(Jeu& jeu, Evenement e) {
     traiterDonne(jeu, e);
 }
 
-// The deductions panel shows SUD's knowledge once it is set up for the deal, that is once the
-// dog and the discard are settled.
-void montrerDeductions(Jeu& jeu) {
-    switch (jeu.donne.phase) {
-    case Phase::AttentePremiereDonne:
-        return;
-    case Phase::Encheres:
-    case Phase::EnchereSud:
-    case Phase::EncheresCloses:
-    case Phase::ChienMontre:
-    case Phase::Ecart:
-        effacerDeductions(jeu);
-        return;
-    default:
-        afficherDeductions(jeu);
-    }
-}
-
-void ecrire(Composant& c, const std::string& texte) {
-    if (c.caption != texte) c.caption = texte;
-}
-
-// The running figures of the deal, from its first gathered trick on; the half point dropped.
-// The points to make show once the three bouts are accounted for.
-void montrerChiffres(Jeu& jeu) {
-    const Donne& d = jeu.donne;
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    if (d.phase == Phase::AttentePremiereDonne) return;
-    const bool montres = d.numeroPli >= 2;
-    auto chiffre = [&](int n) { return montres ? std::to_string(n) : std::string(); };
-    ecrire(q.nPointsAttaque, chiffre(d.pointsPreneur / 2));
-    ecrire(q.nPointsDefense, chiffre(d.pointsDefense / 2));
-    ecrire(q.nBoutsPreneur, chiffre(d.boutsPreneur));
-    ecrire(q.nBoutsDefense, chiffre(d.boutsDefense));
-    ecrire(q.nContrat, d.boutsPreneur + d.boutsDefense == 3 ? chiffre(d.pointsContrat) : "");
-}
-
-// What follows from the phase alone, once a first deal is dealt.
-void montrerPhase(Jeu& jeu) {
-    const Donne& d = jeu.donne;
-    if (d.phase == Phase::AttentePremiereDonne) return;
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    q.PanelLancement.visible = false;
-    q.menuGameAgain.enabled = true;
-    q.SBGameAgain.enabled = true;
-    q.SBGameAgain.checked = d.donneRejouee;
-    q.BarreEnchere.visible = d.phase == Phase::EnchereSud;
-    for (auto& c : q.CarteChien) c.visible = d.phase == Phase::ChienMontre;
-    q.PanelConfirmeEcart.visible = d.phase == Phase::Ecart && jeu.ecart.nbEcartees == 6;
-    q.PanelPoignee.visible = d.phase == Phase::OffrePoignee;
-    // The handful dialog holds the table until it closes.
-    const bool choix = d.phase == Phase::ChoixPoignee;
-    jeu.fen.frmPoignee.fenetre.visible = choix;
-    q.fenetre.enabled = !choix;
-    q.menuPreviousTrick.enabled = d.numeroPli >= 2;
-
-    // The taker and his bid, from the dog on.
-    const bool preneur = d.phase != Phase::Encheres && d.phase != Phase::EnchereSud &&
-                         d.phase != Phase::EncheresCloses;
-    q.PanelPreneur.visible = q.PanelEnchere.visible = preneur;
-    ecrire(q.PanelPreneur, preneur ? jeu.textes.nomsJoueurs[d.preneur] : std::string());
-    ecrire(q.PanelEnchere, preneur ? jeu.textes.nomsEncheres[d.contrat] : std::string());
-}
-
 } // namespace
-
-void montrerMinuteries(Jeu& jeu) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    q.TimerEnchere = jeu.minuteries.TimerEnchere;
-    q.TimerEntreCarte = jeu.minuteries.TimerEntreCarte;
-    q.TimerTransition = jeu.minuteries.TimerTransition;
-}
 
 void traiterEvenement(Jeu& jeu, Evenement e) {
     traiterGeste(jeu, e);
-    montrerDeductions(jeu);
-    montrerChiffres(jeu);
-    montrerPhase(jeu);
-    montrerMinuteries(jeu);
+    montrerJeu(jeu);
 }
 
 } // namespace quarvel

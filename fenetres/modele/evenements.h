@@ -93,7 +93,5 @@ struct Evenement {
 };
 
 void traiterEvenement(Jeu& jeu, Evenement e);
-// The game's timers copied into the window model, for whoever reads them there.
-void montrerMinuteries(Jeu& jeu);
 
 } // namespace quarvel

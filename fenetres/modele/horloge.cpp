@@ -2,6 +2,7 @@
 
 #include "donne/jeu.h"
 #include "fenetres/modele/evenements.h"
+#include "fenetres/modele/presentation.h"
 
 namespace quarvel {
 
