@@ -23,14 +23,6 @@ void enchereSuivante(Jeu& jeu, int siege) {
 
 void ouvrirBarre(Jeu& jeu) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    const int meilleure = jeu.encheres.meilleureEnchere;
-    q.ButtonPasse.visible = true;
-    Composant* boutons[] = {&q.ButtonPrise, &q.ButtonGarde, &q.ButtonGardeSans,
-                            &q.ButtonGardeContre};
-    for (int code = PRISE; code <= GARDE_CONTRE; ++code)
-        boutons[code - 1]->visible = code > meilleure;
-    const int conseil = jeu.donne.encheresAnnoncees[SUD];
-    q.evMaMain.caption = jeu.textes.motConseil + ": " + jeu.textes.nomsEncheres[conseil];
     q.info.caption = texte(jeu.textes, "Cliquez sur l'enchère que vous désirez annoncer !",
                            "Click on the bid you want to do.");
     q.evMaMain.focus = q.evMaMain.visible;

@@ -8,14 +8,6 @@ namespace quarvel {
 
 namespace {
 
-// Trumps of the user's hand, the Excuse counted: they are its first slots.
-int atoutsSud(const Jeu& jeu) {
-    int n = 0;
-    for (const Carte& c : jeu.donne.mains[SUD])
-        if (c.couleur == ATOUT) ++n;
-    return n;
-}
-
 void basculerSelection(Jeu& jeu, int slot) {
     EtatPoignee& p = jeu.poignee;
     Composant& img = jeu.fen.frmPoignee.CartePoignee[slot];
@@ -33,20 +25,21 @@ void basculerSelection(Jeu& jeu, int slot) {
 
 } // namespace
 
+int atoutsSud(const Jeu& jeu) {
+    int n = 0;
+    for (const Carte& c : jeu.donne.mains[SUD])
+        if (c.couleur == ATOUT) ++n;
+    return n;
+}
+
 int taillePoignee(int type) {
     return type == 1 ? 10 : type == 2 ? 13 : type == 3 ? 15 : 0;
 }
 
 void proposerPoignee(Jeu& jeu) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     if (jeu.donne.numeroPli != 1 || !jeu.reglages.optionProposePoignee) return;
-    const int n = atoutsSud(jeu);
-    if (n < 10) return;
+    if (atoutsSud(jeu) < taillePoignee(1)) return;
     passerA(jeu.donne, Phase::OffrePoignee);
-    q.PanelPoigneeDouble.visible = n >= 13;
-    q.PanelPoigneeTriple.visible = n >= 15;
-    q.PanelPoigneeSimple.visible = true;
-    q.PanelPoigneeAucune.visible = true;
 }
 
 void refuserPoignee(Jeu& jeu) {

@@ -1,6 +1,7 @@
 #include "fenetres/modele/presentation.h"
 
 #include "donne/jeu.h"
+#include "encheres/poignee.h"
 #include "fenetres/modele/deductions.h"
 
 #include <string>
@@ -59,6 +60,24 @@ void montrerPhase(Jeu& jeu) {
     for (auto& c : q.CarteChien) c.visible = d.phase == Phase::ChienMontre;
     q.PanelConfirmeEcart.visible = d.phase == Phase::Ecart && jeu.ecart.nbEcartees == 6;
     q.PanelPoignee.visible = d.phase == Phase::OffrePoignee;
+    // The offer shows the kinds the hand can make; the buttons keep it once hidden.
+    if (d.phase == Phase::OffrePoignee) {
+        const int n = atoutsSud(jeu);
+        q.PanelPoigneeSimple.visible = q.PanelPoigneeAucune.visible = true;
+        q.PanelPoigneeDouble.visible = n >= taillePoignee(2);
+        q.PanelPoigneeTriple.visible = n >= taillePoignee(3);
+    }
+    // The bid bar offers Passe and what beats the best bid, with the advice for the hand.
+    if (d.phase == Phase::EnchereSud) {
+        const int meilleure = jeu.encheres.meilleureEnchere;
+        q.ButtonPasse.visible = true;
+        Composant* boutons[] = {&q.ButtonPrise, &q.ButtonGarde, &q.ButtonGardeSans,
+                                &q.ButtonGardeContre};
+        for (int code = PRISE; code <= GARDE_CONTRE; ++code)
+            boutons[code - 1]->visible = code > meilleure;
+        ecrire(q.evMaMain,
+               jeu.textes.motConseil + ": " + jeu.textes.nomsEncheres[d.encheresAnnoncees[SUD]]);
+    }
     // The handful dialog holds the table until it closes.
     const bool choix = d.phase == Phase::ChoixPoignee;
     jeu.fen.frmPoignee.fenetre.visible = choix;
