@@ -32,6 +32,25 @@ struct RaisonJouable {
     int couleur = 0;
 };
 
+// Where the deal stands: what the next gesture or tick may do.
+enum class Phase {
+    AttentePremiereDonne, // only the start button acts
+    Encheres,             // a computer seat's bid comes with the bidding timer
+    EnchereSud,           // the bid bar waits for the user
+    EncheresCloses,       // all have spoken: a click names the taker, or deals again if all passed
+    ChienMontre,          // a click takes the dog up
+    Ecart,                // the user picks the six cards of his discard
+    AttenteJeu,           // a guard without or against the dog: a click starts the play
+    JeuEnCours,           // the card timer brings the next seat's turn
+    TourSud,              // the user is to play a card
+    OffrePoignee,         // before his first card, the handful buttons wait
+    ChoixPoignee,         // the handful dialog is open
+    PliARamasser,         // a click, or the pause timer, gathers the trick
+    DernierPli,           // the deal is over, its last trick still on the table
+    DonneFinie,           // the deal is over and gathered
+    DonneBloquee,         // a computer seat had no legal card: only a new deal goes on
+};
+
 // The deal in progress; one per game.
 struct Donne {
     bool donneRejouee = false;
@@ -58,13 +77,31 @@ struct Donne {
     int pointsContrat = 0;
     int petitAuBout = 0;
     int poignee = 0;
-    // Flow of the deal: what the next gesture does.
-    int attenteClic = 0;
-    bool chienMontre = false;
-    bool ecartEnCours = false;
-    bool pliARamasser = false;
-    bool tourJoueur = false;
+    Phase phase = Phase::AttentePremiereDonne;
 };
+
+// Every change of phase goes through here.
+constexpr void passerA(Donne& d, Phase vers) {
+    d.phase = vers;
+}
+
+// The last trick has been counted.
+constexpr bool donneTerminee(Phase p) {
+    return p == Phase::DernierPli || p == Phase::DonneFinie;
+}
+
+// A go-on click moves the deal (the dog on show takes its own).
+constexpr bool clicPourContinuer(Phase p) {
+    return p == Phase::EncheresCloses || p == Phase::AttenteJeu || p == Phase::PliARamasser ||
+           p == Phase::DernierPli;
+}
+
+// The user holds the turn: his card, or first the handful he may show.
+constexpr bool sudALaMain(Phase p) {
+    return p == Phase::TourSud || p == Phase::OffrePoignee || p == Phase::ChoixPoignee;
+}
+
+const char* nomPhase(Phase p);
 
 constexpr bool estPreneur(const Donne& d, int s) {
     return s == d.preneur;

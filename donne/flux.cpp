@@ -11,6 +11,8 @@
 #include "encheres/poignee.h"
 #include "ia/moteur.h"
 
+#include <optional>
+
 namespace quarvel {
 
 namespace {
@@ -38,10 +40,6 @@ void installerPreneur(Jeu& jeu) {
     q.nContrat.couleur = couleur;
     q.PanelPreneur.couleur = couleur;
     q.PanelEnchere.couleur = couleur;
-    q.PanelPreneur.caption = jeu.textes.nomsJoueurs[p];
-    q.PanelEnchere.caption = jeu.textes.nomsEncheres[jeu.donne.contrat];
-    q.PanelPreneur.visible = true;
-    q.PanelEnchere.visible = true;
     for (auto& c : q.Carte3D) c.enabled = true;
     montrerChien(jeu);
 }
@@ -49,7 +47,7 @@ void installerPreneur(Jeu& jeu) {
 } // namespace
 
 void relancerJeu(Jeu& jeu) {
-    jeu.fen.frmQuarvel.TimerEntreCarte.demarrer(jeu.maintenant);
+    jeu.minuteries.TimerEntreCarte.demarrer(jeu.maintenant);
 }
 
 void apresCarteJouee(Jeu& jeu) {
@@ -63,62 +61,66 @@ void apresCarteJouee(Jeu& jeu) {
     relancerJeu(jeu);
 }
 
-void tourSuivant(Jeu& jeu) {
+std::optional<Blocage> tourSuivant(Jeu& jeu) {
     Donne& d = jeu.donne;
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    q.TimerEntreCarte.arreter();
-    if (d.numeroPli > 18 || d.numeroPli < 1) return;
+    jeu.minuteries.TimerEntreCarte.arreter();
+    if (d.numeroPli > 18 || d.numeroPli < 1) return std::nullopt;
 
     const int s = d.joueurCourant;
     calculerJouables(d, s);
     if (s == SUD) {
         curseursMain(jeu);
         q.info.caption = texte(jeu.textes, "A vous de jouer !", "Play !");
-        d.tourJoueur = true;
+        passerA(d, Phase::TourSud);
         if (d.numeroPli == 1 && jeu.reglages.optionProposePoignee) proposerPoignee(jeu);
-        return;
+        return std::nullopt;
     }
-    d.tourJoueur = false;
+    passerA(d, Phase::JeuEnCours);
     const int slot = jouerOrdinateur(jeu, s);
-    if (slot < 1 || slot > 18) return; // no legal card: the deal cannot go on
+    if (slot < 1 || slot > 18) {
+        passerA(d, Phase::DonneBloquee);
+        return Blocage{s};
+    }
     poserCarte(jeu, s, slot);
     apresCarteJouee(jeu);
+    return std::nullopt;
 }
 
 void continuer(Jeu& jeu) {
     Donne& d = jeu.donne;
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
 
-    q.TimerTransition.arreter();
+    jeu.minuteries.TimerTransition.arreter();
 
-    if (d.pliARamasser) {
-        d.pliARamasser = false;
-        if (d.numeroPli != 19)
-            for (auto& c : q.CarteTable) c.visible = false;
+    switch (d.phase) {
+    case Phase::PliARamasser:
+        for (auto& c : q.CarteTable) c.visible = false;
+        [[fallthrough]];
+    case Phase::DernierPli:
+        // The last trick stays on show beside the result.
         for (int s = 1; s <= 4; ++s) d.pli.cartes[s] = Carte{};
+        [[fallthrough]];
+    case Phase::AttenteJeu:
+        passerA(d, donneTerminee(d.phase) ? Phase::DonneFinie : Phase::JeuEnCours);
+        q.info.caption.clear();
+        montrerTableEtCadre(jeu);
+        relancerJeu(jeu);
+        break;
+    case Phase::EncheresCloses:
+        d.numeroPli = 1;
+        d.preneur = trouverPreneur(jeu);
+        if (d.contrat != PASSE)
+            installerPreneur(jeu);
+        else
+            nouvelleDonne(jeu, false);
+        break;
+    case Phase::ChienMontre:
+        retirerChien(jeu, false);
+        break;
+    default:
+        break;
     }
-
-    if (d.attenteClic == 1 && !d.ecartEnCours) {
-        d.attenteClic = 0;
-        if (d.numeroPli != 0) {
-            q.info.caption.clear();
-            montrerTableEtCadre(jeu);
-            relancerJeu(jeu);
-        } else {
-            d.numeroPli = 1;
-            d.preneur = trouverPreneur(jeu);
-            if (d.contrat != PASSE) {
-                installerPreneur(jeu);
-            } else {
-                nouvelleDonne(jeu, false);
-                return;
-            }
-        }
-    }
-
-    if (d.chienMontre && d.attenteClic == 2) retirerChien(jeu, false);
-
-    if (d.chienMontre && d.attenteClic == 0) d.attenteClic = 2;
 }
 
 } // namespace quarvel

@@ -1,5 +1,7 @@
 #pragma once
 // The deal flow between gestures and timer ticks.
+#include <optional>
+
 namespace quarvel {
 
 struct Jeu;
@@ -9,8 +11,14 @@ struct Jeu;
 void continuer(Jeu& jeu);
 // The next seat's turn comes after one card-speed interval.
 void relancerJeu(Jeu& jeu);
-// One tick of the card timer: one seat's turn.
-void tourSuivant(Jeu& jeu);
+// A computer seat with no legal card: the deal cannot go on.
+struct Blocage {
+    int siege = 0;
+};
+
+// One tick of the card timer: one seat's turn. The deal is left in DonneBloquee when a computer
+// seat finds no card to play.
+std::optional<Blocage> tourSuivant(Jeu& jeu);
 // A card has been put down: count it, then the next seat or the end of the trick.
 void apresCarteJouee(Jeu& jeu);
 

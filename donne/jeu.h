@@ -4,6 +4,7 @@
 // games can live side by side.
 #include "cartes/aleatoire.h"
 #include "cartes/donne.h"
+#include "donne/minuterie.h"
 #include "encheres/etats.h"
 #include "fenetres/modele/disposition.h"
 #include "fenetres/modele/fenetres.h"
@@ -41,6 +42,7 @@ struct Jeu {
     double echelleV = 1.0;
     Disposition disposition;
 
+    Minuteries minuteries;
     std::int64_t maintenant = 0; // virtual time in ms, moved by whoever drives the timers
 
     MagasinReglages* magasin = nullptr;

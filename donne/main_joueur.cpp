@@ -10,7 +10,6 @@ namespace quarvel {
 
 void afficherMain(Jeu& jeu) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    for (auto& c : q.CarteChien) c.visible = false;
     const int gauche = margeMain(jeu), pas = pasMain(jeu), haut = hautMain(jeu);
     const int largeur = largeurCarte(jeu), hauteur = hauteurCarte(jeu);
     for (int i = 1; i <= 18; ++i) {
@@ -35,21 +34,20 @@ void curseursMain(Jeu& jeu) {
 void cliquerCarteMain(Jeu& jeu, int i) {
     Donne& d = jeu.donne;
     if (i < 1 || i > 24) return;
-    if (d.attenteClic == 1) {
+    if (clicPourContinuer(d.phase)) {
         continuer(jeu);
         return;
     }
-    if (d.ecartEnCours) {
+    if (d.phase == Phase::Ecart) {
         choisirCarteEcart(jeu, i);
         return;
     }
     if (i > 18) return;
-    if (!d.tourJoueur || d.joueurCourant != SUD || d.attenteClic != 0) return;
-    if (jeu.poignee.poigneeProposee != 0) return;
+    if (d.phase != Phase::TourSud || d.joueurCourant != SUD) return;
     if (d.cartesJouables[SUD][i] != 1 || !d.mains[SUD][i].enMain) return;
 
     // The turn is spent: a second click must wait for the next computed turn.
-    d.tourJoueur = false;
+    passerA(d, Phase::JeuEnCours);
     poserCarte(jeu, SUD, i);
     apresCarteJouee(jeu);
 }

@@ -6,7 +6,6 @@
 #include "encheres/encheres.h"
 #include "encheres/evaluation.h"
 #include "ia/connaissance.h"
-#include "scores/deductions.h"
 #include "scores/scores_globaux.h"
 
 namespace quarvel {
@@ -21,11 +20,7 @@ void reinitialiserDonne(Jeu& jeu) {
     d.contrat = 0;
     d.encheresAnnoncees.remplir(PAS_PARLE);
     jeu.encheres = EtatEncheres{};
-    d.chienMontre = false;
-    d.pliARamasser = false;
-    d.attenteClic = 0;
-    d.ecartEnCours = false;
-    d.tourJoueur = false;
+    passerA(d, Phase::Encheres);
     jeu.ecart = EtatEcart{};
     d.boutsPreneur = d.boutsDefense = 0;
     d.pointsPreneur = d.pointsDefense = 0;
@@ -59,10 +54,7 @@ void effacerTable(Jeu& jeu) {
     f.frmTousPlis.timerTousPlis.arreter();
     f.frmScoreDetaille.fenetre.visible = false;
     // The handful dialog too, so the table is never left disabled behind it.
-    f.frmPoignee.fenetre.visible = false;
-    q.fenetre.enabled = true;
 
-    effacerDeductions(jeu);
     jeu.scoresVisibles = true;
     basculerScores(jeu);
 
@@ -71,30 +63,16 @@ void effacerTable(Jeu& jeu) {
         c.enabled = false;
         c.curseur = Curseur::Interdit;
     }
-    for (auto& c : q.CarteChien) c.visible = false;
-    q.BarreEnchere.visible = false;
     q.evMaMain.focus = false;
-    q.PanelConfirmeEcart.visible = false;
-    q.PanelPreneur.visible = false;
-    q.PanelPreneur.caption.clear();
-    q.PanelEnchere.visible = false;
-    q.PanelEnchere.caption.clear();
     for (auto& c : q.CadrePreneur) c.visible = false;
     for (auto& c : q.CarteTable) c.visible = false;
     for (auto& c : q.PanelDec) c.visible = false;
-    q.PanelPoignee.visible = false;
     q.PanelResultat.visible = false;
     q.TableRonde.visible = false;
-    q.nPointsAttaque.caption.clear();
-    q.nBoutsPreneur.caption.clear();
-    q.nContrat.caption.clear();
-    q.nBoutsDefense.caption.clear();
-    q.nPointsDefense.caption.clear();
     // Every pending tick belongs to the deal being dropped.
-    q.TimerEntreCarte.arreter();
-    q.TimerEnchere.arreter();
-    q.TimerTransition.arreter();
-    q.menuPreviousTrick.enabled = false;
+    jeu.minuteries.TimerEntreCarte.arreter();
+    jeu.minuteries.TimerEnchere.arreter();
+    jeu.minuteries.TimerTransition.arreter();
 }
 
 void nouvelleDonne(Jeu& jeu, bool rejouer) {
@@ -102,9 +80,7 @@ void nouvelleDonne(Jeu& jeu, bool rejouer) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
 
     d.donneRejouee = rejouer;
-    q.SBGameAgain.checked = rejouer;
     jeu.moteur.nbReglesDeclenchees = 0;
-    q.PanelLancement.visible = false;
     reinitialiserDonne(jeu);
     q.fenetre.curseur = Curseur::Sablier;
 
@@ -116,8 +92,6 @@ void nouvelleDonne(Jeu& jeu, bool rejouer) {
 
     afficherMain(jeu);
 
-    q.menuGameAgain.enabled = true;
-    q.SBGameAgain.enabled = true;
     d.numeroPli = 0;
     jeu.encheres.etapesTimer = 0;
     q.fenetre.curseur = Curseur::Defaut;

@@ -165,7 +165,7 @@ int compterFinDePli(Donne& d) {
     ++d.numeroPli;
     pli.nbCartesJouees = 0;
     pli.atoutMax = 0;
-    d.attenteClic = 1;
+    passerA(d, d.numeroPli > 18 ? Phase::DernierPli : Phase::PliARamasser);
     const bool dernier = d.numeroPli == 19;
     const bool preneurGagne = estPreneur(d, w);
 

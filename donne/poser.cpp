@@ -32,24 +32,15 @@ void finDePli(Jeu& jeu) {
 
     jeu.connaissance.petitDansPli = false;
     compterFinDePli(d);
-    d.attenteClic = 1;
-    if (d.numeroPli == 2) q.menuPreviousTrick.enabled = true;
 
-    // The running figures drop the half point.
-    q.nPointsAttaque.caption = std::to_string(d.pointsPreneur / 2);
-    q.nPointsDefense.caption = std::to_string(d.pointsDefense / 2);
-    q.nBoutsPreneur.caption = std::to_string(d.boutsPreneur);
-    q.nBoutsDefense.caption = std::to_string(d.boutsDefense);
-    if (d.boutsPreneur + d.boutsDefense == 3) q.nContrat.caption = std::to_string(d.pointsContrat);
-
-    if (d.numeroPli < 19)
+    const bool derniere = donneTerminee(d.phase);
+    if (!derniere)
         q.info.caption = texte(jeu.textes, "Cliquez n'importe où pour continuer à jouer... !",
                                "Click anywhere to go on playing...");
     noterFinDePli(jeu);
-    if (d.numeroPli >= 19) finDeDonne(jeu);
+    if (derniere) finDeDonne(jeu);
 
-    d.pliARamasser = true;
-    if (jeu.continuerAuto && d.numeroPli < 19) q.TimerTransition.demarrer(jeu.maintenant);
+    if (jeu.continuerAuto && !derniere) jeu.minuteries.TimerTransition.demarrer(jeu.maintenant);
 }
 
 } // namespace quarvel

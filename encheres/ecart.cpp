@@ -34,7 +34,9 @@ int positionDe(const EtatEcart& e, int couleur, int valeur) {
     return 0;
 }
 
-int suivanteCouleur(int c) { return c == CARREAU ? PIQUE : c + 1; }
+int suivanteCouleur(int c) {
+    return c == CARREAU ? PIQUE : c + 1;
+}
 
 void choisirEcartRangee(Jeu& jeu);
 
@@ -66,10 +68,10 @@ void montrerChien(Jeu& jeu) {
     jeu.ecart.origineEcart.remplir(-1);
     if (d.contrat == GARDE_SANS || d.contrat == GARDE_CONTRE) {
         initialiserConnaissance(jeu);
-        d.attenteClic = 1;
+        passerA(d, Phase::AttenteJeu);
         return;
     }
-    d.chienMontre = true;
+    passerA(d, Phase::ChienMontre);
     const int gauche = gaucheChien(jeu), haut = hautChien(jeu), pas = pasMain(jeu);
     for (int k = 1; k <= 6; ++k) {
         Composant& img = q.CarteChien[k];
@@ -79,32 +81,27 @@ void montrerChien(Jeu& jeu) {
         img.geo.height = hauteurCarte(jeu);
         img.curseur = Curseur::Defaut;
         img.carte = d.chien[k];
-        img.visible = true;
     }
     q.info.caption =
         texte(jeu.textes, "Et voici le Chien ! A présent, cliquez pour continuer à jouer...",
               "Here is the Dog ! And now, please click anywhere to go on playing...");
-    d.attenteClic = 0;
     for (int i = 1; i <= 18; ++i) q.Carte3D[i].curseur = Curseur::Interdit;
 }
 
 void retirerChien(Jeu& jeu, bool parClicChien) {
     Donne& d = jeu.donne;
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    if (!d.chienMontre) return;
-    d.chienMontre = false;
+    if (d.phase != Phase::ChienMontre) return;
     if (!parClicChien) {
         q.TableRonde.visible = true;
         q.CadrePreneur[d.preneur].visible = true;
     }
-    for (auto& c : q.CarteChien) c.visible = false;
     if (d.preneur != SUD) {
         ecartOrdinateur(jeu);
-        d.attenteClic = 1;
+        passerA(d, Phase::AttenteJeu);
         continuer(jeu);
     } else {
-        d.attenteClic = 0;
-        d.ecartEnCours = true;
+        passerA(d, Phase::Ecart);
         proposerEcart(jeu);
     }
 }
@@ -140,7 +137,7 @@ void choisirEcartOrdinateur(Jeu& jeu) {
     // During the user's discard the count is his selection's: the choice must not eat it.
     const int selectionUtilisateur = e.nbEcartees;
     choisirEcartRangee(jeu);
-    if (jeu.donne.ecartEnCours) e.nbEcartees = selectionUtilisateur;
+    if (jeu.donne.phase == Phase::Ecart) e.nbEcartees = selectionUtilisateur;
 }
 
 namespace {
@@ -272,7 +269,7 @@ void proposerEcart(Jeu& jeu) {
 void choisirCarteEcart(Jeu& jeu, int position) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
     EtatEcart& e = jeu.ecart;
-    if (!jeu.donne.ecartEnCours || position < 1 || position > 24) return;
+    if (jeu.donne.phase != Phase::Ecart || position < 1 || position > 24) return;
     if (!ecartable(e.rangeeEcart[position])) return;
     const int source = e.sourceRangee[position];
     int& choisie = source <= 18 ? e.selectionMain[source] : e.selectionChien[source - 18];
@@ -281,12 +278,10 @@ void choisirCarteEcart(Jeu& jeu, int position) {
         choisie = 0;
         img.geo.top += leveeCarte(jeu);
         --e.nbEcartees;
-        q.PanelConfirmeEcart.visible = false;
     } else if (e.nbEcartees < 6) {
         choisie = 1;
         img.geo.top -= leveeCarte(jeu);
         ++e.nbEcartees;
-        if (e.nbEcartees == 6) q.PanelConfirmeEcart.visible = true;
     }
 }
 
@@ -294,8 +289,7 @@ void confirmerEcart(Jeu& jeu) {
     Donne& d = jeu.donne;
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
     EtatEcart& e = jeu.ecart;
-    if (!d.ecartEnCours || e.nbEcartees != 6) return;
-    q.PanelConfirmeEcart.visible = false;
+    if (d.phase != Phase::Ecart || e.nbEcartees != 6) return;
     for (auto& c : q.Carte3D) c.visible = false;
     Tableau<int, 24> dansEcart;
     for (int p = 1; p <= 24; ++p) {
@@ -304,8 +298,7 @@ void confirmerEcart(Jeu& jeu) {
     }
     ecrireEcart(jeu, dansEcart);
     afficherMain(jeu);
-    d.ecartEnCours = false;
-    d.attenteClic = 1;
+    passerA(d, Phase::AttenteJeu);
     continuer(jeu);
 }
 

@@ -23,17 +23,8 @@ void enchereSuivante(Jeu& jeu, int siege) {
 
 void ouvrirBarre(Jeu& jeu) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    const int meilleure = jeu.encheres.meilleureEnchere;
-    q.ButtonPasse.visible = true;
-    Composant* boutons[] = {&q.ButtonPrise, &q.ButtonGarde, &q.ButtonGardeSans,
-                            &q.ButtonGardeContre};
-    for (int code = PRISE; code <= GARDE_CONTRE; ++code)
-        boutons[code - 1]->visible = code > meilleure;
-    const int conseil = jeu.donne.encheresAnnoncees[SUD];
-    q.evMaMain.caption = jeu.textes.motConseil + ": " + jeu.textes.nomsEncheres[conseil];
     q.info.caption = texte(jeu.textes, "Cliquez sur l'enchère que vous désirez annoncer !",
                            "Click on the bid you want to do.");
-    q.BarreEnchere.visible = true;
     q.evMaMain.focus = q.evMaMain.visible;
 }
 
@@ -49,15 +40,17 @@ void etapeEnchere(Jeu& jeu, int siege) {
         d.encheresAnnoncees[siege] = PASSE;
     }
     if (siege != SUD) {
+        passerA(d, Phase::Encheres);
         jeu.encheres.siegeEnAttente = siege;
-        jeu.fen.frmQuarvel.TimerEnchere.demarrer(jeu.maintenant);
+        jeu.minuteries.TimerEnchere.demarrer(jeu.maintenant);
         return;
     }
+    passerA(d, Phase::EnchereSud);
     ouvrirBarre(jeu);
 }
 
 void tickEnchere(Jeu& jeu) {
-    jeu.fen.frmQuarvel.TimerEnchere.arreter();
+    jeu.minuteries.TimerEnchere.arreter();
     const int siege = jeu.encheres.siegeEnAttente;
     if (siege < 2 || siege > 4) return;
     jeu.encheres.siegeEnAttente = 0;
@@ -67,14 +60,13 @@ void tickEnchere(Jeu& jeu) {
 
 void enchereJoueur(Jeu& jeu, int code) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    if (!q.BarreEnchere.visible) return;
+    if (jeu.donne.phase != Phase::EnchereSud) return;
     if (code < PASSE || code > GARDE_CONTRE) return;
     if (code != PASSE && code <= jeu.encheres.meilleureEnchere) {
         q.info.caption = texte(jeu.textes, "Vous devez faire une meilleure enchère ou passer !",
                                "Make a better bid or pass !");
         return;
     }
-    q.BarreEnchere.visible = false;
     q.evMaMain.focus = false;
     afficherAnnonce(jeu, SUD, code);
     jeu.donne.encheresAnnoncees[SUD] = code;
@@ -86,7 +78,7 @@ void finEncheres(Jeu& jeu) {
     jeu.fen.frmQuarvel.info.caption =
         texte(jeu.textes, "Cliquez n'importe où pour continuer à jouer... !",
               "Click anywhere to go on playing...");
-    jeu.donne.attenteClic = 1;
+    passerA(jeu.donne, Phase::EncheresCloses);
 }
 
 int trouverPreneur(Jeu& jeu) {

@@ -22,7 +22,6 @@ struct EtatEcart {
 };
 
 struct EtatPoignee {
-    int poigneeProposee = 0;
     int nbSelectionPoignee = 0;
     Tableau<int, 18> selectionPoignee;
 };

@@ -8,14 +8,6 @@ namespace quarvel {
 
 namespace {
 
-// Trumps of the user's hand, the Excuse counted: they are its first slots.
-int atoutsSud(const Jeu& jeu) {
-    int n = 0;
-    for (const Carte& c : jeu.donne.mains[SUD])
-        if (c.couleur == ATOUT) ++n;
-    return n;
-}
-
 void basculerSelection(Jeu& jeu, int slot) {
     EtatPoignee& p = jeu.poignee;
     Composant& img = jeu.fen.frmPoignee.CartePoignee[slot];
@@ -33,29 +25,25 @@ void basculerSelection(Jeu& jeu, int slot) {
 
 } // namespace
 
+int atoutsSud(const Jeu& jeu) {
+    int n = 0;
+    for (const Carte& c : jeu.donne.mains[SUD])
+        if (c.couleur == ATOUT) ++n;
+    return n;
+}
+
 int taillePoignee(int type) {
     return type == 1 ? 10 : type == 2 ? 13 : type == 3 ? 15 : 0;
 }
 
 void proposerPoignee(Jeu& jeu) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     if (jeu.donne.numeroPli != 1 || !jeu.reglages.optionProposePoignee) return;
-    jeu.poignee.poigneeProposee = 1;
-    const int n = atoutsSud(jeu);
-    if (n < 10) {
-        jeu.poignee.poigneeProposee = 0;
-        return;
-    }
-    q.PanelPoigneeDouble.visible = n >= 13;
-    q.PanelPoigneeTriple.visible = n >= 15;
-    q.PanelPoigneeSimple.visible = true;
-    q.PanelPoigneeAucune.visible = true;
-    q.PanelPoignee.visible = true;
+    if (atoutsSud(jeu) < taillePoignee(1)) return;
+    passerA(jeu.donne, Phase::OffrePoignee);
 }
 
 void refuserPoignee(Jeu& jeu) {
-    jeu.poignee.poigneeProposee = 0;
-    jeu.fen.frmQuarvel.PanelPoignee.visible = false;
+    passerA(jeu.donne, Phase::TourSud);
 }
 
 void ouvrirPoignee(Jeu& jeu, int type) {
@@ -65,9 +53,8 @@ void ouvrirPoignee(Jeu& jeu, int type) {
     if (type < 1 || type > 3 || n < taillePoignee(type)) return;
 
     jeu.donne.poignee = type;
-    q.PanelPoignee.visible = false;
+    passerA(jeu.donne, Phase::ChoixPoignee);
     for (int i = 1; i <= n; ++i) q.Carte3D[i].visible = false;
-    q.fenetre.enabled = false;
 
     const int u = unitePoignee(jeu);
     const int largeur = largeurCarte(jeu);
@@ -87,12 +74,11 @@ void ouvrirPoignee(Jeu& jeu, int type) {
     jeu.poignee.nbSelectionPoignee = 0;
     jeu.poignee.selectionPoignee.remplir(0);
     dlg.PanelOkPoignee.visible = false;
-    dlg.fenetre.visible = true;
 }
 
 void choisirCartePoignee(Jeu& jeu, int slot) {
     TfrmPoignee& dlg = jeu.fen.frmPoignee;
-    if (!dlg.fenetre.visible || slot < 1 || slot > 18) return;
+    if (jeu.donne.phase != Phase::ChoixPoignee || slot < 1 || slot > 18) return;
     const Carte& c = jeu.donne.mains[SUD][slot];
     if (c.couleur != ATOUT) return;
     const int taille = taillePoignee(jeu.donne.poignee);
@@ -109,7 +95,7 @@ void choisirCartePoignee(Jeu& jeu, int slot) {
 
 void boutonParesseux(Jeu& jeu) {
     TfrmPoignee& dlg = jeu.fen.frmPoignee;
-    if (!dlg.fenetre.visible) return;
+    if (jeu.donne.phase != Phase::ChoixPoignee) return;
     const int taille = taillePoignee(jeu.donne.poignee);
     const int u = unitePoignee(jeu);
     for (int i = 1; i <= taille; ++i) {
@@ -138,9 +124,7 @@ void annulerPoignee(Jeu& jeu) {
 
 void fermerPoignee(Jeu& jeu) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    jeu.poignee.poigneeProposee = 0;
-    jeu.fen.frmPoignee.fenetre.visible = false;
-    q.fenetre.enabled = true;
+    passerA(jeu.donne, Phase::TourSud);
     for (int i = 1; i <= 18; ++i)
         if (jeu.donne.mains[SUD][i].enMain) q.Carte3D[i].visible = true;
     q.fenetre.focus = true;

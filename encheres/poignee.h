@@ -16,5 +16,7 @@ void annulerPoignee(Jeu& jeu);
 void fermerPoignee(Jeu& jeu);
 // Trumps needed for a kind: 10, 13 or 15.
 int taillePoignee(int type);
+// Trumps of the user's hand, the Excuse counted: they are its first slots.
+int atoutsSud(const Jeu& jeu);
 
 } // namespace quarvel

@@ -1,7 +1,6 @@
 #include "ia/connaissance.h"
 
 #include "donne/jeu.h"
-#include "scores/deductions.h"
 
 namespace quarvel {
 
@@ -294,7 +293,6 @@ void initialiserConnaissance(Jeu& jeu) {
     for (int c = 1; c <= 4; ++c) k.carteMaitresse[c] = 14;
     k.mainForte = calculerMainForte(jeu);
     recompterAutres(k);
-    afficherDeductions(jeu);
 }
 
 void noterCarteJouee(Jeu& jeu, int siege, int slot) {
@@ -401,7 +399,6 @@ void noterCarteJouee(Jeu& jeu, int siege, int slot) {
     }
 
     inferer(k, ch);
-    afficherDeductions(jeu);
 }
 
 void noterFinDePli(Jeu& jeu) {
@@ -411,7 +408,6 @@ void noterFinDePli(Jeu& jeu) {
     k.petitDansPli = false;
     if (k.nbCartesJouees >= 72) return; // the deal is over: nothing left to show
     recalculerMaitres(k);
-    afficherDeductions(jeu);
 }
 
 } // namespace quarvel

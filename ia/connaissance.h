@@ -63,7 +63,6 @@ struct Connaissance {
     Tableau<int, 4> nbPartis; // cards each observer places at 10
     // Figures the deductions panel shows: the four suit counts, the highest trump, the trumps
     // out; -2 before the first showing.
-    Tableau<int, 6> chiffresAffiches{{-2, -2, -2, -2, -2, -2}};
     int nbCartesJouees = 0;           // cards played in this deal, 72 once it is over
     std::uint32_t graineInitiale = 0; // the random state when this deal's tables were built
 };

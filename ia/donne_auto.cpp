@@ -7,7 +7,6 @@
 #include "encheres/ecart.h"
 #include "ia/connaissance.h"
 #include "ia/moteur.h"
-#include "scores/deductions.h"
 #include "scores/score.h"
 
 namespace quarvel {
@@ -20,7 +19,7 @@ void remettreAZero(Jeu& jeu) {
     d.preneur = 0;
     d.contrat = 0;
     d.encheresAnnoncees.remplir(PAS_PARLE);
-    d.chienMontre = false;
+    passerA(d, Phase::JeuEnCours);
     d.boutsPreneur = d.boutsDefense = 0;
     d.pointsPreneur = d.pointsDefense = 0;
     d.pointsContrat = 0;
@@ -63,7 +62,6 @@ void jouerDonneAuto(Jeu& jeu, DonneAuto& r) {
     Donne& d = jeu.donne;
     r.donnesDistribuees = 0;
     do {
-        effacerDeductions(jeu);
         remettreAZero(jeu);
         produireDonne(jeu, false);
         ++r.donnesDistribuees;

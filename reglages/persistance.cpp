@@ -1,7 +1,6 @@
 #include "reglages/persistance.h"
 
 #include "donne/jeu.h"
-#include "reglages/options.h"
 
 namespace quarvel {
 
@@ -177,7 +176,6 @@ void chargerReglages(Jeu& jeu) {
         r.optionForceMain = 2;
         r.optionAuMoinsUneMainDePrise = false;
     }
-    appliquerOptions(jeu);
 }
 
 } // namespace quarvel

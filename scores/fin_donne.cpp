@@ -7,7 +7,6 @@
 #include "fenetres/modele/plateforme.h"
 #include "fenetres/modele/revue.h"
 #include "ia/moteur.h"
-#include "reglages/options.h"
 #include "reglages/persistance.h"
 #include "scores/score.h"
 #include "scores/scores_globaux.h"

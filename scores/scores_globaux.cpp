@@ -2,7 +2,6 @@
 
 #include "donne/jeu.h"
 #include "fenetres/modele/plateforme.h"
-#include "reglages/options.h"
 #include "reglages/persistance.h"
 
 #include <string>

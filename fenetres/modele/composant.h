@@ -1,6 +1,7 @@
 #pragma once
 // What a user can see of one control; the Qt view copies these fields onto its widgets.
 #include "cartes/carte.h"
+#include "donne/minuterie.h"
 
 #include <cstdint>
 #include <string>
@@ -41,21 +42,6 @@ struct Composant {
 struct ElementMenu : Composant {
     int raccourci = 0; // function key 1..12, 0 for none
     int groupe = 0;    // radio group, 0 for none
-};
-
-// A timer as the model sees it: the view restarts its own timer whenever `relances` moves.
-struct Minuterie {
-    bool enabled = false;
-    int interval = 100;
-    unsigned relances = 0;
-    std::int64_t echeance = 0; // virtual time of the next firing, for the tests' clock
-
-    void demarrer(std::int64_t maintenant) {
-        enabled = true;
-        ++relances;
-        echeance = maintenant + interval;
-    }
-    void arreter() { enabled = false; }
 };
 
 } // namespace quarvel

@@ -1,9 +1,11 @@
 #include "fenetres/modele/demarrage.h"
 
 #include "donne/jeu.h"
+#include "fenetres/modele/evenements.h"
 #include "fenetres/modele/langue.h"
+#include "fenetres/modele/options.h"
+#include "fenetres/modele/presentation.h"
 #include "fenetres/modele/revue.h"
-#include "reglages/options.h"
 #include "reglages/persistance.h"
 
 namespace quarvel {
@@ -44,12 +46,14 @@ void demarrerJeu(Jeu& jeu, Ecran ecran, MagasinReglages* magasin, Plateforme* pl
     valeursParDefaut(jeu.reglages);
     jeu.reglages.verif = false;
 
+    jeu.minuteries = Minuteries{};
     calculerEchelles(jeu, ecran);
     creerFenetreSplash(jeu, ecran);
     creerFenetrePoignee(jeu, ecran);
     creerFenetreQuarvel(jeu, ecran);
     preparerFenetreQuarvel(jeu);
     creerFenetresRevue(jeu);
+    montrerMinuteries(jeu);
 }
 
 void choisirLangue(Jeu& jeu, int langue) {

@@ -144,11 +144,6 @@ void dessinQuarvel(TfrmQuarvel& f) {
     // Information bar along the bottom edge.
     poser(f.panelBarreInfo, 0, 534 - 28, 800, 28);
     poser(f.info, 0, 0, 800, 28);
-
-    f.TimerEnchere = Minuterie{};
-    f.TimerEnchere.interval = 10;
-    f.TimerEntreCarte = Minuterie{};
-    f.TimerTransition = Minuterie{};
 }
 
 } // namespace quarvel

@@ -7,16 +7,13 @@
 #include "encheres/ecart.h"
 #include "encheres/encheres.h"
 #include "encheres/poignee.h"
+#include "fenetres/modele/options.h"
+#include "fenetres/modele/presentation.h"
 #include "fenetres/modele/revue.h"
-#include "reglages/options.h"
 
 namespace quarvel {
 
 namespace {
-
-bool actif(const Composant& c) {
-    return c.visible && c.enabled;
-}
 
 // Events aimed at the main table (its clicks, keys, tool bar and menus).
 bool surLaTable(Evt t) {
@@ -56,42 +53,53 @@ bool dansIntervalle(int i, int a, int b) {
     return i >= a && i <= b;
 }
 
-const Composant* boutonEnchere(const TfrmQuarvel& q, int code) {
-    switch (code) {
-    case PASSE:
-        return &q.ButtonPasse;
-    case PRISE:
-        return &q.ButtonPrise;
-    case GARDE:
-        return &q.ButtonGarde;
-    case GARDE_SANS:
-        return &q.ButtonGardeSans;
-    case GARDE_CONTRE:
-        return &q.ButtonGardeContre;
+// Once the play has begun the round table is on show, and a click on it goes on.
+bool tableMontree(Phase p) {
+    switch (p) {
+    case Phase::JeuEnCours:
+    case Phase::TourSud:
+    case Phase::OffrePoignee:
+    case Phase::ChoixPoignee:
+    case Phase::PliARamasser:
+    case Phase::DernierPli:
+    case Phase::DonneFinie:
+    case Phase::DonneBloquee:
+        return true;
     default:
-        return nullptr;
+        return false;
     }
 }
 
-const Composant* boutonPoignee(const TfrmQuarvel& q, int type) {
-    switch (type) {
-    case 0:
-        return &q.PanelPoigneeAucune;
-    case 1:
-        return &q.PanelPoigneeSimple;
-    case 2:
-        return &q.PanelPoigneeDouble;
-    case 3:
-        return &q.PanelPoigneeTriple;
+// The hand images a click reaches: none while the bidding holds them, the row of 24 during the
+// discard, then the cards still held.
+bool carteMainOfferte(const Jeu& jeu, int i) {
+    const Donne& d = jeu.donne;
+    switch (d.phase) {
+    case Phase::AttentePremiereDonne:
+    case Phase::Encheres:
+    case Phase::EnchereSud:
+    case Phase::EncheresCloses:
+        return false;
+    case Phase::Ecart:
+        return dansIntervalle(i, 1, 24);
+    case Phase::ChienMontre:
+    case Phase::AttenteJeu:
+        return dansIntervalle(i, 1, 18);
     default:
-        return nullptr;
+        return dansIntervalle(i, 1, 18) && d.mains[SUD][i].enMain;
     }
 }
 
-// The gestures of the deal itself; the others have been offered to their owners first.
+// The bid bar shows Passe and the bids above the best one so far.
+bool enchereOfferte(const Jeu& jeu, int code) {
+    return code == PASSE ||
+           (dansIntervalle(code, PRISE, GARDE_CONTRE) && code > jeu.encheres.meilleureEnchere);
+}
+
+// The gestures of the deal itself; the others have been offered to their owners first. Each is
+// taken or ignored by the phase of the deal.
 void traiterDonne(Jeu& jeu, Evenement e) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    TfrmPoignee& dlg = jeu.fen.frmPoignee;
+    const Phase phase = jeu.donne.phase;
     const int i = e.index;
     switch (e.type) {
     case Evt::ClicFond:
@@ -101,99 +109,105 @@ void traiterDonne(Jeu& jeu, Evenement e) {
         continuer(jeu);
         break;
     case Evt::ClicTable:
-        if (actif(q.TableRonde)) continuer(jeu);
+        if (tableMontree(phase)) continuer(jeu);
         break;
     case Evt::ClicPanelDec:
-        if (dansIntervalle(i, 1, 4) && actif(q.PanelDec[i])) continuer(jeu);
+        // All four bubbles show once the bidding is closed.
+        if (dansIntervalle(i, 1, 4) && phase == Phase::EncheresCloses) continuer(jeu);
         break;
     case Evt::ClicCarte3D:
-        if (dansIntervalle(i, 1, 24) && actif(q.Carte3D[i])) cliquerCarteMain(jeu, i);
+        if (carteMainOfferte(jeu, i)) cliquerCarteMain(jeu, i);
         break;
     case Evt::ClicCarteChien:
-        if (dansIntervalle(i, 1, 6) && actif(q.CarteChien[i]) && jeu.donne.chienMontre)
-            retirerChien(jeu, true);
+        if (dansIntervalle(i, 1, 6) && phase == Phase::ChienMontre) retirerChien(jeu, true);
         break;
     case Evt::ClicLancement:
-        if (actif(q.PanelLancement)) nouvelleDonne(jeu, false);
+        if (phase == Phase::AttentePremiereDonne) nouvelleDonne(jeu, false);
         break;
-    case Evt::ClicEnchere: {
-        const Composant* b = boutonEnchere(q, i);
-        if (b && actif(*b) && actif(q.BarreEnchere)) enchereJoueur(jeu, i);
+    case Evt::ClicEnchere:
+        if (phase == Phase::EnchereSud && enchereOfferte(jeu, i)) enchereJoueur(jeu, i);
         break;
-    }
     case Evt::ClicConseil:
-        if (actif(q.evMaMain) && actif(q.BarreEnchere))
+        if (phase == Phase::EnchereSud && jeu.reglages.optionVisibiliteConseilEnchere)
             enchereJoueur(jeu, jeu.donne.encheresAnnoncees[SUD]);
         break;
     case Evt::ClicConfirmeEcart:
-        if (actif(q.PanelConfirmeEcart)) confirmerEcart(jeu);
+        if (phase == Phase::Ecart && jeu.ecart.nbEcartees == 6) confirmerEcart(jeu);
         break;
-    case Evt::ClicPoignee: {
-        const Composant* b = boutonPoignee(q, i);
-        if (!b || !actif(*b) || !actif(q.PanelPoignee)) break;
+    case Evt::ClicPoignee:
+        // A kind the hand cannot show has no button; ouvrirPoignee turns it down all the same.
+        if (phase != Phase::OffrePoignee || !dansIntervalle(i, 0, 3)) break;
         if (i == 0)
             refuserPoignee(jeu);
         else
             ouvrirPoignee(jeu, i);
         break;
-    }
     case Evt::ClicNouvelleDonne:
-        if (actif(q.PanelResultat) && actif(q.PanelPanelNewPartie)) nouvelleDonne(jeu, false);
+        if (donneTerminee(phase)) nouvelleDonne(jeu, false);
         break;
     case Evt::ClicRejouerDonne:
-        if (actif(q.PanelResultat) && actif(q.panelRejouerDonne)) nouvelleDonne(jeu, true);
+        if (donneTerminee(phase)) nouvelleDonne(jeu, true);
         break;
     case Evt::SBNewGame:
-        if (actif(q.PanelBarreOutils) && actif(q.SBNewGame)) nouvelleDonne(jeu, false);
+        if (jeu.reglages.optionBarreOutils) nouvelleDonne(jeu, false);
         break;
     case Evt::SBGameAgain:
-        if (actif(q.PanelBarreOutils) && actif(q.SBGameAgain)) nouvelleDonne(jeu, true);
+        if (jeu.reglages.optionBarreOutils && phase != Phase::AttentePremiereDonne)
+            nouvelleDonne(jeu, true);
         break;
     case Evt::MenuNewGame:
-        if (q.menuNewGame.enabled) nouvelleDonne(jeu, false);
+        nouvelleDonne(jeu, false);
         break;
     case Evt::MenuGameAgain:
-        if (q.menuGameAgain.enabled) nouvelleDonne(jeu, true);
+        if (phase != Phase::AttentePremiereDonne) nouvelleDonne(jeu, true);
         break;
     case Evt::TickEnchere:
-        if (q.TimerEnchere.enabled) tickEnchere(jeu);
+        if (jeu.minuteries.TimerEnchere.enabled) tickEnchere(jeu);
         break;
     case Evt::TickEntreCarte:
-        if (q.TimerEntreCarte.enabled) tourSuivant(jeu);
+        if (jeu.minuteries.TimerEntreCarte.enabled) tourSuivant(jeu);
         break;
     case Evt::TickTransition:
-        if (q.TimerTransition.enabled) {
-            q.TimerTransition.arreter();
+        if (jeu.minuteries.TimerTransition.enabled) {
+            jeu.minuteries.TimerTransition.arreter();
             continuer(jeu);
         }
         break;
     case Evt::ClicCartePoignee:
-        if (dlg.fenetre.visible && dansIntervalle(i, 1, 18) && actif(dlg.CartePoignee[i]))
-            choisirCartePoignee(jeu, i);
+        // Only trumps answer; they are the hand's first slots, the ones the dialog shows.
+        if (phase == Phase::ChoixPoignee && dansIntervalle(i, 1, 18)) choisirCartePoignee(jeu, i);
         break;
     case Evt::ClicParesseux:
-        if (dlg.fenetre.visible && actif(dlg.PanelBoutonParesseux)) boutonParesseux(jeu);
+        if (phase == Phase::ChoixPoignee) boutonParesseux(jeu);
         break;
     case Evt::ClicOkPoignee:
-        if (dlg.fenetre.visible && actif(dlg.PanelOkPoignee)) validerPoignee(jeu);
+        if (phase == Phase::ChoixPoignee &&
+            jeu.poignee.nbSelectionPoignee == taillePoignee(jeu.donne.poignee))
+            validerPoignee(jeu);
         break;
     case Evt::ClicAnnulerPoignee:
-        if (dlg.fenetre.visible && actif(dlg.PanelAnnulerPoignee)) annulerPoignee(jeu);
+        if (phase == Phase::ChoixPoignee) annulerPoignee(jeu);
         break;
     default:
         break;
     }
 }
 
-} // namespace
-
-void traiterEvenement(Jeu& jeu, Evenement e) {
-    // While the handful dialog holds the table disabled, or before the table is shown, the table
-    // takes nothing.
-    if (surLaTable(e.type) && !actif(jeu.fen.frmQuarvel.fenetre)) return;
+void traiterGeste(Jeu& jeu, Evenement e) {
+    // While the handful dialog is open, or before the table is shown, the table takes nothing.
+    if (surLaTable(e.type) &&
+        (!jeu.fen.frmQuarvel.fenetre.visible || jeu.donne.phase == Phase::ChoixPoignee))
+        return;
     if (traiterCommandeOption(jeu, e)) return;
     if (traiterEvenementRevue(jeu, e)) return;
     traiterDonne(jeu, e);
+}
+
+} // namespace
+
+void traiterEvenement(Jeu& jeu, Evenement e) {
+    traiterGeste(jeu, e);
+    montrerJeu(jeu);
 }
 
 } // namespace quarvel

@@ -1,8 +1,8 @@
 // Commands of the review windows: opening, closing, printing, colours; and their dispatcher.
 #include "donne/jeu.h"
+#include "fenetres/modele/options.h"
 #include "fenetres/modele/plateforme.h"
 #include "fenetres/modele/revue.h"
-#include "reglages/options.h"
 #include "reglages/persistance.h"
 #include "scores/fin_donne.h"
 #include "scores/scores_globaux.h"

@@ -171,17 +171,17 @@ private:
                 return;
             }
             // A picture of the dog on show and of the first complete trick.
-            if (jeu().donne.chienMontre && !vuChien_) {
+            if (jeu().donne.phase == quarvel::Phase::ChienMontre && !vuChien_) {
                 vuChien_ = true;
                 capturer(vue_.table(), "chien");
             }
-            if (jeu().donne.pliARamasser && !vuPli_) {
+            if (jeu().donne.phase == quarvel::Phase::PliARamasser && !vuPli_) {
                 vuPli_ = true;
                 capturer(vue_.table(), "pli");
             }
             if (q.PanelPoignee.visible) return cliquer(q.PanelPoigneeAucune);
             if (q.BarreEnchere.visible) return cliquer(q.ButtonPasse);
-            if (jeu().donne.tourJoueur) {
+            if (quarvel::sudALaMain(jeu().donne.phase)) {
                 for (int i = 1; i <= 18; ++i)
                     if (q.Carte3D[i].visible && q.Carte3D[i].curseur == Curseur::Main)
                         return cliquer(q.Carte3D[i]);

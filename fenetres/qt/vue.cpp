@@ -44,9 +44,9 @@ void Vue::creerFenetres() {
     mains_ = new TfrmMains(*this, f.frmMains);
     scoreDetaille_ = new TfrmScoreDetaille(*this, f.frmScoreDetaille);
     tousPlis_ = new TfrmTousPlis(*this, f.frmTousPlis);
-    lierMinuterie(f.frmQuarvel.TimerEnchere, Evt::TickEnchere);
-    lierMinuterie(f.frmQuarvel.TimerEntreCarte, Evt::TickEntreCarte);
-    lierMinuterie(f.frmQuarvel.TimerTransition, Evt::TickTransition);
+    lierMinuterie(jeu_.minuteries.TimerEnchere, Evt::TickEnchere);
+    lierMinuterie(jeu_.minuteries.TimerEntreCarte, Evt::TickEntreCarte);
+    lierMinuterie(jeu_.minuteries.TimerTransition, Evt::TickTransition);
     lierMinuterie(f.frmTousPlis.timerTousPlis, Evt::TickTousPlis);
 }
 

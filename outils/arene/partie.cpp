@@ -1,15 +1,15 @@
 // quarvel-arene partie: whole deals played through the game's own flow, one JSON object per
 // deal. SUD is driven by gestures only, as a person would play him, and plays like the computer.
-#include "donne/horloge.h"
 #include "donne/jeu.h"
 #include "encheres/ecart.h"
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/evenements.h"
+#include "fenetres/modele/horloge.h"
+#include "fenetres/modele/options.h"
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "ia/moteur.h"
 #include "outils/arene/commun.h"
 #include "reglages/magasin_memoire.h"
-#include "reglages/options.h"
 #include "scores/score.h"
 
 #include <cstdint>
@@ -53,8 +53,8 @@ struct Partie {
 
     bool tourDeSud() const {
         const Donne& d = jeu.donne;
-        return d.tourJoueur && d.joueurCourant == SUD && d.attenteClic == 0 &&
-               !q.TimerEntreCarte.enabled;
+        return sudALaMain(d.phase) && d.joueurCourant == SUD &&
+               !jeu.minuteries.TimerEntreCarte.enabled;
     }
 
     // The largest handful the offer panel shows, then the lazy button and OK.
@@ -112,7 +112,7 @@ struct Partie {
         bloquee = false;
         const Donne& d = jeu.donne;
         for (int pas = 0; pas < PAS_MAX_PAR_DONNE; ++pas) {
-            if (d.numeroPli >= 19) return true;
+            if (donneTerminee(d.phase)) return true;
             if (jeu.fen.frmPoignee.fenetre.visible) {
                 validerDialoguePoignee();
             } else if (q.PanelPoignee.visible) {
@@ -121,13 +121,13 @@ struct Partie {
                 geste(Evt::ClicConseil);
                 if (q.BarreEnchere.visible) geste(Evt::ClicEnchere, PASSE); // advice refused
 
-            } else if (d.ecartEnCours) {
+            } else if (d.phase == Phase::Ecart) {
                 ecarter();
             } else if (tourDeSud()) {
                 jouer();
-            } else if (d.numeroPli == 0 && d.attenteClic == 1 && tousPasse()) {
+            } else if (d.phase == Phase::EncheresCloses && tousPasse()) {
                 return false;
-            } else if (d.attenteClic == 1 || (d.chienMontre && d.attenteClic == 2)) {
+            } else if (clicPourContinuer(d.phase) || d.phase == Phase::ChienMontre) {
                 geste(Evt::ClicFond);
             } else if (!avancerHorloge(jeu)) {
                 bloquee = true;
@@ -324,11 +324,17 @@ int modePartie(int argc, char** argv) {
         if (bloquee) {
             std::fflush(stdout);
             const Donne& d = jeu->donne;
-            std::fprintf(stderr,
-                         "quarvel-arene partie: deal %llu is stuck (trick %d, seat %d, taker %d, "
-                         "contract %d, click %d, turn %d, discard %d)\n",
-                         n, d.numeroPli, d.joueurCourant, d.preneur, d.contrat, d.attenteClic,
-                         d.tourJoueur, d.ecartEnCours);
+            if (d.phase == Phase::DonneBloquee)
+                std::fprintf(stderr,
+                             "quarvel-arene partie: deal %llu is stuck: seat %d has no card to "
+                             "play (trick %d)\n",
+                             n, d.joueurCourant, d.numeroPli);
+            else
+                std::fprintf(stderr,
+                             "quarvel-arene partie: deal %llu is stuck (phase %s, trick %d, seat "
+                             "%d, taker %d, contract %d)\n",
+                             n, nomPhase(d.phase), d.numeroPli, d.joueurCourant, d.preneur,
+                             d.contrat);
             return 1;
         }
         ecrireLigne(ligne, *jeu, n, jouee);

@@ -11,11 +11,12 @@ namespace quarvel::arene {
 namespace {
 
 constexpr const char* AIDE_SINGE =
-    "usage: quarvel-arene singe [--graine G] [--gestes N] [--continuer]\n"
+    "usage: quarvel-arene singe [--graine G] [--gestes N] [--continuer] [--empreinte]\n"
     "  Plays N random gestures (default 10000) from the seed G (default 1): clicks on every\n"
     "  control, the space bar, menu commands, timer ticks in any order, dialogs answered at\n"
     "  random. After each gesture the game's invariants are checked; a failure prints the seed\n"
     "  and the gesture. Stops at the first failure unless --continuer.\n"
+    "  --empreinte also prints a digest of every window after every gesture.\n"
     "  Last line: N gestures, D deals, F failures\n";
 
 } // namespace
@@ -23,7 +24,10 @@ constexpr const char* AIDE_SINGE =
 int modeSinge(int argc, char** argv) {
     Arguments args;
     if (!args.analyser("singe", argc, argv,
-                       {{"--graine", true}, {"--gestes", true}, {"--continuer", false}}))
+                       {{"--graine", true},
+                        {"--gestes", true},
+                        {"--continuer", false},
+                        {"--empreinte", false}}))
         return SORTIE_ARGUMENTS;
     if (args.aide()) {
         std::fputs(AIDE_SINGE, stdout);
@@ -39,7 +43,10 @@ int modeSinge(int argc, char** argv) {
     options.gestes = static_cast<long>(gestes);
     options.arreterAuPremierEchec = !args.present("--continuer");
     options.journal = &std::cerr;
+    options.empreinte = args.present("--empreinte");
     ResultatSinge r = lancerSinge(options);
+    if (options.empreinte)
+        std::printf("fenetres: %016llx\n", static_cast<unsigned long long>(r.empreinte));
     std::printf("%ld gestures, %ld deals, %ld failures\n", r.gestes, r.donnes, r.echecs);
     return r.echecs == 0 ? 0 : 1;
 }

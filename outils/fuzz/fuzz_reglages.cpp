@@ -1,6 +1,7 @@
 // libFuzzer target: any content of the settings store, however damaged, loads without harm, and
 // the next save writes a sound key that loads back to the same values.
 #include "donne/jeu.h"
+#include "fenetres/modele/options.h"
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "reglages/magasin_memoire.h"
 #include "reglages/persistance.h"
@@ -42,6 +43,7 @@ void charger(MagasinMemoire& magasin, Jeu& jeu, PlateformeScriptee& plateforme) 
     jeu.magasin = &magasin;
     jeu.plateforme = &plateforme;
     chargerReglages(jeu);
+    appliquerOptions(jeu); // whatever was read must show without fault
 }
 
 } // namespace

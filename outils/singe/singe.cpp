@@ -5,6 +5,7 @@
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/evenements.h"
 #include "fenetres/modele/plateforme.h"
+#include "outils/singe/empreinte_fenetres.h"
 #include "reglages/magasin_memoire.h"
 
 #include <algorithm>
@@ -153,24 +154,24 @@ template <std::size_t N> Evenement tirerParmi(const Choix (&choix)[N], std::mt19
     return {choix[0].type, choix[0].indexMin};
 }
 
-struct Minuteries {
+struct MinuterieTiree {
     Evt type;
     const Minuterie* m;
 };
 
 // A tick of one of the running timers, in any order; none when all are stopped.
 bool tirerTick(const Jeu& jeu, std::mt19937& g, Evenement& e, std::int64_t& echeance) {
-    const auto& f = jeu.fen.frmQuarvel;
-    const Minuteries toutes[] = {{Evt::TickEnchere, &f.TimerEnchere},
-                                 {Evt::TickEntreCarte, &f.TimerEntreCarte},
-                                 {Evt::TickTransition, &f.TimerTransition},
-                                 {Evt::TickTousPlis, &jeu.fen.frmTousPlis.timerTousPlis}};
-    const Minuteries* actives[4];
+    const auto& f = jeu.minuteries;
+    const MinuterieTiree toutes[] = {{Evt::TickEnchere, &f.TimerEnchere},
+                                     {Evt::TickEntreCarte, &f.TimerEntreCarte},
+                                     {Evt::TickTransition, &f.TimerTransition},
+                                     {Evt::TickTousPlis, &jeu.fen.frmTousPlis.timerTousPlis}};
+    const MinuterieTiree* actives[4];
     int n = 0;
     for (const auto& m : toutes)
         if (m.m->enabled) actives[n++] = &m;
     if (n == 0) return false;
-    const Minuteries* m = actives[g() % static_cast<unsigned>(n)];
+    const MinuterieTiree* m = actives[g() % static_cast<unsigned>(n)];
     e = {m->type, 0};
     echeance = m->m->echeance;
     return true;
@@ -187,7 +188,7 @@ Evenement tirerGeste(const Jeu& jeu, std::mt19937& g, std::int64_t& echeance) {
     if (f.frmTousPlis.fenetre.visible) return tirerParmi(GESTES_TOUS_PLIS, g);
     if (f.frmMains.fenetre.visible) return tirerParmi(GESTES_MAINS, g);
     if (f.frmScoreDetaille.fenetre.visible) return tirerParmi(GESTES_SCORE, g);
-    bool finie = jeu.donne.numeroPli == 19 || f.frmQuarvel.PanelLancement.visible;
+    bool finie = donneTerminee(jeu.donne.phase) || f.frmQuarvel.PanelLancement.visible;
     if (finie && g() % 20 == 0) return tirerParmi(GESTES_NOUVELLE_DONNE, g);
     e = tirerParmi(GESTES_TABLE, g);
     // A player mostly clicks the cards the cursor offers.
@@ -219,16 +220,19 @@ std::string verifierInvariants(const Jeu& jeu) {
     for (int s = 1; s <= 4; ++s) somme += jeu.reglages.scoresGlobaux[s];
     if (somme != 0) return formater("les scores globaux ne s'annulent pas (somme %ld)", somme);
 
-    if (f.TimerEnchere.enabled && f.BarreEnchere.visible)
+    if (jeu.minuteries.TimerEnchere.enabled && f.BarreEnchere.visible)
         return "une enchère de l'ordinateur attend pendant que la barre d'enchères est ouverte";
-    if (f.TimerEnchere.enabled && (d.numeroPli != 0 || jeu.encheres.nbEncheres >= 4))
+    if (jeu.minuteries.TimerEnchere.enabled && (d.numeroPli != 0 || jeu.encheres.nbEncheres >= 4))
         return formater("une enchère attend hors des enchères (pli %ld, %ld enchères)", d.numeroPli,
                         jeu.encheres.nbEncheres);
-    if (d.numeroPli >= 1 && d.numeroPli <= 18 && d.tourJoueur && d.joueurCourant == SUD &&
-        f.TimerEntreCarte.enabled)
+    if (sudALaMain(d.phase) && d.joueurCourant == SUD && jeu.minuteries.TimerEntreCarte.enabled)
         return "TimerEntreCarte tourne alors que SUD doit jouer";
     if (f.fenetre.visible && !f.fenetre.enabled && !jeu.fen.frmPoignee.fenetre.visible)
         return "la table reste désactivée sans fenêtre de Poignée";
+
+    if (d.phase == Phase::DonneBloquee)
+        return formater("la donne est bloquée : le siège %ld n'a aucune carte à jouer",
+                        d.joueurCourant);
 
     if (d.mainsDonnees[1][1].couleur == AUCUNE) return ""; // no deal yet
 
@@ -263,7 +267,7 @@ std::string verifierInvariants(const Jeu& jeu) {
     int attendues = 0;
     if (d.numeroPli >= 1 && d.numeroPli <= 18)
         attendues = 4 * (d.numeroPli - 1) + d.pli.nbCartesJouees;
-    if (d.numeroPli == 19) attendues = 72;
+    if (donneTerminee(d.phase)) attendues = 72;
     if (jouees != attendues)
         return formater("%ld cartes jouées au pli %ld, %ld attendues", jouees, d.numeroPli,
                         attendues);
@@ -273,12 +277,12 @@ std::string verifierInvariants(const Jeu& jeu) {
         int points = 0;
         for (int t = 1; t < d.numeroPli && t <= 18; ++t)
             for (int s = 1; s <= 4; ++s) points += pointsCarte(d.mains[s][d.slotsJoues[s][t]]);
-        if (d.numeroPli == 19)
+        if (donneTerminee(d.phase))
             for (int k = 1; k <= 6; ++k) points += pointsCarte(d.chien[k]);
         if (d.pointsPreneur + d.pointsDefense != points)
             return formater("les camps ont %ld demi-points, les plis en valent %ld",
                             d.pointsPreneur + d.pointsDefense, points);
-        if (d.numeroPli == 19 && d.boutsPreneur + d.boutsDefense != 3)
+        if (donneTerminee(d.phase) && d.boutsPreneur + d.boutsDefense != 3)
             return formater("%ld bouts comptés en fin de donne", d.boutsPreneur + d.boutsDefense);
     }
     return "";
@@ -300,11 +304,13 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
         std::int64_t echeance = 0;
         Evenement e = tirerGeste(*jeu, g, echeance);
         jeu->maintenant = std::max(jeu->maintenant, echeance);
-        int avant = jeu->donne.numeroPli;
+        const bool avant = donneTerminee(jeu->donne.phase);
         traiterEvenement(*jeu, e);
         magasin.ecritures.clear(); // the store's log of writes would only grow
         r.gestes = i;
-        if (avant != 19 && jeu->donne.numeroPli == 19) ++r.donnes;
+        if (!avant && donneTerminee(jeu->donne.phase)) ++r.donnes;
+        if (options.empreinte)
+            r.empreinte = (r.empreinte ^ empreinteFenetres(*jeu)) * 1099511628211ull;
         std::string erreur = verifierInvariants(*jeu);
         if (!erreur.empty()) {
             ++r.echecs;

@@ -16,6 +16,7 @@ struct OptionsSinge {
     long gestes = 10000;
     bool arreterAuPremierEchec = true;
     std::ostream* journal = nullptr; // failures are written here with seed and gesture
+    bool empreinte = false;          // fold the windows' digest after every gesture
 };
 
 struct ResultatSinge {
@@ -24,6 +25,7 @@ struct ResultatSinge {
     long echecs = 0;
     long relances = 0; // times the program was quit and started again
     std::string premierEchec;
+    std::uint64_t empreinte = 0; // of the windows after each gesture, when asked for
 };
 
 ResultatSinge lancerSinge(const OptionsSinge& options);

@@ -1,7 +1,7 @@
 #pragma once
 // A game driven as a person drives it: clicks, the space bar, bids, and the passing of time on
 // the virtual clock. Tests read the window model as the person would see it.
-#include "donne/horloge.h"
+#include "fenetres/modele/horloge.h"
 #include "donne/jeu.h"
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/evenements.h"
@@ -57,7 +57,7 @@ public:
     // Lets time run until the bid bar opens or the bidding waits for its closing click.
     void jusquALaBarre() {
         for (int n = 0; n < 20; ++n) {
-            if (table().BarreEnchere.visible || donne().attenteClic == 1) return;
+            if (table().BarreEnchere.visible || clicPourContinuer(donne().phase)) return;
             if (!tic()) return;
         }
     }
@@ -71,7 +71,7 @@ public:
         return tourDuJoueur();
     }
     bool tourDuJoueur() {
-        return donne().tourJoueur && donne().joueurCourant == SUD && donne().attenteClic == 0 &&
+        return sudALaMain(donne().phase) && donne().joueurCourant == SUD &&
                !table().TimerEntreCarte.enabled;
     }
 
@@ -132,7 +132,7 @@ public:
                 geste(Evt::ClicPoignee, 0);
             } else if (tourDuJoueur()) {
                 clicCarte(premiereJouable());
-            } else if (donne().attenteClic == 1) {
+            } else if (clicPourContinuer(donne().phase)) {
                 clicFond();
             } else if (!tic()) {
                 return;

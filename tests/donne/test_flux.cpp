@@ -114,7 +114,7 @@ TEST(Flux, PriseDuJoueurAvecEcart) {
     EXPECT_EQ(q.Carte3D[choix[6]].geo.top, haut7);
     p.clicFond();
     p.espace();
-    EXPECT_TRUE(p.donne().ecartEnCours);
+    EXPECT_EQ(p.donne().phase, Phase::Ecart);
     EXPECT_FALSE(p.tic());
     // One dropped back, another chosen.
     p.clicCarte(choix[0]);
@@ -126,7 +126,7 @@ TEST(Flux, PriseDuJoueurAvecEcart) {
     for (int k = 1; k <= 6; ++k) ecartVoulu[k - 1] = q.Carte3D[choix[k]].carte;
     p.confirmerEcart();
     EXPECT_FALSE(q.PanelConfirmeEcart.visible);
-    EXPECT_FALSE(p.donne().ecartEnCours);
+    EXPECT_NE(p.donne().phase, Phase::Ecart);
     EXPECT_EQ(p.imagesVisibles(), 18);
     for (int k = 1; k <= 6; ++k) {
         EXPECT_EQ(p.donne().chien[k], ecartVoulu[k - 1]);
@@ -153,7 +153,7 @@ TEST(Flux, SudPeutEcarterCommeLOrdinateurEnCliquantSesChoix) {
     p.encheresAvec(GARDE);
     p.clicFond();
     p.clicFond();
-    ASSERT_TRUE(p.donne().ecartEnCours);
+    ASSERT_EQ(p.donne().phase, Phase::Ecart);
     choisirEcartOrdinateur(p.jeu);
     EXPECT_EQ(p.jeu.ecart.nbEcartees, 0);
     for (int i = 1; i <= 24; ++i)
@@ -199,7 +199,7 @@ TEST(Flux, UnClicSurUneCarteDuChienLeRangeAussi) {
     p.encheresAvec(PASSE);
     p.clicFond();
     p.clicChien(3);
-    EXPECT_FALSE(p.donne().chienMontre);
+    EXPECT_NE(p.donne().phase, Phase::ChienMontre);
     EXPECT_FALSE(p.table().CarteChien[3].visible);
     EXPECT_TRUE(p.table().TimerEntreCarte.enabled || p.tourDuJoueur());
     EXPECT_TRUE(p.table().TableRonde.visible);

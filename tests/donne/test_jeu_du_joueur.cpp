@@ -8,6 +8,10 @@ using quarvel::test::PartieTest;
 
 namespace {
 
+bool pliARamasser(PartieTest& p) {
+    return p.donne().phase == Phase::PliARamasser || p.donne().phase == Phase::DernierPli;
+}
+
 // A deal taken by a computer at GARDE SANS or below, put in play; the person only defends.
 void enJeu(PartieTest& p) {
     p.menuForce(1);
@@ -15,8 +19,8 @@ void enJeu(PartieTest& p) {
     ASSERT_TRUE(p.donneOu([&](Donne&) { return p.meilleureOrdinateur() >= PRISE; }));
     p.encheresAvec(PASSE);
     p.clicFond();
-    if (p.donne().chienMontre) p.clicFond();
-    if (p.donne().attenteClic == 1) p.clicFond();
+    if (p.donne().phase == Phase::ChienMontre) p.clicFond();
+    if (clicPourContinuer(p.donne().phase)) p.clicFond();
     ASSERT_EQ(p.donne().numeroPli, 1);
 }
 
@@ -27,7 +31,7 @@ bool jusquAUneCarteInterdite(PartieTest& p) {
         if (p.tourDuJoueur() && p.premiereInterdite() != 0) return true;
         if (p.tourDuJoueur())
             p.clicCarte(p.premiereJouable());
-        else if (p.donne().attenteClic == 1)
+        else if (clicPourContinuer(p.donne().phase))
             p.clicFond();
         else if (!p.tic())
             return false;
@@ -57,7 +61,7 @@ TEST(JeuDuJoueur, CartesInterditesEtClicsHorsDeSonTour) {
     EXPECT_FALSE(p.table().Carte3D[jouable].visible);
     EXPECT_TRUE(p.table().CarteTable[SUD].visible);
     EXPECT_EQ(p.table().CarteTable[SUD].carte, carte);
-    if (!p.donne().pliARamasser) {
+    if (!pliARamasser(p)) {
         EXPECT_EQ(p.info(), "A vous de jouer !"); // not cleared by the click
     }
     const int autre = p.premiereJouable() == jouable ? 0 : p.premiereJouable();
@@ -74,7 +78,7 @@ TEST(JeuDuJoueur, UnClicPendantLeTourDUnOrdinateurNeFaitRien) {
         if (p.table().TimerEntreCarte.enabled && p.donne().joueurCourant != SUD) break;
         if (p.tourDuJoueur())
             p.clicCarte(p.premiereJouable());
-        else if (p.donne().attenteClic == 1)
+        else if (clicPourContinuer(p.donne().phase))
             p.clicFond();
         else
             p.tic();
@@ -91,13 +95,13 @@ TEST(JeuDuJoueur, UnClicSurUneCartePendantQueLePliAttendLeRamasse) {
     PartieTest p;
     p.menuAttente(0);
     enJeu(p);
-    for (int n = 0; n < 100 && !p.donne().pliARamasser; ++n) {
+    for (int n = 0; n < 100 && !pliARamasser(p); ++n) {
         if (p.tourDuJoueur())
             p.clicCarte(p.premiereJouable());
         else
             p.tic();
     }
-    ASSERT_TRUE(p.donne().pliARamasser);
+    ASSERT_TRUE(pliARamasser(p));
     EXPECT_EQ(p.cartesSurLaTable(), 4);
     EXPECT_EQ(p.info(), "Cliquez n'importe où pour continuer à jouer... !");
     // Click obligatoire: nothing moves by itself.
@@ -120,7 +124,7 @@ TEST(JeuDuJoueur, AttenteDeDeuxSecondesEtClicPendantLAttente) {
     p.menuVitesse(3); // 200 ms a card
     enJeu(p);
     auto jusquAuPli = [&] {
-        for (int n = 0; n < 100 && !p.donne().pliARamasser; ++n) {
+        for (int n = 0; n < 100 && !pliARamasser(p); ++n) {
             if (p.tourDuJoueur())
                 p.clicCarte(p.premiereJouable());
             else
@@ -203,10 +207,10 @@ TEST(JeuDuJoueur, NouvelleDonnePendantLEcart) {
     p.encheresAvec(PRISE);
     p.clicFond();
     p.clicFond();
-    ASSERT_TRUE(p.donne().ecartEnCours);
+    ASSERT_TRUE(p.donne().phase == Phase::Ecart);
     p.clicCarte(p.premiereJouable());
     p.nouvelleDonneMenu();
-    EXPECT_FALSE(p.donne().ecartEnCours);
+    EXPECT_FALSE(p.donne().phase == Phase::Ecart);
     EXPECT_EQ(p.imagesVisibles(), 18);
     EXPECT_FALSE(p.table().PanelConfirmeEcart.visible);
     EXPECT_EQ(p.jeu.ecart.nbEcartees, 0);
@@ -223,7 +227,7 @@ TEST(JeuDuJoueur, DonneRejoueeMemesCartesMemePremierParlant) {
     for (int n = 0; n < 30; ++n) {
         if (p.tourDuJoueur())
             p.clicCarte(p.premiereJouable());
-        else if (p.donne().attenteClic == 1)
+        else if (clicPourContinuer(p.donne().phase))
             p.clicFond();
         else
             p.tic();

@@ -141,7 +141,7 @@ TEST(Pli, CartePoseeEtGagnant) {
     EXPECT_EQ(t.d.joueurCourant, EST);
     EXPECT_EQ(t.d.numeroPli, 5);
     EXPECT_EQ(t.d.pli.nbCartesJouees + t.d.pli.atoutMax, 0);
-    EXPECT_EQ(t.d.attenteClic, 1);
+    EXPECT_EQ(t.d.phase, Phase::PliARamasser);
     EXPECT_EQ(t.d.pointsPreneur, 20);
 
     // The Excuse led never wins: the card after it takes its place.

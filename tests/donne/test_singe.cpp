@@ -69,7 +69,7 @@ TEST(InvariantsDuJeu, VoientUnJeuCasse) {
     EXPECT_NE(verifierInvariants(scores), "");
 
     Jeu enchere = jeu;
-    enchere.fen.frmQuarvel.TimerEnchere.enabled = true;
+    enchere.minuteries.TimerEnchere.enabled = true;
     enchere.fen.frmQuarvel.BarreEnchere.visible = true;
     EXPECT_NE(verifierInvariants(enchere), "");
 
@@ -87,9 +87,9 @@ TEST(InvariantsDuJeu, VoientUnJeuCasse) {
         for (int i = 1; i <= 2; ++i) points += pointsCarte(minuterie.donne.mains[s][i]);
     minuterie.donne.pointsDefense = points;
     EXPECT_EQ(verifierInvariants(minuterie), "");
-    minuterie.donne.tourJoueur = true;
+    minuterie.donne.phase = Phase::TourSud;
     minuterie.donne.joueurCourant = SUD;
-    minuterie.fen.frmQuarvel.TimerEntreCarte.enabled = true;
+    minuterie.minuteries.TimerEntreCarte.enabled = true;
     EXPECT_NE(verifierInvariants(minuterie), "");
 }
 

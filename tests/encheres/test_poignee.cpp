@@ -116,7 +116,7 @@ TEST(Poignee, OkSeulementAvecLeBonNombreEtAnnulation) {
     EXPECT_FALSE(dlg.fenetre.visible);
     EXPECT_TRUE(p.table().fenetre.enabled);
     EXPECT_EQ(p.donne().poignee, 0);
-    EXPECT_EQ(p.jeu.poignee.poigneeProposee, 0);
+    EXPECT_EQ(p.donne().phase, Phase::TourSud);
     EXPECT_TRUE(p.tourDuJoueur());
 }
 
@@ -137,7 +137,7 @@ TEST(Poignee, SansLOptionPasDOffreEtMessageEnAnglais) {
         p.geste(Evt::MenuProposerPoignee);
         jusquALOffre(p, 10);
         EXPECT_FALSE(p.table().PanelPoignee.visible);
-        EXPECT_EQ(p.jeu.poignee.poigneeProposee, 0);
+        EXPECT_EQ(p.donne().phase, Phase::TourSud);
     }
     {
         PartieTest p(ANGLAIS);

@@ -4,7 +4,7 @@
 #include "aides/cartes_test.h"
 #include "donne/jeu.h"
 #include "donne/pli.h"
-#include "scores/deductions.h"
+#include "fenetres/modele/deductions.h"
 
 #include <algorithm>
 #include <array>

@@ -40,7 +40,7 @@ TEST(Connaissance, DebutDeJeuApresUneGarde) {
     p.chien = {Co(14), A(18), A(12), A(6), Tr(2), Tr(3)};
     p.ecart = {Tr(2), Tr(3), Ca(14), Ca(13), Ca(12), Ca(11)};
     installer(*jeu, p);
-    jeu->donne.chienMontre = false; // already cleared when play starts
+    jeu->donne.phase = Phase::JeuEnCours; // the dog is taken up when play starts
     initialiserConnaissance(*jeu);
     const Connaissance& k = jeu->connaissance;
 
@@ -75,7 +75,7 @@ TEST(Connaissance, GardeSansNiChienNiRoi) {
         p.contrat = contrat;
         p.chien = {Co(14), P(14), A(5), A(6), A(7), Tr(1)};
         installer(*jeu, p);
-        jeu->donne.chienMontre = true;
+        jeu->donne.phase = Phase::ChienMontre;
         initialiserConnaissance(*jeu);
         const Connaissance& k = jeu->connaissance;
         EXPECT_EQ(k.atoutsAuChien, -1);
@@ -164,6 +164,7 @@ TEST(Connaissance, DefausseEtCoupeSeVoientDeTous) {
     ramasser(*jeu);
     EXPECT_EQ(k.carteMaitresse[PIQUE], -1);
     EXPECT_EQ(k.cartesDehors[1][PIQUE], 0);
+    afficherDeductions(*jeu);
     EXPECT_EQ(jeu->fen.frmQuarvel.ComptesCouleurs[PIQUE].caption, "-");
     EXPECT_TRUE(k.couleurCoupee[1][1][PIQUE]); // seat 1 played its last spade
 }
@@ -248,11 +249,13 @@ TEST(Connaissance, AtoutSousLePlusFortEtExcuse) {
     EXPECT_FALSE(k.sansAtout[1][3]);
     jouer(*jeu, A(21)); // the highest trump falls in the middle of the trick
     EXPECT_EQ(k.atoutMaitre[2], 21);
+    afficherDeductions(*jeu);
     EXPECT_EQ(jeu->fen.frmQuarvel.PanelAtoutMax.caption, "21");
     EXPECT_TRUE(jeu->fen.frmQuarvel.Panel21.visible);
     EXPECT_FALSE(jeu->fen.frmQuarvel.PanelPetit.visible);
     ramasser(*jeu);
     EXPECT_EQ(k.atoutMaitre[2], 20);
+    afficherDeductions(*jeu);
     EXPECT_EQ(jeu->fen.frmQuarvel.PanelAtoutMax.caption, "20");
 
     // The Excuse is no trump for the counts.
@@ -264,6 +267,7 @@ TEST(Connaissance, AtoutSousLePlusFortEtExcuse) {
     EXPECT_EQ(k.atoutsJoues, joues + 1);
     EXPECT_EQ(k.atoutsEnMain[1], enMain);
     EXPECT_EQ(k.atoutsDehors[2], dehors - 1);
+    afficherDeductions(*jeu);
     EXPECT_TRUE(jeu->fen.frmQuarvel.PanelExcuse.visible);
     EXPECT_EQ(k.detenteurExcuse, LIEU_JOUEE);
 }

@@ -1,8 +1,8 @@
 // Whole deals played by the rules: what must hold after every card, whatever the rules decide.
+#include "fenetres/modele/deductions.h"
 #include "ia/connaissance.h"
 #include "ia/moteur.h"
 #include "ia/position.h"
-#include "scores/deductions.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +126,7 @@ TEST(Deductions, PanneauDeSud) {
     const TfrmQuarvel& f = jeu->fen.frmQuarvel;
     EXPECT_FALSE(f.MarqueursHonneurs[COEUR][1].visible);
     initialiserConnaissance(*jeu);
+    afficherDeductions(*jeu); // as the window model does after each gesture
     // SUD's own discard counts as gone.
     for (int h = 1; h <= 4; ++h) EXPECT_TRUE(f.MarqueursHonneurs[COEUR][h].visible) << h;
     EXPECT_FALSE(f.MarqueursHonneurs[PIQUE][1].visible);
@@ -136,6 +137,7 @@ TEST(Deductions, PanneauDeSud) {
     EXPECT_FALSE(f.Panel21.visible);
 
     jouer(*jeu, P(14));
+    afficherDeductions(*jeu);
     EXPECT_TRUE(f.MarqueursHonneurs[PIQUE][1].visible);
     EXPECT_FALSE(f.MarqueursHonneurs[PIQUE][2].visible);
 
@@ -153,21 +155,25 @@ TEST(Deductions, FinDeDonne) {
     for (int numero = 0; numero < 16; ++numero) {
         donneAuHasard(*jeu, numero);
         initialiserConnaissance(*jeu);
+        afficherDeductions(*jeu);
         bool toutTombe = false;
         for (int pli = 1; pli <= 18; ++pli) {
             for (int i = 0; i < 4; ++i) {
                 const int s = jeu->donne.joueurCourant;
                 jouables(*jeu, s);
                 poser(*jeu, s, jouerOrdinateur(*jeu, s));
+                afficherDeductions(*jeu);
             }
             if (pli == 18) {
                 // The last trick is not shown: the panel keeps what it showed.
                 const std::string avant = f.PanelAtoutMax.caption;
                 ramasser(*jeu);
+                afficherDeductions(*jeu);
                 EXPECT_EQ(f.PanelAtoutMax.caption, avant);
                 break;
             }
             ramasser(*jeu);
+            afficherDeductions(*jeu);
             int partis = 0;
             for (int v = 1; v <= 21; ++v) partis += jeu->connaissance.lieuAtout[1][v] == LIEU_JOUEE;
             if (partis == 21) toutTombe = true;

@@ -1,8 +1,8 @@
 #pragma once
 // Whole deals played by gestures on a started game, SUD bidding and discarding as the test
 // says and playing his first playable card, so that the review windows show a real deal.
-#include "donne/horloge.h"
 #include "fenetres/modele/evenements.h"
+#include "fenetres/modele/horloge.h"
 #include "modele/partie_test.h"
 
 #include <functional>
@@ -26,7 +26,7 @@ struct DonneJouee {
         TfrmQuarvel& q = jeu.fen.frmQuarvel;
         Donne& d = jeu.donne;
         for (int pas = 0; pas < 3000; ++pas) {
-            if (d.numeroPli >= 19) return true;
+            if (donneTerminee(d.phase)) return true;
             if (jeu.fen.frmPoignee.fenetre.visible) {
                 geste(Evt::ClicAnnulerPoignee);
             } else if (q.PanelPoignee.visible) {
@@ -34,19 +34,19 @@ struct DonneJouee {
             } else if (q.BarreEnchere.visible) {
                 geste(Evt::ClicEnchere, encheresSud);
                 if (q.BarreEnchere.visible) geste(Evt::ClicEnchere, PASSE);
-            } else if (d.ecartEnCours) {
+            } else if (d.phase == Phase::Ecart) {
                 ecarter();
-            } else if (d.tourJoueur && d.joueurCourant == SUD && d.attenteClic == 0) {
+            } else if (sudALaMain(d.phase) && d.joueurCourant == SUD) {
                 for (int i = 1; i <= 18; ++i)
                     if (d.cartesJouables[SUD][i] == 1 && d.mains[SUD][i].enMain) {
                         geste(Evt::ClicCarte3D, i);
                         break;
                     }
-            } else if (d.numeroPli == 0 && d.attenteClic == 1 && d.encheresAnnoncees[1] <= 0 &&
+            } else if (d.phase == Phase::EncheresCloses && d.encheresAnnoncees[1] <= 0 &&
                        d.encheresAnnoncees[2] <= 0 && d.encheresAnnoncees[3] <= 0 &&
                        d.encheresAnnoncees[4] <= 0) {
                 return false;
-            } else if (d.attenteClic >= 1) {
+            } else if (clicPourContinuer(d.phase) || d.phase == Phase::ChienMontre) {
                 geste(Evt::ClicFond);
             } else if (!avancerHorloge(jeu)) {
                 return false;

@@ -1,7 +1,7 @@
 #include "fenetres/modele/controles.h"
 #include "fenetres/modele/menus.h"
+#include "fenetres/modele/options.h"
 #include "modele/partie_test.h"
-#include "reglages/options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "fenetres/modele/menus.h"
+#include "fenetres/modele/options.h"
 #include "modele/partie_test.h"
-#include "reglages/options.h"
 
 #include <gtest/gtest.h>
 

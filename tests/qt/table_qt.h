@@ -45,7 +45,7 @@ struct TableQt {
 
     bool tourDuJoueur() {
         const Donne& d = jeu->donne;
-        return d.tourJoueur && d.joueurCourant == SUD && !q().PanelPoignee.visible;
+        return sudALaMain(d.phase) && d.joueurCourant == SUD && !q().PanelPoignee.visible;
     }
 
     // One gesture of a user who passes, declines the handful and plays his first playable card;

@@ -117,7 +117,7 @@ void TstTable::unClicSurUneCarteLaJoueSeulementSiElleEstJouable() {
             t.cliquer(t.q().Carte3D[interdite]);
             QVERIFY(t.jeu->donne.mains[SUD][interdite].enMain);
             QVERIFY(t.widget(t.q().Carte3D[interdite])->isVisible());
-            QVERIFY(t.jeu->donne.tourJoueur);
+            QVERIFY(sudALaMain(t.jeu->donne.phase));
             QVERIFY(!(t.jeu->donne.pli.cartes[SUD] == c));
             refusVu = true;
         }
@@ -139,11 +139,11 @@ void TstTable::laBarreDEspaceContinue() {
     TableQt t;
     t.cliquer(t.q().PanelLancement);
     // Until a complete trick waits on the table.
-    for (int n = 0; n < 3000 && !t.jeu->donne.pliARamasser; ++n) t.unPas();
-    QVERIFY(t.jeu->donne.pliARamasser);
+    for (int n = 0; n < 3000 && t.jeu->donne.phase != Phase::PliARamasser; ++n) t.unPas();
+    QVERIFY(t.jeu->donne.phase == Phase::PliARamasser);
     for (int s = 1; s <= 4; ++s) QVERIFY(t.widget(t.q().CarteTable[s])->isVisible());
     t.touche(Qt::Key_Space);
-    QVERIFY(!t.jeu->donne.pliARamasser);
+    QVERIFY(t.jeu->donne.phase != Phase::PliARamasser);
     for (int s = 1; s <= 4; ++s) QVERIFY(!t.widget(t.q().CarteTable[s])->isVisible());
 }
 

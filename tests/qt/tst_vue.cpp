@@ -193,7 +193,7 @@ void TstVue::lesPagesDAideSeTrouventAussiUneFoisInstallees() {
 void TstVue::lesMinuteriesSuiventCellesDuModele() {
     TableQt t;
     t.vue->setHorlogeVirtuelle(false); // real timers, but the event loop is never run here
-    Minuterie& m = t.q().TimerEntreCarte;
+    Minuterie& m = t.jeu->minuteries.TimerEntreCarte;
     const QTimer* timer = t.vue->minuterie(m);
     QVERIFY(timer);
     QVERIFY(!timer->isActive());

@@ -1,5 +1,5 @@
+#include "fenetres/modele/options.h"
 #include "modele/partie_test.h"
-#include "reglages/options.h"
 #include "reglages/persistance.h"
 
 #include <gtest/gtest.h>

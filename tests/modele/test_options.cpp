@@ -1,5 +1,5 @@
+#include "fenetres/modele/options.h"
 #include "modele/partie_test.h"
-#include "reglages/options.h"
 #include "reglages/persistance.h"
 
 #include <gtest/gtest.h>
@@ -56,14 +56,14 @@ TEST(Options, VitesseEtAttenteReglentLesMinuteries) {
     Jeu& jeu = p.demarrer({}, FRANCAIS);
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     // Defaults: normal speed, two seconds.
-    EXPECT_EQ(f.TimerEntreCarte.interval, 200);
-    EXPECT_EQ(f.TimerTransition.interval, 2000);
+    EXPECT_EQ(jeu.minuteries.TimerEntreCarte.interval, 200);
+    EXPECT_EQ(jeu.minuteries.TimerTransition.interval, 2000);
     EXPECT_TRUE(jeu.continuerAuto);
 
     const std::pair<int, int> vitesses[] = {{5, 1}, {4, 100}, {3, 200}, {2, 400}, {1, 1000}};
     for (auto [code, ms] : vitesses) {
         traiterCommandeOption(jeu, {Evt::MenuVitesse, code});
-        EXPECT_EQ(f.TimerEntreCarte.interval, ms) << code;
+        EXPECT_EQ(jeu.minuteries.TimerEntreCarte.interval, ms) << code;
         EXPECT_EQ(p.magasin.valeur("optionVitesseJeuDeLaCarte")->octets, octetsEntier(code));
     }
     EXPECT_TRUE(f.menuEscargot.checked);
@@ -74,7 +74,7 @@ TEST(Options, VitesseEtAttenteReglentLesMinuteries) {
     EXPECT_TRUE(f.menuClickObligatoire.checked);
     traiterCommandeOption(jeu, {Evt::MenuAttente, 3});
     EXPECT_TRUE(jeu.continuerAuto);
-    EXPECT_EQ(f.TimerTransition.interval, 5000);
+    EXPECT_EQ(jeu.minuteries.TimerTransition.interval, 5000);
     EXPECT_TRUE(f.menuCinqSecondes.checked);
     EXPECT_FALSE(f.menuClickObligatoire.checked);
 
@@ -82,17 +82,17 @@ TEST(Options, VitesseEtAttenteReglentLesMinuteries) {
     jeu.reglages.optionVitesseJeuDeLaCarte = 9;
     jeu.reglages.optionAttenteEntreChaquePli = -1;
     appliquerOptions(jeu);
-    EXPECT_EQ(f.TimerEntreCarte.interval, 1000);
-    EXPECT_EQ(f.TimerTransition.interval, 5000);
+    EXPECT_EQ(jeu.minuteries.TimerEntreCarte.interval, 1000);
+    EXPECT_EQ(jeu.minuteries.TimerTransition.interval, 5000);
     EXPECT_TRUE(jeu.continuerAuto);
     EXPECT_TRUE(f.menuEscargot.checked);
 
     // A running card timer takes the new pace at once.
     jeu.maintenant = 10'000;
-    f.TimerEntreCarte.demarrer(jeu.maintenant);
+    jeu.minuteries.TimerEntreCarte.demarrer(jeu.maintenant);
     traiterCommandeOption(jeu, {Evt::MenuVitesse, 5});
-    EXPECT_TRUE(f.TimerEntreCarte.enabled);
-    EXPECT_EQ(f.TimerEntreCarte.echeance, 10'001);
+    EXPECT_TRUE(jeu.minuteries.TimerEntreCarte.enabled);
+    EXPECT_EQ(jeu.minuteries.TimerEntreCarte.echeance, 10'001);
 }
 
 TEST(Options, LesBasculesGardentMenuPanneauEtBoutonEnAccord) {

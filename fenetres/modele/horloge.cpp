@@ -1,16 +1,17 @@
-#include "donne/horloge.h"
+#include "fenetres/modele/horloge.h"
 
 #include "donne/jeu.h"
 #include "fenetres/modele/evenements.h"
+#include "fenetres/modele/presentation.h"
 
 namespace quarvel {
 
 bool avancerHorloge(Jeu& jeu) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     struct Candidat {
         Minuterie* minuterie;
         Evt evt;
     };
+    Minuteries& q = jeu.minuteries;
     const Candidat candidats[] = {{&q.TimerEnchere, Evt::TickEnchere},
                                   {&q.TimerEntreCarte, Evt::TickEntreCarte},
                                   {&q.TimerTransition, Evt::TickTransition},
@@ -29,6 +30,7 @@ bool avancerHorloge(Jeu& jeu) {
     // A timer left running without a restart fires again one interval later, as a real one does.
     if (m.enabled && m.relances == relances)
         m.echeance = jeu.maintenant + (m.interval > 0 ? m.interval : 1);
+    montrerMinuteries(jeu);
     return true;
 }
 

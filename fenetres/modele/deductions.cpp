@@ -1,4 +1,4 @@
-#include "scores/deductions.h"
+#include "fenetres/modele/deductions.h"
 
 #include "donne/jeu.h"
 
@@ -9,11 +9,8 @@ namespace quarvel {
 
 namespace {
 
-// Short texts stay in the string's own buffer: no allocation per card. `affiche` remembers the
-// figure shown, so that a card that changes nothing costs nothing.
-void ecrireNombre(Composant& panneau, int& affiche, int n, bool tiretPourZero) {
-    if (n == affiche && !panneau.caption.empty()) return;
-    affiche = n;
+// Short texts stay in the string's own buffer: no allocation per refresh.
+void ecrireNombre(Composant& panneau, int n, bool tiretPourZero) {
     char tampon[12];
     const char* fin = tampon + 1;
     if (n < 0 || (tiretPourZero && n == 0))
@@ -29,13 +26,12 @@ constexpr int honneurs[5] = {0, ROI, DAME, CAVALIER, VALET};
 } // namespace
 
 void afficherDeductions(Jeu& jeu) {
-    Connaissance& k = jeu.connaissance;
+    const Connaissance& k = jeu.connaissance;
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
-    auto& affiche = k.chiffresAffiches;
 
-    ecrireNombre(f.PanelAtoutMax, affiche[5], k.atoutMaitre[SUD], false);
-    ecrireNombre(f.PanelAtExt, affiche[6], k.atoutsDehors[SUD], false);
-    // Once shown, a marker stays until the next deal.
+    ecrireNombre(f.PanelAtoutMax, k.atoutMaitre[SUD], false);
+    ecrireNombre(f.PanelAtExt, k.atoutsDehors[SUD], false);
+    // A card played stays played: a marker shown stays until the next deal.
     if (k.detenteurAtout[21] == LIEU_JOUEE) f.Panel21.visible = true;
     if (k.detenteurPetit == LIEU_JOUEE) f.PanelPetit.visible = true;
     if (k.detenteurExcuse == LIEU_JOUEE) f.PanelExcuse.visible = true;
@@ -43,7 +39,7 @@ void afficherDeductions(Jeu& jeu) {
         for (int h = 1; h <= 4; ++h)
             if (k.lieuCarte[SUD][c][honneurs[h]] == LIEU_JOUEE)
                 f.MarqueursHonneurs[c][h].visible = true;
-        ecrireNombre(f.ComptesCouleurs[c], affiche[c], k.cartesDehors[SUD][c], true);
+        ecrireNombre(f.ComptesCouleurs[c], k.cartesDehors[SUD][c], true);
     }
 }
 

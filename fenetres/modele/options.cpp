@@ -1,4 +1,4 @@
-#include "reglages/options.h"
+#include "fenetres/modele/options.h"
 
 #include "donne/jeu.h"
 #include "fenetres/modele/demarrage.h"
@@ -88,7 +88,7 @@ void appliquerOptions(Jeu& jeu) {
             {5, &f.menuInstantane}},
            vitesse);
     if (vitesse >= 1 && vitesse <= 5)
-        changerIntervalle(jeu, f.TimerEntreCarte, intervallesCarte[vitesse]);
+        changerIntervalle(jeu, jeu.minuteries.TimerEntreCarte, intervallesCarte[vitesse]);
 
     static constexpr int intervallesPause[4] = {0, 1000, 2000, 5000};
     const int attente = r.optionAttenteEntreChaquePli;
@@ -101,7 +101,7 @@ void appliquerOptions(Jeu& jeu) {
     if (attente == 0)
         jeu.continuerAuto = false;
     else if (attente >= 1 && attente <= 3)
-        changerIntervalle(jeu, f.TimerTransition, intervallesPause[attente]);
+        changerIntervalle(jeu, jeu.minuteries.TimerTransition, intervallesPause[attente]);
 
     f.menuProposerPoignee.checked = r.optionProposePoignee;
 

@@ -1,0 +1,141 @@
+// The phases a deal goes through, gesture by gesture: every move made is one the flow allows,
+// and whole deals of every kind use every allowed move.
+#include "commun/partie_test.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <utility>
+
+using namespace quarvel;
+using quarvel::test::PartieTest;
+
+namespace {
+
+using P = Phase;
+
+// From, to: each move one gesture or one tick may make.
+const std::set<std::pair<P, P>> PERMISES = {
+    {P::AttentePremiereDonne, P::Encheres}, // OUEST opens the first deal
+    {P::Encheres, P::EnchereSud},
+    {P::Encheres, P::EncheresCloses},
+    {P::EnchereSud, P::Encheres},
+    {P::EnchereSud, P::EncheresCloses},
+    {P::EncheresCloses, P::Encheres}, // all passed: dealt again
+    {P::EncheresCloses, P::EnchereSud},
+    {P::EncheresCloses, P::ChienMontre},
+    {P::EncheresCloses, P::AttenteJeu}, // guard without or against the dog
+    {P::ChienMontre, P::Ecart},
+    {P::ChienMontre, P::JeuEnCours}, // a computer's discard
+    {P::Ecart, P::JeuEnCours},
+    {P::AttenteJeu, P::JeuEnCours},
+    {P::JeuEnCours, P::TourSud},
+    {P::JeuEnCours, P::OffrePoignee},
+    {P::JeuEnCours, P::PliARamasser},
+    {P::JeuEnCours, P::DernierPli},
+    {P::TourSud, P::JeuEnCours},
+    {P::TourSud, P::PliARamasser},
+    {P::TourSud, P::DernierPli},
+    {P::OffrePoignee, P::TourSud},
+    {P::OffrePoignee, P::ChoixPoignee},
+    {P::ChoixPoignee, P::TourSud},
+    {P::PliARamasser, P::JeuEnCours},
+    {P::DernierPli, P::DonneFinie},
+    {P::DonneFinie, P::Encheres},
+    {P::DonneFinie, P::EnchereSud},
+};
+
+// One gesture of a person who bids the advice, shows a handful every other deal, discards the
+// first cards he may and plays his first playable card; a tick when nothing is asked of him.
+bool unPas(PartieTest& p, int donne) {
+    const Donne& d = p.donne();
+    switch (d.phase) {
+    case P::EnchereSud:
+        p.conseil();
+        return true;
+    case P::OffrePoignee:
+        p.geste(Evt::ClicPoignee, donne % 2);
+        return true;
+    case P::ChoixPoignee:
+        p.geste(Evt::ClicParesseux);
+        p.geste(Evt::ClicOkPoignee);
+        return true;
+    case P::Ecart:
+        for (int i = 1; i <= 24 && p.jeu.ecart.nbEcartees < 6; ++i)
+            if (p.table().Carte3D[i].curseur == Curseur::Main) p.clicCarte(i);
+        p.confirmerEcart();
+        return true;
+    case P::TourSud:
+        for (int i = 1; i <= 18; ++i)
+            if (d.cartesJouables[SUD][i] == 1 && d.mains[SUD][i].enMain) {
+                p.clicCarte(i);
+                return true;
+            }
+        return false;
+    case P::DonneFinie:
+        p.geste(Evt::ClicNouvelleDonne);
+        return true;
+    default:
+        if (clicPourContinuer(d.phase) || d.phase == P::ChienMontre) {
+            p.clicFond();
+            return true;
+        }
+        return p.tic();
+    }
+}
+
+TEST(Phases, DesDonnesEntieresNePassentQueParLesMouvementsPermis) {
+    PartieTest p;
+    p.menuAttente(0); // a click gathers each trick
+    std::map<std::pair<P, P>, int> vus;
+    int donnes = 0;
+    P avant = p.donne().phase;
+    ASSERT_EQ(avant, P::AttentePremiereDonne);
+    p.clicFond(); // nothing before the first deal
+    ASSERT_EQ(p.donne().phase, P::AttentePremiereDonne);
+    p.commencer();
+    for (int pas = 0; pas < 200000 && donnes < 60; ++pas) {
+        const P ici = p.donne().phase;
+        if (ici != avant) {
+            EXPECT_TRUE(PERMISES.count({avant, ici})) << nomPhase(avant) << " -> " << nomPhase(ici);
+            ++vus[{avant, ici}];
+            if (ici == P::DernierPli) ++donnes;
+            // The hands get stronger deal after deal: guards without the dog and handfuls.
+            if (ici == P::DonneFinie) p.menuForce(1 + donnes % 6);
+            avant = ici;
+        }
+        ASSERT_TRUE(unPas(p, donnes)) << nomPhase(ici);
+    }
+    EXPECT_EQ(donnes, 60);
+    for (const auto& m : PERMISES)
+        EXPECT_TRUE(vus.count(m)) << "never seen: " << nomPhase(m.first) << " -> "
+                                  << nomPhase(m.second);
+}
+
+// Gestures that the phase turns away leave the deal where it is.
+TEST(Phases, UnGesteHorsDeSaPhaseNeChangeRien) {
+    PartieTest p;
+    p.menuForce(3);
+    p.commencer();
+    ASSERT_TRUE(p.donneOu([&](Donne&) { return p.meilleureOrdinateur() == PASSE; }));
+    p.encheresAvec(PRISE);
+    ASSERT_EQ(p.donne().phase, P::EncheresCloses);
+    p.clicCarte(1); // the hand waits for the bidding to be over
+    p.confirmerEcart();
+    p.geste(Evt::ClicCarteChien, 1);
+    EXPECT_EQ(p.donne().phase, P::EncheresCloses);
+    p.geste(Evt::ClicPanelDec, SUD);
+    ASSERT_EQ(p.donne().phase, P::ChienMontre);
+    p.clicTable(); // the round table is not on show yet
+    p.confirmerEcart();
+    p.encherir(GARDE);
+    EXPECT_EQ(p.donne().phase, P::ChienMontre);
+    p.clicChien(2);
+    ASSERT_EQ(p.donne().phase, P::Ecart);
+    p.espace();
+    p.confirmerEcart(); // six cards are needed
+    EXPECT_EQ(p.donne().phase, P::Ecart);
+}
+
+} // namespace
