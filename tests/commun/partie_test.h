@@ -1,10 +1,11 @@
 #pragma once
 // A game driven as a person drives it: clicks, the space bar, bids, and the passing of time on
-// the virtual clock. Tests read the window model as the person would see it.
-#include "fenetres/modele/horloge.h"
+// the virtual clock, on an in-memory store and a scripted platform. Tests read the window model
+// as the person would see it.
 #include "donne/jeu.h"
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/evenements.h"
+#include "fenetres/modele/horloge.h"
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "reglages/magasin_memoire.h"
 
@@ -13,16 +14,30 @@
 
 namespace quarvel::test {
 
+// Asks PartieTest for a game not started yet: the test starts it (and restarts it) itself.
+struct SansDemarrer {};
+inline constexpr SansDemarrer sansDemarrer{};
+
 class PartieTest {
 public:
     Jeu jeu;
     MagasinMemoire magasin;
     PlateformeScriptee plateforme;
 
+    // Started at 800 x 600 and past the start-up screen in the given language.
     explicit PartieTest(int langue = FRANCAIS, std::uint32_t graine = GRAINE_INITIALE) {
         jeu.alea.graine = graine;
         demarrerJeu(jeu, Ecran{800, 600, 96}, &magasin, &plateforme, "");
         geste(langue == ANGLAIS ? Evt::StartEnglish : Evt::StartFrench);
+    }
+    explicit PartieTest(SansDemarrer) {}
+
+    // A new run of the program on the same store (the game before it is gone).
+    Jeu& demarrer(Ecran e = {}, int langue = LANGUE_AUCUNE) {
+        jeu = Jeu{};
+        demarrerJeu(jeu, e, &magasin, &plateforme, "/opt/quarvel");
+        if (langue != LANGUE_AUCUNE) choisirLangue(jeu, langue);
+        return jeu;
     }
 
     TfrmQuarvel& table() { return jeu.fen.frmQuarvel; }

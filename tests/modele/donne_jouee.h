@@ -1,9 +1,9 @@
 #pragma once
 // Whole deals played by gestures on a started game, SUD bidding and discarding as the test
 // says and playing his first playable card, so that the review windows show a real deal.
+#include "commun/partie_test.h"
 #include "fenetres/modele/evenements.h"
 #include "fenetres/modele/horloge.h"
-#include "modele/partie_test.h"
 
 #include <functional>
 #include <vector>
@@ -11,7 +11,7 @@
 namespace quarvel::test {
 
 struct DonneJouee {
-    PartieTest partie;
+    PartieTest partie{sansDemarrer};
     Jeu& jeu = partie.demarrer({800, 600, 96}, FRANCAIS);
 
     int encheresSud = PASSE;

@@ -1,15 +1,16 @@
+#include "commun/partie_test.h"
 #include "fenetres/modele/controles.h"
 #include "fenetres/modele/dessin.h"
-#include "modele/partie_test.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
 using namespace quarvel;
+using namespace quarvel::test;
 
 TEST(Creation, Ecran800x600EstLeDessinInchange) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer({800, 600, 96});
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     EXPECT_EQ(jeu.echelleH, 1.0);
@@ -56,7 +57,7 @@ TEST(Creation, Ecran800x600EstLeDessinInchange) {
 }
 
 TEST(Creation, Ecran1024x768) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer({1024, 768, 96});
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     const Disposition& d = jeu.disposition;
@@ -91,7 +92,7 @@ TEST(Creation, Ecran1024x768) {
 }
 
 TEST(Creation, PolicesEtPppSuiventLeRapport) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     // 1600 pixels at 192 per inch: controls drawn as for 800, cards sized for 1600.
     Jeu& jeu = p.demarrer({1600, 1200, 192});
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
@@ -110,7 +111,7 @@ TEST(Creation, PolicesEtPppSuiventLeRapport) {
 }
 
 TEST(Creation, ColonnesDesDeductions) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer({1024, 768, 96});
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     const char* lettres[] = {"R", "D", "C", "V"};
@@ -137,7 +138,7 @@ TEST(Creation, ColonnesDesDeductions) {
 }
 
 TEST(Creation, EtatAuDemarrage) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     const TfrmQuarvel& f = jeu.fen.frmQuarvel;
     EXPECT_TRUE(jeu.fen.frmSplash.fenetre.visible);
@@ -184,7 +185,7 @@ TEST(Creation, EtatAuDemarrage) {
 }
 
 TEST(Creation, ListeDesControles) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     for (auto liste : {controles(jeu.fen.frmSplash), controles(jeu.fen.frmQuarvel),
                        controles(jeu.fen.frmPoignee)}) {

@@ -1,13 +1,14 @@
+#include "commun/partie_test.h"
 #include "fenetres/modele/controles.h"
 #include "fenetres/modele/menus.h"
 #include "fenetres/modele/options.h"
-#include "modele/partie_test.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
 using namespace quarvel;
+using namespace quarvel::test;
 
 namespace {
 
@@ -120,16 +121,19 @@ class Langues : public ::testing::TestWithParam<int> {};
 TEST_P(Langues, MenusBullesBoutonsEtNoms) {
     const int langue = GetParam();
     const bool fr = langue == FRANCAIS;
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer({}, langue);
     auto noms = parNom(jeu.fen.frmQuarvel);
     for (const Attendu& a : textesMenus) {
         ASSERT_TRUE(noms.count(a.nom)) << a.nom;
         EXPECT_EQ(noms[a.nom]->caption, fr ? a.fr : a.en) << a.nom;
     }
-    for (const Attendu& a : bullesBarreOutils) EXPECT_EQ(noms[a.nom]->hint, fr ? a.fr : a.en) << a.nom;
-    for (const Attendu& a : textesBoutonsTable) EXPECT_EQ(noms[a.nom]->caption, fr ? a.fr : a.en) << a.nom;
-    for (const Attendu& a : bullesFiguresEtDeductions) EXPECT_EQ(noms[a.nom]->hint, fr ? a.fr : a.en) << a.nom;
+    for (const Attendu& a : bullesBarreOutils)
+        EXPECT_EQ(noms[a.nom]->hint, fr ? a.fr : a.en) << a.nom;
+    for (const Attendu& a : textesBoutonsTable)
+        EXPECT_EQ(noms[a.nom]->caption, fr ? a.fr : a.en) << a.nom;
+    for (const Attendu& a : bullesFiguresEtDeductions)
+        EXPECT_EQ(noms[a.nom]->hint, fr ? a.fr : a.en) << a.nom;
     EXPECT_EQ(noms["menuQuarvel"]->caption, "&Quarvel");
 
     const Textes& t = jeu.textes;
@@ -159,7 +163,7 @@ TEST_P(Langues, MenusBullesBoutonsEtNoms) {
 INSTANTIATE_TEST_SUITE_P(FrancaisAnglais, Langues, ::testing::Values(FRANCAIS, ANGLAIS));
 
 TEST(Langue, AvantLeChoixSeulsLesTextesSansLangue) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     EXPECT_EQ(f.menuQuarvel.caption, "&Quarvel");

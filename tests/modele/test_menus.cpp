@@ -1,12 +1,13 @@
+#include "commun/partie_test.h"
 #include "fenetres/modele/menus.h"
 #include "fenetres/modele/options.h"
-#include "modele/partie_test.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
 using namespace quarvel;
+using namespace quarvel::test;
 
 namespace {
 
@@ -26,7 +27,7 @@ std::vector<std::string> enfants(const NoeudMenu& n) {
 } // namespace
 
 TEST(Menus, ArbreRaccourcisEtGroupes) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer({}, FRANCAIS);
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     auto arbre = arbreMenu(f);
@@ -76,7 +77,7 @@ TEST(Menus, ArbreRaccourcisEtGroupes) {
 }
 
 TEST(Menus, ChaqueFeuilleCommandeCeQueDitSonNom) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer({}, ANGLAIS);
     auto arbre = arbreMenu(jeu.fen.frmQuarvel);
     std::vector<const NoeudMenu*> tous;

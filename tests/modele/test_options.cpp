@@ -1,13 +1,14 @@
+#include "commun/partie_test.h"
 #include "fenetres/modele/options.h"
-#include "modele/partie_test.h"
 #include "reglages/persistance.h"
 
 #include <gtest/gtest.h>
 
 using namespace quarvel;
+using namespace quarvel::test;
 
 TEST(Options, LeNiveauNeChangePasEnPleinePartie) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer({}, FRANCAIS);
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     const std::size_t ecritures = p.magasin.ecritures.size();
@@ -43,7 +44,7 @@ TEST(Options, LeNiveauNeChangePasEnPleinePartie) {
 }
 
 TEST(Options, LeRefusParleLaLangueChoisie) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer({}, ANGLAIS);
     jeu.donne.numeroPli = 12;
     changerNiveau(jeu, 2);
@@ -52,7 +53,7 @@ TEST(Options, LeRefusParleLaLangueChoisie) {
 }
 
 TEST(Options, VitesseEtAttenteReglentLesMinuteries) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer({}, FRANCAIS);
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     // Defaults: normal speed, two seconds.
@@ -96,7 +97,7 @@ TEST(Options, VitesseEtAttenteReglentLesMinuteries) {
 }
 
 TEST(Options, LesBasculesGardentMenuPanneauEtBoutonEnAccord) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer({}, FRANCAIS);
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
 
@@ -132,7 +133,7 @@ TEST(Options, LesBasculesGardentMenuPanneauEtBoutonEnAccord) {
 }
 
 TEST(Options, UneCouleurAnnuleeEnregistreQuandMeme) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer({}, FRANCAIS);
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
 
@@ -150,7 +151,7 @@ TEST(Options, UneCouleurAnnuleeEnregistreQuandMeme) {
 }
 
 TEST(Options, QuitterAideEtAPropos) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer({}, ANGLAIS);
     jeu.reglages.scoresGlobaux[2] = 42;
     p.magasin.ecritures.clear();

@@ -14,7 +14,7 @@ struct Revue : ::testing::Test {
     test::DonneJouee d;
     Jeu& jeu = d.jeu;
     PlateformeScriptee& plateforme = d.partie.plateforme;
-    PartieTest& partie = d.partie;
+    test::PartieTest& partie = d.partie;
 
     bool clic(Evt e, int index = 0) { return traiterEvenementRevue(jeu, {e, index}); }
     int cartesVisibles() const {

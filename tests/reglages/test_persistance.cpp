@@ -1,10 +1,11 @@
+#include "commun/partie_test.h"
 #include "fenetres/modele/options.h"
-#include "modele/partie_test.h"
 #include "reglages/persistance.h"
 
 #include <gtest/gtest.h>
 
 using namespace quarvel;
+using namespace quarvel::test;
 
 namespace {
 
@@ -15,7 +16,7 @@ Octets entier(int v) {
 } // namespace
 
 TEST(Persistance, PremierLancementEcritToutesLesValeursParDefaut) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     const auto noms = nomsReglages();
     ASSERT_EQ(noms.size(), 2u + 1 + 5 + 3 + 8 + 2 + 24 + 100 + 4);
@@ -64,7 +65,7 @@ TEST(Persistance, PremierLancementEcritToutesLesValeursParDefaut) {
 }
 
 TEST(Persistance, UnRedemarrageGardeLesOptionsMaisPasLaForceNiLaPrise) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& avant = p.demarrer({}, FRANCAIS);
     traiterCommandeOption(avant, {Evt::MenuBarreOutils});
     traiterCommandeOption(avant, {Evt::MenuForce, 6});
@@ -94,7 +95,7 @@ TEST(Persistance, UnRedemarrageGardeLesOptionsMaisPasLaForceNiLaPrise) {
 }
 
 TEST(Persistance, UnScoreEffaceGardeLaValeurEnMemoire) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     jeu.reglages.scoresGlobaux = {{10, 20, 30, 40}};
     sauverReglages(jeu);
@@ -117,7 +118,7 @@ TEST(Persistance, UnScoreEffaceGardeLaValeurEnMemoire) {
 }
 
 TEST(Persistance, UneValeurAbimeeEstIgnoreeEtLaSuiteSeCharge) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     jeu.reglages.niveau = 2;
     jeu.reglages.optionVitesseJeuDeLaCarte = 4;
@@ -157,7 +158,7 @@ TEST(Persistance, UneValeurAbimeeEstIgnoreeEtLaSuiteSeCharge) {
 }
 
 TEST(Persistance, UnMarqueurIlisibleNeRemetPasLesValeursParDefaut) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     jeu.reglages.scoresGlobaux[1] = 900;
     sauverReglages(jeu);
@@ -177,7 +178,7 @@ TEST(Persistance, UnMarqueurIlisibleNeRemetPasLesValeursParDefaut) {
 }
 
 TEST(Persistance, UnMagasinQuiRefuseNeFaitRienTomber) {
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     p.magasin.refuserEcritures = true;
     Jeu& jeu = p.demarrer({}, ANGLAIS);
     EXPECT_EQ(p.magasin.taille(), 0u);
@@ -202,7 +203,7 @@ TEST(Persistance, UnMagasinQuiRefuseNeFaitRienTomber) {
 TEST(Persistance, EntiersSurQuatreOctetsPetitBoutiste) {
     EXPECT_EQ(octetsEntier(-5), (Octets{0xFB, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(octetsEntier(0x01020304), (Octets{4, 3, 2, 1}));
-    PartieTest p;
+    PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     jeu.reglages.scoresGlobaux = {{-2147483647 - 1, 2147483647, -1, 256}};
     sauverReglages(jeu);

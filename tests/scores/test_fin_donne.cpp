@@ -1,6 +1,6 @@
+#include "commun/partie_test.h"
 #include "donne/jeu.h"
 #include "modele/donne_jouee.h"
-#include "modele/partie_test.h"
 #include "scores/fin_donne.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <climits>
 
 using namespace quarvel;
+using namespace quarvel::test;
 
 namespace {
 
@@ -21,7 +22,7 @@ int entierStocke(const MagasinMemoire& m, const std::string& nom) {
 }
 
 struct FinDonne : ::testing::Test {
-    PartieTest partie;
+    PartieTest partie{sansDemarrer};
     Jeu& jeu = partie.demarrer({800, 600, 96}, FRANCAIS);
     PlateformeScriptee& plateforme = partie.plateforme;
 

@@ -1,16 +1,17 @@
+#include "commun/partie_test.h"
 #include "donne/jeu.h"
 #include "fenetres/modele/revue.h"
-#include "modele/partie_test.h"
 #include "scores/scores_globaux.h"
 
 #include <gtest/gtest.h>
 
 using namespace quarvel;
+using namespace quarvel::test;
 
 namespace {
 
 struct ScoresGlobaux : ::testing::Test {
-    PartieTest partie;
+    PartieTest partie{sansDemarrer};
     Jeu& jeu = partie.demarrer({800, 600, 96}, FRANCAIS);
     PlateformeScriptee& plateforme = partie.plateforme;
     void SetUp() override {
