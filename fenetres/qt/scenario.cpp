@@ -139,10 +139,7 @@ private:
                 main = main && visible(jeu().fen.frmQuarvel.Carte3D[i], nullptr);
             verifier("first deal dealt",
                      main && !visible(jeu().fen.frmQuarvel.PanelLancement, nullptr));
-            if (mesurer_)
-                jouerDonne();
-            else
-                QApplication::quit();
+            jouerDonne();
         });
     }
 
@@ -203,6 +200,8 @@ private:
     void terminer() {
         noter("donne jouee");
         capturer(vue_.table(), "fin");
+        verifier("whole deal played", jeu().fen.frmQuarvel.PanelResultat.visible);
+        if (!mesurer_) return revues();
         resumer("evenements (coeur + synchro)", durees_);
         resumer("synchronisations seules", synchros_);
         resumer("evenements, temps processeur", cpu_);

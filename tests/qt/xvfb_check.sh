@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The whole program under a virtual X display: it starts, shows its start-up screen with both
-# buttons, "English version" leads to the table, the start button deals. Screenshots of each
+# buttons, "English version" leads to the table, the start button deals, a whole deal is played
+# to its result and the review windows open. Screenshots of each
 # stage are left in the output folder.
 # usage: xvfb_check.sh <quarvel executable> <output folder>
 set -uo pipefail
@@ -23,13 +24,14 @@ if [ $statut -ne 0 ]; then
     echo "FAIL: the program ended with status $statut"
     exit 1
 fi
-for etape in "start-up screen with both buttons" "table shown" "first deal dealt"; do
+for etape in "start-up screen with both buttons" "table shown" "first deal dealt" \
+    "whole deal played"; do
     if ! grep -q "quarvel-scenario: $etape: ok" "$journal"; then
         echo "FAIL: stage not reached: $etape"
         exit 1
     fi
 done
-for image in splash table donne; do
+for image in splash table donne fin mains plis score; do
     f="$prefixe-$image.png"
     if [ ! -s "$f" ] || [ "$(stat -c %s "$f")" -lt 2000 ]; then
         echo "FAIL: no screenshot $f"
