@@ -1,4 +1,5 @@
 #include "donne/jeu.h"
+#include "fenetres/modele/presentation_fin.h"
 #include "fenetres/modele/revue.h"
 #include "modele/partie_test.h"
 #include "scores/scores_globaux.h"
