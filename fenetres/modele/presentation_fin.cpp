@@ -89,7 +89,7 @@ void initialiserScores(Jeu& jeu) {
                           "Do you really want to initialize scores ?");
     if (!jeu.plateforme->question(PRODUIT, q)) return;
     remettreScoresAZero(jeu);
-    // Hidden panels take the zeros too, for when they show again.
+    // The panels take the zeros, seen or not.
     for (int s = 1; s <= 4; ++s) jeu.fen.frmQuarvel.panelScoreTotal[s].caption = "0";
     sauverReglages(jeu);
 }
