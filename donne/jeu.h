@@ -35,6 +35,9 @@ struct Jeu {
     Reglages reglages;
     bool continuerAuto = true;
     bool scoresVisibles = false;
+    // Left by the rules for the presentation, which draws them once the event is over.
+    bool scoresAMontrer = false;   // the running-score panels and their check marks
+    bool finDonneAMontrer = false; // the deal's message, result panel and settings save
 
     Textes textes;
     Fenetres fen;

@@ -24,6 +24,8 @@ struct EtatEcart {
 struct EtatPoignee {
     int nbSelectionPoignee = 0;
     Tableau<int, 18> selectionPoignee;
+    // How much lower each card of the dialog sits, drawn at random as the dialog opens.
+    Tableau<int, 18> decalagesPoignee;
 };
 
 } // namespace quarvel

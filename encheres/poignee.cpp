@@ -2,23 +2,17 @@
 
 #include "donne/jeu.h"
 #include "donne/mesures.h"
-#include "fenetres/modele/plateforme.h"
 
 namespace quarvel {
 
 namespace {
 
-void basculerSelection(Jeu& jeu, int slot) {
-    EtatPoignee& p = jeu.poignee;
-    Composant& img = jeu.fen.frmPoignee.CartePoignee[slot];
-    const int u = unitePoignee(jeu);
+void basculerSelection(EtatPoignee& p, int slot) {
     if (p.selectionPoignee[slot] == 1) {
         p.selectionPoignee[slot] = 0;
-        img.geo.top += u;
         --p.nbSelectionPoignee;
     } else {
         p.selectionPoignee[slot] = 1;
-        img.geo.top -= u;
         ++p.nbSelectionPoignee;
     }
 }
@@ -47,70 +41,37 @@ void refuserPoignee(Jeu& jeu) {
 }
 
 void ouvrirPoignee(Jeu& jeu, int type) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    TfrmPoignee& dlg = jeu.fen.frmPoignee;
     const int n = atoutsSud(jeu);
     if (type < 1 || type > 3 || n < taillePoignee(type)) return;
 
     jeu.donne.poignee = type;
     passerA(jeu.donne, Phase::ChoixPoignee);
-    for (int i = 1; i <= n; ++i) q.Carte3D[i].visible = false;
 
+    // One draw per trump shown, in their order: the dialog's layout uses them.
     const int u = unitePoignee(jeu);
-    const int largeur = largeurCarte(jeu);
-    dlg.fenetre.geo.width = 2 * u + (n - 1) * 3 * u + largeur;
-    dlg.fenetre.geo.left = (largeurEcran(jeu) - dlg.fenetre.geo.width) / 2;
-    dlg.fenetre.geo.top = (hauteurEcran(jeu) - dlg.fenetre.geo.height) / 2;
-
-    for (auto& c : dlg.CartePoignee) c.visible = false;
-    for (int i = 1; i <= n; ++i) {
-        Composant& img = dlg.CartePoignee[i];
-        img.geo = Rect{(i - 1) * 3 * u + u, 2 * u + arrondir(jeu.alea(u) / 4.0), largeur,
-                       hauteurCarte(jeu)};
-        img.curseur = Curseur::Main;
-        img.carte = jeu.donne.mains[SUD][i];
-        img.visible = true;
-    }
+    for (int i = 1; i <= n; ++i) jeu.poignee.decalagesPoignee[i] = arrondir(jeu.alea(u) / 4.0);
     jeu.poignee.nbSelectionPoignee = 0;
     jeu.poignee.selectionPoignee.remplir(0);
-    dlg.PanelOkPoignee.visible = false;
 }
 
-void choisirCartePoignee(Jeu& jeu, int slot) {
-    TfrmPoignee& dlg = jeu.fen.frmPoignee;
-    if (jeu.donne.phase != Phase::ChoixPoignee || slot < 1 || slot > 18) return;
+bool choisirCartePoignee(Jeu& jeu, int slot) {
+    if (jeu.donne.phase != Phase::ChoixPoignee || slot < 1 || slot > 18) return true;
     const Carte& c = jeu.donne.mains[SUD][slot];
-    if (c.couleur != ATOUT) return;
+    if (c.couleur != ATOUT) return true;
     const int taille = taillePoignee(jeu.donne.poignee);
-    if (estAtout(c)) {
-        basculerSelection(jeu, slot);
-    } else if (slot == taille) {
-        basculerSelection(jeu, slot);
-    } else if (jeu.plateforme) {
-        jeu.plateforme->message(texte(jeu.textes, "Vous ne pouvez pas sélectionner l'Excuse !",
-                                      "You can't choose the Fool !"));
-    }
-    dlg.PanelOkPoignee.visible = jeu.poignee.nbSelectionPoignee == taille;
+    // The Excuse only when the kind needs every trump, the Excuse with them.
+    if (!estAtout(c) && slot != taille) return false;
+    basculerSelection(jeu.poignee, slot);
+    return true;
 }
 
 void boutonParesseux(Jeu& jeu) {
-    TfrmPoignee& dlg = jeu.fen.frmPoignee;
     if (jeu.donne.phase != Phase::ChoixPoignee) return;
     const int taille = taillePoignee(jeu.donne.poignee);
-    const int u = unitePoignee(jeu);
-    for (int i = 1; i <= taille; ++i) {
-        if (jeu.poignee.selectionPoignee[i] == 1) continue;
-        jeu.poignee.selectionPoignee[i] = 1;
-        dlg.CartePoignee[i].geo.top -= u;
-    }
+    for (int i = 1; i <= taille; ++i) jeu.poignee.selectionPoignee[i] = 1;
     // Trumps chosen by hand beyond the kind's size are dropped, so the count stays honest.
-    for (int i = taille + 1; i <= 18; ++i) {
-        if (jeu.poignee.selectionPoignee[i] != 1) continue;
-        jeu.poignee.selectionPoignee[i] = 0;
-        dlg.CartePoignee[i].geo.top += u;
-    }
+    for (int i = taille + 1; i <= 18; ++i) jeu.poignee.selectionPoignee[i] = 0;
     jeu.poignee.nbSelectionPoignee = taille;
-    dlg.PanelOkPoignee.visible = true;
 }
 
 void validerPoignee(Jeu& jeu) {
@@ -123,11 +84,7 @@ void annulerPoignee(Jeu& jeu) {
 }
 
 void fermerPoignee(Jeu& jeu) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     passerA(jeu.donne, Phase::TourSud);
-    for (int i = 1; i <= 18; ++i)
-        if (jeu.donne.mains[SUD][i].enMain) q.Carte3D[i].visible = true;
-    q.fenetre.focus = true;
 }
 
 } // namespace quarvel

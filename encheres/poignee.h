@@ -5,11 +5,12 @@ struct Jeu;
 
 // At the user's first card: the offer panel when he holds 10 trumps or more.
 void proposerPoignee(Jeu& jeu);
-// Kind 1 simple, 2 double, 3 triple: the selection dialog.
+// Kind 1 simple, 2 double, 3 triple: the selection dialog, its cards placed at random.
 void ouvrirPoignee(Jeu& jeu, int type);
 // "No handful" in the offer panel.
 void refuserPoignee(Jeu& jeu);
-void choisirCartePoignee(Jeu& jeu, int slot);
+// A trump of the dialog taken or put back; false for the Excuse when the kind does not need it.
+bool choisirCartePoignee(Jeu& jeu, int slot);
 void boutonParesseux(Jeu& jeu);
 void validerPoignee(Jeu& jeu);
 void annulerPoignee(Jeu& jeu);

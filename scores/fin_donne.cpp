@@ -4,153 +4,35 @@
 #include <climits>
 
 #include "donne/jeu.h"
-#include "fenetres/modele/plateforme.h"
-#include "fenetres/modele/revue.h"
 #include "ia/moteur.h"
-#include "reglages/persistance.h"
 #include "scores/score.h"
 #include "scores/scores_globaux.h"
 
 namespace quarvel {
-
-namespace {
-
-const char* verdict(const Textes& t, bool humainPreneur, bool humainGagne) {
-    if (humainPreneur)
-        return humainGagne ? texte(t, "Bravo, vous avez gagné contre la Défense !",
-                                   "Bravo, you won against this so weak Defense !")
-                           : texte(t, "AIIIIE, la Défense vous a fait chuter !",
-                                   "OWWWW, you lose against the Defense");
-    return humainGagne ? texte(t, "Bravo, votre Défense a fait chuter le Preneur !",
-                               "Bravo to you and the Defense !")
-                       : texte(t, "Aie, vous n'avez pas pu faire chuter le Preneur...",
-                               "OWW, you Defense was not very good...");
-}
-
-} // namespace
-
-std::string texteResultat(const Jeu& jeu, int t) {
-    const bool humainPreneur = jeu.donne.preneur == SUD;
-    const int gainHumain = humainPreneur ? t : -t / 3;
-    std::string r = texte(jeu.textes, "Résultat du Preneur : ", "Result for the Taker : ");
-    r += std::to_string(t);
-    r += " points.\n";
-    r += verdict(jeu.textes, humainPreneur, gainHumain > 0);
-    return r;
-}
 
 void finDeDonne(Jeu& jeu) {
     const Donne& d = jeu.donne;
     Tableau<int, 4> scores = jeu.reglages.scoresGlobaux;
     const int t = scorePreneur(d);
 
+    // A replayed deal counts nowhere; the presentation says so.
     if (!d.donneRejouee) {
         // Scores read from damaged settings may sit near the limits: stop there, never wrap.
         for (int s = 1; s <= 4; ++s) {
             long long v = static_cast<long long>(scores[s]) + ((s == d.preneur) ? t : -t / 3);
             scores[s] = static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
         }
-    } else if (jeu.plateforme != nullptr) {
-        jeu.plateforme->message(texte(jeu.textes,
-                                      "Les points n'ont pas été comptabilisés dans les scores "
-                                      "globaux car cette donne a été rejouée ou redémarrée !",
-                                      "Because you replayed or restarted this deal, global "
-                                      "scores didn't change !"));
     }
-
-    auto& f = jeu.fen.frmQuarvel;
-    f.PanelTexteResultat.caption = texteResultat(jeu, t);
-    f.PanelTexteResultat.visible = true;
-    f.PanelResultat.visible = true;
-    for (Composant* b : {&f.PanelVoirMains, &f.PanelVoirPlis, &f.PanelScoreDetaille,
-                         &f.panelRejouerDonne, &f.PanelPanelNewPartie})
-        b->visible = true;
 
     adapterPoids(jeu, t >= 1);
 
-    // The new scores are stored before the save: a run closed by its close box right after
-    // the deal must not lose them.
+    // The new scores are stored before the presentation saves them, right after this: a run
+    // closed by its close box right after the deal must not lose them.
     jeu.reglages.scoresGlobaux = scores;
-    sauverReglages(jeu);
+    jeu.finDonneAMontrer = true;
 
     jeu.scoresVisibles = false;
     basculerScores(jeu);
-}
-
-} // namespace quarvel
-
-namespace quarvel {
-
-namespace {
-
-void montrer(Composant& c, const std::string& texteAffiche) {
-    c.caption = texteAffiche;
-    c.visible = true;
-}
-
-} // namespace
-
-void remplirFeuilleScore(Jeu& jeu) {
-    const Donne& d = jeu.donne;
-    auto& f = jeu.fen.frmScoreDetaille;
-    const int p = demiPointsVersPoints(d.pointsPreneur);
-    const int ecart = p - d.pointsContrat;
-    const bool gagne = ecart >= 0;
-    const char* signe = gagne ? "+" : "-";
-
-    montrer(f.cardinalPreneur,
-            d.preneur >= 1 && d.preneur <= 4 ? jeu.textes.nomsJoueurs[d.preneur] : std::string());
-    montrer(f.panelNbBouts, std::to_string(d.boutsPreneur));
-    montrer(f.panelPointsRealises, std::to_string(p));
-    montrer(f.panelMoins, "-");
-    montrer(f.panelContrat, std::to_string(d.pointsContrat));
-    montrer(f.panelEgal1, "=");
-    montrer(f.panelAuDessusContrat, std::to_string(ecart));
-
-    int valeur = ecart;
-    const bool avecPetit = d.petitAuBout != 0;
-    if (avecPetit) {
-        valeur += d.petitAuBout == 1 ? 10 : -10;
-        montrer(f.panelSensPrimePetit, d.petitAuBout == 1 ? "+" : "-");
-        montrer(f.panelPrimePetit, "10");
-        montrer(f.panelEgal2, "=");
-        montrer(f.panelScoreApresPetit, std::to_string(valeur));
-    }
-    for (Composant* c : {&f.panelSensPrimePetit, &f.panelPrimePetit, &f.panelEgal2,
-                         &f.panelScoreApresPetit, &f.panelDefPrimePetit})
-        c->visible = avecPetit;
-
-    valeur += gagne ? 25 : -25;
-    montrer(f.panelSigneGain, signe);
-    montrer(f.panelConstContrat, "25");
-    montrer(f.panelEgal3, "=");
-    montrer(f.panelScoreTmp, std::to_string(valeur));
-
-    static constexpr int coefficients[] = {1, 1, 2, 4, 6};
-    const int coef = (d.contrat >= 1 && d.contrat <= 4) ? coefficients[d.contrat] : 1;
-    valeur *= coef;
-    montrer(f.panelX, "X");
-    montrer(f.panelCoefficientEnchere, std::to_string(coef));
-    montrer(f.panelEgal4, "=");
-    montrer(f.panelScoreApresEnchere, std::to_string(valeur));
-
-    const bool avecPoignee = d.poignee >= 1 && d.poignee <= 3;
-    if (avecPoignee) {
-        const int prime = 10 * d.poignee + 10;
-        valeur += gagne ? prime : -prime;
-        montrer(f.panelSensPoignee, signe);
-        montrer(f.panelValeurPoignee, std::to_string(prime));
-        montrer(f.panelEgal5, "=");
-        montrer(f.panelScoreApresPoignee, std::to_string(valeur));
-    }
-    for (Composant* c : {&f.panelSensPoignee, &f.panelValeurPoignee, &f.panelEgal5,
-                         &f.panelScoreApresPoignee, &f.panelDefPrimePoignee})
-        c->visible = avecPoignee;
-
-    montrer(f.panelX3, "X 3 =");
-    montrer(f.panelScoreFinalPreneur, std::to_string(valeur * 3));
-
-    centrerFenetre(jeu, f.fenetre);
 }
 
 } // namespace quarvel

@@ -9,6 +9,8 @@
 #include "encheres/poignee.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/presentation.h"
+#include "fenetres/modele/presentation_fin.h"
+#include "fenetres/modele/presentation_poignee.h"
 #include "fenetres/modele/revue.h"
 
 namespace quarvel {
@@ -175,7 +177,9 @@ void traiterDonne(Jeu& jeu, Evenement e) {
         break;
     case Evt::ClicCartePoignee:
         // Only trumps answer; they are the hand's first slots, the ones the dialog shows.
-        if (phase == Phase::ChoixPoignee && dansIntervalle(i, 1, 18)) choisirCartePoignee(jeu, i);
+        if (phase == Phase::ChoixPoignee && dansIntervalle(i, 1, 18) &&
+            !choisirCartePoignee(jeu, i))
+            refuserExcusePoignee(jeu);
         break;
     case Evt::ClicParesseux:
         if (phase == Phase::ChoixPoignee) boutonParesseux(jeu);
@@ -206,7 +210,10 @@ void traiterGeste(Jeu& jeu, Evenement e) {
 } // namespace
 
 void traiterEvenement(Jeu& jeu, Evenement e) {
+    const Phase avant = jeu.donne.phase;
     traiterGeste(jeu, e);
+    montrerPoignee(jeu, avant);
+    montrerFinEtScores(jeu);
     montrerJeu(jeu);
 }
 

@@ -2,9 +2,9 @@
 #include "donne/jeu.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/plateforme.h"
+#include "fenetres/modele/presentation_fin.h"
 #include "fenetres/modele/revue.h"
 #include "reglages/persistance.h"
-#include "scores/fin_donne.h"
 #include "scores/scores_globaux.h"
 
 namespace quarvel {
@@ -75,9 +75,13 @@ bool traiterEvenementRevue(Jeu& jeu, Evenement e) {
     case Evt::MenuScoresGlobaux:
     case Evt::SBVoirScoresGlobaux:
         basculerScores(jeu);
+        montrerScores(jeu);
         return true;
     case Evt::ClicScoreTotal:
-        if (e.index >= 1 && e.index <= 4 && actif(q.panelScoreTotal[e.index])) basculerScores(jeu);
+        if (e.index >= 1 && e.index <= 4 && actif(q.panelScoreTotal[e.index])) {
+            basculerScores(jeu);
+            montrerScores(jeu);
+        }
         return true;
     case Evt::MenuInitScores:
         initialiserScores(jeu);

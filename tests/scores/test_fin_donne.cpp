@@ -1,5 +1,6 @@
 #include "commun/partie_test.h"
 #include "donne/jeu.h"
+#include "fenetres/modele/presentation_fin.h"
 #include "modele/donne_jouee.h"
 #include "scores/fin_donne.h"
 
@@ -43,6 +44,11 @@ struct FinDonne : ::testing::Test {
         d.petitAuBout = petit;
         d.poignee = poignee;
     }
+    // The end of the deal as the dispatcher runs it: the rules, then what they left due.
+    void finir() {
+        finDeDonne(jeu);
+        montrerFinEtScores(jeu);
+    }
     const std::string& resultat() const { return jeu.fen.frmQuarvel.PanelTexteResultat.caption; }
 };
 
@@ -51,7 +57,7 @@ struct FinDonne : ::testing::Test {
 TEST_F(FinDonne, GardeJusteAvecDeuxBoutsPayeeParChaqueDefenseur) {
     jeu.reglages.scoresGlobaux = {{10, -20, 30, -20}};
     donne(NORD, 82, 2, GARDE);
-    finDeDonne(jeu);
+    finir();
     EXPECT_EQ(resultat(), "Résultat du Preneur : 150 points.\n"
                           "Aie, vous n'avez pas pu faire chuter le Preneur...");
     EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{-40, -70, 180, -70}}));
@@ -69,7 +75,7 @@ TEST_F(FinDonne, GardeJusteAvecDeuxBoutsPayeeParChaqueDefenseur) {
 TEST_F(FinDonne, DesScoresAuxLimitesNeDebordentPas) {
     jeu.reglages.scoresGlobaux = {{INT_MIN + 5, INT_MAX - 5, 0, 0}};
     donne(EST, 82, 2, GARDE_CONTRE, 1);
-    finDeDonne(jeu);
+    finir();
     EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{INT_MIN, INT_MAX, -210, -210}}));
 }
 
@@ -92,7 +98,7 @@ TEST_F(FinDonne, LesQuatreVerdictsDansLesDeuxLangues) {
         for (int langue : {FRANCAIS, ANGLAIS}) {
             jeu.textes.langue = langue;
             donne(c.preneur, c.demiPoints, 1, PRISE);
-            finDeDonne(jeu);
+            finir();
             const std::string attendu = c.demiPoints == 120 ? "102" : "-138";
             const std::string tete =
                 langue == FRANCAIS ? "Résultat du Preneur : " : "Result for the Taker : ";
@@ -110,7 +116,7 @@ TEST_F(FinDonne, DefenseurGagnantEtScoresToujoursVisibles) {
         jeu.reglages.scoresGlobaux = {{0, 0, 0, 0}};
         // 0 bouts, 55 points, Petit au bout lost by the taker: (-1 - 25 - 10) x 3 = -108.
         donne(OUEST, 110, 0, PRISE, 2);
-        finDeDonne(jeu);
+        finir();
         EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{36, 36, 36, -108}}));
         EXPECT_EQ(resultat(), "Résultat du Preneur : -108 points.\n"
                               "Bravo, votre Défense a fait chuter le Preneur !");

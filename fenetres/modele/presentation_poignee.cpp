@@ -1,0 +1,71 @@
+#include "fenetres/modele/presentation_poignee.h"
+
+#include "donne/jeu.h"
+#include "donne/mesures.h"
+#include "encheres/poignee.h"
+#include "fenetres/modele/plateforme.h"
+
+namespace quarvel {
+
+namespace {
+
+// The dialog sized for the trumps of the hand and centred; the trumps hidden from the hand.
+void ouvrirDialogue(Jeu& jeu) {
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    TfrmPoignee& dlg = jeu.fen.frmPoignee;
+    const int n = atoutsSud(jeu);
+    for (int i = 1; i <= n; ++i) q.Carte3D[i].visible = false;
+
+    const int u = unitePoignee(jeu);
+    const int largeur = largeurCarte(jeu);
+    dlg.fenetre.geo.width = 2 * u + (n - 1) * 3 * u + largeur;
+    dlg.fenetre.geo.left = (largeurEcran(jeu) - dlg.fenetre.geo.width) / 2;
+    dlg.fenetre.geo.top = (hauteurEcran(jeu) - dlg.fenetre.geo.height) / 2;
+
+    for (auto& c : dlg.CartePoignee) c.visible = false;
+    for (int i = 1; i <= n; ++i) {
+        Composant& img = dlg.CartePoignee[i];
+        img.geo = Rect{(i - 1) * 3 * u + u, 2 * u + jeu.poignee.decalagesPoignee[i], largeur,
+                       hauteurCarte(jeu)};
+        img.curseur = Curseur::Main;
+        img.carte = jeu.donne.mains[SUD][i];
+        img.visible = true;
+    }
+}
+
+// A chosen card stands one unit higher; OK shows once the kind's count is reached.
+void montrerSelection(Jeu& jeu) {
+    TfrmPoignee& dlg = jeu.fen.frmPoignee;
+    const int u = unitePoignee(jeu);
+    const int n = atoutsSud(jeu);
+    for (int i = 1; i <= n; ++i)
+        dlg.CartePoignee[i].geo.top = 2 * u + jeu.poignee.decalagesPoignee[i] -
+                                      (jeu.poignee.selectionPoignee[i] == 1 ? u : 0);
+    dlg.PanelOkPoignee.visible = jeu.poignee.nbSelectionPoignee == taillePoignee(jeu.donne.poignee);
+}
+
+// The cards still held back in the hand, and the keys to the table.
+void fermerDialogue(Jeu& jeu) {
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    for (int i = 1; i <= 18; ++i)
+        if (jeu.donne.mains[SUD][i].enMain) q.Carte3D[i].visible = true;
+    q.fenetre.focus = true;
+}
+
+} // namespace
+
+void montrerPoignee(Jeu& jeu, Phase avant) {
+    const bool ouvert = jeu.donne.phase == Phase::ChoixPoignee;
+    const bool etaitOuvert = avant == Phase::ChoixPoignee;
+    if (ouvert && !etaitOuvert) ouvrirDialogue(jeu);
+    if (ouvert) montrerSelection(jeu);
+    if (etaitOuvert && !ouvert) fermerDialogue(jeu);
+}
+
+void refuserExcusePoignee(Jeu& jeu) {
+    if (jeu.plateforme != nullptr)
+        jeu.plateforme->message(texte(jeu.textes, "Vous ne pouvez pas sélectionner l'Excuse !",
+                                      "You can't choose the Fool !"));
+}
+
+} // namespace quarvel
