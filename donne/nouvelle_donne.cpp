@@ -68,12 +68,10 @@ void effacerTable(Jeu& jeu) {
 
 void nouvelleDonne(Jeu& jeu, bool rejouer) {
     Donne& d = jeu.donne;
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
 
     d.donneRejouee = rejouer;
     jeu.moteur.nbReglesDeclenchees = 0;
     reinitialiserDonne(jeu);
-    q.fenetre.curseur = Curseur::Sablier;
 
     effacerTable(jeu);
     produireDonne(jeu, rejouer);
@@ -85,7 +83,6 @@ void nouvelleDonne(Jeu& jeu, bool rejouer) {
 
     d.numeroPli = 0;
     jeu.encheres.etapesTimer = 0;
-    q.fenetre.curseur = Curseur::Defaut;
 
     etapeEnchere(jeu, d.premierParlant);
 }
