@@ -70,7 +70,8 @@ struct Donne {
     Tableau<Tableau<RaisonJouable, 18>, 4> raisonsJouables;
     Tableau<Tableau<int, 18>, 4> slotsJoues;
     Tableau<int, 18> entamesPlis;
-    int pointsPreneur = 0; // half points
+    Tableau<int, 18> hauteursMain; // uneven heights of the user's cards, 0..2 units
+    int pointsPreneur = 0;         // half points
     int pointsDefense = 0;
     int boutsPreneur = 0;
     int boutsDefense = 0;

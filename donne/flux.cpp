@@ -2,7 +2,6 @@
 
 #include "donne/jeu.h"
 #include "donne/main_joueur.h"
-#include "donne/mesures.h"
 #include "donne/nouvelle_donne.h"
 #include "donne/pli.h"
 #include "donne/poser.h"
@@ -14,37 +13,6 @@
 #include <optional>
 
 namespace quarvel {
-
-namespace {
-
-void montrerTableEtCadre(Jeu& jeu) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    q.TableRonde.visible = true;
-    if (jeu.donne.preneur >= 1 && jeu.donne.preneur <= 4)
-        q.CadrePreneur[jeu.donne.preneur].visible = true;
-}
-
-// The bidding is closed and someone took: mark the taker, then the dog.
-void installerPreneur(Jeu& jeu) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    const int p = jeu.donne.preneur;
-    for (auto& c : q.PanelDec) c.visible = false;
-
-    const Rect& carte = q.CarteTable[p].geo;
-    Composant& cadre = q.CadrePreneur[p];
-    cadre.geo.left = carte.left - arrondir(5 * jeu.echelleH);
-    cadre.geo.top = carte.top - arrondir(5 * jeu.echelleV);
-    const int couleur = cadre.couleur;
-    q.nPointsAttaque.couleur = couleur;
-    q.nBoutsPreneur.couleur = couleur;
-    q.nContrat.couleur = couleur;
-    q.PanelPreneur.couleur = couleur;
-    q.PanelEnchere.couleur = couleur;
-    for (auto& c : q.Carte3D) c.enabled = true;
-    montrerChien(jeu);
-}
-
-} // namespace
 
 void relancerJeu(Jeu& jeu) {
     jeu.minuteries.TimerEntreCarte.demarrer(jeu.maintenant);
@@ -63,15 +31,12 @@ void apresCarteJouee(Jeu& jeu) {
 
 std::optional<Blocage> tourSuivant(Jeu& jeu) {
     Donne& d = jeu.donne;
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     jeu.minuteries.TimerEntreCarte.arreter();
     if (d.numeroPli > 18 || d.numeroPli < 1) return std::nullopt;
 
     const int s = d.joueurCourant;
     calculerJouables(d, s);
     if (s == SUD) {
-        curseursMain(jeu);
-        q.info.caption = texte(jeu.textes, "A vous de jouer !", "Play !");
         passerA(d, Phase::TourSud);
         if (d.numeroPli == 1 && jeu.reglages.optionProposePoignee) proposerPoignee(jeu);
         return std::nullopt;
@@ -89,13 +54,11 @@ std::optional<Blocage> tourSuivant(Jeu& jeu) {
 
 void continuer(Jeu& jeu) {
     Donne& d = jeu.donne;
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
 
     jeu.minuteries.TimerTransition.arreter();
 
     switch (d.phase) {
     case Phase::PliARamasser:
-        for (auto& c : q.CarteTable) c.visible = false;
         [[fallthrough]];
     case Phase::DernierPli:
         // The last trick stays on show beside the result.
@@ -103,15 +66,13 @@ void continuer(Jeu& jeu) {
         [[fallthrough]];
     case Phase::AttenteJeu:
         passerA(d, donneTerminee(d.phase) ? Phase::DonneFinie : Phase::JeuEnCours);
-        q.info.caption.clear();
-        montrerTableEtCadre(jeu);
         relancerJeu(jeu);
         break;
     case Phase::EncheresCloses:
         d.numeroPli = 1;
         d.preneur = trouverPreneur(jeu);
         if (d.contrat != PASSE)
-            installerPreneur(jeu);
+            montrerChien(jeu);
         else
             nouvelleDonne(jeu, false);
         break;

@@ -58,17 +58,8 @@ void effacerTable(Jeu& jeu) {
     jeu.scoresVisibles = true;
     basculerScores(jeu);
 
-    for (auto& c : q.Carte3D) {
-        c.visible = false;
-        c.enabled = false;
-        c.curseur = Curseur::Interdit;
-    }
     q.evMaMain.focus = false;
-    for (auto& c : q.CadrePreneur) c.visible = false;
-    for (auto& c : q.CarteTable) c.visible = false;
-    for (auto& c : q.PanelDec) c.visible = false;
     q.PanelResultat.visible = false;
-    q.TableRonde.visible = false;
     // Every pending tick belongs to the deal being dropped.
     jeu.minuteries.TimerEntreCarte.arreter();
     jeu.minuteries.TimerEnchere.arreter();
@@ -77,12 +68,10 @@ void effacerTable(Jeu& jeu) {
 
 void nouvelleDonne(Jeu& jeu, bool rejouer) {
     Donne& d = jeu.donne;
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
 
     d.donneRejouee = rejouer;
     jeu.moteur.nbReglesDeclenchees = 0;
     reinitialiserDonne(jeu);
-    q.fenetre.curseur = Curseur::Sablier;
 
     effacerTable(jeu);
     produireDonne(jeu, rejouer);
@@ -90,11 +79,10 @@ void nouvelleDonne(Jeu& jeu, bool rejouer) {
     d.pli.nbCartesJouees = 0;
     d.joueurCourant = d.premierParlant;
 
-    afficherMain(jeu);
+    tirerHauteursMain(jeu);
 
     d.numeroPli = 0;
     jeu.encheres.etapesTimer = 0;
-    q.fenetre.curseur = Curseur::Defaut;
 
     etapeEnchere(jeu, d.premierParlant);
 }

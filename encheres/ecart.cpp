@@ -3,17 +3,15 @@
 #include "donne/flux.h"
 #include "donne/jeu.h"
 #include "donne/main_joueur.h"
-#include "donne/mesures.h"
 #include "ia/connaissance.h"
 
 namespace quarvel {
 
-namespace {
-
-// Neither a trump (the Excuse included) nor a Roi: the only cards a discard may hold.
 bool ecartable(const Carte& c) {
     return c.couleur >= PIQUE && c.couleur <= CARREAU && c.valeur != ROI;
 }
+
+namespace {
 
 void ecarter(EtatEcart& e, int position) {
     if (e.garderCarte[position] == 1 && e.nbEcartees < 6) {
@@ -64,7 +62,6 @@ void ecrireEcart(Jeu& jeu, const Tableau<int, 24>& dansEcart) {
 
 void montrerChien(Jeu& jeu) {
     Donne& d = jeu.donne;
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     jeu.ecart.origineEcart.remplir(-1);
     if (d.contrat == GARDE_SANS || d.contrat == GARDE_CONTRE) {
         initialiserConnaissance(jeu);
@@ -72,30 +69,13 @@ void montrerChien(Jeu& jeu) {
         return;
     }
     passerA(d, Phase::ChienMontre);
-    const int gauche = gaucheChien(jeu), haut = hautChien(jeu), pas = pasMain(jeu);
-    for (int k = 1; k <= 6; ++k) {
-        Composant& img = q.CarteChien[k];
-        img.geo.left = gauche + (k - 1) * pas;
-        img.geo.top = haut + arrondir(jeu.alea(3) * jeu.echelleV);
-        img.geo.width = largeurCarte(jeu);
-        img.geo.height = hauteurCarte(jeu);
-        img.curseur = Curseur::Defaut;
-        img.carte = d.chien[k];
-    }
-    q.info.caption =
-        texte(jeu.textes, "Et voici le Chien ! A présent, cliquez pour continuer à jouer...",
-              "Here is the Dog ! And now, please click anywhere to go on playing...");
-    for (int i = 1; i <= 18; ++i) q.Carte3D[i].curseur = Curseur::Interdit;
+    for (int k = 1; k <= 6; ++k) jeu.ecart.hauteursChien[k] = jeu.alea(3);
 }
 
 void retirerChien(Jeu& jeu, bool parClicChien) {
     Donne& d = jeu.donne;
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     if (d.phase != Phase::ChienMontre) return;
-    if (!parClicChien) {
-        q.TableRonde.visible = true;
-        q.CadrePreneur[d.preneur].visible = true;
-    }
+    jeu.ecart.chienLeveParClic = parClicChien;
     if (d.preneur != SUD) {
         ecartOrdinateur(jeu);
         passerA(d, Phase::AttenteJeu);
@@ -242,62 +222,40 @@ void ecartOrdinateur(Jeu& jeu) {
 }
 
 void proposerEcart(Jeu& jeu) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     EtatEcart& e = jeu.ecart;
-    const int gauche = margeMain(jeu), pas = pasEcart(jeu), haut = hautMain(jeu);
-    for (int i = 1; i <= 24; ++i) {
-        Composant& img = q.Carte3D[i];
-        img.curseur = Curseur::Main;
-        img.visible = false;
-        img.geo =
-            Rect{gauche + (i - 1) * pas, haut - jeu.alea(3), largeurCarte(jeu), hauteurCarte(jeu)};
-    }
+    for (int i = 1; i <= 24; ++i) e.hauteursRangee[i] = jeu.alea(3);
     fusionnerRangee(jeu);
-    for (int i = 1; i <= 24; ++i) q.Carte3D[i].carte = e.rangeeEcart[i];
     e.nbEcartees = 0;
     e.selectionMain.remplir(0);
     e.selectionChien.remplir(0);
-    for (int i = 1; i <= 24; ++i) {
-        if (!ecartable(e.rangeeEcart[i])) q.Carte3D[i].curseur = Curseur::Interdit;
-        q.Carte3D[i].visible = true;
-        q.Carte3D[i].enabled = true;
-    }
-    q.info.caption = texte(jeu.textes, "Cliquez sur 6 cartes pour constituer l'écart",
-                           "Click on 6 cards to make the discard");
 }
 
 void choisirCarteEcart(Jeu& jeu, int position) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     EtatEcart& e = jeu.ecart;
     if (jeu.donne.phase != Phase::Ecart || position < 1 || position > 24) return;
     if (!ecartable(e.rangeeEcart[position])) return;
     const int source = e.sourceRangee[position];
     int& choisie = source <= 18 ? e.selectionMain[source] : e.selectionChien[source - 18];
-    Composant& img = q.Carte3D[position];
     if (choisie == 1) {
         choisie = 0;
-        img.geo.top += leveeCarte(jeu);
         --e.nbEcartees;
     } else if (e.nbEcartees < 6) {
         choisie = 1;
-        img.geo.top -= leveeCarte(jeu);
         ++e.nbEcartees;
     }
 }
 
 void confirmerEcart(Jeu& jeu) {
     Donne& d = jeu.donne;
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     EtatEcart& e = jeu.ecart;
     if (d.phase != Phase::Ecart || e.nbEcartees != 6) return;
-    for (auto& c : q.Carte3D) c.visible = false;
     Tableau<int, 24> dansEcart;
     for (int p = 1; p <= 24; ++p) {
         const int s = e.sourceRangee[p];
         dansEcart[p] = s <= 18 ? e.selectionMain[s] : e.selectionChien[s - 18];
     }
     ecrireEcart(jeu, dansEcart);
-    afficherMain(jeu);
+    tirerHauteursMain(jeu);
     passerA(d, Phase::AttenteJeu);
     continuer(jeu);
 }

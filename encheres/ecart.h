@@ -1,7 +1,12 @@
 #pragma once
+#include "cartes/carte.h"
+
 namespace quarvel {
 
 struct Jeu;
+
+// Neither a trump (the Excuse included) nor a Roi: the only cards a discard may hold.
+bool ecartable(const Carte& c);
 
 // The taker is known: the dog is shown at PRISE and GARDE, left alone otherwise.
 void montrerChien(Jeu& jeu);

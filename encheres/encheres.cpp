@@ -6,13 +6,6 @@ namespace quarvel {
 
 namespace {
 
-void afficherAnnonce(Jeu& jeu, int siege, int code) {
-    Composant& p = jeu.fen.frmQuarvel.PanelDec[siege];
-    p.caption = jeu.textes.nomsEncheres[code];
-    p.taillePolice = code == PASSE ? 10 : 14;
-    p.visible = true;
-}
-
 void enchereSuivante(Jeu& jeu, int siege) {
     ++jeu.encheres.nbEncheres;
     if (jeu.encheres.nbEncheres >= 4)
@@ -23,8 +16,6 @@ void enchereSuivante(Jeu& jeu, int siege) {
 
 void ouvrirBarre(Jeu& jeu) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    q.info.caption = texte(jeu.textes, "Cliquez sur l'enchère que vous désirez annoncer !",
-                           "Click on the bid you want to do.");
     q.evMaMain.focus = q.evMaMain.visible;
 }
 
@@ -54,7 +45,6 @@ void tickEnchere(Jeu& jeu) {
     const int siege = jeu.encheres.siegeEnAttente;
     if (siege < 2 || siege > 4) return;
     jeu.encheres.siegeEnAttente = 0;
-    afficherAnnonce(jeu, siege, jeu.donne.encheresAnnoncees[siege]);
     enchereSuivante(jeu, siege);
 }
 
@@ -63,21 +53,16 @@ void enchereJoueur(Jeu& jeu, int code) {
     if (jeu.donne.phase != Phase::EnchereSud) return;
     if (code < PASSE || code > GARDE_CONTRE) return;
     if (code != PASSE && code <= jeu.encheres.meilleureEnchere) {
-        q.info.caption = texte(jeu.textes, "Vous devez faire une meilleure enchère ou passer !",
-                               "Make a better bid or pass !");
+        jeu.encheres.enchereRefusee = true;
         return;
     }
     q.evMaMain.focus = false;
-    afficherAnnonce(jeu, SUD, code);
     jeu.donne.encheresAnnoncees[SUD] = code;
     if (code != PASSE) jeu.encheres.meilleureEnchere = code;
     enchereSuivante(jeu, SUD);
 }
 
 void finEncheres(Jeu& jeu) {
-    jeu.fen.frmQuarvel.info.caption =
-        texte(jeu.textes, "Cliquez n'importe où pour continuer à jouer... !",
-              "Click anywhere to go on playing...");
     passerA(jeu.donne, Phase::EncheresCloses);
 }
 
@@ -95,7 +80,6 @@ int trouverPreneur(Jeu& jeu) {
     }
     if (meilleur < PASSE) meilleur = PASSE;
     d.contrat = meilleur;
-    jeu.fen.frmQuarvel.PanelEnchere.caption = jeu.textes.nomsEncheres[meilleur];
     return siege;
 }
 

@@ -8,7 +8,8 @@ struct EtatEncheres {
     int meilleureEnchere = 0;
     int nbEncheres = 0;
     int siegeEnAttente = 0;
-    int etapesTimer = 0; // the bidding timer's step counter, cleared by each new deal
+    int etapesTimer = 0;         // the bidding timer's step counter, cleared by each new deal
+    bool enchereRefusee = false; // the user tried a bid that does not beat the best one
 };
 
 struct EtatEcart {
@@ -19,6 +20,9 @@ struct EtatEcart {
     Tableau<int, 24> garderCarte;   // computer's discard: 1 stays in the hand
     int nbEcartees = 0;
     Tableau<int, 6> origineEcart{{-1, -1, -1, -1, -1, -1}};
+    bool chienLeveParClic = false;   // the dog was taken up by a click on one of its cards
+    Tableau<int, 6> hauteursChien;   // uneven heights of the dog on show, 1..3 units
+    Tableau<int, 24> hauteursRangee; // uneven heights of the discard row, 1..3 pixels
 };
 
 struct EtatPoignee {

@@ -1,6 +1,8 @@
 #include "fenetres/modele/presentation.h"
 
 #include "donne/jeu.h"
+#include "donne/mesures.h"
+#include "encheres/ecart.h"
 #include "encheres/poignee.h"
 #include "fenetres/modele/deductions.h"
 
@@ -47,6 +49,167 @@ void montrerChiffres(Jeu& jeu) {
     ecrire(q.nContrat, d.boutsPreneur + d.boutsDefense == 3 ? chiffre(d.pointsContrat) : "");
 }
 
+bool enEncheres(Phase p) {
+    return p == Phase::Encheres || p == Phase::EnchereSud || p == Phase::EncheresCloses;
+}
+
+// The round table and the taker's frame show from the play on, and during the discard unless
+// the dog was taken up by a click on one of its cards.
+bool tableMontree(const Jeu& jeu) {
+    switch (jeu.donne.phase) {
+    case Phase::Encheres:
+    case Phase::EnchereSud:
+    case Phase::EncheresCloses:
+    case Phase::ChienMontre:
+    case Phase::AttenteJeu:
+        return false;
+    case Phase::Ecart:
+        return !jeu.ecart.chienLeveParClic;
+    default:
+        return true;
+    }
+}
+
+// The bid bubbles, the table, the taker's frame and the cards of the trick.
+void montrerTable(Jeu& jeu) {
+    const Donne& d = jeu.donne;
+    if (d.phase == Phase::AttentePremiereDonne) return;
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+
+    // A bid shows from its seat's turn until the bidding is over; its caption is written as it
+    // appears, in the language it was said in.
+    const bool encheres = enEncheres(d.phase);
+    for (int s = 1; s <= 4; ++s) {
+        const int code = d.encheresAnnoncees[s];
+        const bool dite = encheres && code != PAS_PARLE && s != jeu.encheres.siegeEnAttente &&
+                          !(s == SUD && d.phase == Phase::EnchereSud);
+        Composant& bulle = q.PanelDec[s];
+        if (dite && !bulle.visible) {
+            bulle.caption = jeu.textes.nomsEncheres[code];
+            bulle.taillePolice = code == PASSE ? 10 : 14;
+        }
+        bulle.visible = dite;
+    }
+
+    const bool table = tableMontree(jeu);
+    q.TableRonde.visible = table;
+    for (int s = 1; s <= 4; ++s) q.CadrePreneur[s].visible = table && s == d.preneur;
+
+    // The last trick stays on show beside the result, once gathered too.
+    if (d.phase != Phase::DonneFinie)
+        for (int s = 1; s <= 4; ++s) {
+            Carte c = d.pli.cartes[s];
+            Composant& img = q.CarteTable[s];
+            img.visible = c.couleur != AUCUNE;
+            // The card as it left the hand.
+            c.enMain = true;
+            if (img.visible) img.carte = c;
+        }
+}
+
+// The user's hand, or during his discard the row of 24 with the chosen cards raised; the dog on
+// show. Their uneven heights were drawn with the deal.
+void montrerCartes(Jeu& jeu) {
+    const Donne& d = jeu.donne;
+    if (d.phase == Phase::AttentePremiereDonne) return;
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    const int largeur = largeurCarte(jeu), hauteur = hauteurCarte(jeu);
+
+    if (d.phase == Phase::Ecart) {
+        const EtatEcart& e = jeu.ecart;
+        for (int i = 1; i <= 24; ++i) {
+            const int source = e.sourceRangee[i];
+            const bool choisie =
+                (source <= 18 ? e.selectionMain[source] : e.selectionChien[source - 18]) == 1;
+            Composant& img = q.Carte3D[i];
+            img.geo = Rect{margeMain(jeu) + (i - 1) * pasEcart(jeu),
+                           hautMain(jeu) - e.hauteursRangee[i] - (choisie ? leveeCarte(jeu) : 0),
+                           largeur, hauteur};
+            img.carte = e.rangeeEcart[i];
+            img.curseur = ecartable(e.rangeeEcart[i]) ? Curseur::Main : Curseur::Interdit;
+            img.visible = true;
+        }
+        return;
+    }
+
+    // The handful dialog holds the trumps it shows.
+    const int prises = d.phase == Phase::ChoixPoignee ? atoutsSud(jeu) : 0;
+    for (int i = 1; i <= 18; ++i) {
+        const Carte& c = d.mains[SUD][i];
+        Composant& img = q.Carte3D[i];
+        img.geo =
+            Rect{margeMain(jeu) + (i - 1) * pasMain(jeu),
+                 hautMain(jeu) + arrondir(d.hauteursMain[i] * jeu.echelleV), largeur, hauteur};
+        img.curseur = d.cartesJouables[SUD][i] == 1 ? Curseur::Main : Curseur::Interdit;
+        img.visible = c.enMain && i > prises;
+        if (c.enMain) img.carte = c;
+    }
+    // The row's last six are the discard's alone.
+    const bool avantEcart =
+        enEncheres(d.phase) || d.phase == Phase::ChienMontre || d.phase == Phase::AttenteJeu;
+    for (int i = 19; i <= 24; ++i) {
+        q.Carte3D[i].visible = false;
+        if (avantEcart) q.Carte3D[i].curseur = Curseur::Interdit;
+    }
+
+    if (d.phase == Phase::ChienMontre)
+        for (int k = 1; k <= 6; ++k) {
+            Composant& img = q.CarteChien[k];
+            img.geo = Rect{gaucheChien(jeu) + (k - 1) * pasMain(jeu),
+                           hautChien(jeu) + arrondir(jeu.ecart.hauteursChien[k] * jeu.echelleV),
+                           largeur, hauteur};
+            img.curseur = Curseur::Defaut;
+            img.carte = d.chien[k];
+        }
+}
+
+// The info line says what the table waits for. While the computer seats bid it keeps what it
+// said last; during the play it keeps the user's turn until the trick is gathered.
+void montrerInfo(Jeu& jeu) {
+    const Donne& d = jeu.donne;
+    const Textes& t = jeu.textes;
+    std::string info;
+    switch (d.phase) {
+    case Phase::AttentePremiereDonne:
+    case Phase::Encheres:
+        return;
+    case Phase::EnchereSud:
+        info = jeu.encheres.enchereRefusee
+                   ? texte(t, "Vous devez faire une meilleure enchère ou passer !",
+                           "Make a better bid or pass !")
+                   : texte(t, "Cliquez sur l'enchère que vous désirez annoncer !",
+                           "Click on the bid you want to do.");
+        break;
+    case Phase::EncheresCloses:
+    case Phase::AttenteJeu:
+    case Phase::PliARamasser:
+        info = texte(t, "Cliquez n'importe où pour continuer à jouer... !",
+                     "Click anywhere to go on playing...");
+        break;
+    case Phase::ChienMontre:
+        info = texte(t, "Et voici le Chien ! A présent, cliquez pour continuer à jouer...",
+                     "Here is the Dog ! And now, please click anywhere to go on playing...");
+        break;
+    case Phase::Ecart:
+        info = texte(t, "Cliquez sur 6 cartes pour constituer l'écart",
+                     "Click on 6 cards to make the discard");
+        break;
+    case Phase::TourSud:
+    case Phase::OffrePoignee:
+    case Phase::ChoixPoignee:
+    case Phase::DernierPli:
+        info = texte(t, "A vous de jouer !", "Play !");
+        break;
+    case Phase::JeuEnCours:
+    case Phase::DonneBloquee:
+        if (d.pli.cartes[SUD].couleur != AUCUNE) info = texte(t, "A vous de jouer !", "Play !");
+        break;
+    case Phase::DonneFinie:
+        break;
+    }
+    ecrire(jeu.fen.frmQuarvel.info, info);
+}
+
 // What follows from the phase alone, once a first deal is dealt.
 void montrerPhase(Jeu& jeu) {
     const Donne& d = jeu.donne;
@@ -90,6 +253,17 @@ void montrerPhase(Jeu& jeu) {
     q.PanelPreneur.visible = q.PanelEnchere.visible = preneur;
     ecrire(q.PanelPreneur, preneur ? jeu.textes.nomsJoueurs[d.preneur] : std::string());
     ecrire(q.PanelEnchere, preneur ? jeu.textes.nomsEncheres[d.contrat] : std::string());
+    for (auto& c : q.Carte3D) c.enabled = preneur;
+    // The taker's colour marks his frame and his figures.
+    if (preneur) {
+        Composant& cadre = q.CadrePreneur[d.preneur];
+        const Rect& carte = q.CarteTable[d.preneur].geo;
+        cadre.geo.left = carte.left - arrondir(5 * jeu.echelleH);
+        cadre.geo.top = carte.top - arrondir(5 * jeu.echelleV);
+        for (Composant* c :
+             {&q.nPointsAttaque, &q.nBoutsPreneur, &q.nContrat, &q.PanelPreneur, &q.PanelEnchere})
+            c->couleur = cadre.couleur;
+    }
 }
 
 } // namespace
@@ -105,6 +279,9 @@ void montrerJeu(Jeu& jeu) {
     montrerDeductions(jeu);
     montrerChiffres(jeu);
     montrerPhase(jeu);
+    montrerTable(jeu);
+    montrerCartes(jeu);
+    montrerInfo(jeu);
     montrerMinuteries(jeu);
 }
 

@@ -1,6 +1,7 @@
 // The bidding round as the person sees it: the bid bar, the advice, the seats' bubbles.
 #include "commun/partie_test.h"
 #include "encheres/encheres.h"
+#include "fenetres/modele/presentation.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,7 @@ TEST(Encheres, UneGardeAvantSudNeLaisseQueLesEncheresSuperieures) {
     p.encherir(PRISE);
     EXPECT_TRUE(q.BarreEnchere.visible);
     enchereJoueur(p.jeu, GARDE);
+    montrerJeu(p.jeu);
     EXPECT_EQ(p.info(), "Vous devez faire une meilleure enchère ou passer !");
     EXPECT_TRUE(q.BarreEnchere.visible);
     EXPECT_EQ(p.jeu.encheres.nbEncheres, [&] {
@@ -101,7 +103,7 @@ TEST(Encheres, LePreneurEstLeDernierQuiAParle) {
     d.encheresAnnoncees[NORD] = PASSE;
     EXPECT_EQ(trouverPreneur(p.jeu), EST);
     EXPECT_EQ(d.contrat, GARDE_SANS);
-    EXPECT_EQ(p.table().PanelEnchere.caption, "GARDE SANS");
+    EXPECT_EQ(p.jeu.textes.nomsEncheres[d.contrat], "GARDE SANS");
     for (int s = 1; s <= 4; ++s) d.encheresAnnoncees[s] = PASSE;
     EXPECT_EQ(trouverPreneur(p.jeu), OUEST);
     EXPECT_EQ(d.contrat, PASSE);
