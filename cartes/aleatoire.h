@@ -14,8 +14,9 @@ struct Aleatoire {
     // A whole number in 1..n.
     int operator()(int n) {
         graine = graine * 134775813u + 1u;
-        return static_cast<int>((static_cast<std::uint64_t>(static_cast<std::uint32_t>(n)) *
-                                 graine) >> 32) + 1;
+        return static_cast<int>(
+                   (static_cast<std::uint64_t>(static_cast<std::uint32_t>(n)) * graine) >> 32) +
+               1;
     }
 };
 

@@ -52,13 +52,19 @@ struct Carte {
     }
 };
 
-constexpr bool estExcuse(const Carte& c) { return c.couleur == ATOUT && c.valeur == EXCUSE; }
+constexpr bool estExcuse(const Carte& c) {
+    return c.couleur == ATOUT && c.valeur == EXCUSE;
+}
 // A trump proper: the Excuse is not one.
-constexpr bool estAtout(const Carte& c) { return c.couleur == ATOUT && c.valeur >= 1; }
+constexpr bool estAtout(const Carte& c) {
+    return c.couleur == ATOUT && c.valeur >= 1;
+}
 constexpr bool estBout(const Carte& c) {
     return c.couleur == ATOUT && (c.valeur == 0 || c.valeur == 1 || c.valeur == 21);
 }
-constexpr bool estPetit(const Carte& c) { return c.couleur == ATOUT && c.valeur == PETIT; }
+constexpr bool estPetit(const Carte& c) {
+    return c.couleur == ATOUT && c.valeur == PETIT;
+}
 
 // Half points.
 constexpr int pointsCarte(const Carte& c) {
@@ -68,16 +74,25 @@ constexpr int pointsCarte(const Carte& c) {
     }
     if (c.couleur < 1 || c.couleur > 4 || c.valeur < 1 || c.valeur > 14) return 0;
     switch (c.valeur) {
-    case ROI: return 9;
-    case DAME: return 7;
-    case CAVALIER: return 5;
-    case VALET: return 3;
-    default: return 1;
+    case ROI:
+        return 9;
+    case DAME:
+        return 7;
+    case CAVALIER:
+        return 5;
+    case VALET:
+        return 3;
+    default:
+        return 1;
     }
 }
 
-constexpr int siegeSuivant(int s) { return s == 4 ? 1 : s + 1; }
-constexpr int siegePrecedent(int s) { return s == 1 ? 4 : s - 1; }
+constexpr int siegeSuivant(int s) {
+    return s == 4 ? 1 : s + 1;
+}
+constexpr int siegePrecedent(int s) {
+    return s == 1 ? 4 : s - 1;
+}
 
 // Sorting order of a hand: suit ascending, value descending; the Excuse last among the trumps.
 constexpr bool avant(const Carte& a, const Carte& b) {

@@ -10,18 +10,18 @@ enum class Evt {
     StartFrench,
     StartEnglish,
     // Main window: go-on gestures
-    ClicFond,      // the window's background
-    ClicTable,     // mouse pressed on TableRonde
-    ClicPanelDec,  // index: seat 1..4
+    ClicFond,     // the window's background
+    ClicTable,    // mouse pressed on TableRonde
+    ClicPanelDec, // index: seat 1..4
     ToucheEspace,
     // Main window: cards and buttons
     ClicCarte3D,    // index 1..24
     ClicCarteChien, // index 1..6
     ClicLancement,
-    ClicEnchere,   // index: contract code 0..4 (ButtonPasse..ButtonGardeContre)
-    ClicConseil,   // evMaMain
+    ClicEnchere, // index: contract code 0..4 (ButtonPasse..ButtonGardeContre)
+    ClicConseil, // evMaMain
     ClicConfirmeEcart,
-    ClicPoignee,   // index: 1 simple, 2 double, 3 triple, 0 none
+    ClicPoignee,       // index: 1 simple, 2 double, 3 triple, 0 none
     ClicNouvelleDonne, // PanelPanelNewPartie
     ClicRejouerDonne,  // panelRejouerDonne
     ClicVoirMains,
@@ -38,11 +38,11 @@ enum class Evt {
     MenuNewGame,
     MenuGameAgain,
     MenuInitScores,
-    MenuNiveau,         // index 1..4
+    MenuNiveau, // index 1..4
     MenuNiveauAdaptatif,
-    MenuVitesse,        // index: optionVitesseJeuDeLaCarte 1..5
-    MenuAttente,        // index: optionAttenteEntreChaquePli 0..3
-    MenuForce,          // index: optionForceMain 1..6
+    MenuVitesse, // index: optionVitesseJeuDeLaCarte 1..5
+    MenuAttente, // index: optionAttenteEntreChaquePli 0..3
+    MenuForce,   // index: optionForceMain 1..6
     MenuAtLeast,
     MenuScoresGlobaux,
     MenuConseilEnch,

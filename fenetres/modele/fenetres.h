@@ -47,9 +47,10 @@ struct TfrmQuarvel {
     // Deductions
     Composant PanelDeductions, PanelInfoDeductions;
     Composant PanelAtoutMax, Panel21, PanelPetit, PanelExcuse, PanelAtExt;
-    Tableau<Composant, 4> ImagesCouleurs;                  // ImagePique, ImageCoeur, ImageTrefle, ImageCarreau
-    Tableau<Tableau<Composant, 4>, 4> MarqueursHonneurs; // [suit][1 Roi, 2 Dame, 3 Cavalier, 4 Valet]
-    Tableau<Composant, 4> ComptesCouleurs;               // cards of each suit still out
+    Tableau<Composant, 4> ImagesCouleurs; // ImagePique, ImageCoeur, ImageTrefle, ImageCarreau
+    Tableau<Tableau<Composant, 4>, 4>
+        MarqueursHonneurs;                 // [suit][1 Roi, 2 Dame, 3 Cavalier, 4 Valet]
+    Tableau<Composant, 4> ComptesCouleurs; // cards of each suit still out
 
     // Tool bar and information bar
     Composant PanelBarreOutils;

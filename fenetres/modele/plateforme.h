@@ -11,7 +11,7 @@ enum class FenetreImprimee { TousPlis, Mains, ScoreDetaille };
 class Plateforme {
 public:
     virtual ~Plateforme() = default;
-    virtual void message(const std::string& texte) = 0;                           // OK box
+    virtual void message(const std::string& texte) = 0;                            // OK box
     virtual bool question(const std::string& titre, const std::string& texte) = 0; // Yes/No
     // Opens the colour dialog preset to `couleur` (0x00BBGGRR); true and the new colour when
     // the user confirms.
