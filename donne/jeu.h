@@ -36,8 +36,10 @@ struct Jeu {
     bool continuerAuto = true;
     bool scoresVisibles = false;
     // Left by the rules for the presentation, which draws them once the event is over.
-    bool scoresAMontrer = false;   // the running-score panels and their check marks
-    bool finDonneAMontrer = false; // the deal's message, result panel and settings save
+    bool scoresAMontrer = false;        // the running-score panels and their check marks
+    bool finDonneAMontrer = false;      // the deal's message, result panel and settings save
+    bool nouvelleDonneAMontrer = false; // a deal dealt: the review windows and result go
+    bool barreAMontrer = false;         // SUD's bid bar opened: the advice takes the keys
 
     Textes textes;
     Fenetres fen;

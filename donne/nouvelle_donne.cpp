@@ -45,21 +45,12 @@ void produireDonne(Jeu& jeu, bool rejouer) {
 }
 
 void effacerTable(Jeu& jeu) {
-    Fenetres& f = jeu.fen;
-    TfrmQuarvel& q = f.frmQuarvel;
-
-    f.frmPliPrecedent.fenetre.visible = false;
-    f.frmMains.fenetre.visible = false;
-    f.frmTousPlis.fenetre.visible = false;
-    f.frmTousPlis.timerTousPlis.arreter();
-    f.frmScoreDetaille.fenetre.visible = false;
-    // The handful dialog too, so the table is never left disabled behind it.
+    // The review windows and the result panel go with the deal dropped.
+    jeu.nouvelleDonneAMontrer = true;
 
     jeu.scoresVisibles = true;
     basculerScores(jeu);
 
-    q.evMaMain.focus = false;
-    q.PanelResultat.visible = false;
     // Every pending tick belongs to the deal being dropped.
     jeu.minuteries.TimerEntreCarte.arreter();
     jeu.minuteries.TimerEnchere.arreter();

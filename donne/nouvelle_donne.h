@@ -9,7 +9,8 @@ void produireDonne(Jeu& jeu, bool rejouer);
 // Starts a deal (the same cards and first speaker again when `rejouer`), dropping any deal in
 // progress, and opens the bidding.
 void nouvelleDonne(Jeu& jeu, bool rejouer);
-// Clears the table for a new deal: windows, panels, figures, timers.
+// Clears the table for a new deal: the score panels, the timers, and leaves the windows of the
+// deal dropped for the presentation to close.
 void effacerTable(Jeu& jeu);
 
 } // namespace quarvel

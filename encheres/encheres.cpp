@@ -14,11 +14,6 @@ void enchereSuivante(Jeu& jeu, int siege) {
         etapeEnchere(jeu, siegeSuivant(siege));
 }
 
-void ouvrirBarre(Jeu& jeu) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    q.evMaMain.focus = q.evMaMain.visible;
-}
-
 } // namespace
 
 void etapeEnchere(Jeu& jeu, int siege) {
@@ -37,7 +32,7 @@ void etapeEnchere(Jeu& jeu, int siege) {
         return;
     }
     passerA(d, Phase::EnchereSud);
-    ouvrirBarre(jeu);
+    jeu.barreAMontrer = true;
 }
 
 void tickEnchere(Jeu& jeu) {
@@ -49,14 +44,12 @@ void tickEnchere(Jeu& jeu) {
 }
 
 void enchereJoueur(Jeu& jeu, int code) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     if (jeu.donne.phase != Phase::EnchereSud) return;
     if (code < PASSE || code > GARDE_CONTRE) return;
     if (code != PASSE && code <= jeu.encheres.meilleureEnchere) {
         jeu.encheres.enchereRefusee = true;
         return;
     }
-    q.evMaMain.focus = false;
     jeu.donne.encheresAnnoncees[SUD] = code;
     if (code != PASSE) jeu.encheres.meilleureEnchere = code;
     enchereSuivante(jeu, SUD);

@@ -266,7 +266,30 @@ void montrerPhase(Jeu& jeu) {
     }
 }
 
+// The advice takes the keys as SUD's bid bar opens, if it is shown then, and gives them back
+// with the bar.
+void montrerFocusConseil(Jeu& jeu) {
+    Composant& conseil = jeu.fen.frmQuarvel.evMaMain;
+    if (jeu.donne.phase != Phase::EnchereSud)
+        conseil.focus = false;
+    else if (jeu.barreAMontrer)
+        conseil.focus = conseil.visible;
+    jeu.barreAMontrer = false;
+}
+
 } // namespace
+
+void montrerNouvelleDonne(Jeu& jeu) {
+    if (!jeu.nouvelleDonneAMontrer) return;
+    jeu.nouvelleDonneAMontrer = false;
+    Fenetres& f = jeu.fen;
+    f.frmPliPrecedent.fenetre.visible = false;
+    f.frmMains.fenetre.visible = false;
+    f.frmTousPlis.fenetre.visible = false;
+    f.frmTousPlis.timerTousPlis.arreter();
+    f.frmScoreDetaille.fenetre.visible = false;
+    f.frmQuarvel.PanelResultat.visible = false;
+}
 
 void montrerMinuteries(Jeu& jeu) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
@@ -282,6 +305,7 @@ void montrerJeu(Jeu& jeu) {
     montrerTable(jeu);
     montrerCartes(jeu);
     montrerInfo(jeu);
+    montrerFocusConseil(jeu);
     montrerMinuteries(jeu);
 }
 

@@ -7,6 +7,9 @@ struct Jeu;
 
 // Every part below, after a gesture or a tick.
 void montrerJeu(Jeu& jeu);
+// Once a new deal is dealt, the windows that looked back at the deal dropped and its result
+// close; first, before what the event leaves due.
+void montrerNouvelleDonne(Jeu& jeu);
 // The game's timers copied into the window model, for whoever reads them there.
 void montrerMinuteries(Jeu& jeu);
 

@@ -98,6 +98,21 @@ TEST_F(Revue, TousLesPlisEtLeurRejeu) {
     EXPECT_FALSE(f.timerTousPlis.enabled || f.fenetre.visible);
 }
 
+// A new deal closes every window looking back at the one dropped, and stops the replay.
+TEST_F(Revue, UneNouvelleDonneFermeLesRevues) {
+    uneDonne();
+    for (Evt e : {Evt::MenuPreviousTrick, Evt::ClicVoirMains, Evt::ClicScoreDetaille,
+                  Evt::ClicVoirPlis, Evt::TousPlisLecture})
+        partie.geste(e);
+    const Fenetres& f = jeu.fen;
+    ASSERT_TRUE(f.frmPliPrecedent.fenetre.visible && f.frmMains.fenetre.visible &&
+                f.frmScoreDetaille.fenetre.visible && f.frmTousPlis.timerTousPlis.enabled);
+    partie.geste(Evt::MenuNewGame);
+    EXPECT_FALSE(f.frmPliPrecedent.fenetre.visible || f.frmMains.fenetre.visible ||
+                 f.frmScoreDetaille.fenetre.visible || f.frmTousPlis.fenetre.visible);
+    EXPECT_FALSE(f.frmTousPlis.timerTousPlis.enabled || f.frmQuarvel.PanelResultat.visible);
+}
+
 TEST_F(Revue, MainsQuatreCartesDeLaMainEtDeuxDuChien) {
     // SUD takes a GARDE and discards four cards of his hand and two of the dog.
     bool quatreEtDeux = false;
