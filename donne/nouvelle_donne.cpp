@@ -37,11 +37,13 @@ void reinitialiserDonne(Jeu& jeu) {
 
 } // namespace
 
+OptionsDonne optionsDonne(const Jeu& jeu) {
+    return {static_cast<EvaluationMain>(&evaluerMain), jeu.reglages.optionForceMain,
+            jeu.reglages.optionAuMoinsUneMainDePrise};
+}
+
 void produireDonne(Jeu& jeu, bool rejouer) {
-    const OptionsDonne options{static_cast<EvaluationMain>(&evaluerMain),
-                               jeu.reglages.optionForceMain,
-                               jeu.reglages.optionAuMoinsUneMainDePrise};
-    jeu.candidats = produireDonne(jeu.donne, jeu.paquet, jeu.alea, options, rejouer);
+    jeu.candidats = produireDonne(jeu.donne, jeu.paquet, jeu.alea, optionsDonne(jeu), rejouer);
 }
 
 void effacerTable(Jeu& jeu) {

@@ -1,8 +1,12 @@
 #pragma once
+#include "cartes/generation.h"
+
 namespace quarvel {
 
 struct Jeu;
 
+// What a new deal must satisfy under the user's hand-strength options.
+OptionsDonne optionsDonne(const Jeu& jeu);
 // The cards of a new deal (or the same again when `rejouer`) under the user's hand-strength
 // options, from the game's random source; counts the candidates drawn.
 void produireDonne(Jeu& jeu, bool rejouer);

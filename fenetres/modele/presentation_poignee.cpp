@@ -9,12 +9,11 @@ namespace quarvel {
 
 namespace {
 
-// The dialog sized for the trumps of the hand and centred; the trumps hidden from the hand.
+// The dialog sized for the trumps of the hand and centred (the hand itself hides them while the
+// dialog is open: montrerCartes).
 void ouvrirDialogue(Jeu& jeu) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
     TfrmPoignee& dlg = jeu.fen.frmPoignee;
     const int n = atoutsSud(jeu);
-    for (int i = 1; i <= n; ++i) q.Carte3D[i].visible = false;
 
     const int u = unitePoignee(jeu);
     const int largeur = largeurCarte(jeu);
@@ -44,12 +43,9 @@ void montrerSelection(Jeu& jeu) {
     dlg.PanelOkPoignee.visible = jeu.poignee.nbSelectionPoignee == taillePoignee(jeu.donne.poignee);
 }
 
-// The cards still held back in the hand, and the keys to the table.
+// The keys go back to the table.
 void fermerDialogue(Jeu& jeu) {
-    TfrmQuarvel& q = jeu.fen.frmQuarvel;
-    for (int i = 1; i <= 18; ++i)
-        if (jeu.donne.mains[SUD][i].enMain) q.Carte3D[i].visible = true;
-    q.fenetre.focus = true;
+    jeu.fen.frmQuarvel.fenetre.focus = true;
 }
 
 } // namespace

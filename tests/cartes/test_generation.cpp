@@ -19,10 +19,6 @@ int compter(const Carte* debut, const Carte* fin, bool (*critere)(const Carte&))
     for (const Carte* c = debut; c < fin; ++c) n += critere(*c);
     return n;
 }
-OptionsDonne optionsDe(const Jeu& jeu) {
-    return {static_cast<EvaluationMain>(&evaluerMain), jeu.reglages.optionForceMain,
-            jeu.reglages.optionAuMoinsUneMainDePrise};
-}
 bool ecartable(const Carte& c) {
     return c.couleur != ATOUT && c.valeur < ROI;
 }
@@ -81,13 +77,13 @@ TEST(Generation, PetitSecEtEcartImpossibleRefuses) {
     // The Petit with the Excuse is not a petit sec; the Petit alone is.
     preparerPaquet(*jeu, {NUMERO_PETIT, NUMERO_EXCUSE}, chienBas);
     distribuer(jeu->paquet, jeu->donne);
-    EXPECT_TRUE(examinerCandidat(jeu->donne, optionsDe(*jeu), false));
+    EXPECT_TRUE(examinerCandidat(jeu->donne, optionsDonne(*jeu), false));
     preparerPaquet(*jeu, {NUMERO_PETIT}, chienBas);
     distribuer(jeu->paquet, jeu->donne);
-    EXPECT_FALSE(examinerCandidat(jeu->donne, optionsDe(*jeu), false));
+    EXPECT_FALSE(examinerCandidat(jeu->donne, optionsDonne(*jeu), false));
     // A replay is accepted whatever the checks say, yet they all run.
     jeu->donne.encheresMeritees.remplir(-1);
-    EXPECT_TRUE(faireCandidat(jeu->donne, jeu->paquet, jeu->alea, optionsDe(*jeu), true));
+    EXPECT_TRUE(faireCandidat(jeu->donne, jeu->paquet, jeu->alea, optionsDonne(*jeu), true));
     EXPECT_GE(jeu->donne.encheresMeritees[OUEST], 0);
 
     // SUD: 16 trumps and two Rois, nothing of his own to set aside; five low cards in the dog.
@@ -95,10 +91,10 @@ TEST(Generation, PetitSecEtEcartImpossibleRefuses) {
     for (int n = 60; n <= 75; ++n) sud.push_back(n);
     preparerPaquet(*jeu, sud, {1, 2, 3, 4, 5, 42});
     distribuer(jeu->paquet, jeu->donne);
-    EXPECT_FALSE(examinerCandidat(jeu->donne, optionsDe(*jeu), false));
+    EXPECT_FALSE(examinerCandidat(jeu->donne, optionsDonne(*jeu), false));
     preparerPaquet(*jeu, sud, chienBas);
     distribuer(jeu->paquet, jeu->donne);
-    EXPECT_TRUE(examinerCandidat(jeu->donne, optionsDe(*jeu), false));
+    EXPECT_TRUE(examinerCandidat(jeu->donne, optionsDonne(*jeu), false));
 }
 
 TEST(Generation, DonnesNormalesRespectentLesRegles) {
