@@ -18,6 +18,7 @@ struct Aleatoire {
                    (static_cast<std::uint64_t>(static_cast<std::uint32_t>(n)) * graine) >> 32) +
                1;
     }
+    bool operator==(const Aleatoire&) const = default;
 };
 
 } // namespace quarvel

@@ -13,6 +13,7 @@ struct Pli {
     int couleurDemandee = AUCUNE;
     int valeurEntame = 0;
     int atoutMax = 0; // highest trump put down after the first card
+    bool operator==(const Pli&) const = default;
 };
 
 // Why a card may be played, as the trick rules found it; the values are those of the records.
@@ -30,6 +31,7 @@ struct RaisonJouable {
     Raison code = Raison::Suit;
     int valeur = 0;
     int couleur = 0;
+    bool operator==(const RaisonJouable&) const = default;
 };
 
 // Where the deal stands: what the next gesture or tick may do.
@@ -79,6 +81,7 @@ struct Donne {
     int petitAuBout = 0;
     int poignee = 0;
     Phase phase = Phase::AttentePremiereDonne;
+    bool operator==(const Donne&) const = default;
 };
 
 // Every change of phase goes through here.

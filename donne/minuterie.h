@@ -17,6 +17,7 @@ struct Minuterie {
         echeance = maintenant + interval;
     }
     void arreter() { enabled = false; }
+    bool operator==(const Minuterie&) const = default;
 };
 
 // The computer bids, the seats' turns, the pause before a trick is gathered.
@@ -24,6 +25,7 @@ struct Minuteries {
     Minuterie TimerEnchere{false, 10};
     Minuterie TimerEntreCarte;
     Minuterie TimerTransition;
+    bool operator==(const Minuteries&) const = default;
 };
 
 } // namespace quarvel

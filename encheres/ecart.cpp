@@ -1,9 +1,6 @@
 #include "encheres/ecart.h"
 
-#include "donne/flux.h"
-#include "donne/jeu.h"
-#include "donne/main_joueur.h"
-#include "ia/connaissance.h"
+#include "encheres/partie_encheres.h"
 
 namespace quarvel {
 
@@ -36,10 +33,10 @@ int suivanteCouleur(int c) {
     return c == CARREAU ? PIQUE : c + 1;
 }
 
-void choisirEcartRangee(Jeu& jeu);
+void choisirEcartRangee(PartieEncheres& jeu);
 
 // The row split into the new hand and the discard, in row order.
-void ecrireEcart(Jeu& jeu, const Tableau<int, 24>& dansEcart) {
+void ecrireEcart(PartieEncheres& jeu, const Tableau<int, 24>& dansEcart) {
     Donne& d = jeu.donne;
     EtatEcart& e = jeu.ecart;
     MainJoueur& main = d.mains[d.preneur];
@@ -55,38 +52,11 @@ void ecrireEcart(Jeu& jeu, const Tableau<int, 24>& dansEcart) {
         }
     }
     calculerOrigineEcart(jeu);
-    initialiserConnaissance(jeu);
 }
 
 } // namespace
 
-void montrerChien(Jeu& jeu) {
-    Donne& d = jeu.donne;
-    jeu.ecart.origineEcart.remplir(-1);
-    if (d.contrat == GARDE_SANS || d.contrat == GARDE_CONTRE) {
-        initialiserConnaissance(jeu);
-        passerA(d, Phase::AttenteJeu);
-        return;
-    }
-    passerA(d, Phase::ChienMontre);
-    for (int k = 1; k <= 6; ++k) jeu.ecart.hauteursChien[k] = jeu.alea(3);
-}
-
-void retirerChien(Jeu& jeu, bool parClicChien) {
-    Donne& d = jeu.donne;
-    if (d.phase != Phase::ChienMontre) return;
-    jeu.ecart.chienLeveParClic = parClicChien;
-    if (d.preneur != SUD) {
-        ecartOrdinateur(jeu);
-        passerA(d, Phase::AttenteJeu);
-        continuer(jeu);
-    } else {
-        passerA(d, Phase::Ecart);
-        proposerEcart(jeu);
-    }
-}
-
-void fusionnerRangee(Jeu& jeu) {
+void fusionnerRangee(PartieEncheres& jeu) {
     const Donne& d = jeu.donne;
     EtatEcart& e = jeu.ecart;
     const MainJoueur& main = d.mains[d.preneur];
@@ -112,7 +82,7 @@ void fusionnerRangee(Jeu& jeu) {
     }
 }
 
-void choisirEcartOrdinateur(Jeu& jeu) {
+void choisirEcartOrdinateur(PartieEncheres& jeu) {
     EtatEcart& e = jeu.ecart;
     // During the user's discard the count is his selection's: the choice must not eat it.
     const int selectionUtilisateur = e.nbEcartees;
@@ -122,7 +92,7 @@ void choisirEcartOrdinateur(Jeu& jeu) {
 
 namespace {
 
-void choisirEcartRangee(Jeu& jeu) {
+void choisirEcartRangee(PartieEncheres& jeu) {
     EtatEcart& e = jeu.ecart;
     fusionnerRangee(jeu);
     e.garderCarte.remplir(1);
@@ -214,14 +184,14 @@ void choisirEcartRangee(Jeu& jeu) {
 
 } // namespace
 
-void ecartOrdinateur(Jeu& jeu) {
+void ecartOrdinateur(PartieEncheres& jeu) {
     choisirEcartRangee(jeu);
     Tableau<int, 24> dansEcart;
     for (int p = 1; p <= 24; ++p) dansEcart[p] = jeu.ecart.garderCarte[p] == 0 ? 1 : 0;
     ecrireEcart(jeu, dansEcart);
 }
 
-void proposerEcart(Jeu& jeu) {
+void proposerEcart(PartieEncheres& jeu) {
     EtatEcart& e = jeu.ecart;
     for (int i = 1; i <= 24; ++i) e.hauteursRangee[i] = jeu.alea(3);
     fusionnerRangee(jeu);
@@ -230,7 +200,7 @@ void proposerEcart(Jeu& jeu) {
     e.selectionChien.remplir(0);
 }
 
-void choisirCarteEcart(Jeu& jeu, int position) {
+void choisirCarteEcart(PartieEncheres& jeu, int position) {
     EtatEcart& e = jeu.ecart;
     if (jeu.donne.phase != Phase::Ecart || position < 1 || position > 24) return;
     if (!ecartable(e.rangeeEcart[position])) return;
@@ -245,22 +215,7 @@ void choisirCarteEcart(Jeu& jeu, int position) {
     }
 }
 
-void confirmerEcart(Jeu& jeu) {
-    Donne& d = jeu.donne;
-    EtatEcart& e = jeu.ecart;
-    if (d.phase != Phase::Ecart || e.nbEcartees != 6) return;
-    Tableau<int, 24> dansEcart;
-    for (int p = 1; p <= 24; ++p) {
-        const int s = e.sourceRangee[p];
-        dansEcart[p] = s <= 18 ? e.selectionMain[s] : e.selectionChien[s - 18];
-    }
-    ecrireEcart(jeu, dansEcart);
-    tirerHauteursMain(jeu);
-    passerA(d, Phase::AttenteJeu);
-    continuer(jeu);
-}
-
-void calculerOrigineEcart(Jeu& jeu) {
+void calculerOrigineEcart(PartieEncheres& jeu) {
     const Donne& d = jeu.donne;
     for (int i = 1; i <= 6; ++i) {
         const Carte& c = d.chien[i];
@@ -271,6 +226,19 @@ void calculerOrigineEcart(Jeu& jeu) {
             if (d.chienDonne[k] == c) origine = 18 + k;
         jeu.ecart.origineEcart[i] = origine;
     }
+}
+
+bool ecarterSelection(PartieEncheres& jeu) {
+    const Donne& d = jeu.donne;
+    const EtatEcart& e = jeu.ecart;
+    if (d.phase != Phase::Ecart || e.nbEcartees != 6) return false;
+    Tableau<int, 24> dansEcart;
+    for (int p = 1; p <= 24; ++p) {
+        const int s = e.sourceRangee[p];
+        dansEcart[p] = s <= 18 ? e.selectionMain[s] : e.selectionChien[s - 18];
+    }
+    ecrireEcart(jeu, dansEcart);
+    return true;
 }
 
 } // namespace quarvel

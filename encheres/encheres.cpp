@@ -1,12 +1,12 @@
 #include "encheres/encheres.h"
 
-#include "donne/jeu.h"
+#include "encheres/partie_encheres.h"
 
 namespace quarvel {
 
 namespace {
 
-void enchereSuivante(Jeu& jeu, int siege) {
+void enchereSuivante(PartieEncheres& jeu, int siege) {
     ++jeu.encheres.nbEncheres;
     if (jeu.encheres.nbEncheres >= 4)
         finEncheres(jeu);
@@ -16,7 +16,7 @@ void enchereSuivante(Jeu& jeu, int siege) {
 
 } // namespace
 
-void etapeEnchere(Jeu& jeu, int siege) {
+void etapeEnchere(PartieEncheres& jeu, int siege) {
     Donne& d = jeu.donne;
     const int merite = d.encheresMeritees[siege];
     if (merite > jeu.encheres.meilleureEnchere) {
@@ -35,7 +35,7 @@ void etapeEnchere(Jeu& jeu, int siege) {
     jeu.barreAMontrer = true;
 }
 
-void tickEnchere(Jeu& jeu) {
+void tickEnchere(PartieEncheres& jeu) {
     jeu.minuteries.TimerEnchere.arreter();
     const int siege = jeu.encheres.siegeEnAttente;
     if (siege < 2 || siege > 4) return;
@@ -43,7 +43,7 @@ void tickEnchere(Jeu& jeu) {
     enchereSuivante(jeu, siege);
 }
 
-void enchereJoueur(Jeu& jeu, int code) {
+void enchereJoueur(PartieEncheres& jeu, int code) {
     if (jeu.donne.phase != Phase::EnchereSud) return;
     if (code < PASSE || code > GARDE_CONTRE) return;
     if (code != PASSE && code <= jeu.encheres.meilleureEnchere) {
@@ -55,11 +55,11 @@ void enchereJoueur(Jeu& jeu, int code) {
     enchereSuivante(jeu, SUD);
 }
 
-void finEncheres(Jeu& jeu) {
+void finEncheres(PartieEncheres& jeu) {
     passerA(jeu.donne, Phase::EncheresCloses);
 }
 
-int trouverPreneur(Jeu& jeu) {
+int trouverPreneur(PartieEncheres& jeu) {
     Donne& d = jeu.donne;
     int siege = d.premierParlant;
     int meilleur = d.encheresAnnoncees[siege];

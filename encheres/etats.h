@@ -10,6 +10,7 @@ struct EtatEncheres {
     int siegeEnAttente = 0;
     int etapesTimer = 0;         // the bidding timer's step counter, cleared by each new deal
     bool enchereRefusee = false; // the user tried a bid that does not beat the best one
+    bool operator==(const EtatEncheres&) const = default;
 };
 
 struct EtatEcart {
@@ -23,6 +24,7 @@ struct EtatEcart {
     bool chienLeveParClic = false;   // the dog was taken up by a click on one of its cards
     Tableau<int, 6> hauteursChien;   // uneven heights of the dog on show, 1..3 units
     Tableau<int, 24> hauteursRangee; // uneven heights of the discard row, 1..3 pixels
+    bool operator==(const EtatEcart&) const = default;
 };
 
 struct EtatPoignee {
@@ -30,6 +32,7 @@ struct EtatPoignee {
     Tableau<int, 18> selectionPoignee;
     // How much lower each card of the dialog sits, drawn at random as the dialog opens.
     Tableau<int, 18> decalagesPoignee;
+    bool operator==(const EtatPoignee&) const = default;
 };
 
 } // namespace quarvel

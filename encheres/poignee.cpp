@@ -1,7 +1,8 @@
 #include "encheres/poignee.h"
 
-#include "donne/jeu.h"
-#include "donne/mesures.h"
+#include "encheres/partie_encheres.h"
+
+#include <cmath>
 
 namespace quarvel {
 
@@ -19,7 +20,7 @@ void basculerSelection(EtatPoignee& p, int slot) {
 
 } // namespace
 
-int atoutsSud(const Jeu& jeu) {
+int atoutsSud(const PartieEncheres& jeu) {
     int n = 0;
     for (const Carte& c : jeu.donne.mains[SUD])
         if (c.couleur == ATOUT) ++n;
@@ -30,17 +31,17 @@ int taillePoignee(int type) {
     return type == 1 ? 10 : type == 2 ? 13 : type == 3 ? 15 : 0;
 }
 
-void proposerPoignee(Jeu& jeu) {
+void proposerPoignee(PartieEncheres& jeu) {
     if (jeu.donne.numeroPli != 1 || !jeu.reglages.optionProposePoignee) return;
     if (atoutsSud(jeu) < taillePoignee(1)) return;
     passerA(jeu.donne, Phase::OffrePoignee);
 }
 
-void refuserPoignee(Jeu& jeu) {
+void refuserPoignee(PartieEncheres& jeu) {
     passerA(jeu.donne, Phase::TourSud);
 }
 
-void ouvrirPoignee(Jeu& jeu, int type) {
+void ouvrirPoignee(PartieEncheres& jeu, int type, int unite) {
     const int n = atoutsSud(jeu);
     if (type < 1 || type > 3 || n < taillePoignee(type)) return;
 
@@ -48,13 +49,13 @@ void ouvrirPoignee(Jeu& jeu, int type) {
     passerA(jeu.donne, Phase::ChoixPoignee);
 
     // One draw per trump shown, in their order: the dialog's layout uses them.
-    const int u = unitePoignee(jeu);
-    for (int i = 1; i <= n; ++i) jeu.poignee.decalagesPoignee[i] = arrondir(jeu.alea(u) / 4.0);
+    for (int i = 1; i <= n; ++i)
+        jeu.poignee.decalagesPoignee[i] = static_cast<int>(std::nearbyint(jeu.alea(unite) / 4.0));
     jeu.poignee.nbSelectionPoignee = 0;
     jeu.poignee.selectionPoignee.remplir(0);
 }
 
-bool choisirCartePoignee(Jeu& jeu, int slot) {
+bool choisirCartePoignee(PartieEncheres& jeu, int slot) {
     if (jeu.donne.phase != Phase::ChoixPoignee || slot < 1 || slot > 18) return true;
     const Carte& c = jeu.donne.mains[SUD][slot];
     if (c.couleur != ATOUT) return true;
@@ -65,7 +66,7 @@ bool choisirCartePoignee(Jeu& jeu, int slot) {
     return true;
 }
 
-void boutonParesseux(Jeu& jeu) {
+void boutonParesseux(PartieEncheres& jeu) {
     if (jeu.donne.phase != Phase::ChoixPoignee) return;
     const int taille = taillePoignee(jeu.donne.poignee);
     for (int i = 1; i <= taille; ++i) jeu.poignee.selectionPoignee[i] = 1;
@@ -74,16 +75,16 @@ void boutonParesseux(Jeu& jeu) {
     jeu.poignee.nbSelectionPoignee = taille;
 }
 
-void validerPoignee(Jeu& jeu) {
+void validerPoignee(PartieEncheres& jeu) {
     fermerPoignee(jeu);
 }
 
-void annulerPoignee(Jeu& jeu) {
+void annulerPoignee(PartieEncheres& jeu) {
     jeu.donne.poignee = 0;
     fermerPoignee(jeu);
 }
 
-void fermerPoignee(Jeu& jeu) {
+void fermerPoignee(PartieEncheres& jeu) {
     passerA(jeu.donne, Phase::TourSud);
 }
 

@@ -1,6 +1,6 @@
 #include "ia/connaissance.h"
 
-#include "donne/jeu.h"
+#include "ia/partie_ia.h"
 
 namespace quarvel {
 
@@ -36,7 +36,7 @@ void noterDetenteur(Connaissance& k, const Carte& c, int siege, int slot) {
 }
 
 // The seat's long suit: a random suit first, then a later suit only when strictly longer.
-int couleurLaPlusLongue(Jeu& jeu, int s) {
+int couleurLaPlusLongue(PartieIA& jeu, int s) {
     const auto& n = jeu.connaissance.cartesDonnees[s];
     const int r = jeu.alea(4);
     int choix = r;
@@ -48,7 +48,7 @@ int couleurLaPlusLongue(Jeu& jeu, int s) {
 }
 
 // Whether the taker's hand is strong enough to draw trumps early (the taker is not SUD).
-bool calculerMainForte(const Jeu& jeu) {
+bool calculerMainForte(const PartieIA& jeu) {
     const Donne& d = jeu.donne;
     const Connaissance& k = jeu.connaissance;
     const int t = d.preneur;
@@ -197,7 +197,7 @@ void inferer(Connaissance& k, const Changement& ch) {
 
 } // namespace
 
-void initialiserConnaissance(Jeu& jeu) {
+void initialiserConnaissance(PartieIA& jeu) {
     Connaissance& k = jeu.connaissance;
     const Donne& d = jeu.donne;
     const int derniere = k.derniereEntamePreneur;
@@ -295,7 +295,7 @@ void initialiserConnaissance(Jeu& jeu) {
     recompterAutres(k);
 }
 
-void noterCarteJouee(Jeu& jeu, int siege, int slot) {
+void noterCarteJouee(PartieIA& jeu, int siege, int slot) {
     Connaissance& k = jeu.connaissance;
     const Donne& d = jeu.donne;
     const Pli& pli = d.pli;
@@ -401,7 +401,7 @@ void noterCarteJouee(Jeu& jeu, int siege, int slot) {
     inferer(k, ch);
 }
 
-void noterFinDePli(Jeu& jeu) {
+void noterFinDePli(PartieIA& jeu) {
     Connaissance& k = jeu.connaissance;
     for (int c = 1; c <= 4; ++c)
         if (k.etatCouleur[c] == 2) k.etatCouleur[c] = 0;

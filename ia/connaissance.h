@@ -7,7 +7,7 @@
 
 namespace quarvel {
 
-struct Jeu;
+struct PartieIA;
 
 constexpr int LIEU_INCONNU = -1;
 constexpr int LIEU_ECART = 5;
@@ -65,13 +65,14 @@ struct Connaissance {
     // out; -2 before the first showing.
     int nbCartesJouees = 0;           // cards played in this deal, 72 once it is over
     std::uint32_t graineInitiale = 0; // the random state when this deal's tables were built
+    bool operator==(const Connaissance&) const = default;
 };
 
 // Built when play is about to start, after the discard (or at once at GARDE SANS/CONTRE).
-void initialiserConnaissance(Jeu& jeu);
+void initialiserConnaissance(PartieIA& jeu);
 // Every card played, before it leaves the hand; reads its reason code and the trick.
-void noterCarteJouee(Jeu& jeu, int siege, int slot);
+void noterCarteJouee(PartieIA& jeu, int siege, int slot);
 // End of each trick: petitDansPli, etatCouleur 2 -> 0, carteMaitresse, atoutMaitre, deductions.
-void noterFinDePli(Jeu& jeu);
+void noterFinDePli(PartieIA& jeu);
 
 } // namespace quarvel

@@ -1,6 +1,6 @@
 #include "ia/moteur.h"
 
-#include "donne/jeu.h"
+#include "ia/partie_ia.h"
 #include "ia/regles.h"
 
 #include <algorithm>
@@ -45,7 +45,7 @@ constexpr Tableau<bool, 100> reglesAleatoires = [] {
     return t;
 }();
 
-int nbCandidats(const Jeu& jeu, int siege) {
+int nbCandidats(const PartieIA& jeu, int siege) {
     int n = 0;
     for (int slot = 1; slot <= 18; ++slot)
         if (jeu.donne.cartesJouables[siege][slot] == 1) ++n;
@@ -61,12 +61,12 @@ bool regleFixe(int k) {
     return reglesFixes[k];
 }
 
-int niveauDuSiege(const Jeu& jeu, int siege) {
+int niveauDuSiege(const PartieIA& jeu, int siege) {
     if (siege == SUD && jeu.moteur.niveauSud >= 0) return jeu.moteur.niveauSud;
     return jeu.reglages.niveau;
 }
 
-ContexteDecision contexteDecision(const Jeu& jeu, int siege) {
+ContexteDecision contexteDecision(const PartieIA& jeu, int siege) {
     const Donne& d = jeu.donne;
     ContexteDecision ctx;
     ctx.moi = siege;
@@ -81,7 +81,7 @@ ContexteDecision contexteDecision(const Jeu& jeu, int siege) {
     return ctx;
 }
 
-int jouerOrdinateur(Jeu& jeu, int siege) {
+int jouerOrdinateur(PartieIA& jeu, int siege) {
     const Donne& d = jeu.donne;
     if (d.numeroPli >= 1 && d.numeroPli <= 18 && d.pli.nbCartesJouees < 4)
         jeu.moteur.grainesCartes[d.numeroPli][d.pli.nbCartesJouees + 1] = jeu.alea.graine;
@@ -98,7 +98,7 @@ int jouerOrdinateur(Jeu& jeu, int siege) {
     return AUCUN_SLOT;
 }
 
-void choisirCarte(Jeu& jeu, int siege) {
+void choisirCarte(PartieIA& jeu, int siege) {
     MoteurRegles& m = jeu.moteur;
     const int niveau = niveauDuSiege(jeu, siege);
     m.etatRegle = etatsParNiveau[niveau < 0 ? 0 : (niveau > 4 ? 4 : niveau)];
@@ -116,14 +116,14 @@ void choisirCarte(Jeu& jeu, int siege) {
     m.regleEnCours = 0;
 }
 
-bool regleApplicable(Jeu& jeu, int k) {
+bool regleApplicable(PartieIA& jeu, int k) {
     MoteurRegles& m = jeu.moteur;
     if (m.etatRegle[k] != 1 || m.decisionPrise) return false;
     if (!jeu.reglages.optionNiveauAdaptatif || !m.regleAleatoire[k]) return true;
     return jeu.alea(100) <= jeu.reglages.poidsRegles[k];
 }
 
-bool garderSeule(Jeu& jeu, int siege, int slot) {
+bool garderSeule(PartieIA& jeu, int siege, int slot) {
     if (slot < 1 || slot > 18) return false;
     auto& jouables = jeu.donne.cartesJouables[siege];
     if (jouables[slot] != 1) return false;
@@ -133,7 +133,7 @@ bool garderSeule(Jeu& jeu, int siege, int slot) {
     return true;
 }
 
-void retirerCouleur(Jeu& jeu, int siege, int couleur) {
+void retirerCouleur(PartieIA& jeu, int siege, int couleur) {
     auto& jouables = jeu.donne.cartesJouables[siege];
     const MainJoueur& main = jeu.donne.mains[siege];
     bool autre = false;
@@ -144,7 +144,7 @@ void retirerCouleur(Jeu& jeu, int siege, int couleur) {
         if (jouables[s] == 1 && main[s].couleur == couleur) jouables[s] = 0;
 }
 
-void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur) {
+void retirerCarte(PartieIA& jeu, int siege, int couleur, int valeur) {
     auto& jouables = jeu.donne.cartesJouables[siege];
     const MainJoueur& main = jeu.donne.mains[siege];
     int cible = AUCUN_SLOT;
@@ -161,7 +161,7 @@ void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur) {
         }
 }
 
-void noterRegle(Jeu& jeu, int siege) {
+void noterRegle(PartieIA& jeu, int siege) {
     MoteurRegles& m = jeu.moteur;
     const int k = m.regleEnCours;
     if (!m.decisionPrise || k < 1) return;
@@ -172,11 +172,11 @@ void noterRegle(Jeu& jeu, int siege) {
     }
 }
 
-bool tirage(Jeu& jeu, int n) {
+bool tirage(PartieIA& jeu, int n) {
     return jeu.alea(100) < n;
 }
 
-void adapterPoids(Jeu& jeu, bool preneurGagne) {
+void adapterPoids(PartieIA& jeu, bool preneurGagne) {
     const MoteurRegles& m = jeu.moteur;
     auto& poids = jeu.reglages.poidsRegles;
     for (int i = 1; i <= m.nbReglesDeclenchees; ++i) {

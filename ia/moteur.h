@@ -8,11 +8,12 @@
 
 namespace quarvel {
 
-struct Jeu;
+struct PartieIA;
 
 struct RegleDeclenchee {
     int regle = 0;
     int siege = 0;
+    bool operator==(const RegleDeclenchee&) const = default;
 };
 
 struct MoteurRegles {
@@ -32,47 +33,48 @@ struct MoteurRegles {
     Tableau<Tableau<std::uint32_t, 4>, 18> grainesCartes;
     // Another rule table for the pass (tests); null: reglesJeu.
     const Tableau<FonctionRegle, 74>* autresRegles = nullptr;
+    bool operator==(const MoteurRegles&) const = default;
 };
 
 constexpr int POIDS_MIN = 60;
 constexpr int POIDS_MAX = 150;
 
 // The slot a computer seat plays among its legal cards (cartesJouables), after the rule pass.
-int jouerOrdinateur(Jeu& jeu, int siege);
-void choisirCarte(Jeu& jeu, int siege);
-void adapterPoids(Jeu& jeu, bool preneurGagne);
+int jouerOrdinateur(PartieIA& jeu, int siege);
+void choisirCarte(PartieIA& jeu, int siege);
+void adapterPoids(PartieIA& jeu, bool preneurGagne);
 
 int niveauMinimalRegle(int k); // 0 for the numbers no rule uses
 bool regleFixe(int k);
-int niveauDuSiege(const Jeu& jeu, int siege);
+int niveauDuSiege(const PartieIA& jeu, int siege);
 // Position, W, B, the taker, the leader and the defenders, as the pass sees them.
-ContexteDecision contexteDecision(const Jeu& jeu, int siege);
+ContexteDecision contexteDecision(const PartieIA& jeu, int siege);
 
 // Engine services used by the rules. Slots are 1..18; AUCUN_SLOT means none.
-bool regleApplicable(Jeu& jeu, int k);
-bool garderSeule(Jeu& jeu, int siege, int slot);
-void retirerCouleur(Jeu& jeu, int siege, int couleur);
-void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur);
+bool regleApplicable(PartieIA& jeu, int k);
+bool garderSeule(PartieIA& jeu, int siege, int slot);
+void retirerCouleur(PartieIA& jeu, int siege, int couleur);
+void retirerCarte(PartieIA& jeu, int siege, int couleur, int valeur);
 // Records the running rule as the one that decided for the seat.
-void noterRegle(Jeu& jeu, int siege);
+void noterRegle(PartieIA& jeu, int siege);
 // A draw in 1..100 below n.
-bool tirage(Jeu& jeu, int n);
+bool tirage(PartieIA& jeu, int n);
 
 // Queries over the seat's candidates.
-int plusPetiteCarteCouleur(const Jeu& jeu, int s);
-int plusPetitAtout(const Jeu& jeu, int s);
-int plusPetitAtoutImpair(const Jeu& jeu, int s);
-int plusPetitAtoutPair(const Jeu& jeu, int s);
-int plusHauteHonneur(const Jeu& jeu, int s);
-int roiGarde(const Jeu& jeu, int s, int c);
-int petiteSousHonneur(const Jeu& jeu, int s, int c);
-int nbCartesCouleur(const Jeu& jeu, int s, int c);
-int atoutsMaitresTenus(const Jeu& jeu, int s);
-bool honneurVoisin(const Jeu& jeu, int s, int c, int v);
-int gagnantActuel(const Jeu& jeu, int s);
-int carteQuiBat(const Jeu& jeu, int s);
+int plusPetiteCarteCouleur(const PartieIA& jeu, int s);
+int plusPetitAtout(const PartieIA& jeu, int s);
+int plusPetitAtoutImpair(const PartieIA& jeu, int s);
+int plusPetitAtoutPair(const PartieIA& jeu, int s);
+int plusHauteHonneur(const PartieIA& jeu, int s);
+int roiGarde(const PartieIA& jeu, int s, int c);
+int petiteSousHonneur(const PartieIA& jeu, int s, int c);
+int nbCartesCouleur(const PartieIA& jeu, int s, int c);
+int atoutsMaitresTenus(const PartieIA& jeu, int s);
+bool honneurVoisin(const PartieIA& jeu, int s, int c, int v);
+int gagnantActuel(const PartieIA& jeu, int s);
+int carteQuiBat(const PartieIA& jeu, int s);
 bool joueApres(int s, int t, int position);
 // The slot of a card in the seat's hand, AUCUN_SLOT when not there (played or never held).
-int slotDe(const Jeu& jeu, int s, int couleur, int valeur);
+int slotDe(const PartieIA& jeu, int s, int couleur, int valeur);
 
 } // namespace quarvel

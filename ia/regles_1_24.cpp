@@ -1,5 +1,5 @@
-#include "donne/jeu.h"
 #include "ia/moteur.h"
+#include "ia/partie_ia.h"
 #include "ia/regles.h"
 #include "ia/regles_outils.h"
 
@@ -16,32 +16,32 @@ bool estHonneur(const Carte& carte, int valeur1, int valeur2) {
 } // namespace
 
 // Play the Excuse before the last trick, where it would be lost.
-void regle1(Jeu& jeu, const ContexteDecision& c) {
+void regle1(PartieIA& jeu, const ContexteDecision& c) {
     if (tient(jeu, c.moi, ATOUT, EXCUSE) && jeu.donne.numeroPli == 17)
         garderCarte(jeu, c, ATOUT, EXCUSE);
 }
 
 // The taker does not waste the Excuse on a trick where the Petit lies.
-void regle2(Jeu& jeu, const ContexteDecision& c) {
+void regle2(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi == c.T && tient(jeu, c.moi, ATOUT, EXCUSE) && !jEntame(c) &&
         jeu.connaissance.petitDansPli)
         retirerCarte(jeu, c.moi, ATOUT, EXCUSE);
 }
 
 // Never lead the Petit.
-void regle3(Jeu& jeu, const ContexteDecision& c) {
+void regle3(PartieIA& jeu, const ContexteDecision& c) {
     if (jEntame(c) && tient(jeu, c.moi, ATOUT, PETIT)) retirerCarte(jeu, c.moi, ATOUT, PETIT);
 }
 
 // A defender holding the Petit does not lead trumps.
-void regle4(Jeu& jeu, const ContexteDecision& c) {
+void regle4(PartieIA& jeu, const ContexteDecision& c) {
     if (estDefenseur(c) && jEntame(c) && tient(jeu, c.moi, ATOUT, PETIT))
         retirerCouleur(jeu, c.moi, ATOUT);
 }
 
 // Against a guard without or against the dog, a defender short of trumps keeps out of his Kings'
 // suits; with more trumps he cashes a King.
-void regle5(Jeu& jeu, const ContexteDecision& c) {
+void regle5(PartieIA& jeu, const ContexteDecision& c) {
     int contrat = jeu.donne.contrat;
     if (!estDefenseur(c) || (contrat != GARDE_SANS && contrat != GARDE_CONTRE)) return;
     premiereCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
@@ -53,14 +53,14 @@ void regle5(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender without the Petit keeps the Excuse while the taker is still to play.
-void regle6(Jeu& jeu, const ContexteDecision& c) {
+void regle6(PartieIA& jeu, const ContexteDecision& c) {
     if (estDefenseur(c) && preneurJoueApres(c) && (c.position == 2 || c.position == 3) &&
         tient(jeu, c.moi, ATOUT, EXCUSE) && !tient(jeu, c.moi, ATOUT, PETIT))
         retirerCarte(jeu, c.moi, ATOUT, EXCUSE);
 }
 
 // The taker catches a Petit just put down with the master trump.
-void regle7(Jeu& jeu, const ContexteDecision& c) {
+void regle7(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || (c.position != 2 && c.position != 3)) return;
     bool petitEntame = estPetit(carteEntame(jeu, c));
     bool petitEnDeux = c.position == 3 && estPetit(carteDe(jeu, siegeSuivant(c.L)));
@@ -70,7 +70,7 @@ void regle7(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Only the Petit is still out: lead the highest trump to catch it.
-void regle8(Jeu& jeu, const ContexteDecision& c) {
+void regle8(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!jEntame(c) || k.atoutsEnMain[c.moi] + k.atoutsJoues != 20) return;
     if (tient(jeu, c.moi, ATOUT, PETIT) || estJouee(jeu, ATOUT, PETIT)) return;
@@ -79,14 +79,14 @@ void regle8(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Against a handful shown by SUD, a defender short of trumps or holding the Petit leads no trump.
-void regle9(Jeu& jeu, const ContexteDecision& c) {
+void regle9(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !jEntame(c) || c.T != SUD || jeu.donne.poignee < 1) return;
     if (jeu.connaissance.atoutsDonnes[c.moi] < 7 || tient(jeu, c.moi, ATOUT, PETIT))
         retirerCouleur(jeu, c.moi, ATOUT);
 }
 
 // The taker draws trumps while he holds enough masters to cover the trumps out.
-void regle10(Jeu& jeu, const ContexteDecision& c) {
+void regle10(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || !jEntame(c)) return;
     const Connaissance& k = jeu.connaissance;
     int m = atoutsMaitresTenus(jeu, c.T);
@@ -96,7 +96,7 @@ void regle10(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Trumps drawn, the taker gives up a trick under an opponent's master card, then cashes his own.
-void regle11(Jeu& jeu, const ContexteDecision& c) {
+void regle11(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || !jEntame(c) || k.atoutsDehors[c.moi] != 0) return;
     if (k.atoutsEnMain[c.moi] >= 1) {
@@ -123,7 +123,7 @@ void regle11(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Behind the taker's lead, keep back the master honour when the taker may still hold a guard.
-void regle12(Jeu& jeu, const ContexteDecision& c) {
+void regle12(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || (c.position != 3 && c.position != 4) || c.L != c.T ||
         c.B != PARTENAIRE_GAGNE)
         return;
@@ -138,7 +138,7 @@ void regle12(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // The taker is winning and has played: beat him, with my highest honour if I can.
-void regle13(Jeu& jeu, const ContexteDecision& c) {
+void regle13(PartieIA& jeu, const ContexteDecision& c) {
     int s = carteEntame(jeu, c).couleur;
     if (!estCouleurSimple(s) || !estDefenseur(c) || !preneurAJoue(c)) return;
     const Carte& carteT = carteDe(jeu, c.T);
@@ -156,7 +156,7 @@ void regle13(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Taker and I are both void in the led suit: ruff high before him.
-void regle14(Jeu& jeu, const ContexteDecision& c) {
+void regle14(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || jEntame(c) || c.L == c.T) return;
     const Connaissance& k = jeu.connaissance;
     int s = carteEntame(jeu, c).couleur;
@@ -170,7 +170,7 @@ void regle14(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Capture the taker's honour with a higher one.
-void regle15(Jeu& jeu, const ContexteDecision& c) {
+void regle15(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !preneurAJoue(c)) return;
     const Carte& carteT = carteDe(jeu, c.T);
     int s = carteEntame(jeu, c).couleur;
@@ -197,7 +197,7 @@ void regle15(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Late in a guard, do not give honours of the one suit the taker still holds.
-void regle16(Jeu& jeu, const ContexteDecision& c) {
+void regle16(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !preneurJoueApres(c)) return;
     const Connaissance& k = jeu.connaissance;
     int n = 0, u = AUCUNE, t = 0;
@@ -213,7 +213,7 @@ void regle16(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Defenders are pushing a Valet or Cavalier: the taker covers with his Roi, else his Dame.
-void regle17(Jeu& jeu, const ContexteDecision& c) {
+void regle17(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || jEntame(c) || c.B == AUCUN_SLOT) return;
     const Carte& entame = carteEntame(jeu, c);
     int s = entame.couleur;
@@ -233,7 +233,7 @@ void regle17(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // On the taker's early small lead, cover with the lower of two touching honours.
-void regle18(Jeu& jeu, const ContexteDecision& c) {
+void regle18(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || c.L != c.T || jEntame(c)) return;
     const Connaissance& k = jeu.connaissance;
     const Carte& entame = carteEntame(jeu, c);
@@ -257,7 +257,7 @@ void regle18(Jeu& jeu, const ContexteDecision& c) {
 namespace {
 
 // Before the taker, on a first round of a plain suit led by a partner, holding its Dame.
-bool cadreDame(Jeu& jeu, const ContexteDecision& c) {
+bool cadreDame(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || jEntame(c) || c.L == c.T || !preneurJoueApres(c)) return false;
     int s = carteEntame(jeu, c).couleur;
     return estCouleurSimple(s) && jeu.connaissance.etatCouleur[s] == 2 &&
@@ -267,7 +267,7 @@ bool cadreDame(Jeu& jeu, const ContexteDecision& c) {
 } // namespace
 
 // Short in a suit a partner opens low: put the Dame up before the taker.
-void regle19(Jeu& jeu, const ContexteDecision& c) {
+void regle19(PartieIA& jeu, const ContexteDecision& c) {
     if (!tirage(jeu, 80) || !cadreDame(jeu, c)) return;
     int s = carteEntame(jeu, c).couleur;
     if (carteEntame(jeu, c).valeur <= 5 && nbCartesCouleur(jeu, c.moi, s) < 4)
@@ -275,7 +275,7 @@ void regle19(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Holding Roi and Dame, short in the suit: cash the Roi on the first round.
-void regle20(Jeu& jeu, const ContexteDecision& c) {
+void regle20(PartieIA& jeu, const ContexteDecision& c) {
     if (!cadreDame(jeu, c)) return;
     int s = carteEntame(jeu, c).couleur;
     int n = nbCartesCouleur(jeu, c.moi, s);
@@ -283,14 +283,14 @@ void regle20(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A partner opened with a middle card: keep the Dame without its Roi back.
-void regle21(Jeu& jeu, const ContexteDecision& c) {
+void regle21(PartieIA& jeu, const ContexteDecision& c) {
     if (!cadreDame(jeu, c) || carteEntame(jeu, c).valeur <= 5) return;
     int s = carteEntame(jeu, c).couleur;
     if (!tient(jeu, c.moi, s, ROI)) retirerCarte(jeu, c.moi, s, DAME);
 }
 
 // With a strong hand the taker draws trumps, from the top when his masters suffice.
-void regle22(Jeu& jeu, const ContexteDecision& c) {
+void regle22(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!k.mainForte || c.moi != c.T || !jEntame(c) || estJouee(jeu, ATOUT, PETIT)) return;
     if (nbDefenseursSansAtout(jeu) == 2 && k.atoutsDehors[c.T] > k.atoutsEnMain[c.T]) return;
@@ -320,7 +320,7 @@ void regle22(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Under the taker's small trump lead, slip the Petit while high trumps are still out.
-void regle23(Jeu& jeu, const ContexteDecision& c) {
+void regle23(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || (c.position != 2 && c.position != 3)) return;
     if (!tient(jeu, c.moi, ATOUT, PETIT) || c.L != c.T) return;
     const Carte& entame = carteEntame(jeu, c);
@@ -338,7 +338,7 @@ void regle23(Jeu& jeu, const ContexteDecision& c) {
 namespace {
 
 // Whether a defender without trumps should throw points on this trick.
-bool donnerPoints(const Jeu& jeu, const ContexteDecision& c) {
+bool donnerPoints(const PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     const Carte& entame = carteEntame(jeu, c);
     const Carte& carteT = carteDe(jeu, c.T);
@@ -385,7 +385,7 @@ bool donnerPoints(const Jeu& jeu, const ContexteDecision& c) {
 } // namespace
 
 // A defender without trumps throws an honour to a trick the defence will win, else keeps them.
-void regle24(Jeu& jeu, const ContexteDecision& c) {
+void regle24(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!estDefenseur(c) || jEntame(c) || !k.sansAtout[c.moi][c.moi] ||
         estExcuse(carteEntame(jeu, c)))

@@ -1,5 +1,5 @@
-#include "donne/jeu.h"
 #include "ia/moteur.h"
+#include "ia/partie_ia.h"
 #include "ia/regles.h"
 #include "ia/regles_outils.h"
 
@@ -8,7 +8,7 @@
 namespace quarvel {
 
 // Every trump left is in my hand and will make a trick: keep the Petit for the last one.
-void regle25(Jeu& jeu, const ContexteDecision& c) {
+void regle25(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (k.atoutsEnMain[c.moi] + k.atoutsJoues == 21 && plisRestants(jeu) == k.atoutsEnMain[c.moi] &&
         tient(jeu, c.moi, ATOUT, PETIT))
@@ -16,7 +16,7 @@ void regle25(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // The taker whose opponents have no trump left keeps the Petit for the end.
-void regle26(Jeu& jeu, const ContexteDecision& c) {
+void regle26(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi == c.T && k.sansAtout[c.T][c.D1] && k.sansAtout[c.T][c.D2] &&
         k.sansAtout[c.T][c.D3] && tient(jeu, c.moi, ATOUT, PETIT))
@@ -24,7 +24,7 @@ void regle26(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // The Petit can win this trick and nobody after me can catch it: play it.
-void regle27(Jeu& jeu, const ContexteDecision& c) {
+void regle27(PartieIA& jeu, const ContexteDecision& c) {
     if (!tient(jeu, c.moi, ATOUT, PETIT) || c.B == AUCUN_SLOT) return;
     bool sur = (c.moi == c.T && c.position == 4) || (c.moi == c.D1 && !jEntame(c)) ||
                (c.moi == c.D2 && (c.position == 3 || c.position == 4)) ||
@@ -33,7 +33,7 @@ void regle27(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender leads his master trump to hunt the taker's Petit.
-void regle28(Jeu& jeu, const ContexteDecision& c) {
+void regle28(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !jEntame(c)) return;
     if (estJouee(jeu, ATOUT, PETIT) || tient(jeu, c.moi, ATOUT, PETIT)) return;
     int maitre = jeu.connaissance.atoutMaitre[c.moi];
@@ -41,7 +41,7 @@ void regle28(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A partner has put down the master trump: save the Petit under it.
-void regle29(Jeu& jeu, const ContexteDecision& c) {
+void regle29(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !tient(jeu, c.moi, ATOUT, PETIT)) return;
     int maitre = jeu.connaissance.atoutMaitre[c.moi];
     if (maitre < 3) return;
@@ -55,7 +55,7 @@ void regle29(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender short of trumps with the Petit plays his big trumps while they can win.
-void regle30(Jeu& jeu, const ContexteDecision& c) {
+void regle30(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!estDefenseur(c) || !tient(jeu, c.moi, ATOUT, PETIT) || jEntame(c)) return;
     if (k.atoutsDonnes[c.moi] < 7 && k.atoutsEnMain[c.moi] > 1)
@@ -65,7 +65,7 @@ void regle30(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // The taker, short of trumps and void in a suit opened now, ruffs its first round with the Petit.
-void regle31(Jeu& jeu, const ContexteDecision& c) {
+void regle31(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || jEntame(c) || !tient(jeu, c.moi, ATOUT, PETIT)) return;
     if (k.atoutsDonnes[c.T] > 8) return;
@@ -75,7 +75,7 @@ void regle31(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender with the Petit plays his highest trump, to keep the Petit protected.
-void regle32(Jeu& jeu, const ContexteDecision& c) {
+void regle32(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !tient(jeu, c.moi, ATOUT, PETIT)) return;
     if (c.L == c.T && jeu.connaissance.atoutsDonnes[c.moi] >= 6) return;
     for (int slot = 1; slot <= 18; ++slot) {
@@ -88,14 +88,14 @@ void regle32(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Just before the taker, a defender keeps the Excuse.
-void regle33(Jeu& jeu, const ContexteDecision& c) {
+void regle33(PartieIA& jeu, const ContexteDecision& c) {
     if (estDefenseur(c) && tient(jeu, c.moi, ATOUT, EXCUSE) && siegeSuivant(c.moi) == c.T &&
         c.position <= 3)
         retirerCarte(jeu, c.moi, ATOUT, EXCUSE);
 }
 
 // The taker led the Excuse: open a suit he cannot follow.
-void regle34(Jeu& jeu, const ContexteDecision& c) {
+void regle34(PartieIA& jeu, const ContexteDecision& c) {
     if (c.L != c.T || !estExcuse(carteDe(jeu, c.T))) return;
     const auto& coupee = jeu.connaissance.couleurCoupee[c.moi][c.T];
     int s = premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int t) { return coupee[t]; });
@@ -105,28 +105,28 @@ void regle34(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Do not lead the Excuse into the taker.
-void regle35(Jeu& jeu, const ContexteDecision& c) {
+void regle35(PartieIA& jeu, const ContexteDecision& c) {
     if (jEntame(c) && tient(jeu, c.moi, ATOUT, EXCUSE) &&
         (c.moi == c.T || siegeSuivant(c.moi) == c.T))
         retirerCarte(jeu, c.moi, ATOUT, EXCUSE);
 }
 
 // The Petit is safe: the taker saves a trump by playing the Excuse on a trump lead.
-void regle36(Jeu& jeu, const ContexteDecision& c) {
+void regle36(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || !tient(jeu, c.moi, ATOUT, EXCUSE) || jEntame(c)) return;
     if (!tient(jeu, c.moi, ATOUT, PETIT) && !estJouee(jeu, ATOUT, PETIT)) return;
     if (estAtout(carteEntame(jeu, c))) garderCarte(jeu, c, ATOUT, EXCUSE);
 }
 
 // I cannot win the trick: play the Excuse (a defender only sometimes, and late).
-void regle37(Jeu& jeu, const ContexteDecision& c) {
+void regle37(PartieIA& jeu, const ContexteDecision& c) {
     if (!tient(jeu, c.moi, ATOUT, EXCUSE) || jEntame(c) || c.B != AUCUN_SLOT) return;
     if (c.moi == c.T || (tirage(jeu, 40) && jeu.donne.numeroPli >= 9))
         garderCarte(jeu, c, ATOUT, EXCUSE);
 }
 
 // The taker has no trump (or none is out): lead a suit he cannot follow, else a master card.
-void regle38(Jeu& jeu, const ContexteDecision& c) {
+void regle38(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!estDefenseur(c) || !jEntame(c)) return;
     if (k.atoutsDehors[c.moi] != 0 && !k.sansAtout[c.moi][c.T]) return;
@@ -146,7 +146,7 @@ void regle38(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // The taker has ruffed with the Petit: lead trumps to bleed him.
-void regle39(Jeu& jeu, const ContexteDecision& c) {
+void regle39(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !jEntame(c) || jeu.connaissance.preneurCoupeDuPetit != 0) return;
     if (!tirage(jeu, 80)) return;
     if (premierCandidat(jeu, c.moi, estAtout) != AUCUN_SLOT)
@@ -154,7 +154,7 @@ void regle39(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A partner signalled trumps: return a small one.
-void regle40(Jeu& jeu, const ContexteDecision& c) {
+void regle40(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (estDefenseur(c) && jEntame(c) && k.signaleur != AUCUN_SIEGE &&
         !tient(jeu, c.moi, ATOUT, PETIT) && !k.ecartAtoutsSuspect && k.signalAtout)
@@ -162,13 +162,13 @@ void regle40(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender does not lead back the suit the taker just opened.
-void regle41(Jeu& jeu, const ContexteDecision& c) {
+void regle41(PartieIA& jeu, const ContexteDecision& c) {
     int s = jeu.connaissance.derniereEntamePreneur;
     if (estDefenseur(c) && jEntame(c) && estCouleurSimple(s)) retirerCouleur(jeu, c.moi, s);
 }
 
 // A long-trump taker with the Petit and a good long suit starts with a middle trump.
-void regle42(Jeu& jeu, const ContexteDecision& c) {
+void regle42(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || k.atoutsDonnes[c.T] < 9 || jeu.donne.boutsPreneur > 1 ||
         !k.pasEncoreEntame[c.T] || !tient(jeu, c.moi, ATOUT, PETIT))
@@ -190,7 +190,7 @@ void regle42(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A taker with a long suit headed by the Roi leads his singleton to ruff it later.
-void regle43(Jeu& jeu, const ContexteDecision& c) {
+void regle43(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || !jEntame(c) || !k.pasEncoreEntame[c.T]) return;
     int u = k.couleurLongue[c.T];
@@ -210,7 +210,7 @@ void regle43(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Second to play and void, the taker ruffs high while an honour of the suit is still out.
-void regle44(Jeu& jeu, const ContexteDecision& c) {
+void regle44(PartieIA& jeu, const ContexteDecision& c) {
     if (!tirage(jeu, 60)) return;
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || c.position != 2 || (k.sansAtout[c.T][c.D1] && k.sansAtout[c.T][c.D2]))
@@ -225,7 +225,7 @@ void regle44(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Do not lead a Dame while the Roi is out.
-void regle45(Jeu& jeu, const ContexteDecision& c) {
+void regle45(PartieIA& jeu, const ContexteDecision& c) {
     if (!jEntame(c)) return;
     pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (tient(jeu, c.moi, s, DAME) && !estJouee(jeu, s, ROI)) retirerCarte(jeu, c.moi, s, DAME);
@@ -233,7 +233,7 @@ void regle45(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Do not lead a Cavalier while the Dame is out.
-void regle46(Jeu& jeu, const ContexteDecision& c) {
+void regle46(PartieIA& jeu, const ContexteDecision& c) {
     if (!jEntame(c)) return;
     pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (tient(jeu, c.moi, s, CAVALIER) && !estJouee(jeu, s, DAME))
@@ -242,10 +242,10 @@ void regle46(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Meant to hold back the long-suit plans below; no condition for it has been chosen yet.
-void regle47(Jeu&, const ContexteDecision&) {}
+void regle47(PartieIA&, const ContexteDecision&) {}
 
 // The taker opens his long suit from the Roi or a small card, the Dame only when it is safe.
-void regle48(Jeu& jeu, const ContexteDecision& c) {
+void regle48(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || !jEntame(c)) return;
     int u = k.couleurLongue[c.T];
@@ -267,7 +267,7 @@ void regle48(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // While a defender may still ruff, the taker opens his long suit from the bottom.
-void regle49(Jeu& jeu, const ContexteDecision& c) {
+void regle49(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || !jEntame(c)) return;
     int u = k.couleurLongue[c.T];

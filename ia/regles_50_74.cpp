@@ -1,5 +1,5 @@
-#include "donne/jeu.h"
 #include "ia/moteur.h"
+#include "ia/partie_ia.h"
 #include "ia/regles.h"
 #include "ia/regles_outils.h"
 
@@ -8,7 +8,7 @@
 namespace quarvel {
 
 // A defender does not open a suit of which three cards or more lay in the dog.
-void regle50(Jeu& jeu, const ContexteDecision& c) {
+void regle50(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
     pourChaqueCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
         if (jeu.connaissance.etatCouleur[s] == 1 && cartesAuChien(jeu, s) >= 3)
@@ -17,7 +17,7 @@ void regle50(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender does not lead from a doubleton holding the Roi or the Dame.
-void regle51(Jeu& jeu, const ContexteDecision& c) {
+void regle51(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
     pourChaqueCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
         if (jeu.connaissance.cartesEnMain[c.moi][s] == 2 &&
@@ -27,7 +27,7 @@ void regle51(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Against a guard without or against the dog, a defender often opens with the trump signal.
-void regle52(Jeu& jeu, const ContexteDecision& c) {
+void regle52(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
     const int contrat = jeu.donne.contrat;
     if ((contrat == GARDE_SANS && tirage(jeu, 80)) || (contrat == GARDE_CONTRE && tirage(jeu, 30)))
@@ -35,7 +35,7 @@ void regle52(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender's first lead, when the dog showed few trumps, is the trump signal.
-void regle53(Jeu& jeu, const ContexteDecision& c) {
+void regle53(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!tient(jeu, c.moi, ATOUT, PETIT) && defenseurQuiEntame(c) && k.pasEncoreEntame[c.moi] &&
         k.signaleur == AUCUN_SIEGE && !k.ecartAtoutsSuspect &&
@@ -44,7 +44,7 @@ void regle53(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // With trumps shown in the dog, a defender's first lead comes from its long suit.
-void regle54(Jeu& jeu, const ContexteDecision& c) {
+void regle54(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!(defenseurQuiEntame(c) && k.pasEncoreEntame[c.moi] && k.signaleur == AUCUN_SIEGE &&
           k.atoutsAuChien > 1))
@@ -75,7 +75,7 @@ void regle54(Jeu& jeu, const ContexteDecision& c) {
 
 // A defender leads a small card of a long suit headed by the Dame or the Roi, in a suit not yet
 // opened.
-void regle55(Jeu& jeu, const ContexteDecision& c) {
+void regle55(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
     premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (jeu.connaissance.etatCouleur[s] == 0) return false;
@@ -87,7 +87,7 @@ void regle55(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender on lead often plays low in a suit the taker ruffs, to shorten his trumps.
-void regle56(Jeu& jeu, const ContexteDecision& c) {
+void regle56(PartieIA& jeu, const ContexteDecision& c) {
     if (!jEntame(c)) return;
     if (!((c.moi == c.D1 && tirage(jeu, 90)) || (c.moi == c.D2 && tirage(jeu, 80)) ||
           (c.moi == c.D3 && tirage(jeu, 70))))
@@ -104,7 +104,7 @@ void regle56(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender does not lead a suit whose Roi went from the dog to the taker.
-void regle57(Jeu& jeu, const ContexteDecision& c) {
+void regle57(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
     pourChaqueCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
         if (jeu.connaissance.roiAuChien[s] && !estJouee(jeu, s, ROI)) retirerCouleur(jeu, c.moi, s);
@@ -112,7 +112,7 @@ void regle57(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender does not lead trumps after the taker did, while the master trump is elsewhere.
-void regle58(Jeu& jeu, const ContexteDecision& c) {
+void regle58(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!defenseurQuiEntame(c) || k.derniereEntamePreneur != 0) return;
     const int maitre = k.atoutMaitre[c.moi];
@@ -120,7 +120,7 @@ void regle58(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Without a running signal, a defender mostly avoids leading trumps when not holding the master.
-void regle59(Jeu& jeu, const ContexteDecision& c) {
+void regle59(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!defenseurQuiEntame(c) || k.signalAtout || !tirage(jeu, 80)) return;
     const int maitre = k.atoutMaitre[c.moi];
@@ -128,7 +128,7 @@ void regle59(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender does not lead its Dame (nor its Roi when the dog was seen) in an unopened suit.
-void regle60(Jeu& jeu, const ContexteDecision& c) {
+void regle60(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
     const bool chienVu = jeu.donne.contrat == PRISE || jeu.donne.contrat == GARDE;
     pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
@@ -139,7 +139,7 @@ void regle60(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender does not lead a Roi or a Dame the taker would ruff.
-void regle61(Jeu& jeu, const ContexteDecision& c) {
+void regle61(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
     pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (!jeu.connaissance.couleurCoupee[c.moi][c.T][s]) return;
@@ -149,7 +149,7 @@ void regle61(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Nobody leads an unprotected Cavalier in an unopened suit.
-void regle62(Jeu& jeu, const ContexteDecision& c) {
+void regle62(PartieIA& jeu, const ContexteDecision& c) {
     if (!jEntame(c)) return;
     pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (jeu.connaissance.etatCouleur[s] != 0 && !tient(jeu, c.moi, s, DAME))
@@ -158,7 +158,7 @@ void regle62(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender does not open with small cards of a suit it holds no Roi or Dame in.
-void regle63(Jeu& jeu, const ContexteDecision& c) {
+void regle63(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
     pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (jeu.connaissance.etatCouleur[s] == 0 || tient(jeu, c.moi, s, ROI) ||
@@ -169,7 +169,7 @@ void regle63(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Before a taker who still has trumps, a defender keeps its Roi and Dame of the suits he ruffs.
-void regle64(Jeu& jeu, const ContexteDecision& c) {
+void regle64(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !joueApres(c.moi, c.T, c.position) ||
         jeu.connaissance.sansAtout[c.moi][c.T])
         return;
@@ -181,7 +181,7 @@ void regle64(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // The taker cashes the Roi of a fresh suit in which he holds five to nine cards.
-void regle65(Jeu& jeu, const ContexteDecision& c) {
+void regle65(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || !jEntame(c)) return;
     premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (jeu.connaissance.etatCouleur[s] == 0 || !tient(jeu, c.moi, s, ROI)) return false;
@@ -193,7 +193,7 @@ void regle65(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // The taker does not lead a bare Roi, unless only the Petit is left to bring home.
-void regle66(Jeu& jeu, const ContexteDecision& c) {
+void regle66(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || !jEntame(c)) return;
     const Connaissance& k = jeu.connaissance;
     int n = 3;
@@ -205,7 +205,7 @@ void regle66(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // The taker puts his guarded Roi on a plain lead when no defender left to play can ruff.
-void regle67(Jeu& jeu, const ContexteDecision& c) {
+void regle67(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || jEntame(c) || c.B == AUCUN_SLOT) return;
     const int s = carteEntame(jeu, c).couleur;
     if (!estCouleurSimple(s)) return;
@@ -218,7 +218,7 @@ void regle67(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender does not lead the suits its trump-signalling partner is void in.
-void regle68(Jeu& jeu, const ContexteDecision& c) {
+void regle68(PartieIA& jeu, const ContexteDecision& c) {
     const int signaleur = jeu.connaissance.signaleur;
     if (!defenseurQuiEntame(c) || signaleur == AUCUN_SIEGE) return;
     pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
@@ -227,21 +227,21 @@ void regle68(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // A defender who cannot beat the taker's winning card throws its lowest.
-void regle69(Jeu& jeu, const ContexteDecision& c) {
+void regle69(PartieIA& jeu, const ContexteDecision& c) {
     if (c.W != c.T || c.B != AUCUN_SLOT) return;
     if (((c.moi == c.D1 || c.moi == c.D2) && c.position >= 3) || (c.moi == c.D3 && c.position == 4))
         deciderPremier(jeu, c, plusPetiteCarteCouleur(jeu, c.moi), plusPetitAtout(jeu, c.moi));
 }
 
 // A seat that cannot win the trick throws its lowest card.
-void regle70(Jeu& jeu, const ContexteDecision& c) {
+void regle70(PartieIA& jeu, const ContexteDecision& c) {
     if (c.B != AUCUN_SLOT) return;
     if ((c.moi == c.D1 && c.position == 2) || (c.moi == c.T && c.position >= 2))
         deciderPremier(jeu, c, plusPetiteCarteCouleur(jeu, c.moi), plusPetitAtout(jeu, c.moi));
 }
 
 // A defender does not lead the first two suits the taker opened.
-void regle71(Jeu& jeu, const ContexteDecision& c) {
+void regle71(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
     const Connaissance& k = jeu.connaissance;
     if (k.entamePreneur1 != AUCUNE) retirerCouleur(jeu, c.moi, k.entamePreneur1);
@@ -249,7 +249,7 @@ void regle71(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // Third on a trump lead from the first defender, over-trump with the highest trump.
-void regle72(Jeu& jeu, const ContexteDecision& c) {
+void regle72(PartieIA& jeu, const ContexteDecision& c) {
     if (c.position != 3 || c.L != c.D1 || carteEntame(jeu, c).couleur != ATOUT) return;
     const auto& raisons = jeu.donne.raisonsJouables[c.moi];
     for (int slot = 1; slot <= 18; ++slot)
@@ -260,14 +260,14 @@ void regle72(Jeu& jeu, const ContexteDecision& c) {
 }
 
 // When trumps are to be played, play the smallest one (never the Petit).
-void regle73(Jeu& jeu, const ContexteDecision& c) {
+void regle73(PartieIA& jeu, const ContexteDecision& c) {
     if (jEntame(c) || (c.position == 2 && estExcuse(carteEntame(jeu, c)))) return;
     decider(jeu, c, plusPetitAtout(jeu, c.moi));
 }
 
 // Able to win, the seat gives its highest honour, else its smallest trump, else the cheapest
 // winner.
-void regle74(Jeu& jeu, const ContexteDecision& c) {
+void regle74(PartieIA& jeu, const ContexteDecision& c) {
     if (c.B < 1 || c.B > 18) return;
     if ((c.moi == c.D1 && !jEntame(c)) || (c.moi == c.D2 && c.position >= 3) ||
         ((c.moi == c.D3 || c.moi == c.T) && c.position == 4))

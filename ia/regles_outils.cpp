@@ -2,15 +2,15 @@
 
 namespace quarvel {
 
-int plisRestants(const Jeu& jeu) {
+int plisRestants(const PartieIA& jeu) {
     return 19 - jeu.donne.numeroPli;
 }
 
-const Carte& carteDe(const Jeu& jeu, int siege) {
+const Carte& carteDe(const PartieIA& jeu, int siege) {
     return jeu.donne.pli.cartes[siege];
 }
 
-const Carte& carteEntame(const Jeu& jeu, const ContexteDecision& c) {
+const Carte& carteEntame(const PartieIA& jeu, const ContexteDecision& c) {
     return carteDe(jeu, c.L);
 }
 
@@ -22,7 +22,7 @@ bool preneurJoueApres(const ContexteDecision& c) {
     return joueApres(c.moi, c.T, c.position);
 }
 
-static int detenteur(const Jeu& jeu, int couleur, int valeur) {
+static int detenteur(const PartieIA& jeu, int couleur, int valeur) {
     const Connaissance& k = jeu.connaissance;
     if (couleur == ATOUT) {
         if (valeur == EXCUSE) return k.detenteurExcuse;
@@ -35,58 +35,58 @@ static int detenteur(const Jeu& jeu, int couleur, int valeur) {
     return LIEU_INCONNU;
 }
 
-bool tient(const Jeu& jeu, int siege, int couleur, int valeur) {
+bool tient(const PartieIA& jeu, int siege, int couleur, int valeur) {
     return detenteur(jeu, couleur, valeur) == siege;
 }
 
-bool estJouee(const Jeu& jeu, int couleur, int valeur) {
+bool estJouee(const PartieIA& jeu, int couleur, int valeur) {
     return detenteur(jeu, couleur, valeur) == LIEU_JOUEE;
 }
 
-bool tientMaitresse(const Jeu& jeu, int siege, int c) {
+bool tientMaitresse(const PartieIA& jeu, int siege, int c) {
     int m = jeu.connaissance.carteMaitresse[c];
     return m >= 1 && tient(jeu, siege, c, m);
 }
 
-int cartesTenues(const Jeu& jeu, int siege, int c) {
+int cartesTenues(const PartieIA& jeu, int siege, int c) {
     int n = 0;
     for (int v = 1; v <= 14; ++v)
         if (jeu.connaissance.detenteurCarte[c][v] == siege) ++n;
     return n;
 }
 
-int cartesAuChien(const Jeu& jeu, int c) {
+int cartesAuChien(const PartieIA& jeu, int c) {
     int n = 0;
     for (const Carte& carte : jeu.donne.chienDonne)
         if (carte.couleur == c) ++n;
     return n;
 }
 
-int nbDefenseursSansAtout(const Jeu& jeu) {
+int nbDefenseursSansAtout(const PartieIA& jeu) {
     int T = jeu.donne.preneur, n = 0;
     for (int d = 1; d <= 4; ++d)
         if (d != T && jeu.connaissance.sansAtout[T][d]) ++n;
     return n;
 }
 
-bool decider(Jeu& jeu, const ContexteDecision& c, int slot) {
+bool decider(PartieIA& jeu, const ContexteDecision& c, int slot) {
     if (!garderSeule(jeu, c.moi, slot)) return false;
     noterRegle(jeu, c.moi);
     return true;
 }
 
-bool garderCarte(Jeu& jeu, const ContexteDecision& c, int couleur, int valeur) {
+bool garderCarte(PartieIA& jeu, const ContexteDecision& c, int couleur, int valeur) {
     if (!tient(jeu, c.moi, couleur, valeur)) return false;
     return decider(jeu, c, slotDe(jeu, c.moi, couleur, valeur));
 }
 
-bool deciderPremier(Jeu& jeu, const ContexteDecision& c, int a, int b, int d) {
+bool deciderPremier(PartieIA& jeu, const ContexteDecision& c, int a, int b, int d) {
     for (int slot : {a, b, d})
         if (slot != AUCUN_SLOT) return decider(jeu, c, slot);
     return false;
 }
 
-void signalAtout(Jeu& jeu, const ContexteDecision& c) {
+void signalAtout(PartieIA& jeu, const ContexteDecision& c) {
     Connaissance& kn = jeu.connaissance;
     int carte = AUCUN_SLOT;
     if (kn.atoutsDonnes[c.moi] >= 7) {

@@ -1,6 +1,6 @@
 #pragma once
 // Small questions and actions shared by the play rules.
-#include "donne/jeu.h"
+#include "ia/partie_ia.h"
 #include "ia/regles.h"
 
 namespace quarvel {
@@ -29,11 +29,11 @@ template <class F> int premiereCouleurDepuis(int r, Depart depart, F f) {
 }
 // The same from r drawn now: one draw in 1..4, made on the call (so only where the rule's frame
 // holds).
-template <class F> int premiereCouleurAuHasard(Jeu& jeu, Depart depart, F f) {
+template <class F> int premiereCouleurAuHasard(PartieIA& jeu, Depart depart, F f) {
     return premiereCouleurDepuis(jeu.alea(4), depart, f);
 }
 // f(s) on each of the four suits, from r drawn now.
-template <class F> void pourChaqueCouleurAuHasard(Jeu& jeu, Depart depart, F f) {
+template <class F> void pourChaqueCouleurAuHasard(PartieIA& jeu, Depart depart, F f) {
     premiereCouleurAuHasard(jeu, depart, [&f](int s) {
         f(s);
         return false;
@@ -41,12 +41,12 @@ template <class F> void pourChaqueCouleurAuHasard(Jeu& jeu, Depart depart, F f) 
 }
 
 // Tricks left to play, the current one included.
-int plisRestants(const Jeu& jeu);
+int plisRestants(const PartieIA& jeu);
 
 // The card a seat has put in the current trick; couleur -1 while it has not played.
-const Carte& carteDe(const Jeu& jeu, int siege);
+const Carte& carteDe(const PartieIA& jeu, int siege);
 // The card of the leader of the trick (couleur -1 when I lead).
-const Carte& carteEntame(const Jeu& jeu, const ContexteDecision& c);
+const Carte& carteEntame(const PartieIA& jeu, const ContexteDecision& c);
 
 inline bool estDefenseur(const ContexteDecision& c) {
     return c.moi != c.T;
@@ -62,32 +62,32 @@ bool preneurAJoue(const ContexteDecision& c);
 bool preneurJoueApres(const ContexteDecision& c);
 
 // Whether the seat still holds the card (suit 0: the Excuse is value 0, the Petit value 1).
-bool tient(const Jeu& jeu, int siege, int couleur, int valeur);
+bool tient(const PartieIA& jeu, int siege, int couleur, int valeur);
 // Whether the card has been played in this deal.
-bool estJouee(const Jeu& jeu, int couleur, int valeur);
+bool estJouee(const PartieIA& jeu, int couleur, int valeur);
 // The seat holds the master card of suit c (the highest not yet gone).
-bool tientMaitresse(const Jeu& jeu, int siege, int c);
+bool tientMaitresse(const PartieIA& jeu, int siege, int c);
 // Plain cards of suit c the seat still holds.
-int cartesTenues(const Jeu& jeu, int siege, int c);
+int cartesTenues(const PartieIA& jeu, int siege, int c);
 // Cards of suit c among the six of the dog as dealt.
-int cartesAuChien(const Jeu& jeu, int c);
-int nbDefenseursSansAtout(const Jeu& jeu);
+int cartesAuChien(const PartieIA& jeu, int c);
+int nbDefenseursSansAtout(const PartieIA& jeu);
 
-inline bool estCandidat(const Jeu& jeu, int siege, int slot) {
+inline bool estCandidat(const PartieIA& jeu, int siege, int slot) {
     return slot >= 1 && slot <= 18 && jeu.donne.cartesJouables[siege][slot] == 1;
 }
-inline const Carte& carteMain(const Jeu& jeu, int siege, int slot) {
+inline const Carte& carteMain(const PartieIA& jeu, int siege, int slot) {
     return jeu.donne.mains[siege][slot];
 }
 
 // First candidate in hand order (slots 1..18) for which f(card) holds; AUCUN_SLOT when none.
-template <class F> int premierCandidat(const Jeu& jeu, int siege, F f) {
+template <class F> int premierCandidat(const PartieIA& jeu, int siege, F f) {
     for (int slot = 1; slot <= 18; ++slot)
         if (estCandidat(jeu, siege, slot) && f(carteMain(jeu, siege, slot))) return slot;
     return AUCUN_SLOT;
 }
 // The same scanning from the end (slots 18 down to 1).
-template <class F> int dernierCandidat(const Jeu& jeu, int siege, F f) {
+template <class F> int dernierCandidat(const PartieIA& jeu, int siege, F f) {
     for (int slot = 18; slot >= 1; --slot)
         if (estCandidat(jeu, siege, slot) && f(carteMain(jeu, siege, slot))) return slot;
     return AUCUN_SLOT;
@@ -95,14 +95,14 @@ template <class F> int dernierCandidat(const Jeu& jeu, int siege, F f) {
 
 // Keeps the slot as the only candidate and records the running rule; false when it is not a
 // candidate.
-bool decider(Jeu& jeu, const ContexteDecision& c, int slot);
+bool decider(PartieIA& jeu, const ContexteDecision& c, int slot);
 // Keeps a card I hold; false when I do not hold it or it is not a candidate.
-bool garderCarte(Jeu& jeu, const ContexteDecision& c, int couleur, int valeur);
+bool garderCarte(PartieIA& jeu, const ContexteDecision& c, int couleur, int valeur);
 // The default plays: the first of the slots that is not AUCUN_SLOT decides (a card, else a
 // trump...).
-bool deciderPremier(Jeu& jeu, const ContexteDecision& c, int a, int b, int d = AUCUN_SLOT);
+bool deciderPremier(PartieIA& jeu, const ContexteDecision& c, int a, int b, int d = AUCUN_SLOT);
 // Drops every candidate for which f(card) holds, one by one (the last candidate always stays).
-template <class F> void retirerSi(Jeu& jeu, int siege, F f) {
+template <class F> void retirerSi(PartieIA& jeu, int siege, F f) {
     for (int slot = 1; slot <= 18; ++slot) {
         const Carte& carte = carteMain(jeu, siege, slot);
         if (estCandidat(jeu, siege, slot) && f(carte))
@@ -112,6 +112,6 @@ template <class F> void retirerSi(Jeu& jeu, int siege, F f) {
 
 // The defenders' trump signal on lead: a small odd trump with seven trumps or more (and the
 // seat becomes the signaller), else a small even one up to the 12.
-void signalAtout(Jeu& jeu, const ContexteDecision& c);
+void signalAtout(PartieIA& jeu, const ContexteDecision& c);
 
 } // namespace quarvel

@@ -1,12 +1,12 @@
 // The questions the rules ask about a seat's candidates and the trick on the table.
-#include "donne/jeu.h"
 #include "donne/pli.h"
 #include "ia/moteur.h"
+#include "ia/partie_ia.h"
 #include "ia/regles_outils.h"
 
 namespace quarvel {
 
-int plusPetiteCarteCouleur(const Jeu& jeu, int s) {
+int plusPetiteCarteCouleur(const PartieIA& jeu, int s) {
     int meilleur = AUCUN_SLOT;
     for (int slot = 1; slot <= 18; ++slot) {
         if (!estCandidat(jeu, s, slot)) continue;
@@ -21,7 +21,7 @@ int plusPetiteCarteCouleur(const Jeu& jeu, int s) {
 namespace {
 
 // The candidate trump from 2 up with the lowest value among those that pass the filter.
-template <class Filtre> int plusPetitAtoutSi(const Jeu& jeu, int s, Filtre filtre) {
+template <class Filtre> int plusPetitAtoutSi(const PartieIA& jeu, int s, Filtre filtre) {
     int meilleur = AUCUN_SLOT;
     for (int slot = 1; slot <= 18; ++slot) {
         if (!estCandidat(jeu, s, slot)) continue;
@@ -35,19 +35,19 @@ template <class Filtre> int plusPetitAtoutSi(const Jeu& jeu, int s, Filtre filtr
 
 } // namespace
 
-int plusPetitAtout(const Jeu& jeu, int s) {
+int plusPetitAtout(const PartieIA& jeu, int s) {
     return plusPetitAtoutSi(jeu, s, [](int) { return true; });
 }
 
-int plusPetitAtoutImpair(const Jeu& jeu, int s) {
+int plusPetitAtoutImpair(const PartieIA& jeu, int s) {
     return plusPetitAtoutSi(jeu, s, [](int v) { return v >= 3 && v % 2 == 1; });
 }
 
-int plusPetitAtoutPair(const Jeu& jeu, int s) {
+int plusPetitAtoutPair(const PartieIA& jeu, int s) {
     return plusPetitAtoutSi(jeu, s, [](int v) { return v % 2 == 0; });
 }
 
-int plusHauteHonneur(const Jeu& jeu, int s) {
+int plusHauteHonneur(const PartieIA& jeu, int s) {
     int meilleur = AUCUN_SLOT;
     for (int slot = 1; slot <= 18; ++slot) {
         if (!estCandidat(jeu, s, slot)) continue;
@@ -59,7 +59,7 @@ int plusHauteHonneur(const Jeu& jeu, int s) {
     return meilleur;
 }
 
-int roiGarde(const Jeu& jeu, int s, int c) {
+int roiGarde(const PartieIA& jeu, int s, int c) {
     int roi = AUCUN_SLOT;
     int dessous = 0;
     for (int slot = 1; slot <= 18; ++slot) {
@@ -72,7 +72,7 @@ int roiGarde(const Jeu& jeu, int s, int c) {
     return (roi != AUCUN_SLOT && dessous >= 2) ? roi : AUCUN_SLOT;
 }
 
-int petiteSousHonneur(const Jeu& jeu, int s, int c) {
+int petiteSousHonneur(const PartieIA& jeu, int s, int c) {
     bool honneur = false;
     int nb = 0;
     int derniere = AUCUN_SLOT;
@@ -86,14 +86,14 @@ int petiteSousHonneur(const Jeu& jeu, int s, int c) {
     return (honneur && nb >= 5) ? derniere : AUCUN_SLOT;
 }
 
-int nbCartesCouleur(const Jeu& jeu, int s, int c) {
+int nbCartesCouleur(const PartieIA& jeu, int s, int c) {
     int n = 0;
     for (int slot = 1; slot <= 18; ++slot)
         if (carteMain(jeu, s, slot).couleur == c) ++n;
     return n;
 }
 
-int atoutsMaitresTenus(const Jeu& jeu, int s) {
+int atoutsMaitresTenus(const PartieIA& jeu, int s) {
     const Connaissance& k = jeu.connaissance;
     const int haut = k.atoutMaitre[s];
     int n = 0;
@@ -106,7 +106,7 @@ int atoutsMaitresTenus(const Jeu& jeu, int s) {
     return n;
 }
 
-bool honneurVoisin(const Jeu& jeu, int s, int c, int v) {
+bool honneurVoisin(const PartieIA& jeu, int s, int c, int v) {
     switch (v) {
     case VALET:
         return tient(jeu, s, c, CAVALIER);
@@ -120,7 +120,7 @@ bool honneurVoisin(const Jeu& jeu, int s, int c, int v) {
     }
 }
 
-int gagnantActuel(const Jeu& jeu, int s) {
+int gagnantActuel(const PartieIA& jeu, int s) {
     const Pli& pli = jeu.donne.pli;
     int w = pli.entame;
     int t = pli.entame;
@@ -132,7 +132,7 @@ int gagnantActuel(const Jeu& jeu, int s) {
     return w;
 }
 
-int carteQuiBat(const Jeu& jeu, int s) {
+int carteQuiBat(const PartieIA& jeu, int s) {
     const Donne& d = jeu.donne;
     if (d.pli.nbCartesJouees == 0) return AUCUN_SLOT;
     const int w = gagnantActuel(jeu, s);
@@ -158,7 +158,7 @@ bool joueApres(int s, int t, int position) {
     }
 }
 
-int slotDe(const Jeu& jeu, int s, int couleur, int valeur) {
+int slotDe(const PartieIA& jeu, int s, int couleur, int valeur) {
     const Carte cible{valeur, couleur, true};
     for (int slot = 1; slot <= 18; ++slot) {
         const Carte& c = carteMain(jeu, s, slot);

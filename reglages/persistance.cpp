@@ -1,7 +1,5 @@
 #include "reglages/persistance.h"
 
-#include "donne/jeu.h"
-
 namespace quarvel {
 
 namespace {
@@ -115,12 +113,12 @@ std::vector<std::string> nomsReglages() {
     return n.noms;
 }
 
-bool sauverReglages(Jeu& jeu) {
-    if (!jeu.magasin) return false;
-    jeu.reglages.version = VERSION_REGLAGES;
-    Ecrivain e{*jeu.magasin};
-    parcourir(jeu.reglages, e);
-    const bool fini = jeu.magasin->terminer();
+bool sauverReglages(Reglages& r, MagasinReglages* magasin) {
+    if (!magasin) return false;
+    r.version = VERSION_REGLAGES;
+    Ecrivain e{*magasin};
+    parcourir(r, e);
+    const bool fini = magasin->terminer();
     return e.ok && fini;
 }
 
@@ -153,15 +151,14 @@ void valeursParDefaut(Reglages& r) {
     r.scoresGlobaux.remplir(0);
 }
 
-void reglagesParDefaut(Jeu& jeu) {
-    valeursParDefaut(jeu.reglages);
-    sauverReglages(jeu);
+void reglagesParDefaut(Reglages& r, MagasinReglages* magasin) {
+    valeursParDefaut(r);
+    sauverReglages(r, magasin);
 }
 
-void chargerReglages(Jeu& jeu) {
-    Reglages& r = jeu.reglages;
-    if (jeu.magasin) {
-        Lecteur l{*jeu.magasin};
+void chargerReglages(Reglages& r, MagasinReglages* magasin) {
+    if (magasin) {
+        Lecteur l{*magasin};
         parcourir(r, l);
         // Every run starts with normal deals, whatever was stored.
         r.optionForceMain = 2;
@@ -170,7 +167,7 @@ void chargerReglages(Jeu& jeu) {
         // values were written before: they are not overwritten by the defaults.
         if (!r.verif) {
             r.verif = true;
-            if (!l.verifIlisible) reglagesParDefaut(jeu);
+            if (!l.verifIlisible) reglagesParDefaut(r, magasin);
         }
     } else {
         r.optionForceMain = 2;

@@ -8,19 +8,17 @@
 
 namespace quarvel {
 
-struct Jeu;
-
 // Written in "version": the layout of the stored values.
 constexpr int VERSION_REGLAGES = 1;
 
-// Writes every value in order; false when the store refused any of them (nothing is lost in
-// memory, the game goes on).
-bool sauverReglages(Jeu& jeu);
+// Writes every value in order; false without a store or when the store refused any of them (nothing
+// is lost in memory, the game goes on).
+bool sauverReglages(Reglages& r, MagasinReglages* magasin);
 // Reads every value but "version"; a value missing, of another type or of another size leaves
 // its variable as it was. Then the start values, the first-run defaults, and the options.
-void chargerReglages(Jeu& jeu);
+void chargerReglages(Reglages& r, MagasinReglages* magasin);
 // Defaults in memory, then written.
-void reglagesParDefaut(Jeu& jeu);
+void reglagesParDefaut(Reglages& r, MagasinReglages* magasin);
 // Defaults in memory only (verif untouched).
 void valeursParDefaut(Reglages& r);
 

@@ -35,6 +35,7 @@ struct Reglages {
     Tableau<Tableau<std::string, 4>, 3> nomHighScoreChallenge;
     Tableau<int, NB_REGLES> poidsRegles;
     Tableau<int, 4> scoresGlobaux; // by seat
+    bool operator==(const Reglages&) const = default;
 };
 
 } // namespace quarvel

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <climits>
 
-#include "donne/jeu.h"
 #include "ia/moteur.h"
+#include "scores/partie_scores.h"
 #include "scores/score.h"
 #include "scores/scores_globaux.h"
 
 namespace quarvel {
 
-void finDeDonne(Jeu& jeu) {
+void finDeDonne(PartieScores& jeu) {
     const Donne& d = jeu.donne;
     Tableau<int, 4> scores = jeu.reglages.scoresGlobaux;
     const int t = scorePreneur(d);

@@ -3,10 +3,10 @@
 
 namespace quarvel {
 
-struct Jeu;
+struct PartieScores;
 
 // Called once, when the eighteenth trick has been scored. Its message, result panel and the
 // settings save are left due to the presentation.
-void finDeDonne(Jeu& jeu);
+void finDeDonne(PartieScores& jeu);
 
 } // namespace quarvel

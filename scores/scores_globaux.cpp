@@ -1,15 +1,15 @@
 #include "scores/scores_globaux.h"
 
-#include "donne/jeu.h"
+#include "scores/partie_scores.h"
 
 namespace quarvel {
 
-void basculerScores(Jeu& jeu) {
+void basculerScores(PartieScores& jeu) {
     jeu.scoresVisibles = !jeu.scoresVisibles;
     jeu.scoresAMontrer = true;
 }
 
-void remettreScoresAZero(Jeu& jeu) {
+void remettreScoresAZero(PartieScores& jeu) {
     for (int s = 1; s <= 4; ++s) jeu.reglages.scoresGlobaux[s] = 0;
 }
 

@@ -3,11 +3,11 @@
 
 namespace quarvel {
 
-struct Jeu;
+struct PartieScores;
 
 // Shows or hides the four running-score panels; the presentation draws them after the event.
-void basculerScores(Jeu& jeu);
+void basculerScores(PartieScores& jeu);
 // Every seat back to 0.
-void remettreScoresAZero(Jeu& jeu);
+void remettreScoresAZero(PartieScores& jeu);
 
 } // namespace quarvel

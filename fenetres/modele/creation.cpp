@@ -1,7 +1,7 @@
 #include "fenetres/modele/creation.h"
 
-#include "donne/jeu.h"
 #include "fenetres/modele/dessin.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/menus.h"
 
 #include <cmath>

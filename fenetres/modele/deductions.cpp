@@ -1,6 +1,6 @@
 #include "fenetres/modele/deductions.h"
 
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 
 #include <charconv>
 #include <string_view>

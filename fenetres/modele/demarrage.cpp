@@ -1,7 +1,7 @@
 #include "fenetres/modele/demarrage.h"
 
-#include "donne/jeu.h"
 #include "fenetres/modele/evenements.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/langue.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/presentation.h"
@@ -15,7 +15,7 @@ namespace {
 // The main table's creation once its layout is done.
 void preparerFenetreQuarvel(Jeu& jeu) {
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
-    chargerReglages(jeu);
+    chargerReglages(jeu.reglages, jeu.magasin);
     appliquerLangue(jeu);
     appliquerOptions(jeu);
     f.fenetre.couleur = jeu.reglages.optionCouleurFondEcran;

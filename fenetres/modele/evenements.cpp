@@ -1,17 +1,19 @@
 #include "fenetres/modele/evenements.h"
 
-#include "donne/flux.h"
-#include "donne/jeu.h"
-#include "donne/main_joueur.h"
-#include "donne/nouvelle_donne.h"
 #include "encheres/ecart.h"
 #include "encheres/encheres.h"
 #include "encheres/poignee.h"
+#include "fenetres/modele/jeu.h"
+#include "fenetres/modele/mesures.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/presentation.h"
 #include "fenetres/modele/presentation_fin.h"
 #include "fenetres/modele/presentation_poignee.h"
 #include "fenetres/modele/revue.h"
+#include "partie/chien.h"
+#include "partie/flux.h"
+#include "partie/main_joueur.h"
+#include "partie/nouvelle_donne.h"
 
 namespace quarvel {
 
@@ -142,7 +144,7 @@ void traiterDonne(Jeu& jeu, Evenement e) {
         if (i == 0)
             refuserPoignee(jeu);
         else
-            ouvrirPoignee(jeu, i);
+            ouvrirPoignee(jeu, i, unitePoignee(jeu));
         break;
     case Evt::ClicNouvelleDonne:
         if (donneTerminee(phase)) nouvelleDonne(jeu, false);

@@ -1,7 +1,7 @@
 #include "fenetres/modele/horloge.h"
 
-#include "donne/jeu.h"
 #include "fenetres/modele/evenements.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/presentation.h"
 
 namespace quarvel {

@@ -1,6 +1,6 @@
 #include "fenetres/modele/langue.h"
 
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 
 namespace quarvel {
 

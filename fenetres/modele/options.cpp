@@ -1,7 +1,7 @@
 #include "fenetres/modele/options.h"
 
-#include "donne/jeu.h"
 #include "fenetres/modele/demarrage.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/plateforme.h"
 #include "reglages/persistance.h"
 
@@ -26,7 +26,7 @@ void changerIntervalle(Jeu& jeu, Minuterie& t, int ms) {
 
 void appliquerEtSauver(Jeu& jeu) {
     appliquerOptions(jeu);
-    sauverReglages(jeu);
+    sauverReglages(jeu.reglages, jeu.magasin);
 }
 
 void message(Jeu& jeu, const char* fr, const char* en) {
@@ -139,7 +139,7 @@ void choisirCouleurTableRonde(Jeu& jeu) {
 }
 
 void quitter(Jeu& jeu) {
-    sauverReglages(jeu);
+    sauverReglages(jeu.reglages, jeu.magasin);
     if (jeu.plateforme) jeu.plateforme->quitter();
 }
 

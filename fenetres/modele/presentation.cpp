@@ -1,10 +1,10 @@
 #include "fenetres/modele/presentation.h"
 
-#include "donne/jeu.h"
-#include "donne/mesures.h"
 #include "encheres/ecart.h"
 #include "encheres/poignee.h"
 #include "fenetres/modele/deductions.h"
+#include "fenetres/modele/jeu.h"
+#include "fenetres/modele/mesures.h"
 
 #include <string>
 

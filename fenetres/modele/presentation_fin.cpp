@@ -1,6 +1,6 @@
 #include "fenetres/modele/presentation_fin.h"
 
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/plateforme.h"
 #include "fenetres/modele/revue.h"
 #include "reglages/persistance.h"
@@ -44,7 +44,7 @@ void montrerFinDonne(Jeu& jeu) {
                          &f.panelRejouerDonne, &f.PanelPanelNewPartie})
         b->visible = true;
 
-    sauverReglages(jeu);
+    sauverReglages(jeu.reglages, jeu.magasin);
 }
 
 void montrer(Composant& c, const std::string& texteAffiche) {
@@ -91,7 +91,7 @@ void initialiserScores(Jeu& jeu) {
     remettreScoresAZero(jeu);
     // The panels take the zeros, seen or not.
     for (int s = 1; s <= 4; ++s) jeu.fen.frmQuarvel.panelScoreTotal[s].caption = "0";
-    sauverReglages(jeu);
+    sauverReglages(jeu.reglages, jeu.magasin);
 }
 
 std::string texteResultat(const Jeu& jeu, int t) {

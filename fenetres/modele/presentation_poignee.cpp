@@ -1,8 +1,8 @@
 #include "fenetres/modele/presentation_poignee.h"
 
-#include "donne/jeu.h"
-#include "donne/mesures.h"
 #include "encheres/poignee.h"
+#include "fenetres/modele/jeu.h"
+#include "fenetres/modele/mesures.h"
 #include "fenetres/modele/plateforme.h"
 
 namespace quarvel {

@@ -2,8 +2,8 @@
 // window, then the card images and frames made at run time in scaled design units.
 #include "fenetres/modele/revue.h"
 
-#include "donne/jeu.h"
 #include "fenetres/modele/creation.h"
+#include "fenetres/modele/jeu.h"
 
 #include <cmath>
 

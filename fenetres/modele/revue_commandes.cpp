@@ -1,5 +1,5 @@
 // Commands of the review windows: opening, closing, printing, colours; and their dispatcher.
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/plateforme.h"
 #include "fenetres/modele/presentation_fin.h"
@@ -59,7 +59,7 @@ void couleurRevue(Jeu& jeu, FenetreRevue f) {
         *c.reglage = couleur;
     }
     appliquerOptions(jeu);
-    sauverReglages(jeu);
+    sauverReglages(jeu.reglages, jeu.magasin);
 }
 
 bool traiterEvenementRevue(Jeu& jeu, Evenement e) {

@@ -1,5 +1,5 @@
 // The hands window: the four hands as dealt, the dog, the discard and where it came from.
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/revue.h"
 
 #include <cmath>

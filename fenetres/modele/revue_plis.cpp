@@ -1,5 +1,5 @@
 // The previous trick and the all-tricks window with its step-by-step replay.
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/revue.h"
 
 namespace quarvel {

@@ -11,7 +11,7 @@ constexpr int FRANCAIS = 1;
 constexpr int ANGLAIS = 2;
 
 inline const std::string VERSION = VERSION_PRODUIT;
-inline const std::string PRODUIT = "QUARVEL " + VERSION;
+inline const std::string PRODUIT = PRODUIT_ET_VERSION;
 
 struct Textes {
     int langue = LANGUE_AUCUNE;

@@ -1,6 +1,6 @@
 #include "fenetres/qt/frm_quarvel.h"
 
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/qt/menus_qt.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "fenetres/qt/frm_revue.h"
 
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 
 namespace quarvel::qt {
 

@@ -1,6 +1,6 @@
 #include "fenetres/qt/frm_splash.h"
 
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 
 #include <QApplication>
 #include <QCloseEvent>

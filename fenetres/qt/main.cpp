@@ -1,6 +1,6 @@
 // The desktop program: the start-up screen, then the table, until the start-up screen closes.
-#include "donne/jeu.h"
 #include "fenetres/modele/demarrage.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/qt/aide.h"
 #include "fenetres/qt/ecran.h"
 #include "fenetres/qt/plateforme_qt.h"

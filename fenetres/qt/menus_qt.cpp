@@ -1,6 +1,6 @@
 #include "fenetres/qt/menus_qt.h"
 
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/menus.h"
 #include "fenetres/qt/vue.h"
 

@@ -1,6 +1,6 @@
 #include "fenetres/qt/plateforme_qt.h"
 
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/qt/controles.h"
 #include "fenetres/qt/vue.h"
 

@@ -1,6 +1,6 @@
 #include "fenetres/qt/scenario.h"
 
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/qt/controles.h"
 #include "fenetres/qt/frm_quarvel.h"
 #include "fenetres/qt/frm_splash.h"

@@ -1,6 +1,6 @@
 #include "fenetres/qt/vue.h"
 
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/qt/aide.h"
 #include "fenetres/qt/frm_quarvel.h"
 #include "fenetres/qt/frm_revue.h"

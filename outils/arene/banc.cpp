@@ -1,9 +1,9 @@
 // quarvel-arene bench: a fixed list of deals played by the rules at every seat; the signature
 // of every card played changes whenever play changes.
-#include "donne/jeu.h"
-#include "ia/donne_auto.h"
+#include "fenetres/modele/jeu.h"
 #include "outils/arene/commun.h"
 #include "outils/arene/tirage_donnes.h"
+#include "partie/donne_auto.h"
 
 #include <chrono>
 #include <cstdint>

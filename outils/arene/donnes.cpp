@@ -1,8 +1,8 @@
 // quarvel-arene donnes: the deals a seed gives, one JSON object per line.
 #include "cartes/generation.h"
-#include "donne/jeu.h"
-#include "donne/nouvelle_donne.h"
+#include "fenetres/modele/jeu.h"
 #include "outils/arene/commun.h"
+#include "partie/nouvelle_donne.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // quarvel-arene duel: two levels of play against each other on the same deals.
-#include "donne/jeu.h"
-#include "ia/donne_auto.h"
+#include "fenetres/modele/jeu.h"
 #include "outils/arene/commun.h"
 #include "outils/arene/tirage_donnes.h"
+#include "partie/donne_auto.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // quarvel-arene partie: whole deals played through the game's own flow, one JSON object per
 // deal. SUD is driven by gestures only, as a person would play him, and plays like the computer.
-#include "donne/jeu.h"
 #include "encheres/ecart.h"
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/evenements.h"
 #include "fenetres/modele/horloge.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "ia/moteur.h"

@@ -1,6 +1,6 @@
 #include "outils/arene/tirage_donnes.h"
 
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 
 namespace quarvel::arene {
 

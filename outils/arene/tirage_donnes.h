@@ -1,7 +1,7 @@
 #pragma once
 // Deals that the arena's modes can replay: the random state of a deal comes from a seed and the
 // deal's number alone, so the same deal can be played again at other levels.
-#include "ia/donne_auto.h"
+#include "partie/donne_auto.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 // Deal generation: candidates per second, hand evaluations per second, and how long a deal
 // forced to GARDE CONTRE keeps the hourglass on.
 #include "cartes/generation.h"
-#include "donne/jeu.h"
-#include "donne/nouvelle_donne.h"
 #include "encheres/evaluation.h"
+#include "fenetres/modele/jeu.h"
+#include "partie/nouvelle_donne.h"
 
 #include <benchmark/benchmark.h>
 

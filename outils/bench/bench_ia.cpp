@@ -1,6 +1,6 @@
 // Whole deals played by four computer seats, from the deal to the score of the last trick.
-#include "donne/jeu.h"
-#include "ia/donne_auto.h"
+#include "fenetres/modele/jeu.h"
+#include "partie/donne_auto.h"
 
 #include <benchmark/benchmark.h>
 

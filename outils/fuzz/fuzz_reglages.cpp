@@ -1,6 +1,6 @@
 // libFuzzer target: any content of the settings store, however damaged, loads without harm, and
 // the next save writes a sound key that loads back to the same values.
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "reglages/magasin_memoire.h"
@@ -42,7 +42,7 @@ bool estChaine(const std::string& nom) {
 void charger(MagasinMemoire& magasin, Jeu& jeu, PlateformeScriptee& plateforme) {
     jeu.magasin = &magasin;
     jeu.plateforme = &plateforme;
-    chargerReglages(jeu);
+    chargerReglages(jeu.reglages, jeu.magasin);
     appliquerOptions(jeu); // whatever was read must show without fault
 }
 
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
     PlateformeScriptee plateforme;
     auto jeu = std::make_unique<Jeu>();
     charger(magasin, *jeu, plateforme);
-    sauverReglages(*jeu);
+    sauverReglages(jeu->reglages, jeu->magasin);
 
     for (const std::string& nom : noms) {
         if (nom == "version") continue;
@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
     MagasinMemoire copie = magasin;
     auto jeu2 = std::make_unique<Jeu>();
     charger(copie, *jeu2, plateforme);
-    sauverReglages(*jeu2);
+    sauverReglages(jeu2->reglages, jeu2->magasin);
     for (const std::string& nom : noms) {
         const ValeurStockee* a = magasin.valeur(nom);
         const ValeurStockee* b = copie.valeur(nom);

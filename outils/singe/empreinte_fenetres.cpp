@@ -1,6 +1,6 @@
 #include "outils/singe/empreinte_fenetres.h"
 
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 
 #include <string>
 

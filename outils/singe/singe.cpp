@@ -1,9 +1,9 @@
 #include "outils/singe/singe.h"
 
 #include "cartes/carte.h"
-#include "donne/jeu.h"
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/evenements.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/plateforme.h"
 #include "outils/singe/empreinte_fenetres.h"
 #include "reglages/magasin_memoire.h"

@@ -1,6 +1,6 @@
 #include "reglages/qt/magasin_qsettings.h"
 
-#include "fenetres/modele/textes.h"
+#include "cartes/version.h"
 
 #include <QByteArray>
 #include <QSettings>
@@ -11,8 +11,8 @@ namespace quarvel {
 
 MagasinQSettings::MagasinQSettings()
     : s_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                     QStringLiteral("Ostravin"), QString::fromStdString(PRODUIT))) {
-}
+                                     QStringLiteral("Ostravin"),
+                                     QString::fromLatin1(PRODUIT_ET_VERSION))) {}
 
 MagasinQSettings::MagasinQSettings(const QString& fichier)
     : s_(std::make_unique<QSettings>(fichier, QSettings::IniFormat)) {}

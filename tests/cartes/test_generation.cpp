@@ -1,8 +1,8 @@
 #include "aides/cartes_test.h"
 #include "cartes/generation.h"
-#include "donne/jeu.h"
-#include "donne/nouvelle_donne.h"
 #include "encheres/evaluation.h"
+#include "fenetres/modele/jeu.h"
+#include "partie/nouvelle_donne.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // A game driven as a person drives it: clicks, the space bar, bids, and the passing of time on
 // the virtual clock, on an in-memory store and a scripted platform. Tests read the window model
 // as the person would see it.
-#include "donne/jeu.h"
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/evenements.h"
 #include "fenetres/modele/horloge.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "reglages/magasin_memoire.h"
 

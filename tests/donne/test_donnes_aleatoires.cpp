@@ -1,7 +1,7 @@
 #include "cartes/generation.h"
-#include "donne/jeu.h"
-#include "donne/nouvelle_donne.h"
 #include "donne/pli.h"
+#include "fenetres/modele/jeu.h"
+#include "partie/nouvelle_donne.h"
 
 #include <gtest/gtest.h>
 

@@ -138,4 +138,40 @@ TEST(Phases, UnGesteHorsDeSaPhaseNeChangeRien) {
     EXPECT_EQ(p.donne().phase, P::Ecart);
 }
 
+// A game is a value: a copy taken mid-deal is left alone by the play of the original, and the
+// game put back to it plays the rest of the deal the same way again.
+TEST(Phases, UneCopieDeLaPartieEstUnPointDeReprise) {
+    PartieTest p;
+    p.menuForce(3);
+    p.commencer();
+    ASSERT_TRUE(p.donneOu([&](Donne&) { return p.meilleureOrdinateur() == PASSE; }));
+    p.encheresAvec(GARDE_CONTRE);
+    // Into the third trick, SUD to play.
+    for (int n = 0; n < 100 && !(p.donne().numeroPli == 3 && p.tourDuJoueur()); ++n) {
+        if (p.table().PanelPoignee.visible)
+            p.geste(Evt::ClicPoignee, 0);
+        else if (p.tourDuJoueur())
+            p.clicCarte(p.premiereJouable());
+        else if (clicPourContinuer(p.donne().phase))
+            p.clicFond();
+        else
+            p.tic();
+    }
+    ASSERT_TRUE(p.tourDuJoueur());
+    const Partie reprise = p.jeu;
+    const Partie temoin = reprise;
+
+    p.jouerJusquALaFin();
+    ASSERT_TRUE(donneTerminee(p.donne().phase));
+    const Partie fin = p.jeu;
+    EXPECT_TRUE(reprise == temoin);
+    EXPECT_FALSE(fin == reprise);
+
+    static_cast<Partie&>(p.jeu) = reprise;
+    p.clicFond(); // ignored while SUD is to play; the windows follow the game put back
+    ASSERT_TRUE(p.tourDuJoueur());
+    p.jouerJusquALaFin();
+    EXPECT_TRUE(static_cast<const Partie&>(p.jeu) == fin);
+}
+
 } // namespace

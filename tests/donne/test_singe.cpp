@@ -2,7 +2,7 @@
 #include "outils/singe/singe.h"
 
 #include "cartes/carte.h"
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The computer taker's discard, on hands made for the purpose.
-#include "donne/jeu.h"
 #include "encheres/ecart.h"
+#include "fenetres/modele/jeu.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // Hand-built positions for the computer players' tests: a full deal where the tests name the
 // cards that matter, and a small stand-in for the trick rules so that cards can be played.
 #include "aides/cartes_test.h"
-#include "donne/jeu.h"
 #include "donne/pli.h"
 #include "fenetres/modele/deductions.h"
+#include "fenetres/modele/jeu.h"
 
 #include <algorithm>
 #include <array>

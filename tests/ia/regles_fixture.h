@@ -12,7 +12,7 @@
 
 namespace quarvel::test {
 
-inline void regleMuette(Jeu&, const ContexteDecision&) {}
+inline void regleMuette(PartieIA&, const ContexteDecision&) {}
 
 inline const Tableau<FonctionRegle, 74>& reglesJusqua49() {
     static const Tableau<FonctionRegle, 74> table = [] {

@@ -16,7 +16,7 @@ struct Trace {
 };
 Trace trace;
 
-template <int K> void espion(Jeu& jeu, const ContexteDecision& ctx) {
+template <int K> void espion(PartieIA& jeu, const ContexteDecision& ctx) {
     ++trace.appels[K];
     if (K == trace.garder && garderSeule(jeu, ctx.moi, trace.slot)) noterRegle(jeu, ctx.moi);
 }

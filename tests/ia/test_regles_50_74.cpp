@@ -14,7 +14,7 @@ using namespace quarvel::test;
 
 namespace {
 
-void silence(Jeu&, const ContexteDecision&) {}
+void silence(PartieIA&, const ContexteDecision&) {}
 
 // Seats: the taker is EST (2), so D1 = NORD (3), D2 = OUEST (4), D3 = SUD (1).
 constexpr int T = EST, D1 = NORD, D2 = OUEST, D3 = SUD;

@@ -1,4 +1,4 @@
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/revue.h"
 #include "modele/donne_jouee.h"
 

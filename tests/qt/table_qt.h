@@ -1,8 +1,8 @@
 #pragma once
 // A game on an in-memory store and a scripted platform, shown by the real Qt view; timers run on
 // the virtual clock, gestures are real mouse clicks and key presses on the widgets.
-#include "donne/jeu.h"
 #include "fenetres/modele/demarrage.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "fenetres/qt/controles.h"
 #include "fenetres/qt/frm_quarvel.h"

@@ -73,7 +73,7 @@ TEST(Persistance, UnRedemarrageGardeLesOptionsMaisPasLaForceNiLaPrise) {
     traiterCommandeOption(avant, {Evt::MenuVitesse, 1});
     avant.reglages.scoresGlobaux[3] = -250;
     avant.reglages.poidsRegles[17] = 64;
-    sauverReglages(avant);
+    sauverReglages(avant.reglages, avant.magasin);
     EXPECT_EQ(p.magasin.valeur("optionForceMain")->octets, entier(6));
 
     const std::size_t ecrituresAvant = p.magasin.ecritures.size();
@@ -98,7 +98,7 @@ TEST(Persistance, UnScoreEffaceGardeLaValeurEnMemoire) {
     PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     jeu.reglages.scoresGlobaux = {{10, 20, 30, 40}};
-    sauverReglages(jeu);
+    sauverReglages(jeu.reglages, jeu.magasin);
     p.magasin.effacer("scoreTotal2");
 
     Jeu& neuf = p.demarrer();
@@ -106,13 +106,13 @@ TEST(Persistance, UnScoreEffaceGardeLaValeurEnMemoire) {
 
     // A later load keeps whatever is in memory.
     neuf.reglages.scoresGlobaux[2] = 55;
-    chargerReglages(neuf);
+    chargerReglages(neuf.reglages, neuf.magasin);
     EXPECT_EQ(neuf.reglages.scoresGlobaux[2], 55);
     EXPECT_EQ(neuf.reglages.scoresGlobaux[4], 40);
 
     // A missing holder name, on the other hand, reads as empty.
     p.magasin.effacer("nomHighScoreChallenge21");
-    chargerReglages(neuf);
+    chargerReglages(neuf.reglages, neuf.magasin);
     EXPECT_EQ(neuf.reglages.nomHighScoreChallenge[2][1], "");
     EXPECT_EQ(neuf.reglages.nomHighScoreChallenge[2][2], "Zelbin");
 }
@@ -126,7 +126,7 @@ TEST(Persistance, UneValeurAbimeeEstIgnoreeEtLaSuiteSeCharge) {
     jeu.reglages.poidsRegles[6] = 77;
     jeu.reglages.scoresGlobaux[4] = 1234;
     jeu.reglages.optionBarreInfo = false;
-    sauverReglages(jeu);
+    sauverReglages(jeu.reglages, jeu.magasin);
 
     p.magasin.poserBinaire("niveau", {3, 0, 0});                     // too short
     p.magasin.poserChaine("optionVitesseJeuDeLaCarte", "rapide !");  // a string
@@ -161,7 +161,7 @@ TEST(Persistance, UnMarqueurIlisibleNeRemetPasLesValeursParDefaut) {
     PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     jeu.reglages.scoresGlobaux[1] = 900;
-    sauverReglages(jeu);
+    sauverReglages(jeu.reglages, jeu.magasin);
     p.magasin.poserBinaire("verif", {1, 0, 0, 0});
     const std::size_t ecrituresAvant = p.magasin.ecritures.size();
 
@@ -183,20 +183,20 @@ TEST(Persistance, UnMagasinQuiRefuseNeFaitRienTomber) {
     Jeu& jeu = p.demarrer({}, ANGLAIS);
     EXPECT_EQ(p.magasin.taille(), 0u);
     EXPECT_TRUE(jeu.fen.frmQuarvel.menuPro.checked);
-    EXPECT_FALSE(sauverReglages(jeu));
+    EXPECT_FALSE(sauverReglages(jeu.reglages, jeu.magasin));
     traiterCommandeOption(jeu, {Evt::MenuNiveau, 1});
     EXPECT_TRUE(jeu.fen.frmQuarvel.menuDebutant.checked);
     traiterCommandeOption(jeu, {Evt::MenuQuit});
     EXPECT_EQ(p.plateforme.nbQuitter, 1);
 
     p.magasin.refuserEcritures = false;
-    EXPECT_TRUE(sauverReglages(jeu));
+    EXPECT_TRUE(sauverReglages(jeu.reglages, jeu.magasin));
     EXPECT_EQ(p.magasin.valeur("niveau")->octets, entier(1));
 
     // No store at all.
     Jeu seul;
     demarrerJeu(seul, {}, nullptr, nullptr, ".");
-    EXPECT_FALSE(sauverReglages(seul));
+    EXPECT_FALSE(sauverReglages(seul.reglages, seul.magasin));
     EXPECT_EQ(seul.reglages.niveau, 4);
 }
 
@@ -206,7 +206,7 @@ TEST(Persistance, EntiersSurQuatreOctetsPetitBoutiste) {
     PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     jeu.reglages.scoresGlobaux = {{-2147483647 - 1, 2147483647, -1, 256}};
-    sauverReglages(jeu);
+    sauverReglages(jeu.reglages, jeu.magasin);
     Jeu& neuf = p.demarrer();
     EXPECT_EQ(neuf.reglages.scoresGlobaux,
               (Tableau<int, 4>{{-2147483647 - 1, 2147483647, -1, 256}}));

@@ -1,5 +1,5 @@
-#include "donne/jeu.h"
 #include "fenetres/modele/demarrage.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "reglages/persistance.h"
 #include "reglages/qt/magasin_qsettings.h"
@@ -88,7 +88,7 @@ TEST(MagasinQSettings, UnePartieSurUnVraiFichier) {
         auto jeu = demarrer(m, p);
         jeu->reglages.scoresGlobaux[2] = 75;
         jeu->reglages.optionBarreOutils = false;
-        EXPECT_TRUE(sauverReglages(*jeu));
+        EXPECT_TRUE(sauverReglages(jeu->reglages, jeu->magasin));
     }
     // Hand-edited values: plain text where bytes belong, a boolean too long.
     const QString copie = copieNeuve(chemin);
@@ -131,7 +131,7 @@ TEST(MagasinQSettings, UnFichierImpossibleAEcrireEstSignale) {
     EXPECT_FALSE(m.terminer());
     PlateformeScriptee p;
     auto jeu = demarrer(m, p);
-    EXPECT_FALSE(sauverReglages(*jeu));
+    EXPECT_FALSE(sauverReglages(jeu->reglages, jeu->magasin));
     EXPECT_TRUE(jeu->fen.frmQuarvel.menuPro.checked);
 }
 

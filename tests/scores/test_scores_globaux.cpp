@@ -1,5 +1,5 @@
 #include "commun/partie_test.h"
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/presentation_fin.h"
 #include "fenetres/modele/revue.h"
 #include "scores/scores_globaux.h"

@@ -3,18 +3,18 @@
 
 namespace quarvel {
 
-struct Jeu;
+struct Partie;
 
 // What a new deal must satisfy under the user's hand-strength options.
-OptionsDonne optionsDonne(const Jeu& jeu);
+OptionsDonne optionsDonne(const Partie& jeu);
 // The cards of a new deal (or the same again when `rejouer`) under the user's hand-strength
 // options, from the game's random source; counts the candidates drawn.
-void produireDonne(Jeu& jeu, bool rejouer);
+void produireDonne(Partie& jeu, bool rejouer);
 // Starts a deal (the same cards and first speaker again when `rejouer`), dropping any deal in
 // progress, and opens the bidding.
-void nouvelleDonne(Jeu& jeu, bool rejouer);
+void nouvelleDonne(Partie& jeu, bool rejouer);
 // Clears the table for a new deal: the score panels, the timers, and leaves the windows of the
 // deal dropped for the presentation to close.
-void effacerTable(Jeu& jeu);
+void effacerTable(Partie& jeu);
 
 } // namespace quarvel

@@ -7,7 +7,7 @@
 
 namespace quarvel {
 
-struct Jeu;
+struct Partie;
 
 struct DonneAuto {
     int preneur = 0;
@@ -20,6 +20,6 @@ struct DonneAuto {
 
 // Deals until a seat takes, discards for the taker, plays the 18 tricks and scores the deal.
 // The weights adapt after the deal, as in the game. Returns the result in r.
-void jouerDonneAuto(Jeu& jeu, DonneAuto& r);
+void jouerDonneAuto(Partie& jeu, DonneAuto& r);
 
 } // namespace quarvel

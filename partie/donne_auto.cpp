@@ -1,19 +1,19 @@
-#include "ia/donne_auto.h"
+#include "partie/donne_auto.h"
 
 #include "cartes/generation.h"
-#include "donne/jeu.h"
-#include "donne/nouvelle_donne.h"
 #include "donne/pli.h"
 #include "encheres/ecart.h"
 #include "ia/connaissance.h"
 #include "ia/moteur.h"
+#include "partie/nouvelle_donne.h"
+#include "partie/partie.h"
 #include "scores/score.h"
 
 namespace quarvel {
 
 namespace {
 
-void remettreAZero(Jeu& jeu) {
+void remettreAZero(Partie& jeu) {
     Donne& d = jeu.donne;
     d.poignee = 0;
     d.preneur = 0;
@@ -58,7 +58,7 @@ int encheres(Donne& d) {
 
 } // namespace
 
-void jouerDonneAuto(Jeu& jeu, DonneAuto& r) {
+void jouerDonneAuto(Partie& jeu, DonneAuto& r) {
     Donne& d = jeu.donne;
     r.donnesDistribuees = 0;
     do {
@@ -72,10 +72,9 @@ void jouerDonneAuto(Jeu& jeu, DonneAuto& r) {
     d.pli.entame = d.premierParlant;
     d.pli.nbCartesJouees = 0;
     d.joueurCourant = d.premierParlant;
-    if (d.contrat == PRISE || d.contrat == GARDE)
-        ecartOrdinateur(jeu); // builds the knowledge once the discard is made
-    else
-        initialiserConnaissance(jeu);
+    // The knowledge is built once the discard is made.
+    if (d.contrat == PRISE || d.contrat == GARDE) ecartOrdinateur(jeu);
+    initialiserConnaissance(jeu);
 
     d.numeroPli = 1;
     for (int pli = 1; pli <= 18; ++pli) {

@@ -4,13 +4,13 @@
 
 namespace quarvel {
 
-struct Jeu;
+struct Partie;
 
 // The go-on gesture: a click on the table, the window or a bid panel, the space bar, the
 // transition timer.
-void continuer(Jeu& jeu);
+void continuer(Partie& jeu);
 // The next seat's turn comes after one card-speed interval.
-void relancerJeu(Jeu& jeu);
+void relancerJeu(Partie& jeu);
 // A computer seat with no legal card: the deal cannot go on.
 struct Blocage {
     int siege = 0;
@@ -18,8 +18,8 @@ struct Blocage {
 
 // One tick of the card timer: one seat's turn. The deal is left in DonneBloquee when a computer
 // seat finds no card to play.
-std::optional<Blocage> tourSuivant(Jeu& jeu);
+std::optional<Blocage> tourSuivant(Partie& jeu);
 // A card has been put down: count it, then the next seat or the end of the trick.
-void apresCarteJouee(Jeu& jeu);
+void apresCarteJouee(Partie& jeu);
 
 } // namespace quarvel

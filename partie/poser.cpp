@@ -1,15 +1,15 @@
-#include "donne/poser.h"
+#include "partie/poser.h"
 
-#include "donne/jeu.h"
 #include "donne/pli.h"
 #include "ia/connaissance.h"
+#include "partie/partie.h"
 #include "scores/fin_donne.h"
 
 #include <string>
 
 namespace quarvel {
 
-void poserCarte(Jeu& jeu, int siege, int slot) {
+void poserCarte(Partie& jeu, int siege, int slot) {
     Donne& d = jeu.donne;
 
     noterCarteJouee(jeu, siege, slot);
@@ -20,7 +20,7 @@ void poserCarte(Jeu& jeu, int siege, int slot) {
     poserCarteDansPli(d, siege, slot);
 }
 
-void finDePli(Jeu& jeu) {
+void finDePli(Partie& jeu) {
     Donne& d = jeu.donne;
 
     jeu.connaissance.petitDansPli = false;

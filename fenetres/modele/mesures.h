@@ -1,6 +1,6 @@
 #pragma once
 // The layout quantities the flow places cards with, as the table's layout worked them out.
-#include "donne/jeu.h"
+#include "fenetres/modele/jeu.h"
 
 #include <cmath>
 

@@ -1,18 +1,18 @@
-#include "donne/nouvelle_donne.h"
+#include "partie/nouvelle_donne.h"
 
 #include "cartes/generation.h"
-#include "donne/jeu.h"
-#include "donne/main_joueur.h"
 #include "encheres/encheres.h"
 #include "encheres/evaluation.h"
 #include "ia/connaissance.h"
+#include "partie/main_joueur.h"
+#include "partie/partie.h"
 #include "scores/scores_globaux.h"
 
 namespace quarvel {
 
 namespace {
 
-void reinitialiserDonne(Jeu& jeu) {
+void reinitialiserDonne(Partie& jeu) {
     Donne& d = jeu.donne;
     d.poignee = 0;
     jeu.poignee = EtatPoignee{};
@@ -37,16 +37,16 @@ void reinitialiserDonne(Jeu& jeu) {
 
 } // namespace
 
-OptionsDonne optionsDonne(const Jeu& jeu) {
+OptionsDonne optionsDonne(const Partie& jeu) {
     return {static_cast<EvaluationMain>(&evaluerMain), jeu.reglages.optionForceMain,
             jeu.reglages.optionAuMoinsUneMainDePrise};
 }
 
-void produireDonne(Jeu& jeu, bool rejouer) {
+void produireDonne(Partie& jeu, bool rejouer) {
     jeu.candidats = produireDonne(jeu.donne, jeu.paquet, jeu.alea, optionsDonne(jeu), rejouer);
 }
 
-void effacerTable(Jeu& jeu) {
+void effacerTable(Partie& jeu) {
     // The review windows and the result panel go with the deal dropped.
     jeu.nouvelleDonneAMontrer = true;
 
@@ -59,7 +59,7 @@ void effacerTable(Jeu& jeu) {
     jeu.minuteries.TimerTransition.arreter();
 }
 
-void nouvelleDonne(Jeu& jeu, bool rejouer) {
+void nouvelleDonne(Partie& jeu, bool rejouer) {
     Donne& d = jeu.donne;
 
     d.donneRejouee = rejouer;

@@ -1,17 +1,17 @@
-#include "donne/main_joueur.h"
+#include "partie/main_joueur.h"
 
-#include "donne/flux.h"
-#include "donne/jeu.h"
-#include "donne/poser.h"
 #include "encheres/ecart.h"
+#include "partie/flux.h"
+#include "partie/partie.h"
+#include "partie/poser.h"
 
 namespace quarvel {
 
-void tirerHauteursMain(Jeu& jeu) {
+void tirerHauteursMain(Partie& jeu) {
     for (int i = 1; i <= 18; ++i) jeu.donne.hauteursMain[i] = 3 - jeu.alea(3);
 }
 
-void cliquerCarteMain(Jeu& jeu, int i) {
+void cliquerCarteMain(Partie& jeu, int i) {
     Donne& d = jeu.donne;
     if (i < 1 || i > 24) return;
     if (clicPourContinuer(d.phase)) {

@@ -1,11 +1,11 @@
 #pragma once
 namespace quarvel {
 
-struct Jeu;
+struct Partie;
 
 // Draws the uneven heights of the user's 18 cards, with each hand he is given.
-void tirerHauteursMain(Jeu& jeu);
+void tirerHauteursMain(Partie& jeu);
 // A click on hand image i (1..24).
-void cliquerCarteMain(Jeu& jeu, int i);
+void cliquerCarteMain(Partie& jeu, int i);
 
 } // namespace quarvel

@@ -1,24 +1,24 @@
-#include "donne/flux.h"
+#include "partie/flux.h"
 
-#include "donne/jeu.h"
-#include "donne/main_joueur.h"
-#include "donne/nouvelle_donne.h"
 #include "donne/pli.h"
-#include "donne/poser.h"
-#include "encheres/ecart.h"
 #include "encheres/encheres.h"
 #include "encheres/poignee.h"
 #include "ia/moteur.h"
+#include "partie/chien.h"
+#include "partie/main_joueur.h"
+#include "partie/nouvelle_donne.h"
+#include "partie/partie.h"
+#include "partie/poser.h"
 
 #include <optional>
 
 namespace quarvel {
 
-void relancerJeu(Jeu& jeu) {
+void relancerJeu(Partie& jeu) {
     jeu.minuteries.TimerEntreCarte.demarrer(jeu.maintenant);
 }
 
-void apresCarteJouee(Jeu& jeu) {
+void apresCarteJouee(Partie& jeu) {
     Donne& d = jeu.donne;
     ++d.pli.nbCartesJouees;
     if (d.pli.nbCartesJouees >= 4) {
@@ -29,7 +29,7 @@ void apresCarteJouee(Jeu& jeu) {
     relancerJeu(jeu);
 }
 
-std::optional<Blocage> tourSuivant(Jeu& jeu) {
+std::optional<Blocage> tourSuivant(Partie& jeu) {
     Donne& d = jeu.donne;
     jeu.minuteries.TimerEntreCarte.arreter();
     if (d.numeroPli > 18 || d.numeroPli < 1) return std::nullopt;
@@ -52,7 +52,7 @@ std::optional<Blocage> tourSuivant(Jeu& jeu) {
     return std::nullopt;
 }
 
-void continuer(Jeu& jeu) {
+void continuer(Partie& jeu) {
     Donne& d = jeu.donne;
 
     jeu.minuteries.TimerTransition.arreter();

@@ -1,11 +1,11 @@
 #pragma once
 namespace quarvel {
 
-struct Jeu;
+struct Partie;
 
 // Puts the card of that slot on the table (the caller counts it).
-void poserCarte(Jeu& jeu, int siege, int slot);
+void poserCarte(Partie& jeu, int siege, int slot);
 // The fourth card is down: score the trick and wait for it to be gathered.
-void finDePli(Jeu& jeu);
+void finDePli(Partie& jeu);
 
 } // namespace quarvel

@@ -1,0 +1,21 @@
+#pragma once
+// One game, with no window in it: the deal, the bidding, the discard and the handful, the
+// computer players' knowledge and rule engine, the settings, the running scores, the pace and
+// the random source. A value: it can be copied, compared and stored, and two games share
+// nothing. The window model (fenetres/modele) is computed from it after each event.
+#include "cartes/tableau.h"
+#include "scores/partie_scores.h"
+
+namespace quarvel {
+
+struct Partie : PartieScores {
+    Tableau<int, 78> paquet; // order of the pack for the deal in progress; kept for a replay
+    int candidats = 0;       // candidates drawn for the last deal
+    bool continuerAuto = true;
+    // Left for the presentation: a deal was dealt, the review windows and the result go.
+    bool nouvelleDonneAMontrer = false;
+
+    bool operator==(const Partie&) const = default;
+};
+
+} // namespace quarvel
