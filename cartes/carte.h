@@ -19,13 +19,21 @@ constexpr int EST = 2;
 constexpr int NORD = 3;
 constexpr int OUEST = 4;
 
-// Contracts (also the strength a hand deserves)
-constexpr int PAS_PARLE = -1;
-constexpr int PASSE = 0;
-constexpr int PRISE = 1;
-constexpr int GARDE = 2;
-constexpr int GARDE_SANS = 3;
-constexpr int GARDE_CONTRE = 4;
+// Contracts (also the strength a hand deserves), in rising order; the values are the records'.
+enum class Contrat : int {
+    PasParle = -1,
+    Passe = 0,
+    Prise = 1,
+    Garde = 2,
+    GardeSans = 3,
+    GardeContre = 4,
+};
+inline constexpr Contrat PAS_PARLE = Contrat::PasParle;
+inline constexpr Contrat PASSE = Contrat::Passe;
+inline constexpr Contrat PRISE = Contrat::Prise;
+inline constexpr Contrat GARDE = Contrat::Garde;
+inline constexpr Contrat GARDE_SANS = Contrat::GardeSans;
+inline constexpr Contrat GARDE_CONTRE = Contrat::GardeContre;
 
 // Special values
 constexpr int EXCUSE = 0; // value of the Excuse among the trumps

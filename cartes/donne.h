@@ -61,10 +61,10 @@ struct Donne {
     Chien chien;
     Tableau<MainJoueur, 4> mainsDonnees;
     Chien chienDonne;
-    Tableau<int, 4> encheresMeritees;
-    Tableau<int, 4> encheresAnnoncees{{-1, -1, -1, -1}};
+    Tableau<Contrat, 4> encheresMeritees;
+    Tableau<Contrat, 4> encheresAnnoncees{{PAS_PARLE, PAS_PARLE, PAS_PARLE, PAS_PARLE}};
     int preneur = 0;
-    int contrat = 0;
+    Contrat contrat = PASSE;
     Pli pli;
     int joueurCourant = 1;
     int numeroPli = 0;

@@ -1,11 +1,13 @@
 #include "cartes/generation.h"
 
+#include <optional>
+
 namespace quarvel {
 
 namespace {
 
-// The strength optionForceMain demands of the user's hand, or -1 when it forces nothing.
-int enchereForcee(int option) {
+// The strength optionForceMain demands of the user's hand, if it forces one.
+std::optional<Contrat> enchereForcee(int option) {
     switch (option) {
     case 1:
         return PASSE;
@@ -18,7 +20,7 @@ int enchereForcee(int option) {
     case 6:
         return GARDE_CONTRE;
     default:
-        return -1;
+        return std::nullopt;
     }
 }
 
@@ -101,8 +103,8 @@ bool examinerCandidat(Donne& d, const OptionsDonne& options, bool rejouer) {
 
     for (int s = 1; s <= 4; ++s) d.encheresMeritees[s] = options.evaluer(d, s);
 
-    const int forcee = enchereForcee(options.forceMain);
-    if (forcee >= 0 && d.encheresMeritees[SUD] != forcee) refuse = true;
+    const std::optional<Contrat> forcee = enchereForcee(options.forceMain);
+    if (forcee && d.encheresMeritees[SUD] != *forcee) refuse = true;
 
     if (options.auMoinsUneMainDePrise && !rejouer) {
         bool unePrise = false;

@@ -6,8 +6,8 @@
 
 namespace quarvel {
 
-// The contract code (0..4) a hand deserves; the bidding layer judges hands, the deal only asks.
-using EvaluationMain = int (*)(const Donne& donne, int siege);
+// The contract a hand deserves; the bidding layer judges hands, the deal only asks.
+using EvaluationMain = Contrat (*)(const Donne& donne, int siege);
 
 // What a new deal must satisfy beyond the rules of the deal: the user's hand-strength options.
 struct OptionsDonne {

@@ -2,8 +2,16 @@
 // Fixed arrays indexed as the game counts: seats 1..4, slots 1..18, tricks 1..18...
 #include <cassert>
 #include <cstddef>
+#include <type_traits>
 
 namespace quarvel {
+
+// The number behind a seat, a suit or a contract: for indexing, arithmetic and the records.
+template <class E>
+requires std::is_enum_v<E>
+constexpr int entier(E e) {
+    return static_cast<int>(e);
+}
 
 template <class T, int N, int Base = 1> struct Tableau {
     T v[N]{};
@@ -16,6 +24,12 @@ template <class T, int N, int Base = 1> struct Tableau {
         assert(i >= Base && i < Base + N);
         return v[i - Base];
     }
+    template <class E>
+    requires std::is_enum_v<E>
+    constexpr T& operator[](E e) { return (*this)[entier(e)]; }
+    template <class E>
+    requires std::is_enum_v<E>
+    constexpr const T& operator[](E e) const { return (*this)[entier(e)]; }
     static constexpr int premier() { return Base; }
     static constexpr int dernier() { return Base + N - 1; }
     static constexpr int taille() { return N; }

@@ -200,7 +200,7 @@ int compterFinDePli(Donne& d) {
             d.boutsPreneur += sens;
             d.boutsDefense -= sens;
         }
-        const int contrat =
+        const Contrat contrat =
             (d.preneur >= 1 && d.preneur <= 4) ? d.encheresAnnoncees[d.preneur] : PAS_PARLE;
         int pointsChien = 0, boutsChien = 0;
         for (const Carte& c : d.chien) {

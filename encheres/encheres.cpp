@@ -18,7 +18,7 @@ void enchereSuivante(PartieEncheres& jeu, int siege) {
 
 void etapeEnchere(PartieEncheres& jeu, int siege) {
     Donne& d = jeu.donne;
-    const int merite = d.encheresMeritees[siege];
+    const Contrat merite = d.encheresMeritees[siege];
     if (merite > jeu.encheres.meilleureEnchere) {
         d.encheresAnnoncees[siege] = merite;
         if (siege != SUD) jeu.encheres.meilleureEnchere = merite;
@@ -43,7 +43,7 @@ void tickEnchere(PartieEncheres& jeu) {
     enchereSuivante(jeu, siege);
 }
 
-void enchereJoueur(PartieEncheres& jeu, int code) {
+void enchereJoueur(PartieEncheres& jeu, Contrat code) {
     if (jeu.donne.phase != Phase::EnchereSud) return;
     if (code < PASSE || code > GARDE_CONTRE) return;
     if (code != PASSE && code <= jeu.encheres.meilleureEnchere) {
@@ -62,7 +62,7 @@ void finEncheres(PartieEncheres& jeu) {
 int trouverPreneur(PartieEncheres& jeu) {
     Donne& d = jeu.donne;
     int siege = d.premierParlant;
-    int meilleur = d.encheresAnnoncees[siege];
+    Contrat meilleur = d.encheresAnnoncees[siege];
     int s = siege;
     for (int k = 1; k <= 3; ++k) {
         s = siegeSuivant(s);

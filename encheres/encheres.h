@@ -1,4 +1,6 @@
 #pragma once
+#include "cartes/carte.h"
+
 namespace quarvel {
 
 struct PartieEncheres;
@@ -7,8 +9,8 @@ struct PartieEncheres;
 void etapeEnchere(PartieEncheres& jeu, int siege);
 // Tick of TimerEnchere: shows the pending computer bid and passes the turn on.
 void tickEnchere(PartieEncheres& jeu);
-// The user's bid, 0..4.
-void enchereJoueur(PartieEncheres& jeu, int code);
+// The user's bid, PASSE to GARDE CONTRE.
+void enchereJoueur(PartieEncheres& jeu, Contrat code);
 void finEncheres(PartieEncheres& jeu);
 // The seat that bid last, with contrat set; premierParlant with 0 when all passed.
 int trouverPreneur(PartieEncheres& jeu);

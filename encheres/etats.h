@@ -5,7 +5,7 @@
 namespace quarvel {
 
 struct EtatEncheres {
-    int meilleureEnchere = 0;
+    Contrat meilleureEnchere = PASSE;
     int nbEncheres = 0;
     int siegeEnAttente = 0;
     int etapesTimer = 0;         // the bidding timer's step counter, cleared by each new deal

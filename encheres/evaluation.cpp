@@ -75,7 +75,7 @@ MesureMain mesurerMain(const MainJoueur& main) {
     return m;
 }
 
-int contratMerite(const MesureMain& m) {
+Contrat contratMerite(const MesureMain& m) {
     const Palier& p = m.bouts >= 3   ? TROIS_BOUTS
                       : m.bouts == 2 ? (m.a21 ? DEUX_BOUTS_AVEC_21 : DEUX_BOUTS_SANS_21)
                       : m.bouts == 1 ? UN_BOUT
@@ -90,11 +90,11 @@ int contratMerite(const MesureMain& m) {
     return t >= p.atoutsContre ? GARDE_CONTRE : GARDE_SANS;
 }
 
-int evaluerMain(const MainJoueur& main) {
+Contrat evaluerMain(const MainJoueur& main) {
     return contratMerite(mesurerMain(main));
 }
 
-int evaluerMain(const Donne& donne, int siege) {
+Contrat evaluerMain(const Donne& donne, int siege) {
     return evaluerMain(donne.mains[siege]);
 }
 

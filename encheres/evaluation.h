@@ -20,10 +20,10 @@ struct MesureMain {
 
 MesureMain mesurerMain(const MainJoueur& main);
 // Contract code 0 (PASSE) .. 4 (GARDE CONTRE) for the measured quantities.
-int contratMerite(const MesureMain& m);
+Contrat contratMerite(const MesureMain& m);
 
 // Contract code deserved by a hand.
-int evaluerMain(const MainJoueur& main);
-int evaluerMain(const Donne& donne, int siege);
+Contrat evaluerMain(const MainJoueur& main);
+Contrat evaluerMain(const Donne& donne, int siege);
 
 } // namespace quarvel

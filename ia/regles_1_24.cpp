@@ -42,7 +42,7 @@ void regle4(PartieIA& jeu, const ContexteDecision& c) {
 // Against a guard without or against the dog, a defender short of trumps keeps out of his Kings'
 // suits; with more trumps he cashes a King.
 void regle5(PartieIA& jeu, const ContexteDecision& c) {
-    int contrat = jeu.donne.contrat;
+    Contrat contrat = jeu.donne.contrat;
     if (!estDefenseur(c) || (contrat != GARDE_SANS && contrat != GARDE_CONTRE)) return;
     premiereCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
         if (!tient(jeu, c.moi, s, ROI)) return false;
@@ -206,7 +206,7 @@ void regle16(PartieIA& jeu, const ContexteDecision& c) {
         if (k.etatCouleur[s] == 1 || k.etatCouleur[s] == 2) u = s;
         if (k.couleursJoueesPreneur[s]) ++t;
     }
-    int contrat = jeu.donne.contrat;
+    Contrat contrat = jeu.donne.contrat;
     if (n != 3 || u == AUCUNE || t != 3 || (contrat != PRISE && contrat != GARDE)) return;
     if (!jEntame(c) && carteEntame(jeu, c).couleur != u) return;
     for (int v = ROI; v >= VALET; --v) retirerCarte(jeu, c.moi, u, v);

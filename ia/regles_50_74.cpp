@@ -29,7 +29,7 @@ void regle51(PartieIA& jeu, const ContexteDecision& c) {
 // Against a guard without or against the dog, a defender often opens with the trump signal.
 void regle52(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    const int contrat = jeu.donne.contrat;
+    const Contrat contrat = jeu.donne.contrat;
     if ((contrat == GARDE_SANS && tirage(jeu, 80)) || (contrat == GARDE_CONTRE && tirage(jeu, 30)))
         signalAtout(jeu, c);
 }

@@ -17,7 +17,7 @@ void remettreAZero(Partie& jeu) {
     Donne& d = jeu.donne;
     d.poignee = 0;
     d.preneur = 0;
-    d.contrat = 0;
+    d.contrat = PASSE;
     d.encheresAnnoncees.remplir(PAS_PARLE);
     passerA(d, Phase::JeuEnCours);
     d.boutsPreneur = d.boutsDefense = 0;
@@ -39,10 +39,10 @@ void remettreAZero(Partie& jeu) {
 // One round from the first speaker: a seat announces what its hand deserves when that beats
 // the best bid so far. Returns the taker, 0 when all passed.
 int encheres(Donne& d) {
-    int meilleure = PASSE;
+    Contrat meilleure = PASSE;
     int preneur = 0;
     for (int i = 0, s = d.premierParlant; i < 4; ++i, s = siegeSuivant(s)) {
-        const int e = d.encheresMeritees[s];
+        const Contrat e = d.encheresMeritees[s];
         if (e > meilleure) {
             meilleure = e;
             preneur = s;

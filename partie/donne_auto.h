@@ -1,7 +1,7 @@
 #pragma once
 // A whole deal with no window and no human: every seat, SUD included, bids the contract its hand
 // deserves and plays by the rule pass. For the arena and the benchmarks.
-#include "cartes/tableau.h"
+#include "cartes/carte.h"
 
 #include <cstdint>
 
@@ -11,7 +11,7 @@ struct Partie;
 
 struct DonneAuto {
     int preneur = 0;
-    int contrat = 0;
+    Contrat contrat = PASSE;
     int score = 0;             // what the taker receives, as the score sheet counts it
     int donnesDistribuees = 0; // deals dealt until a seat took
     // The cards played are in the deal record (slotsJoues, entamesPlis), the random states

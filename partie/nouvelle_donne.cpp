@@ -17,7 +17,7 @@ void reinitialiserDonne(Partie& jeu) {
     d.poignee = 0;
     jeu.poignee = EtatPoignee{};
     d.preneur = 0;
-    d.contrat = 0;
+    d.contrat = PASSE;
     d.encheresAnnoncees.remplir(PAS_PARLE);
     jeu.encheres = EtatEncheres{};
     passerA(d, Phase::Encheres);

@@ -21,7 +21,7 @@ int scorePreneur(const Donne& d) {
         valeur += 10;
     else if (d.petitAuBout == 2)
         valeur -= 10;
-    valeur *= coefficients[d.contrat];
+    valeur *= coefficients[entier(d.contrat)];
     if (d.poignee >= 1 && d.poignee <= 3) {
         const int prime = 10 * d.poignee + 10;
         valeur += gagne ? prime : -prime;

@@ -95,9 +95,9 @@ bool carteMainOfferte(const Jeu& jeu, int i) {
 }
 
 // The bid bar shows Passe and the bids above the best one so far.
-bool enchereOfferte(const Jeu& jeu, int code) {
+bool enchereOfferte(const Jeu& jeu, Contrat code) {
     return code == PASSE ||
-           (dansIntervalle(code, PRISE, GARDE_CONTRE) && code > jeu.encheres.meilleureEnchere);
+           (code >= PRISE && code <= GARDE_CONTRE && code > jeu.encheres.meilleureEnchere);
 }
 
 // The gestures of the deal itself; the others have been offered to their owners first. Each is
@@ -129,7 +129,8 @@ void traiterDonne(Jeu& jeu, Evenement e) {
         if (phase == Phase::AttentePremiereDonne) nouvelleDonne(jeu, false);
         break;
     case Evt::ClicEnchere:
-        if (phase == Phase::EnchereSud && enchereOfferte(jeu, i)) enchereJoueur(jeu, i);
+        if (phase == Phase::EnchereSud && enchereOfferte(jeu, static_cast<Contrat>(i)))
+            enchereJoueur(jeu, static_cast<Contrat>(i));
         break;
     case Evt::ClicConseil:
         if (phase == Phase::EnchereSud && jeu.reglages.optionVisibiliteConseilEnchere)

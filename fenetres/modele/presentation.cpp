@@ -80,7 +80,7 @@ void montrerTable(Jeu& jeu) {
     // appears, in the language it was said in.
     const bool encheres = enEncheres(d.phase);
     for (int s = 1; s <= 4; ++s) {
-        const int code = d.encheresAnnoncees[s];
+        const Contrat code = d.encheresAnnoncees[s];
         const bool dite = encheres && code != PAS_PARLE && s != jeu.encheres.siegeEnAttente &&
                           !(s == SUD && d.phase == Phase::EnchereSud);
         Composant& bulle = q.PanelDec[s];
@@ -232,12 +232,12 @@ void montrerPhase(Jeu& jeu) {
     }
     // The bid bar offers Passe and what beats the best bid, with the advice for the hand.
     if (d.phase == Phase::EnchereSud) {
-        const int meilleure = jeu.encheres.meilleureEnchere;
+        const Contrat meilleure = jeu.encheres.meilleureEnchere;
         q.ButtonPasse.visible = true;
         Composant* boutons[] = {&q.ButtonPrise, &q.ButtonGarde, &q.ButtonGardeSans,
                                 &q.ButtonGardeContre};
-        for (int code = PRISE; code <= GARDE_CONTRE; ++code)
-            boutons[code - 1]->visible = code > meilleure;
+        for (Contrat code : {PRISE, GARDE, GARDE_SANS, GARDE_CONTRE})
+            boutons[entier(code) - 1]->visible = code > meilleure;
         ecrire(q.evMaMain,
                jeu.textes.motConseil + ": " + jeu.textes.nomsEncheres[d.encheresAnnoncees[SUD]]);
     }

@@ -141,7 +141,8 @@ void remplirFeuilleScore(Jeu& jeu) {
     montrer(f.panelScoreTmp, std::to_string(valeur));
 
     static constexpr int coefficients[] = {1, 1, 2, 4, 6};
-    const int coef = (d.contrat >= 1 && d.contrat <= 4) ? coefficients[d.contrat] : 1;
+    const int coef =
+        (d.contrat >= PRISE && d.contrat <= GARDE_CONTRE) ? coefficients[entier(d.contrat)] : 1;
     valeur *= coef;
     montrer(f.panelX, "X");
     montrer(f.panelCoefficientEnchere, std::to_string(coef));

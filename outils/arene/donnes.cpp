@@ -64,7 +64,7 @@ int modeDonnes(int argc, char** argv) {
         ligne += ", \"encheresMeritees\": [";
         for (int s = 1; s <= 4; ++s) {
             if (s > 1) ligne += ", ";
-            ligne += std::to_string(d.encheresMeritees[s]);
+            ligne += std::to_string(entier(d.encheresMeritees[s]));
         }
         ligne += "], \"candidats\": " + std::to_string(jeu->candidats) + "}\n";
         std::fputs(ligne.c_str(), stdout);

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 namespace quarvel::arene {
 
@@ -119,7 +120,8 @@ struct Partie {
                 declarerPoignee();
             } else if (q.BarreEnchere.visible) {
                 geste(Evt::ClicConseil);
-                if (q.BarreEnchere.visible) geste(Evt::ClicEnchere, PASSE); // advice refused
+                if (q.BarreEnchere.visible)
+                    geste(Evt::ClicEnchere, entier(PASSE)); // advice refused
 
             } else if (d.phase == Phase::Ecart) {
                 ecarter();
@@ -139,11 +141,14 @@ struct Partie {
     }
 };
 
-void ajouterEntiers(std::string& l, const int* debut, const int* fin) {
+template <class T> void ajouterEntiers(std::string& l, const T* debut, const T* fin) {
     l += '[';
-    for (const int* p = debut; p != fin; ++p) {
+    for (const T* p = debut; p != fin; ++p) {
         if (p != debut) l += ", ";
-        l += std::to_string(*p);
+        if constexpr (std::is_enum_v<T>)
+            l += std::to_string(entier(*p));
+        else
+            l += std::to_string(*p);
     }
     l += ']';
 }
@@ -221,7 +226,7 @@ void ecrireLigne(std::string& l, const Jeu& jeu, unsigned long long n, bool joue
     l += ", \"encheresAnnoncees\": ";
     ajouterEntiers(l, d.encheresAnnoncees.begin(), d.encheresAnnoncees.end());
     ajouterChamp(l, "preneur", jouee ? d.preneur : 0);
-    ajouterChamp(l, "contrat", jouee ? d.contrat : 0);
+    ajouterChamp(l, "contrat", jouee ? entier(d.contrat) : 0);
     l += ", \"ecart\": ";
     if (jouee && d.contrat >= PRISE && d.contrat <= GARDE)
         ajouterNomsCartes(l, d.chien.begin(), d.chien.end());

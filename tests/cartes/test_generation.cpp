@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <memory>
 #include <vector>
 
@@ -82,9 +84,9 @@ TEST(Generation, PetitSecEtEcartImpossibleRefuses) {
     distribuer(jeu->paquet, jeu->donne);
     EXPECT_FALSE(examinerCandidat(jeu->donne, optionsDonne(*jeu), false));
     // A replay is accepted whatever the checks say, yet they all run.
-    jeu->donne.encheresMeritees.remplir(-1);
+    jeu->donne.encheresMeritees.remplir(PAS_PARLE);
     EXPECT_TRUE(faireCandidat(jeu->donne, jeu->paquet, jeu->alea, optionsDonne(*jeu), true));
-    EXPECT_GE(jeu->donne.encheresMeritees[OUEST], 0);
+    EXPECT_GE(jeu->donne.encheresMeritees[OUEST], PASSE);
 
     // SUD: 16 trumps and two Rois, nothing of his own to set aside; five low cards in the dog.
     std::vector<int> sud = {14, 28};
@@ -125,7 +127,7 @@ TEST(Generation, DonnesNormalesRespectentLesRegles) {
 TEST(Generation, ForcageDeLaMainDuJoueur) {
     auto jeu = std::make_unique<Jeu>();
     jeu->alea.graine = 7;
-    const int forcages[][2] = {{4, GARDE}, {6, GARDE_CONTRE}, {1, PASSE}};
+    const std::pair<int, Contrat> forcages[] = {{4, GARDE}, {6, GARDE_CONTRE}, {1, PASSE}};
     for (auto [option, attendu] : forcages) {
         jeu->reglages.optionForceMain = option;
         for (int k = 0; k < 10; ++k) {
@@ -139,8 +141,8 @@ TEST(Generation, ForcageDeLaMainDuJoueur) {
         produireDonne(*jeu, false);
         const Donne& d = jeu->donne;
         EXPECT_EQ(d.encheresMeritees[SUD], PASSE);
-        EXPECT_GT(d.encheresMeritees[EST] + d.encheresMeritees[NORD] + d.encheresMeritees[OUEST],
-                  0);
+        EXPECT_TRUE(d.encheresMeritees[EST] > PASSE || d.encheresMeritees[NORD] > PASSE ||
+                    d.encheresMeritees[OUEST] > PASSE);
     }
 }
 

@@ -52,7 +52,7 @@ public:
     void espace() { geste(Evt::ToucheEspace); }
     void clicCarte(int image) { geste(Evt::ClicCarte3D, image); }
     void clicChien(int k) { geste(Evt::ClicCarteChien, k); }
-    void encherir(int code) { geste(Evt::ClicEnchere, code); }
+    void encherir(Contrat code) { geste(Evt::ClicEnchere, entier(code)); }
     void conseil() { geste(Evt::ClicConseil); }
     void confirmerEcart() { geste(Evt::ClicConfirmeEcart); }
     void nouvelleDonneMenu() { geste(Evt::MenuNewGame); }
@@ -111,20 +111,20 @@ public:
     }
 
     // The seats that speak before SUD in this deal.
-    int meilleureAvantSud() {
-        int m = PASSE;
+    Contrat meilleureAvantSud() {
+        Contrat m = PASSE;
         for (int s = donne().premierParlant; s != SUD; s = siegeSuivant(s))
             if (donne().encheresMeritees[s] > m) m = donne().encheresMeritees[s];
         return m;
     }
-    int meilleureOrdinateur() {
-        int m = PASSE;
+    Contrat meilleureOrdinateur() {
+        Contrat m = PASSE;
         for (int s = EST; s <= OUEST; ++s)
             if (donne().encheresMeritees[s] > m) m = donne().encheresMeritees[s];
         return m;
     }
     // Bids `code` when the bar opens, then lets the other seats speak.
-    void encheresAvec(int code) {
+    void encheresAvec(Contrat code) {
         jusquALaBarre();
         encherir(code);
         jusquALaBarre();

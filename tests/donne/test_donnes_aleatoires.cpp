@@ -70,7 +70,7 @@ TEST(DonnesAleatoires, LesPointsEtLesBoutsSePartagentToujours) {
         produireDonne(*jeu, false);
         Donne& d = jeu->donne;
         d.preneur = jeu->alea(4);
-        d.contrat = jeu->alea(4);
+        d.contrat = static_cast<Contrat>(jeu->alea(4));
         d.encheresAnnoncees.remplir(PASSE);
         d.encheresAnnoncees[d.preneur] = d.contrat;
         d.pointsPreneur = d.pointsDefense = 0;

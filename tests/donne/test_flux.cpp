@@ -206,7 +206,7 @@ TEST(Flux, UnClicSurUneCarteDuChienLeRangeAussi) {
 }
 
 TEST(Flux, GardeSansEtGardeContreSansChienUnClicDePlus) {
-    for (int contrat : {GARDE_SANS, GARDE_CONTRE}) {
+    for (Contrat contrat : {GARDE_SANS, GARDE_CONTRE}) {
         PartieTest p;
         p.menuForce(contrat == GARDE_SANS ? 5 : 6);
         p.commencer();

@@ -153,7 +153,7 @@ TEST(Pli, CartePoseeEtGagnant) {
 
 namespace {
 
-Donne plein(int preneur, int contrat, int numeroPli, Tableau<Carte, 4> cartes) {
+Donne plein(int preneur, Contrat contrat, int numeroPli, Tableau<Carte, 4> cartes) {
     Donne d;
     d.preneur = preneur;
     d.contrat = d.encheresAnnoncees[preneur] = contrat;

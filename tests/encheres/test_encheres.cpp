@@ -35,7 +35,7 @@ TEST(Encheres, SudParleEnPremierEtSuitLeConseil) {
     // The seats after SUD cannot take lower than GARDE.
     p.jusquALaBarre();
     for (int s = EST; s <= OUEST; ++s) {
-        const int annonce = p.donne().encheresAnnoncees[s];
+        const Contrat annonce = p.donne().encheresAnnoncees[s];
         EXPECT_TRUE(annonce == PASSE || annonce > GARDE) << s;
     }
 }

@@ -50,7 +50,7 @@ TEST(Evaluation, MainsCommentees) {
 TEST(Evaluation, EntreesEtBornes) {
     struct Cas {
         MesureMain m; // N, T, H, B, 21, S
-        int attendu;
+        Contrat attendu;
     };
     const Cas cas[] = {
         // Petit and Excuse, T = 6, H = 1: bound 6.5. With the 21 instead: bound 4.5.

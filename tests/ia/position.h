@@ -19,7 +19,7 @@ struct Position {
     std::vector<Carte> chien;                // dog as dealt
     std::vector<Carte> ecart;                // the taker's discard at PRISE or GARDE
     int preneur = 2;
-    int contrat = GARDE;
+    Contrat contrat = GARDE;
     int entame = 1;
 };
 

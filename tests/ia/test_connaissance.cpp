@@ -69,7 +69,7 @@ TEST(Connaissance, DebutDeJeuApresUneGarde) {
 }
 
 TEST(Connaissance, GardeSansNiChienNiRoi) {
-    for (int contrat : {GARDE_SANS, GARDE_CONTRE}) {
+    for (Contrat contrat : {GARDE_SANS, GARDE_CONTRE}) {
         auto jeu = nouveauJeu();
         Position p;
         p.contrat = contrat;

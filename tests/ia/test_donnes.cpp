@@ -21,7 +21,7 @@ void donneAuHasard(Jeu& jeu, int numero) {
         for (int i = 1; i <= 18; ++i) p.mains[s].push_back(carteDuNumero(paquet[(s - 1) * 18 + i]));
     for (int i = 73; i <= 78; ++i) p.chien.push_back(carteDuNumero(paquet[i]));
     p.preneur = numero % 4 + 1;
-    p.contrat = numero % 4 + 1;
+    p.contrat = static_cast<Contrat>(numero % 4 + 1);
     p.entame = (numero / 4) % 4 + 1;
     if (p.contrat == PRISE || p.contrat == GARDE) {
         p.ecart = p.chien;

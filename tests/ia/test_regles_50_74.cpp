@@ -130,7 +130,7 @@ TEST_F(Regles50a74, SignalDAtoutALaPremiereEntame) {
 TEST_F(Regles50a74, SignalDAtoutSouventSansLeChien) {
     // Against a GARDE SANS the signal comes four times in five, against a GARDE CONTRE not one in
     // three, and never from rule 52 at a GARDE.
-    auto frequence = [&](int contrat) {
+    auto frequence = [&](Contrat contrat) {
         int signaux = 0;
         for (std::uint32_t graine = 1; graine <= 400; ++graine) {
             Position p = signal({20, 17, 14, 9, 6, 5, 2}, {});

@@ -14,7 +14,7 @@ struct DonneJouee {
     PartieTest partie{sansDemarrer};
     Jeu& jeu = partie.demarrer({800, 600, 96}, FRANCAIS);
 
-    int encheresSud = PASSE;
+    Contrat encheresSud = PASSE;
     // SUD's discard: positions of the row of 24 to set aside; the first six that may go when
     // empty.
     std::function<void(Jeu&, std::vector<int>&)> choixEcart;
@@ -32,8 +32,8 @@ struct DonneJouee {
             } else if (q.PanelPoignee.visible) {
                 geste(Evt::ClicPoignee, 0);
             } else if (q.BarreEnchere.visible) {
-                geste(Evt::ClicEnchere, encheresSud);
-                if (q.BarreEnchere.visible) geste(Evt::ClicEnchere, PASSE);
+                geste(Evt::ClicEnchere, entier(encheresSud));
+                if (q.BarreEnchere.visible) geste(Evt::ClicEnchere, entier(PASSE));
             } else if (d.phase == Phase::Ecart) {
                 ecarter();
             } else if (sudALaMain(d.phase) && d.joueurCourant == SUD) {
@@ -42,9 +42,9 @@ struct DonneJouee {
                         geste(Evt::ClicCarte3D, i);
                         break;
                     }
-            } else if (d.phase == Phase::EncheresCloses && d.encheresAnnoncees[1] <= 0 &&
-                       d.encheresAnnoncees[2] <= 0 && d.encheresAnnoncees[3] <= 0 &&
-                       d.encheresAnnoncees[4] <= 0) {
+            } else if (d.phase == Phase::EncheresCloses && d.encheresAnnoncees[1] <= PASSE &&
+                       d.encheresAnnoncees[2] <= PASSE && d.encheresAnnoncees[3] <= PASSE &&
+                       d.encheresAnnoncees[4] <= PASSE) {
                 return false;
             } else if (clicPourContinuer(d.phase) || d.phase == Phase::ChienMontre) {
                 geste(Evt::ClicFond);

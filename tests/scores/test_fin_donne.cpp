@@ -29,7 +29,7 @@ struct FinDonne : ::testing::Test {
 
     void SetUp() override { jeu.donne.numeroPli = 19; }
     // A scored deal: the taker, his half points, bouts, contract and bonuses.
-    void donne(int preneur, int demiPoints, int bouts, int contrat, int petit = 0,
+    void donne(int preneur, int demiPoints, int bouts, Contrat contrat, int petit = 0,
                int poignee = 0) {
         static const int besoin[] = {56, 51, 41, 36};
         Donne& d = jeu.donne;

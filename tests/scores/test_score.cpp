@@ -6,7 +6,8 @@ using namespace quarvel;
 
 namespace {
 
-Donne fin(int contrat, int demiPoints, int pointsContrat, int petitAuBout = 0, int poignee = 0) {
+Donne fin(Contrat contrat, int demiPoints, int pointsContrat, int petitAuBout = 0,
+          int poignee = 0) {
     Donne d;
     d.preneur = EST;
     d.contrat = contrat;
