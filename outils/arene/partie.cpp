@@ -339,7 +339,7 @@ int modePartie(int argc, char** argv) {
                              "quarvel-arene partie: deal %llu is stuck (phase %s, trick %d, seat "
                              "%d, taker %d, contract %d)\n",
                              n, nomPhase(d.phase), d.numeroPli, d.joueurCourant, d.preneur,
-                             d.contrat);
+                             entier(d.contrat));
             return 1;
         }
         ecrireLigne(ligne, *jeu, n, jouee);
