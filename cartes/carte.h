@@ -13,11 +13,24 @@ constexpr int COEUR = 2;
 constexpr int TREFLE = 3;
 constexpr int CARREAU = 4;
 
-// Seats
-constexpr int SUD = 1;
-constexpr int EST = 2;
-constexpr int NORD = 3;
-constexpr int OUEST = 4;
+// Seats, in the order they play; Aucun where a seat is not known or not there.
+enum class Siege : int {
+    Aucun = 0,
+    Sud = 1,
+    Est = 2,
+    Nord = 3,
+    Ouest = 4,
+};
+inline constexpr Siege SUD = Siege::Sud;
+inline constexpr Siege EST = Siege::Est;
+inline constexpr Siege NORD = Siege::Nord;
+inline constexpr Siege OUEST = Siege::Ouest;
+// The four seats in playing order, for loops over the table.
+inline constexpr Siege SIEGES[] = {SUD, EST, NORD, OUEST};
+// The seat of a number 1..4 (a record's, a window's index).
+constexpr Siege siegeNumero(int n) {
+    return static_cast<Siege>(n);
+}
 
 // Contracts (also the strength a hand deserves), in rising order; the values are the records'.
 enum class Contrat : int {
@@ -95,11 +108,11 @@ constexpr int pointsCarte(const Carte& c) {
     }
 }
 
-constexpr int siegeSuivant(int s) {
-    return s == 4 ? 1 : s + 1;
+constexpr Siege siegeSuivant(Siege s) {
+    return s == OUEST ? SUD : siegeNumero(entier(s) + 1);
 }
-constexpr int siegePrecedent(int s) {
-    return s == 1 ? 4 : s - 1;
+constexpr Siege siegePrecedent(Siege s) {
+    return s == SUD ? OUEST : siegeNumero(entier(s) - 1);
 }
 
 // Sorting order of a hand: suit ascending, value descending; the Excuse last among the trumps.

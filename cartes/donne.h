@@ -8,7 +8,7 @@ using Chien = Tableau<Carte, 6>;
 
 struct Pli {
     Tableau<Carte, 4> cartes; // by seat; couleur -1 while the seat has not played
-    int entame = 1;           // the leader, then the winner once the trick is complete
+    Siege entame = SUD;       // the leader, then the winner once the trick is complete
     int nbCartesJouees = 0;
     int couleurDemandee = AUCUNE;
     int valeurEntame = 0;
@@ -56,22 +56,22 @@ enum class Phase {
 // The deal in progress; one per game.
 struct Donne {
     bool donneRejouee = false;
-    int premierParlant = 3; // so that the first deal is opened by OUEST
+    Siege premierParlant = NORD; // so that the first deal is opened by OUEST
     Tableau<MainJoueur, 4> mains;
     Chien chien;
     Tableau<MainJoueur, 4> mainsDonnees;
     Chien chienDonne;
     Tableau<Contrat, 4> encheresMeritees;
     Tableau<Contrat, 4> encheresAnnoncees{{PAS_PARLE, PAS_PARLE, PAS_PARLE, PAS_PARLE}};
-    int preneur = 0;
+    Siege preneur = Siege::Aucun;
     Contrat contrat = PASSE;
     Pli pli;
-    int joueurCourant = 1;
+    Siege joueurCourant = SUD;
     int numeroPli = 0;
     Tableau<Tableau<int, 18>, 4> cartesJouables;
     Tableau<Tableau<RaisonJouable, 18>, 4> raisonsJouables;
     Tableau<Tableau<int, 18>, 4> slotsJoues;
-    Tableau<int, 18> entamesPlis;
+    Tableau<Siege, 18> entamesPlis;
     Tableau<int, 18> hauteursMain; // uneven heights of the user's cards, 0..2 units
     int pointsPreneur = 0;         // half points
     int pointsDefense = 0;
@@ -107,7 +107,7 @@ constexpr bool sudALaMain(Phase p) {
 
 const char* nomPhase(Phase p);
 
-constexpr bool estPreneur(const Donne& d, int s) {
+constexpr bool estPreneur(const Donne& d, Siege s) {
     return s == d.preneur;
 }
 

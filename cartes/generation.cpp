@@ -57,8 +57,8 @@ int cartesEcartables(const Carte* debut, const Carte* fin) {
 PlaceDonnee placeDeLaPosition(int position) {
     const int bloc = (position - 1) / 13; // 0..5
     const int rang = (position - 1) % 13; // 0..12
-    if (rang == 12) return {0, bloc + 1};
-    return {rang / 3 + 1, 3 * bloc + rang % 3 + 1};
+    if (rang == 12) return {Siege::Aucun, bloc + 1};
+    return {siegeNumero(rang / 3 + 1), 3 * bloc + rang % 3 + 1};
 }
 
 void melanger(Paquet& paquet, Aleatoire& alea) {
@@ -78,7 +78,7 @@ void distribuer(const Paquet& paquet, Donne& d) {
         Carte c = complet[paquet[p]];
         c.enMain = true;
         const PlaceDonnee place = placeDeLaPosition(p);
-        if (place.siege == 0)
+        if (place.siege == Siege::Aucun)
             d.chien[place.slot] = c;
         else
             d.mains[place.siege][place.slot] = c;
@@ -88,27 +88,27 @@ void distribuer(const Paquet& paquet, Donne& d) {
 bool examinerCandidat(Donne& d, const OptionsDonne& options, bool rejouer) {
     bool refuse = false;
 
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         if (petitSec(d.mains[s])) {
             refuse = true;
             break;
         }
 
     const int auChien = cartesEcartables(d.chien.begin(), d.chien.end());
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         if (auChien + cartesEcartables(d.mains[s].begin(), d.mains[s].end()) < 6) {
             refuse = true;
             break;
         }
 
-    for (int s = 1; s <= 4; ++s) d.encheresMeritees[s] = options.evaluer(d, s);
+    for (Siege s : SIEGES) d.encheresMeritees[s] = options.evaluer(d, s);
 
     const std::optional<Contrat> forcee = enchereForcee(options.forceMain);
     if (forcee && d.encheresMeritees[SUD] != *forcee) refuse = true;
 
     if (options.auMoinsUneMainDePrise && !rejouer) {
         bool unePrise = false;
-        for (int s = 1; s <= 4; ++s)
+        for (Siege s : SIEGES)
             if (d.encheresMeritees[s] != PASSE) unePrise = true;
         if (!unePrise) refuse = true;
     }
@@ -139,7 +139,7 @@ int produireDonne(Donne& d, Paquet& paquet, Aleatoire& alea, const OptionsDonne&
         ++candidats;
     }
 
-    for (int s = 1; s <= 4; ++s) trierMain(d.mains[s]);
+    for (Siege s : SIEGES) trierMain(d.mains[s]);
     trierChien(d.chien);
     d.mainsDonnees = d.mains;
     d.chienDonne = d.chien;

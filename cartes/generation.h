@@ -7,7 +7,7 @@
 namespace quarvel {
 
 // The contract a hand deserves; the bidding layer judges hands, the deal only asks.
-using EvaluationMain = Contrat (*)(const Donne& donne, int siege);
+using EvaluationMain = Contrat (*)(const Donne& donne, Siege siege);
 
 // What a new deal must satisfy beyond the rules of the deal: the user's hand-strength options.
 struct OptionsDonne {
@@ -40,9 +40,9 @@ inline void trierChien(Chien& chien) {
     trierCartes(chien);
 }
 
-// Where the deal puts a position of the pack: seat 1..4 and hand slot, or seat 0 and dog slot.
+// Where the deal puts a position of the pack: a seat and hand slot, or Siege::Aucun and dog slot.
 struct PlaceDonnee {
-    int siege;
+    Siege siege;
     int slot;
 };
 PlaceDonnee placeDeLaPosition(int position);

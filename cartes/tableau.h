@@ -13,6 +13,25 @@ constexpr int entier(E e) {
     return static_cast<int>(e);
 }
 
+// first..last, for loops over slots and tricks as the game counts them: for (int i : DeA{1, 18}).
+struct DeA {
+    int premier, dernier;
+    struct Iterateur {
+        int i;
+        constexpr int operator*() const { return i; }
+        constexpr Iterateur& operator++() {
+            ++i;
+            return *this;
+        }
+        constexpr bool operator!=(const Iterateur& o) const { return i != o.i; }
+    };
+    constexpr Iterateur begin() const { return {premier}; }
+    constexpr Iterateur end() const { return {dernier + 1}; }
+};
+// The 18 slots of a hand, the 18 tricks of a deal.
+inline constexpr DeA SLOTS{1, 18};
+inline constexpr DeA PLIS{1, 18};
+
 template <class T, int N, int Base = 1> struct Tableau {
     T v[N]{};
 

@@ -9,7 +9,7 @@ bool enMain(const Carte& c) {
 }
 
 // Playable: the seat's trumps in hand with their code; returns how many.
-int marquerAtouts(Donne& d, int s, Raison code) {
+int marquerAtouts(Donne& d, Siege s, Raison code) {
     int n = 0;
     for (int i = 1; i <= 18; ++i) {
         const Carte& c = d.mains[s][i];
@@ -23,7 +23,7 @@ int marquerAtouts(Donne& d, int s, Raison code) {
 }
 
 // Overtrumping: keeps only the trumps above m when there is one; true if so.
-bool garderAtoutsAuDessus(Donne& d, int s, int m) {
+bool garderAtoutsAuDessus(Donne& d, Siege s, int m) {
     bool auDessus = false;
     for (int i = 1; i <= 18; ++i)
         if (d.cartesJouables[s][i] && d.mains[s][i].valeur > m) auDessus = true;
@@ -36,7 +36,7 @@ bool garderAtoutsAuDessus(Donne& d, int s, int m) {
     return true;
 }
 
-void toutJouable(Donne& d, int s, Raison code) {
+void toutJouable(Donne& d, Siege s, Raison code) {
     for (int i = 1; i <= 18; ++i)
         if (enMain(d.mains[s][i])) {
             d.cartesJouables[s][i] = 1;
@@ -44,7 +44,7 @@ void toutJouable(Donne& d, int s, Raison code) {
         }
 }
 
-void pourLesJouables(Donne& d, int s, int champValeur, int champCouleur, bool ecrireValeur,
+void pourLesJouables(Donne& d, Siege s, int champValeur, int champCouleur, bool ecrireValeur,
                      bool ecrireCouleur, Raison code) {
     for (int i = 1; i <= 18; ++i) {
         if (!d.cartesJouables[s][i]) continue;
@@ -55,7 +55,7 @@ void pourLesJouables(Donne& d, int s, int champValeur, int champCouleur, bool ec
     }
 }
 
-void calculerSansExcuse(Donne& d, int s) {
+void calculerSansExcuse(Donne& d, Siege s) {
     Pli& pli = d.pli;
     const bool excuseEntamee = pli.nbCartesJouees == 1 && estExcuse(pli.cartes[pli.entame]);
     if (pli.nbCartesJouees == 0 || excuseEntamee) {
@@ -101,7 +101,7 @@ void calculerSansExcuse(Donne& d, int s) {
 
 } // namespace
 
-void calculerJouables(Donne& d, int s) {
+void calculerJouables(Donne& d, Siege s) {
     for (int i = 1; i <= 18; ++i) d.cartesJouables[s][i] = 0;
     for (auto& rangee : d.raisonsJouables)
         for (RaisonJouable& r : rangee) r.code = Raison::Suit;
@@ -118,7 +118,7 @@ void calculerJouables(Donne& d, int s) {
     }
 }
 
-void poserCarteDansPli(Donne& d, int s, int slot) {
+void poserCarteDansPli(Donne& d, Siege s, int slot) {
     Pli& pli = d.pli;
     if (d.numeroPli >= 1 && d.numeroPli <= 18) {
         d.slotsJoues[s][d.numeroPli] = slot;
@@ -146,9 +146,9 @@ void poserCarteDansPli(Donne& d, int s, int slot) {
     }
 }
 
-int gagnantDuPli(const Pli& pli) {
-    int w = pli.entame;
-    int t = pli.entame;
+Siege gagnantDuPli(const Pli& pli) {
+    Siege w = pli.entame;
+    Siege t = pli.entame;
     for (int k = 0; k < 3; ++k) {
         t = siegeSuivant(t);
         if (prendLaMain(pli.cartes[t], pli.cartes[w])) w = t;
@@ -156,9 +156,9 @@ int gagnantDuPli(const Pli& pli) {
     return w;
 }
 
-int compterFinDePli(Donne& d) {
+Siege compterFinDePli(Donne& d) {
     Pli& pli = d.pli;
-    const int w = gagnantDuPli(pli);
+    const Siege w = gagnantDuPli(pli);
     pli.entame = w;
     d.joueurCourant = w;
 
@@ -170,9 +170,9 @@ int compterFinDePli(Donne& d) {
     const bool preneurGagne = estPreneur(d, w);
 
     int points = 0;
-    int excuse = 0; // seat that played the Excuse
+    Siege excuse = Siege::Aucun; // seat that played the Excuse
     bool petit = false;
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         const Carte& c = pli.cartes[s];
         points += pointsCarte(c);
         if (estExcuse(c)) excuse = s;
@@ -181,7 +181,7 @@ int compterFinDePli(Donne& d) {
     (preneurGagne ? d.pointsPreneur : d.pointsDefense) += points;
 
     // The Excuse stays with its owner's camp, who gives the winner a half point for it.
-    if (excuse != 0) {
+    if (excuse != Siege::Aucun) {
         if (estPreneur(d, excuse)) {
             d.pointsPreneur += 8;
             d.pointsDefense -= 8;
@@ -193,7 +193,7 @@ int compterFinDePli(Donne& d) {
 
     if (dernier) {
         // In the last trick the Excuse changes camp, whoever wins it.
-        if (excuse != 0) {
+        if (excuse != Siege::Aucun) {
             const int sens = estPreneur(d, excuse) ? -1 : 1;
             d.pointsPreneur += 8 * sens;
             d.pointsDefense -= 8 * sens;
@@ -201,7 +201,7 @@ int compterFinDePli(Donne& d) {
             d.boutsDefense -= sens;
         }
         const Contrat contrat =
-            (d.preneur >= 1 && d.preneur <= 4) ? d.encheresAnnoncees[d.preneur] : PAS_PARLE;
+            d.preneur != Siege::Aucun ? d.encheresAnnoncees[d.preneur] : PAS_PARLE;
         int pointsChien = 0, boutsChien = 0;
         for (const Carte& c : d.chien) {
             pointsChien += pointsCarte(c);
@@ -218,12 +218,12 @@ int compterFinDePli(Donne& d) {
         }
     }
 
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         const Carte& c = pli.cartes[s];
         if (estPetit(c) || (estAtout(c) && c.valeur == VINGT_ET_UN))
             (preneurGagne ? d.boutsPreneur : d.boutsDefense) += 1;
     }
-    if (excuse != 0) (estPreneur(d, excuse) ? d.boutsPreneur : d.boutsDefense) += 1;
+    if (excuse != Siege::Aucun) (estPreneur(d, excuse) ? d.boutsPreneur : d.boutsDefense) += 1;
 
     if (dernier) d.petitAuBout = petit ? (preneurGagne ? 1 : 2) : 0;
 

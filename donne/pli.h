@@ -6,12 +6,12 @@
 namespace quarvel {
 
 // Fills cartesJouables[s] and raisonsJouables[s] (every seat's codes reset to Raison::Suit first).
-void calculerJouables(Donne& d, int s);
+void calculerJouables(Donne& d, Siege s);
 // Puts the card of that slot on the table; the caller then counts it in pli.nbCartesJouees.
-void poserCarteDansPli(Donne& d, int s, int slot);
+void poserCarteDansPli(Donne& d, Siege s, int slot);
 // Scores the complete trick: winner, points and bouts by camp, the Excuse, the last trick with
 // the dog and the Petit au bout, the points needed. Returns the winner, who leads next.
-int compterFinDePli(Donne& d);
+Siege compterFinDePli(Donne& d);
 
 // Whether card t takes the trick from the winning card w: a higher card of w's suit, a trump
 // over a plain card, any card over a winning Excuse. The end of a trick and the computer
@@ -22,6 +22,6 @@ constexpr bool prendLaMain(const Carte& t, const Carte& w) {
 }
 
 // Winner of the four cards of the trick led by entame.
-int gagnantDuPli(const Pli& pli);
+Siege gagnantDuPli(const Pli& pli);
 
 } // namespace quarvel

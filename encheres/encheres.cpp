@@ -6,7 +6,7 @@ namespace quarvel {
 
 namespace {
 
-void enchereSuivante(PartieEncheres& jeu, int siege) {
+void enchereSuivante(PartieEncheres& jeu, Siege siege) {
     ++jeu.encheres.nbEncheres;
     if (jeu.encheres.nbEncheres >= 4)
         finEncheres(jeu);
@@ -16,7 +16,7 @@ void enchereSuivante(PartieEncheres& jeu, int siege) {
 
 } // namespace
 
-void etapeEnchere(PartieEncheres& jeu, int siege) {
+void etapeEnchere(PartieEncheres& jeu, Siege siege) {
     Donne& d = jeu.donne;
     const Contrat merite = d.encheresMeritees[siege];
     if (merite > jeu.encheres.meilleureEnchere) {
@@ -37,9 +37,9 @@ void etapeEnchere(PartieEncheres& jeu, int siege) {
 
 void tickEnchere(PartieEncheres& jeu) {
     jeu.minuteries.TimerEnchere.arreter();
-    const int siege = jeu.encheres.siegeEnAttente;
-    if (siege < 2 || siege > 4) return;
-    jeu.encheres.siegeEnAttente = 0;
+    const Siege siege = jeu.encheres.siegeEnAttente;
+    if (siege == Siege::Aucun || siege == SUD) return;
+    jeu.encheres.siegeEnAttente = Siege::Aucun;
     enchereSuivante(jeu, siege);
 }
 
@@ -59,11 +59,11 @@ void finEncheres(PartieEncheres& jeu) {
     passerA(jeu.donne, Phase::EncheresCloses);
 }
 
-int trouverPreneur(PartieEncheres& jeu) {
+Siege trouverPreneur(PartieEncheres& jeu) {
     Donne& d = jeu.donne;
-    int siege = d.premierParlant;
+    Siege siege = d.premierParlant;
     Contrat meilleur = d.encheresAnnoncees[siege];
-    int s = siege;
+    Siege s = siege;
     for (int k = 1; k <= 3; ++k) {
         s = siegeSuivant(s);
         if (d.encheresAnnoncees[s] > meilleur) {

@@ -6,13 +6,13 @@ namespace quarvel {
 struct PartieEncheres;
 
 // Lets a seat speak: a computer bid waits for the bidding timer, the user gets the bid bar.
-void etapeEnchere(PartieEncheres& jeu, int siege);
+void etapeEnchere(PartieEncheres& jeu, Siege siege);
 // Tick of TimerEnchere: shows the pending computer bid and passes the turn on.
 void tickEnchere(PartieEncheres& jeu);
 // The user's bid, PASSE to GARDE CONTRE.
 void enchereJoueur(PartieEncheres& jeu, Contrat code);
 void finEncheres(PartieEncheres& jeu);
 // The seat that bid last, with contrat set; premierParlant with 0 when all passed.
-int trouverPreneur(PartieEncheres& jeu);
+Siege trouverPreneur(PartieEncheres& jeu);
 
 } // namespace quarvel

@@ -7,7 +7,7 @@ namespace quarvel {
 struct EtatEncheres {
     Contrat meilleureEnchere = PASSE;
     int nbEncheres = 0;
-    int siegeEnAttente = 0;
+    Siege siegeEnAttente = Siege::Aucun;
     int etapesTimer = 0;         // the bidding timer's step counter, cleared by each new deal
     bool enchereRefusee = false; // the user tried a bid that does not beat the best one
     bool operator==(const EtatEncheres&) const = default;

@@ -94,7 +94,7 @@ Contrat evaluerMain(const MainJoueur& main) {
     return contratMerite(mesurerMain(main));
 }
 
-Contrat evaluerMain(const Donne& donne, int siege) {
+Contrat evaluerMain(const Donne& donne, Siege siege) {
     return evaluerMain(donne.mains[siege]);
 }
 

@@ -24,6 +24,6 @@ Contrat contratMerite(const MesureMain& m);
 
 // Contract code deserved by a hand.
 Contrat evaluerMain(const MainJoueur& main);
-Contrat evaluerMain(const Donne& donne, int siege);
+Contrat evaluerMain(const Donne& donne, Siege siege);
 
 } // namespace quarvel

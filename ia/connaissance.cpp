@@ -10,33 +10,34 @@ bool chienRetourne(const Donne& d) {
     return d.contrat == PRISE || d.contrat == GARDE;
 }
 
-int& lieu(Connaissance& k, int o, const Carte& c) {
+int& lieu(Connaissance& k, Siege o, const Carte& c) {
     return c.couleur == ATOUT ? k.lieuAtout[o][c.valeur] : k.lieuCarte[o][c.couleur][c.valeur];
 }
 
-bool& possible(Connaissance& k, int o, int h, const Carte& c) {
+bool& possible(Connaissance& k, Siege o, Siege h, const Carte& c) {
     return c.couleur == ATOUT ? k.detenteurPossibleAtout[o][h][c.valeur]
                               : k.detenteurPossibleCarte[o][h][c.couleur][c.valeur];
 }
 
-void noterDetenteur(Connaissance& k, const Carte& c, int siege, int slot) {
+// lieu: a seat's number, 0 for the dog, LIEU_JOUEE once played.
+void noterDetenteur(Connaissance& k, const Carte& c, int lieu, int slot) {
     if (c.couleur >= 1) {
-        k.detenteurCarte[c.couleur][c.valeur] = siege;
+        k.detenteurCarte[c.couleur][c.valeur] = lieu;
         k.slotCarte[c.couleur][c.valeur] = slot;
     } else if (c.valeur >= 2) {
-        k.detenteurAtout[c.valeur] = siege;
+        k.detenteurAtout[c.valeur] = lieu;
         k.slotAtout[c.valeur] = slot;
     } else if (c.valeur == PETIT) {
-        k.detenteurPetit = siege;
+        k.detenteurPetit = lieu;
         k.slotPetit = slot;
     } else {
-        k.detenteurExcuse = siege;
+        k.detenteurExcuse = lieu;
         k.slotExcuse = slot;
     }
 }
 
 // The seat's long suit: a random suit first, then a later suit only when strictly longer.
-int couleurLaPlusLongue(PartieIA& jeu, int s) {
+int couleurLaPlusLongue(PartieIA& jeu, Siege s) {
     const auto& n = jeu.connaissance.cartesDonnees[s];
     const int r = jeu.alea(4);
     int choix = r;
@@ -51,10 +52,10 @@ int couleurLaPlusLongue(PartieIA& jeu, int s) {
 bool calculerMainForte(const PartieIA& jeu) {
     const Donne& d = jeu.donne;
     const Connaissance& k = jeu.connaissance;
-    const int t = d.preneur;
-    if (t == SUD || t < 1 || t > 4) return false;
+    const Siege t = d.preneur;
+    if (t == SUD || t == Siege::Aucun) return false;
     const int atouts = k.atoutsDonnes[t];
-    if (k.detenteurPetit == t || atouts < 8) return false;
+    if (k.detenteurPetit == entier(t) || atouts < 8) return false;
     const MainJoueur& main = d.mains[t];
     int a = 0;
     for (int slot = 1; slot <= 8; ++slot) {
@@ -64,12 +65,12 @@ bool calculerMainForte(const PartieIA& jeu) {
     }
     if (atouts > 8) a += 2 * (atouts - 8);
     int b = 0;
-    for (int slot = 1; slot <= 18; ++slot)
+    for (int slot : SLOTS)
         if (estBout(main[slot])) ++b;
     const int u = k.couleurLongue[t];
     const int l = k.cartesDonnees[t][u];
     int h = l >= 6 ? l - 5 : 0;
-    for (int slot = 1; slot <= 18; ++slot) {
+    for (int slot : SLOTS) {
         const Carte& c = main[slot];
         if (c.couleur != u) continue;
         if (c.valeur == VALET) h += 1;
@@ -82,19 +83,19 @@ bool calculerMainForte(const PartieIA& jeu) {
 }
 
 void recompterAutres(Connaissance& k) {
-    for (int o = 1; o <= 4; ++o) {
+    for (Siege o : SIEGES) {
         for (int c = 1; c <= 4; ++c) {
             int n = 14;
             for (int v = 1; v <= 14; ++v) {
                 const int l = k.lieuCarte[o][c][v];
-                if (l == LIEU_JOUEE || l == LIEU_ECART || l == o) --n;
+                if (l == LIEU_JOUEE || l == LIEU_ECART || l == entier(o)) --n;
             }
             k.cartesAutres[o][c] = n;
         }
         int n = 21;
         for (int v = 1; v <= 21; ++v) {
             const int l = k.lieuAtout[o][v];
-            if (l == LIEU_JOUEE || l == LIEU_ECART || l == o) --n;
+            if (l == LIEU_JOUEE || l == LIEU_ECART || l == entier(o)) --n;
         }
         k.atoutsAutres[o] = n;
     }
@@ -109,7 +110,7 @@ void recalculerMaitres(Connaissance& k) {
                 break;
             }
     }
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         k.atoutMaitre[s] = -1;
         for (int v = 21; v >= 1; --v)
             if (k.lieuAtout[s][v] != LIEU_JOUEE) {
@@ -120,10 +121,10 @@ void recalculerMaitres(Connaissance& k) {
 }
 
 // Where o places a card from now on, keeping o's counts of cards gone and of cards out in step.
-void placer(Connaissance& k, int o, const Carte& c, int nouveau) {
+void placer(Connaissance& k, Siege o, const Carte& c, int nouveau) {
     int& l = lieu(k, o, c);
-    const bool avant = l == LIEU_JOUEE || l == LIEU_ECART || l == o;
-    const bool apres = nouveau == LIEU_JOUEE || nouveau == LIEU_ECART || nouveau == o;
+    const bool avant = l == LIEU_JOUEE || l == LIEU_ECART || l == entier(o);
+    const bool apres = nouveau == LIEU_JOUEE || nouveau == LIEU_ECART || nouveau == entier(o);
     if (l == LIEU_JOUEE) --k.nbPartis[o];
     if (nouveau == LIEU_JOUEE) ++k.nbPartis[o];
     if (avant != apres) {
@@ -138,10 +139,11 @@ void placer(Connaissance& k, int o, const Carte& c, int nouveau) {
 
 // A card o has not located: placed at the only seat that can still hold it (once o knows the
 // discard), or in the discard when none can. `possibles` are o's four possible-holder entries.
-template <class Possible> void deduire(Connaissance& k, int o, const Carte& c, Possible possibles) {
+template <class Possible>
+void deduire(Connaissance& k, Siege o, const Carte& c, Possible possibles) {
     int nb = 0;
-    int seul = 0;
-    for (int h = 1; h <= 4; ++h)
+    Siege seul = Siege::Aucun;
+    for (Siege h : SIEGES)
         if (h != o && possibles(h)) {
             ++nb;
             seul = h;
@@ -149,19 +151,19 @@ template <class Possible> void deduire(Connaissance& k, int o, const Carte& c, P
     if (nb == 0)
         placer(k, o, c, LIEU_ECART);
     else if (nb == 1 && k.ecartConnu[o])
-        placer(k, o, c, seul);
+        placer(k, o, c, entier(seul));
 }
 
-void deduireCarte(Connaissance& k, int o, int c, int v) {
+void deduireCarte(Connaissance& k, Siege o, int c, int v) {
     if (k.lieuCarte[o][c][v] != LIEU_INCONNU) return;
     const auto& p = k.detenteurPossibleCarte[o];
-    deduire(k, o, Carte{v, c, false}, [&](int h) { return p[h][c][v]; });
+    deduire(k, o, Carte{v, c, false}, [&](Siege h) { return p[h][c][v]; });
 }
 
-void deduireAtout(Connaissance& k, int o, int v) {
+void deduireAtout(Connaissance& k, Siege o, int v) {
     if (k.lieuAtout[o][v] != LIEU_INCONNU) return;
     const auto& p = k.detenteurPossibleAtout[o];
-    deduire(k, o, Carte{v, ATOUT, false}, [&](int h) { return p[h][v]; });
+    deduire(k, o, Carte{v, ATOUT, false}, [&](Siege h) { return p[h][v]; });
 }
 
 // What the last card taught: the cards whose possible holders changed. The inference gives the
@@ -175,7 +177,7 @@ struct Changement {
 
 void inferer(Connaissance& k, const Changement& ch) {
     const bool premiere = k.nbCartesJouees == 1;
-    for (int o = 1; o <= 4; ++o) {
+    for (Siege o : SIEGES) {
         bool tout = premiere;
         if (!k.ecartConnu[o] && k.nbPartis[o] == 6) {
             k.ecartConnu[o] = true;
@@ -207,14 +209,14 @@ void initialiserConnaissance(PartieIA& jeu) {
     jeu.moteur.nbReglesDeclenchees = 0;
     for (auto& pli : jeu.moteur.grainesCartes) pli.remplir(0);
 
-    const int t = d.preneur;
+    const Siege t = d.preneur;
     const bool retourne = chienRetourne(d);
 
     // Holders, and what each seat was dealt.
-    for (int s = 1; s <= 4; ++s)
-        for (int slot = 1; slot <= 18; ++slot) {
+    for (Siege s : SIEGES)
+        for (int slot : SLOTS) {
             const Carte& c = d.mains[s][slot];
-            noterDetenteur(k, c, s, slot);
+            noterDetenteur(k, c, entier(s), slot);
             if (estAtout(c)) ++k.atoutsDonnes[s];
             if (c.couleur >= 1) ++k.cartesDonnees[s][c.couleur];
         }
@@ -225,7 +227,7 @@ void initialiserConnaissance(PartieIA& jeu) {
         k.carteMaitresse[c] = 14;
         k.entamesPreneur[c] = -1;
     }
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         k.pasEncoreEntame[s] = true;
         k.atoutsEnMain[s] = k.atoutsDonnes[s];
         k.atoutsDehors[s] = 21 - k.atoutsDonnes[s];
@@ -236,15 +238,15 @@ void initialiserConnaissance(PartieIA& jeu) {
         }
         k.sansAtout[s][s] = k.atoutsDonnes[s] == 0;
     }
-    if (retourne && t >= 1)
+    if (retourne && t != Siege::Aucun)
         for (int i = 1; i <= 6; ++i)
             if (d.chien[i].couleur >= 1) --k.cartesDehors[t][d.chien[i].couleur];
 
-    for (int s = 1; s <= 4; ++s) k.couleurLongue[s] = couleurLaPlusLongue(jeu, s);
+    for (Siege s : SIEGES) k.couleurLongue[s] = couleurLaPlusLongue(jeu, s);
 
-    if (t >= 1) {
+    if (t != Siege::Aucun) {
         for (int c = 1; c <= 4; ++c)
-            k.roiSec[c] = k.detenteurCarte[c][ROI] == t && k.cartesDonnees[t][c] == 1;
+            k.roiSec[c] = k.detenteurCarte[c][ROI] == entier(t) && k.cartesDonnees[t][c] == 1;
     }
     if (retourne) {
         k.atoutsAuChien = 0;
@@ -256,37 +258,37 @@ void initialiserConnaissance(PartieIA& jeu) {
     }
 
     // Locations: each observer knows its own hand.
-    for (int o = 1; o <= 4; ++o) {
+    for (Siege o : SIEGES) {
         for (int num = 1; num <= 78; ++num) {
             const Carte c = carteDuNumeroConst(num);
             lieu(k, o, c) = LIEU_INCONNU;
-            for (int h = 1; h <= 4; ++h) possible(k, o, h, c) = true;
+            for (Siege h : SIEGES) possible(k, o, h, c) = true;
         }
-        for (int slot = 1; slot <= 18; ++slot) {
+        for (int slot : SLOTS) {
             const Carte& c = d.mains[o][slot];
-            lieu(k, o, c) = o;
-            for (int h = 1; h <= 4; ++h)
+            lieu(k, o, c) = entier(o);
+            for (Siege h : SIEGES)
                 if (h != o) possible(k, o, h, c) = false;
         }
     }
-    if (retourne && t >= 1) {
+    if (retourne && t != Siege::Aucun) {
         k.ecartConnu[t] = true;
         for (int i = 1; i <= 6; ++i) {
             const Carte& c = d.chien[i];
             lieu(k, t, c) = LIEU_JOUEE;
-            for (int h = 1; h <= 4; ++h)
+            for (Siege h : SIEGES)
                 if (h != t) possible(k, t, h, c) = false;
         }
         // The dog went into the taker's hand or his discard.
-        for (int o = 1; o <= 4; ++o) {
+        for (Siege o : SIEGES) {
             if (o == t) continue;
             for (int i = 1; i <= 6; ++i)
-                for (int h = 1; h <= 4; ++h)
+                for (Siege h : SIEGES)
                     if (h != t) possible(k, o, h, d.chienDonne[i]) = false;
         }
     }
 
-    for (int o = 1; o <= 4; ++o)
+    for (Siege o : SIEGES)
         for (int num = 1; num <= 78; ++num)
             if (lieu(k, o, carteDuNumeroConst(num)) == LIEU_JOUEE) ++k.nbPartis[o];
     recalculerMaitres(k);
@@ -295,13 +297,13 @@ void initialiserConnaissance(PartieIA& jeu) {
     recompterAutres(k);
 }
 
-void noterCarteJouee(PartieIA& jeu, int siege, int slot) {
+void noterCarteJouee(PartieIA& jeu, Siege siege, int slot) {
     Connaissance& k = jeu.connaissance;
     const Donne& d = jeu.donne;
     const Pli& pli = d.pli;
     const Carte c = d.mains[siege][slot];
     const RaisonJouable r = d.raisonsJouables[siege][slot];
-    const int t = d.preneur;
+    const Siege t = d.preneur;
     const bool entame = pli.nbCartesJouees == 0;
     const bool premiereEntame = entame && k.pasEncoreEntame[siege];
     const bool plain = c.couleur >= 1;
@@ -337,13 +339,13 @@ void noterCarteJouee(PartieIA& jeu, int siege, int slot) {
     if (estPetit(c)) k.signalAtout = false;
     if (siege == t && estPetit(c) && r.code == Raison::Coupe) k.preneurCoupeDuPetit = 0;
     if (entame && atout && jeu.reglages.niveau >= 3) k.preneurCoupeDuPetit = -1;
-    if (siege != t && t >= 1 && !entame && pli.entame == t) {
+    if (siege != t && t != Siege::Aucun && !entame && pli.entame == t) {
         const int u = k.couleurLongue[t];
         const Carte& menee = pli.cartes[t];
         if (c.couleur == u && c.valeur == CAVALIER && menee.couleur == u && menee.valeur == ROI)
             k.cavalierSousRoi = true;
     }
-    if (siege != t && t >= 1 && r.code == Raison::Coupe && !entame &&
+    if (siege != t && t != Siege::Aucun && r.code == Raison::Coupe && !entame &&
         pli.couleurDemandee == k.couleurLongue[t])
         k.defenseCoupeLongue = true;
     if (estPetit(c)) k.ecartAtoutsSuspect = false;
@@ -351,13 +353,13 @@ void noterCarteJouee(PartieIA& jeu, int siege, int slot) {
     // Per seat.
     if (atout) {
         --k.atoutsEnMain[siege];
-        for (int s = 1; s <= 4; ++s)
+        for (Siege s : SIEGES)
             if (s != siege) --k.atoutsDehors[s];
         if (k.atoutsEnMain[siege] == 0) k.sansAtout[siege][siege] = true;
     }
     if (plain) {
         --k.cartesEnMain[siege][c.couleur];
-        for (int s = 1; s <= 4; ++s)
+        for (Siege s : SIEGES)
             if (s != siege) --k.cartesDehors[s][c.couleur];
         if (k.cartesEnMain[siege][c.couleur] == 0) k.couleurCoupee[siege][siege][c.couleur] = true;
     }
@@ -365,9 +367,9 @@ void noterCarteJouee(PartieIA& jeu, int siege, int slot) {
     // What everyone learns from the reason the card could be played.
     const bool couleurAsked = r.couleur >= 1 && r.couleur <= 4;
     if ((r.code == Raison::Coupe || r.code == Raison::Defausse) && couleurAsked)
-        for (int o = 1; o <= 4; ++o) k.couleurCoupee[o][siege][r.couleur] = true;
+        for (Siege o : SIEGES) k.couleurCoupee[o][siege][r.couleur] = true;
     if (r.code == Raison::Defausse || r.code == Raison::SansAtout)
-        for (int o = 1; o <= 4; ++o) k.sansAtout[o][siege] = true;
+        for (Siege o : SIEGES) k.sansAtout[o][siege] = true;
 
     // A trump well under the one before it, or far above it, on a trump lead.
     if (atout && !entame) {
@@ -387,9 +389,9 @@ void noterCarteJouee(PartieIA& jeu, int siege, int slot) {
     if (r.code == Raison::SousCoupe) ch.atoutsAuDessus = r.valeur + 1 < 1 ? 1 : r.valeur + 1;
     if (r.code == Raison::Defausse || r.code == Raison::SansAtout) ch.atoutsAuDessus = 1;
     if (ch.atoutsAuDessus > 21) ch.atoutsAuDessus = 0;
-    for (int o = 1; o <= 4; ++o) {
+    for (Siege o : SIEGES) {
         placer(k, o, c, LIEU_JOUEE);
-        for (int h = 1; h <= 4; ++h) possible(k, o, h, c) = false;
+        for (Siege h : SIEGES) possible(k, o, h, c) = false;
         if (ch.couleurVide >= 1)
             for (int v = 1; v <= 14; ++v)
                 k.detenteurPossibleCarte[o][siege][ch.couleurVide][v] = false;

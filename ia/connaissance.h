@@ -12,8 +12,6 @@ struct PartieIA;
 constexpr int LIEU_INCONNU = -1;
 constexpr int LIEU_ECART = 5;
 constexpr int LIEU_JOUEE = 10;
-// No seat has signalled trumps.
-constexpr int AUCUN_SIEGE = -1;
 
 struct Connaissance {
     // Common facts
@@ -36,7 +34,7 @@ struct Connaissance {
     int derniereEntamePreneur = 0; // kept from deal to deal
     int entamePreneur1 = AUCUNE, entamePreneur2 = AUCUNE;
     Tableau<bool, 4> pasEncoreEntame;
-    int signaleur = AUCUN_SIEGE;
+    Siege signaleur = Siege::Aucun; // the seat that signalled trumps
     bool signalAtout = false;
     int preneurCoupeDuPetit = -1;
     bool cavalierSousRoi = false;
@@ -71,7 +69,7 @@ struct Connaissance {
 // Built when play is about to start, after the discard (or at once at GARDE SANS/CONTRE).
 void initialiserConnaissance(PartieIA& jeu);
 // Every card played, before it leaves the hand; reads its reason code and the trick.
-void noterCarteJouee(PartieIA& jeu, int siege, int slot);
+void noterCarteJouee(PartieIA& jeu, Siege siege, int slot);
 // End of each trick: petitDansPli, etatCouleur 2 -> 0, carteMaitresse, atoutMaitre, deductions.
 void noterFinDePli(PartieIA& jeu);
 

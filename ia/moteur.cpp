@@ -45,9 +45,9 @@ constexpr Tableau<bool, 100> reglesAleatoires = [] {
     return t;
 }();
 
-int nbCandidats(const PartieIA& jeu, int siege) {
+int nbCandidats(const PartieIA& jeu, Siege siege) {
     int n = 0;
-    for (int slot = 1; slot <= 18; ++slot)
+    for (int slot : SLOTS)
         if (jeu.donne.cartesJouables[siege][slot] == 1) ++n;
     return n;
 }
@@ -61,19 +61,19 @@ bool regleFixe(int k) {
     return reglesFixes[k];
 }
 
-int niveauDuSiege(const PartieIA& jeu, int siege) {
+int niveauDuSiege(const PartieIA& jeu, Siege siege) {
     if (siege == SUD && jeu.moteur.niveauSud >= 0) return jeu.moteur.niveauSud;
     return jeu.reglages.niveau;
 }
 
-ContexteDecision contexteDecision(const PartieIA& jeu, int siege) {
+ContexteDecision contexteDecision(const PartieIA& jeu, Siege siege) {
     const Donne& d = jeu.donne;
     ContexteDecision ctx;
     ctx.moi = siege;
     ctx.position = d.pli.nbCartesJouees + 1;
     ctx.L = d.pli.entame;
     ctx.T = d.preneur;
-    ctx.D1 = siegeSuivant(d.preneur == 0 ? 4 : d.preneur);
+    ctx.D1 = siegeSuivant(d.preneur == Siege::Aucun ? OUEST : d.preneur);
     ctx.D2 = siegeSuivant(ctx.D1);
     ctx.D3 = siegeSuivant(ctx.D2);
     ctx.W = gagnantActuel(jeu, siege);
@@ -81,7 +81,7 @@ ContexteDecision contexteDecision(const PartieIA& jeu, int siege) {
     return ctx;
 }
 
-int jouerOrdinateur(PartieIA& jeu, int siege) {
+int jouerOrdinateur(PartieIA& jeu, Siege siege) {
     const Donne& d = jeu.donne;
     if (d.numeroPli >= 1 && d.numeroPli <= 18 && d.pli.nbCartesJouees < 4)
         jeu.moteur.grainesCartes[d.numeroPli][d.pli.nbCartesJouees + 1] = jeu.alea.graine;
@@ -93,12 +93,12 @@ int jouerOrdinateur(PartieIA& jeu, int siege) {
         if (jeu.donne.cartesJouables[siege][slot] == 1) return slot;
     }
     // Ten thousand misses cannot happen with a candidate left; stay safe all the same.
-    for (int slot = 1; slot <= 18; ++slot)
+    for (int slot : SLOTS)
         if (jeu.donne.cartesJouables[siege][slot] == 1) return slot;
     return AUCUN_SLOT;
 }
 
-void choisirCarte(PartieIA& jeu, int siege) {
+void choisirCarte(PartieIA& jeu, Siege siege) {
     MoteurRegles& m = jeu.moteur;
     const int niveau = niveauDuSiege(jeu, siege);
     m.etatRegle = etatsParNiveau[niveau < 0 ? 0 : (niveau > 4 ? 4 : niveau)];
@@ -123,7 +123,7 @@ bool regleApplicable(PartieIA& jeu, int k) {
     return jeu.alea(100) <= jeu.reglages.poidsRegles[k];
 }
 
-bool garderSeule(PartieIA& jeu, int siege, int slot) {
+bool garderSeule(PartieIA& jeu, Siege siege, int slot) {
     if (slot < 1 || slot > 18) return false;
     auto& jouables = jeu.donne.cartesJouables[siege];
     if (jouables[slot] != 1) return false;
@@ -133,7 +133,7 @@ bool garderSeule(PartieIA& jeu, int siege, int slot) {
     return true;
 }
 
-void retirerCouleur(PartieIA& jeu, int siege, int couleur) {
+void retirerCouleur(PartieIA& jeu, Siege siege, int couleur) {
     auto& jouables = jeu.donne.cartesJouables[siege];
     const MainJoueur& main = jeu.donne.mains[siege];
     bool autre = false;
@@ -144,7 +144,7 @@ void retirerCouleur(PartieIA& jeu, int siege, int couleur) {
         if (jouables[s] == 1 && main[s].couleur == couleur) jouables[s] = 0;
 }
 
-void retirerCarte(PartieIA& jeu, int siege, int couleur, int valeur) {
+void retirerCarte(PartieIA& jeu, Siege siege, int couleur, int valeur) {
     auto& jouables = jeu.donne.cartesJouables[siege];
     const MainJoueur& main = jeu.donne.mains[siege];
     int cible = AUCUN_SLOT;
@@ -161,7 +161,7 @@ void retirerCarte(PartieIA& jeu, int siege, int couleur, int valeur) {
         }
 }
 
-void noterRegle(PartieIA& jeu, int siege) {
+void noterRegle(PartieIA& jeu, Siege siege) {
     MoteurRegles& m = jeu.moteur;
     const int k = m.regleEnCours;
     if (!m.decisionPrise || k < 1) return;

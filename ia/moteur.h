@@ -12,7 +12,7 @@ struct PartieIA;
 
 struct RegleDeclenchee {
     int regle = 0;
-    int siege = 0;
+    Siege siege = Siege::Aucun;
     bool operator==(const RegleDeclenchee&) const = default;
 };
 
@@ -40,41 +40,41 @@ constexpr int POIDS_MIN = 60;
 constexpr int POIDS_MAX = 150;
 
 // The slot a computer seat plays among its legal cards (cartesJouables), after the rule pass.
-int jouerOrdinateur(PartieIA& jeu, int siege);
-void choisirCarte(PartieIA& jeu, int siege);
+int jouerOrdinateur(PartieIA& jeu, Siege siege);
+void choisirCarte(PartieIA& jeu, Siege siege);
 void adapterPoids(PartieIA& jeu, bool preneurGagne);
 
 int niveauMinimalRegle(int k); // 0 for the numbers no rule uses
 bool regleFixe(int k);
-int niveauDuSiege(const PartieIA& jeu, int siege);
+int niveauDuSiege(const PartieIA& jeu, Siege siege);
 // Position, W, B, the taker, the leader and the defenders, as the pass sees them.
-ContexteDecision contexteDecision(const PartieIA& jeu, int siege);
+ContexteDecision contexteDecision(const PartieIA& jeu, Siege siege);
 
 // Engine services used by the rules. Slots are 1..18; AUCUN_SLOT means none.
 bool regleApplicable(PartieIA& jeu, int k);
-bool garderSeule(PartieIA& jeu, int siege, int slot);
-void retirerCouleur(PartieIA& jeu, int siege, int couleur);
-void retirerCarte(PartieIA& jeu, int siege, int couleur, int valeur);
+bool garderSeule(PartieIA& jeu, Siege siege, int slot);
+void retirerCouleur(PartieIA& jeu, Siege siege, int couleur);
+void retirerCarte(PartieIA& jeu, Siege siege, int couleur, int valeur);
 // Records the running rule as the one that decided for the seat.
-void noterRegle(PartieIA& jeu, int siege);
+void noterRegle(PartieIA& jeu, Siege siege);
 // A draw in 1..100 below n.
 bool tirage(PartieIA& jeu, int n);
 
 // Queries over the seat's candidates.
-int plusPetiteCarteCouleur(const PartieIA& jeu, int s);
-int plusPetitAtout(const PartieIA& jeu, int s);
-int plusPetitAtoutImpair(const PartieIA& jeu, int s);
-int plusPetitAtoutPair(const PartieIA& jeu, int s);
-int plusHauteHonneur(const PartieIA& jeu, int s);
-int roiGarde(const PartieIA& jeu, int s, int c);
-int petiteSousHonneur(const PartieIA& jeu, int s, int c);
-int nbCartesCouleur(const PartieIA& jeu, int s, int c);
-int atoutsMaitresTenus(const PartieIA& jeu, int s);
-bool honneurVoisin(const PartieIA& jeu, int s, int c, int v);
-int gagnantActuel(const PartieIA& jeu, int s);
-int carteQuiBat(const PartieIA& jeu, int s);
-bool joueApres(int s, int t, int position);
+int plusPetiteCarteCouleur(const PartieIA& jeu, Siege s);
+int plusPetitAtout(const PartieIA& jeu, Siege s);
+int plusPetitAtoutImpair(const PartieIA& jeu, Siege s);
+int plusPetitAtoutPair(const PartieIA& jeu, Siege s);
+int plusHauteHonneur(const PartieIA& jeu, Siege s);
+int roiGarde(const PartieIA& jeu, Siege s, int c);
+int petiteSousHonneur(const PartieIA& jeu, Siege s, int c);
+int nbCartesCouleur(const PartieIA& jeu, Siege s, int c);
+int atoutsMaitresTenus(const PartieIA& jeu, Siege s);
+bool honneurVoisin(const PartieIA& jeu, Siege s, int c, int v);
+Siege gagnantActuel(const PartieIA& jeu, Siege s);
+int carteQuiBat(const PartieIA& jeu, Siege s);
+bool joueApres(Siege s, Siege t, int position);
 // The slot of a card in the seat's hand, AUCUN_SLOT when not there (played or never held).
-int slotDe(const PartieIA& jeu, int s, int couleur, int valeur);
+int slotDe(const PartieIA& jeu, Siege s, int couleur, int valeur);
 
 } // namespace quarvel

@@ -1,6 +1,6 @@
 #pragma once
 // The numbered play rules of the computer players, applied in order by the rule pass.
-#include "cartes/tableau.h"
+#include "cartes/carte.h"
 
 namespace quarvel {
 
@@ -13,13 +13,13 @@ constexpr int PARTENAIRE_GAGNE = 100;
 
 // Shared by every rule of one decision, computed once before the pass.
 struct ContexteDecision {
-    int moi = 0;        // the seat choosing
-    int position = 0;   // 1 for the leader .. 4
-    int W = 0;          // gagnantActuel(moi)
-    int B = AUCUN_SLOT; // carteQuiBat(moi): PARTENAIRE_GAGNE, a slot, or AUCUN_SLOT
-    int T = 0;          // the taker
-    int L = 0;          // the leader of the trick
-    int D1 = 0, D2 = 0, D3 = 0;
+    Siege moi = Siege::Aucun; // the seat choosing
+    int position = 0;         // 1 for the leader .. 4
+    Siege W = Siege::Aucun;   // gagnantActuel(moi)
+    int B = AUCUN_SLOT;       // carteQuiBat(moi): PARTENAIRE_GAGNE, a slot, or AUCUN_SLOT
+    Siege T = Siege::Aucun;   // the taker
+    Siege L = Siege::Aucun;   // the leader of the trick
+    Siege D1 = Siege::Aucun, D2 = Siege::Aucun, D3 = Siege::Aucun;
 };
 
 using FonctionRegle = void (*)(PartieIA&, const ContexteDecision&);

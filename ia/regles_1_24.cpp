@@ -308,11 +308,11 @@ void regle22(PartieIA& jeu, const ContexteDecision& c) {
     }
     // Not enough masters: lead a middle trump, two thirds of the way down.
     int nb = 0;
-    for (int slot = 1; slot <= 18; ++slot)
+    for (int slot : SLOTS)
         if (estCandidat(jeu, c.moi, slot) && estAtout(carteMain(jeu, c.moi, slot))) ++nb;
     if (nb < 3) return;
     int p = (2 * nb + 1) / 3; // 2nb/3 rounded; never a half
-    for (int slot = 1; slot <= 18; ++slot)
+    for (int slot : SLOTS)
         if (estCandidat(jeu, c.moi, slot) && --p == 0) {
             decider(jeu, c, slot);
             return;
@@ -347,7 +347,7 @@ bool donnerPoints(const PartieIA& jeu, const ContexteDecision& c) {
 
     // A partner has put down the master trump.
     int maitre = k.atoutMaitre[c.moi];
-    for (int d : {c.D1, c.D2, c.D3}) {
+    for (Siege d : {c.D1, c.D2, c.D3}) {
         const Carte& x = carteDe(jeu, d);
         if (maitre >= 1 && estAtout(x) && x.valeur == maitre) return true;
     }

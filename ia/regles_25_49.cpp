@@ -45,7 +45,7 @@ void regle29(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !tient(jeu, c.moi, ATOUT, PETIT)) return;
     int maitre = jeu.connaissance.atoutMaitre[c.moi];
     if (maitre < 3) return;
-    for (int d : {c.D1, c.D2, c.D3}) {
+    for (Siege d : {c.D1, c.D2, c.D3}) {
         const Carte& x = carteDe(jeu, d);
         if (estAtout(x) && x.valeur == maitre) {
             garderCarte(jeu, c, ATOUT, PETIT);
@@ -78,7 +78,7 @@ void regle31(PartieIA& jeu, const ContexteDecision& c) {
 void regle32(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !tient(jeu, c.moi, ATOUT, PETIT)) return;
     if (c.L == c.T && jeu.connaissance.atoutsDonnes[c.moi] >= 6) return;
-    for (int slot = 1; slot <= 18; ++slot) {
+    for (int slot : SLOTS) {
         const Carte& x = carteMain(jeu, c.moi, slot);
         if (x.couleur == ATOUT && x.valeur >= 2) {
             decider(jeu, c, slot);
@@ -156,7 +156,7 @@ void regle39(PartieIA& jeu, const ContexteDecision& c) {
 // A partner signalled trumps: return a small one.
 void regle40(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
-    if (estDefenseur(c) && jEntame(c) && k.signaleur != AUCUN_SIEGE &&
+    if (estDefenseur(c) && jEntame(c) && k.signaleur != Siege::Aucun &&
         !tient(jeu, c.moi, ATOUT, PETIT) && !k.ecartAtoutsSuspect && k.signalAtout)
         decider(jeu, c, plusPetitAtout(jeu, c.moi));
 }
@@ -175,14 +175,14 @@ void regle42(PartieIA& jeu, const ContexteDecision& c) {
         return;
     int u = k.couleurLongue[c.T];
     int nb = 0;
-    for (int slot = 1; slot <= 18; ++slot)
+    for (int slot : SLOTS)
         if (estCandidat(jeu, c.moi, slot) && carteMain(jeu, c.moi, slot).couleur == u) ++nb;
-    bool honneurs =
-        k.lieuCarte[c.moi][u][ROI] == c.moi ||
-        (k.lieuCarte[c.moi][u][DAME] == c.moi && k.lieuCarte[c.moi][u][CAVALIER] == c.moi);
+    bool honneurs = k.lieuCarte[c.moi][u][ROI] == entier(c.moi) ||
+                    (k.lieuCarte[c.moi][u][DAME] == entier(c.moi) &&
+                     k.lieuCarte[c.moi][u][CAVALIER] == entier(c.moi));
     if (nb < 5 || !honneurs || k.atoutsEnMain[c.moi] < 7) return;
     int vus = 0;
-    for (int slot = 1; slot <= 18; ++slot)
+    for (int slot : SLOTS)
         if (estAtout(carteMain(jeu, c.moi, slot)) && ++vus == 6) {
             decider(jeu, c, slot);
             return;
@@ -194,13 +194,13 @@ void regle43(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || !jEntame(c) || !k.pasEncoreEntame[c.T]) return;
     int u = k.couleurLongue[c.T];
-    if (k.cartesDonnees[c.T][u] < 5 || k.lieuCarte[c.T][u][ROI] != c.T) return;
+    if (k.cartesDonnees[c.T][u] < 5 || k.lieuCarte[c.T][u][ROI] != entier(c.T)) return;
     int s = premiereCouleurAuHasard(jeu, Depart::Tiree,
                                     [&](int t) { return k.cartesDonnees[c.T][t] == 1; });
     if (s == AUCUNE) return;
     int seuil = 6 + jeu.alea(2);
     if (seuil > k.atoutsDonnes[c.T]) return;
-    for (int slot = 1; slot <= 18; ++slot) {
+    for (int slot : SLOTS) {
         const Carte& x = carteMain(jeu, c.moi, slot);
         if (x.couleur == s && x.valeur <= 10) {
             decider(jeu, c, slot);
@@ -256,7 +256,7 @@ void regle48(PartieIA& jeu, const ContexteDecision& c) {
     int atouts = k.atoutsDonnes[c.T];
     bool dameSure = (!k.cavalierSousRoi && longueur < 6) || (longueur == 6 && atouts < 10) ||
                     (longueur == 7 && atouts < 8) || (longueur == 8 && atouts < 7);
-    for (int slot = 1; slot <= 18; ++slot) {
+    for (int slot : SLOTS) {
         const Carte& x = carteMain(jeu, c.moi, slot);
         if (!estCandidat(jeu, c.moi, slot) || x.couleur != u) continue;
         if (x.valeur == ROI || x.valeur <= 10 || (x.valeur == DAME && dameSure)) {

@@ -38,7 +38,7 @@ void regle52(PartieIA& jeu, const ContexteDecision& c) {
 void regle53(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (!tient(jeu, c.moi, ATOUT, PETIT) && defenseurQuiEntame(c) && k.pasEncoreEntame[c.moi] &&
-        k.signaleur == AUCUN_SIEGE && !k.ecartAtoutsSuspect &&
+        k.signaleur == Siege::Aucun && !k.ecartAtoutsSuspect &&
         (k.atoutsAuChien == 0 || k.atoutsAuChien == 1))
         signalAtout(jeu, c);
 }
@@ -46,15 +46,15 @@ void regle53(PartieIA& jeu, const ContexteDecision& c) {
 // With trumps shown in the dog, a defender's first lead comes from its long suit.
 void regle54(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
-    if (!(defenseurQuiEntame(c) && k.pasEncoreEntame[c.moi] && k.signaleur == AUCUN_SIEGE &&
+    if (!(defenseurQuiEntame(c) && k.pasEncoreEntame[c.moi] && k.signaleur == Siege::Aucun &&
           k.atoutsAuChien > 1))
         return;
     retirerCouleur(jeu, c.moi, ATOUT);
     const int u = k.couleurLongue[c.moi];
     auto petite = [u](const Carte& x) { return x.couleur == u && x.valeur <= 5; };
     if (k.atoutsDonnes[c.moi] < 6) {
-        const bool roi = k.lieuCarte[c.moi][u][ROI] == c.moi;
-        const bool dame = k.lieuCarte[c.moi][u][DAME] == c.moi;
+        const bool roi = k.lieuCarte[c.moi][u][ROI] == entier(c.moi);
+        const bool dame = k.lieuCarte[c.moi][u][DAME] == entier(c.moi);
         if (roi && dame && decider(jeu, c, premierCandidat(jeu, c.moi, petite))) return;
         if (!roi && !dame)
             decider(jeu, c, dernierCandidat(jeu, c.moi, [u](const Carte& x) {
@@ -197,7 +197,7 @@ void regle66(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || !jEntame(c)) return;
     const Connaissance& k = jeu.connaissance;
     int n = 3;
-    for (int d : {c.D1, c.D2, c.D3})
+    for (Siege d : {c.D1, c.D2, c.D3})
         if (k.sansAtout[c.T][d]) --n;
     if (tient(jeu, c.moi, ATOUT, PETIT) && n == 0) return;
     for (int s = PIQUE; s <= CARREAU; ++s)
@@ -219,8 +219,8 @@ void regle67(PartieIA& jeu, const ContexteDecision& c) {
 
 // A defender does not lead the suits its trump-signalling partner is void in.
 void regle68(PartieIA& jeu, const ContexteDecision& c) {
-    const int signaleur = jeu.connaissance.signaleur;
-    if (!defenseurQuiEntame(c) || signaleur == AUCUN_SIEGE) return;
+    const Siege signaleur = jeu.connaissance.signaleur;
+    if (!defenseurQuiEntame(c) || signaleur == Siege::Aucun) return;
     pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
         if (jeu.connaissance.couleurCoupee[c.moi][signaleur][s]) retirerCouleur(jeu, c.moi, s);
     });
@@ -252,7 +252,7 @@ void regle71(PartieIA& jeu, const ContexteDecision& c) {
 void regle72(PartieIA& jeu, const ContexteDecision& c) {
     if (c.position != 3 || c.L != c.D1 || carteEntame(jeu, c).couleur != ATOUT) return;
     const auto& raisons = jeu.donne.raisonsJouables[c.moi];
-    for (int slot = 1; slot <= 18; ++slot)
+    for (int slot : SLOTS)
         if (estCandidat(jeu, c.moi, slot) && raisons[slot].code == Raison::Surcoupe) {
             decider(jeu, c, slot);
             return;

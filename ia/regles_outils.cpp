@@ -6,7 +6,7 @@ int plisRestants(const PartieIA& jeu) {
     return 19 - jeu.donne.numeroPli;
 }
 
-const Carte& carteDe(const PartieIA& jeu, int siege) {
+const Carte& carteDe(const PartieIA& jeu, Siege siege) {
     return jeu.donne.pli.cartes[siege];
 }
 
@@ -35,23 +35,23 @@ static int detenteur(const PartieIA& jeu, int couleur, int valeur) {
     return LIEU_INCONNU;
 }
 
-bool tient(const PartieIA& jeu, int siege, int couleur, int valeur) {
-    return detenteur(jeu, couleur, valeur) == siege;
+bool tient(const PartieIA& jeu, Siege siege, int couleur, int valeur) {
+    return detenteur(jeu, couleur, valeur) == entier(siege);
 }
 
 bool estJouee(const PartieIA& jeu, int couleur, int valeur) {
     return detenteur(jeu, couleur, valeur) == LIEU_JOUEE;
 }
 
-bool tientMaitresse(const PartieIA& jeu, int siege, int c) {
+bool tientMaitresse(const PartieIA& jeu, Siege siege, int c) {
     int m = jeu.connaissance.carteMaitresse[c];
     return m >= 1 && tient(jeu, siege, c, m);
 }
 
-int cartesTenues(const PartieIA& jeu, int siege, int c) {
+int cartesTenues(const PartieIA& jeu, Siege siege, int c) {
     int n = 0;
     for (int v = 1; v <= 14; ++v)
-        if (jeu.connaissance.detenteurCarte[c][v] == siege) ++n;
+        if (jeu.connaissance.detenteurCarte[c][v] == entier(siege)) ++n;
     return n;
 }
 
@@ -63,8 +63,9 @@ int cartesAuChien(const PartieIA& jeu, int c) {
 }
 
 int nbDefenseursSansAtout(const PartieIA& jeu) {
-    int T = jeu.donne.preneur, n = 0;
-    for (int d = 1; d <= 4; ++d)
+    const Siege T = jeu.donne.preneur;
+    int n = 0;
+    for (Siege d : SIEGES)
         if (d != T && jeu.connaissance.sansAtout[T][d]) ++n;
     return n;
 }

@@ -44,7 +44,7 @@ template <class F> void pourChaqueCouleurAuHasard(PartieIA& jeu, Depart depart, 
 int plisRestants(const PartieIA& jeu);
 
 // The card a seat has put in the current trick; couleur -1 while it has not played.
-const Carte& carteDe(const PartieIA& jeu, int siege);
+const Carte& carteDe(const PartieIA& jeu, Siege siege);
 // The card of the leader of the trick (couleur -1 when I lead).
 const Carte& carteEntame(const PartieIA& jeu, const ContexteDecision& c);
 
@@ -62,32 +62,32 @@ bool preneurAJoue(const ContexteDecision& c);
 bool preneurJoueApres(const ContexteDecision& c);
 
 // Whether the seat still holds the card (suit 0: the Excuse is value 0, the Petit value 1).
-bool tient(const PartieIA& jeu, int siege, int couleur, int valeur);
+bool tient(const PartieIA& jeu, Siege siege, int couleur, int valeur);
 // Whether the card has been played in this deal.
 bool estJouee(const PartieIA& jeu, int couleur, int valeur);
 // The seat holds the master card of suit c (the highest not yet gone).
-bool tientMaitresse(const PartieIA& jeu, int siege, int c);
+bool tientMaitresse(const PartieIA& jeu, Siege siege, int c);
 // Plain cards of suit c the seat still holds.
-int cartesTenues(const PartieIA& jeu, int siege, int c);
+int cartesTenues(const PartieIA& jeu, Siege siege, int c);
 // Cards of suit c among the six of the dog as dealt.
 int cartesAuChien(const PartieIA& jeu, int c);
 int nbDefenseursSansAtout(const PartieIA& jeu);
 
-inline bool estCandidat(const PartieIA& jeu, int siege, int slot) {
+inline bool estCandidat(const PartieIA& jeu, Siege siege, int slot) {
     return slot >= 1 && slot <= 18 && jeu.donne.cartesJouables[siege][slot] == 1;
 }
-inline const Carte& carteMain(const PartieIA& jeu, int siege, int slot) {
+inline const Carte& carteMain(const PartieIA& jeu, Siege siege, int slot) {
     return jeu.donne.mains[siege][slot];
 }
 
 // First candidate in hand order (slots 1..18) for which f(card) holds; AUCUN_SLOT when none.
-template <class F> int premierCandidat(const PartieIA& jeu, int siege, F f) {
-    for (int slot = 1; slot <= 18; ++slot)
+template <class F> int premierCandidat(const PartieIA& jeu, Siege siege, F f) {
+    for (int slot : SLOTS)
         if (estCandidat(jeu, siege, slot) && f(carteMain(jeu, siege, slot))) return slot;
     return AUCUN_SLOT;
 }
 // The same scanning from the end (slots 18 down to 1).
-template <class F> int dernierCandidat(const PartieIA& jeu, int siege, F f) {
+template <class F> int dernierCandidat(const PartieIA& jeu, Siege siege, F f) {
     for (int slot = 18; slot >= 1; --slot)
         if (estCandidat(jeu, siege, slot) && f(carteMain(jeu, siege, slot))) return slot;
     return AUCUN_SLOT;
@@ -102,8 +102,8 @@ bool garderCarte(PartieIA& jeu, const ContexteDecision& c, int couleur, int vale
 // trump...).
 bool deciderPremier(PartieIA& jeu, const ContexteDecision& c, int a, int b, int d = AUCUN_SLOT);
 // Drops every candidate for which f(card) holds, one by one (the last candidate always stays).
-template <class F> void retirerSi(PartieIA& jeu, int siege, F f) {
-    for (int slot = 1; slot <= 18; ++slot) {
+template <class F> void retirerSi(PartieIA& jeu, Siege siege, F f) {
+    for (int slot : SLOTS) {
         const Carte& carte = carteMain(jeu, siege, slot);
         if (estCandidat(jeu, siege, slot) && f(carte))
             retirerCarte(jeu, siege, carte.couleur, carte.valeur);

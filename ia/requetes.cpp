@@ -6,9 +6,9 @@
 
 namespace quarvel {
 
-int plusPetiteCarteCouleur(const PartieIA& jeu, int s) {
+int plusPetiteCarteCouleur(const PartieIA& jeu, Siege s) {
     int meilleur = AUCUN_SLOT;
-    for (int slot = 1; slot <= 18; ++slot) {
+    for (int slot : SLOTS) {
         if (!estCandidat(jeu, s, slot)) continue;
         const Carte& c = carteMain(jeu, s, slot);
         if (c.couleur < 1) continue;
@@ -21,9 +21,9 @@ int plusPetiteCarteCouleur(const PartieIA& jeu, int s) {
 namespace {
 
 // The candidate trump from 2 up with the lowest value among those that pass the filter.
-template <class Filtre> int plusPetitAtoutSi(const PartieIA& jeu, int s, Filtre filtre) {
+template <class Filtre> int plusPetitAtoutSi(const PartieIA& jeu, Siege s, Filtre filtre) {
     int meilleur = AUCUN_SLOT;
-    for (int slot = 1; slot <= 18; ++slot) {
+    for (int slot : SLOTS) {
         if (!estCandidat(jeu, s, slot)) continue;
         const Carte& c = carteMain(jeu, s, slot);
         if (c.couleur != ATOUT || c.valeur < 2 || !filtre(c.valeur)) continue;
@@ -35,21 +35,21 @@ template <class Filtre> int plusPetitAtoutSi(const PartieIA& jeu, int s, Filtre 
 
 } // namespace
 
-int plusPetitAtout(const PartieIA& jeu, int s) {
+int plusPetitAtout(const PartieIA& jeu, Siege s) {
     return plusPetitAtoutSi(jeu, s, [](int) { return true; });
 }
 
-int plusPetitAtoutImpair(const PartieIA& jeu, int s) {
+int plusPetitAtoutImpair(const PartieIA& jeu, Siege s) {
     return plusPetitAtoutSi(jeu, s, [](int v) { return v >= 3 && v % 2 == 1; });
 }
 
-int plusPetitAtoutPair(const PartieIA& jeu, int s) {
+int plusPetitAtoutPair(const PartieIA& jeu, Siege s) {
     return plusPetitAtoutSi(jeu, s, [](int v) { return v % 2 == 0; });
 }
 
-int plusHauteHonneur(const PartieIA& jeu, int s) {
+int plusHauteHonneur(const PartieIA& jeu, Siege s) {
     int meilleur = AUCUN_SLOT;
-    for (int slot = 1; slot <= 18; ++slot) {
+    for (int slot : SLOTS) {
         if (!estCandidat(jeu, s, slot)) continue;
         const Carte& c = carteMain(jeu, s, slot);
         if (c.couleur < 1 || c.valeur <= 10) continue;
@@ -59,10 +59,10 @@ int plusHauteHonneur(const PartieIA& jeu, int s) {
     return meilleur;
 }
 
-int roiGarde(const PartieIA& jeu, int s, int c) {
+int roiGarde(const PartieIA& jeu, Siege s, int c) {
     int roi = AUCUN_SLOT;
     int dessous = 0;
-    for (int slot = 1; slot <= 18; ++slot) {
+    for (int slot : SLOTS) {
         if (!estCandidat(jeu, s, slot) || carteMain(jeu, s, slot).couleur != c) continue;
         if (carteMain(jeu, s, slot).valeur == ROI)
             roi = slot;
@@ -72,11 +72,11 @@ int roiGarde(const PartieIA& jeu, int s, int c) {
     return (roi != AUCUN_SLOT && dessous >= 2) ? roi : AUCUN_SLOT;
 }
 
-int petiteSousHonneur(const PartieIA& jeu, int s, int c) {
+int petiteSousHonneur(const PartieIA& jeu, Siege s, int c) {
     bool honneur = false;
     int nb = 0;
     int derniere = AUCUN_SLOT;
-    for (int slot = 1; slot <= 18; ++slot) {
+    for (int slot : SLOTS) {
         if (!estCandidat(jeu, s, slot) || carteMain(jeu, s, slot).couleur != c) continue;
         const int v = carteMain(jeu, s, slot).valeur;
         ++nb;
@@ -86,27 +86,27 @@ int petiteSousHonneur(const PartieIA& jeu, int s, int c) {
     return (honneur && nb >= 5) ? derniere : AUCUN_SLOT;
 }
 
-int nbCartesCouleur(const PartieIA& jeu, int s, int c) {
+int nbCartesCouleur(const PartieIA& jeu, Siege s, int c) {
     int n = 0;
-    for (int slot = 1; slot <= 18; ++slot)
+    for (int slot : SLOTS)
         if (carteMain(jeu, s, slot).couleur == c) ++n;
     return n;
 }
 
-int atoutsMaitresTenus(const PartieIA& jeu, int s) {
+int atoutsMaitresTenus(const PartieIA& jeu, Siege s) {
     const Connaissance& k = jeu.connaissance;
     const int haut = k.atoutMaitre[s];
     int n = 0;
     for (int v = haut; v >= 2; --v) {
         const int h = k.detenteurAtout[v];
         if (h == LIEU_JOUEE) continue;
-        if (h != s) break;
+        if (h != entier(s)) break;
         ++n;
     }
     return n;
 }
 
-bool honneurVoisin(const PartieIA& jeu, int s, int c, int v) {
+bool honneurVoisin(const PartieIA& jeu, Siege s, int c, int v) {
     switch (v) {
     case VALET:
         return tient(jeu, s, c, CAVALIER);
@@ -120,10 +120,10 @@ bool honneurVoisin(const PartieIA& jeu, int s, int c, int v) {
     }
 }
 
-int gagnantActuel(const PartieIA& jeu, int s) {
+Siege gagnantActuel(const PartieIA& jeu, Siege s) {
     const Pli& pli = jeu.donne.pli;
-    int w = pli.entame;
-    int t = pli.entame;
+    Siege w = pli.entame;
+    Siege t = pli.entame;
     for (int i = 1; i < pli.nbCartesJouees; ++i) {
         t = siegeSuivant(t);
         if (t == s) break;
@@ -132,10 +132,10 @@ int gagnantActuel(const PartieIA& jeu, int s) {
     return w;
 }
 
-int carteQuiBat(const PartieIA& jeu, int s) {
+int carteQuiBat(const PartieIA& jeu, Siege s) {
     const Donne& d = jeu.donne;
     if (d.pli.nbCartesJouees == 0) return AUCUN_SLOT;
-    const int w = gagnantActuel(jeu, s);
+    const Siege w = gagnantActuel(jeu, s);
     if (s != d.preneur && w != d.preneur) return PARTENAIRE_GAGNE;
     const Carte& gagnante = d.pli.cartes[w];
     for (int slot = 18; slot >= 1; --slot)
@@ -144,7 +144,7 @@ int carteQuiBat(const PartieIA& jeu, int s) {
     return AUCUN_SLOT;
 }
 
-bool joueApres(int s, int t, int position) {
+bool joueApres(Siege s, Siege t, int position) {
     if (t == s) return false;
     switch (position) {
     case 1:
@@ -158,9 +158,9 @@ bool joueApres(int s, int t, int position) {
     }
 }
 
-int slotDe(const PartieIA& jeu, int s, int couleur, int valeur) {
+int slotDe(const PartieIA& jeu, Siege s, int couleur, int valeur) {
     const Carte cible{valeur, couleur, true};
-    for (int slot = 1; slot <= 18; ++slot) {
+    for (int slot : SLOTS) {
         const Carte& c = carteMain(jeu, s, slot);
         if (c.enMain && c == cible) return slot;
     }

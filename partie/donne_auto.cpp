@@ -16,7 +16,7 @@ namespace {
 void remettreAZero(Partie& jeu) {
     Donne& d = jeu.donne;
     d.poignee = 0;
-    d.preneur = 0;
+    d.preneur = Siege::Aucun;
     d.contrat = PASSE;
     d.encheresAnnoncees.remplir(PAS_PARLE);
     passerA(d, Phase::JeuEnCours);
@@ -25,7 +25,7 @@ void remettreAZero(Partie& jeu) {
     d.pointsContrat = 0;
     d.petitAuBout = 0;
     d.numeroPli = 0;
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         d.pli.cartes[s] = Carte{};
         d.cartesJouables[s].remplir(0);
     }
@@ -37,11 +37,12 @@ void remettreAZero(Partie& jeu) {
 }
 
 // One round from the first speaker: a seat announces what its hand deserves when that beats
-// the best bid so far. Returns the taker, 0 when all passed.
-int encheres(Donne& d) {
+// the best bid so far. Returns the taker, Siege::Aucun when all passed.
+Siege encheres(Donne& d) {
     Contrat meilleure = PASSE;
-    int preneur = 0;
-    for (int i = 0, s = d.premierParlant; i < 4; ++i, s = siegeSuivant(s)) {
+    Siege preneur = Siege::Aucun;
+    Siege s = d.premierParlant;
+    for (int i = 0; i < 4; ++i, s = siegeSuivant(s)) {
         const Contrat e = d.encheresMeritees[s];
         if (e > meilleure) {
             meilleure = e;
@@ -65,7 +66,7 @@ void jouerDonneAuto(Partie& jeu, DonneAuto& r) {
         remettreAZero(jeu);
         produireDonne(jeu, false);
         ++r.donnesDistribuees;
-    } while (encheres(d) == 0);
+    } while (encheres(d) == Siege::Aucun);
     r.preneur = d.preneur;
     r.contrat = d.contrat;
 
@@ -79,7 +80,7 @@ void jouerDonneAuto(Partie& jeu, DonneAuto& r) {
     d.numeroPli = 1;
     for (int pli = 1; pli <= 18; ++pli) {
         for (int i = 0; i < 4; ++i) {
-            const int s = d.joueurCourant;
+            const Siege s = d.joueurCourant;
             calculerJouables(d, s);
             const int slot = jouerOrdinateur(jeu, s);
             noterCarteJouee(jeu, s, slot);
@@ -90,7 +91,7 @@ void jouerDonneAuto(Partie& jeu, DonneAuto& r) {
         jeu.connaissance.petitDansPli = false;
         compterFinDePli(d);
         noterFinDePli(jeu);
-        for (int s = 1; s <= 4; ++s) d.pli.cartes[s] = Carte{};
+        for (Siege s : SIEGES) d.pli.cartes[s] = Carte{};
     }
     r.score = scorePreneur(d);
     adapterPoids(jeu, r.score >= 1);

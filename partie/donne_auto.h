@@ -10,7 +10,7 @@ namespace quarvel {
 struct Partie;
 
 struct DonneAuto {
-    int preneur = 0;
+    Siege preneur = Siege::Aucun;
     Contrat contrat = PASSE;
     int score = 0;             // what the taker receives, as the score sheet counts it
     int donnesDistribuees = 0; // deals dealt until a seat took

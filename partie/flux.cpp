@@ -34,7 +34,7 @@ std::optional<Blocage> tourSuivant(Partie& jeu) {
     jeu.minuteries.TimerEntreCarte.arreter();
     if (d.numeroPli > 18 || d.numeroPli < 1) return std::nullopt;
 
-    const int s = d.joueurCourant;
+    const Siege s = d.joueurCourant;
     calculerJouables(d, s);
     if (s == SUD) {
         passerA(d, Phase::TourSud);
@@ -62,7 +62,7 @@ void continuer(Partie& jeu) {
         [[fallthrough]];
     case Phase::DernierPli:
         // The last trick stays on show beside the result.
-        for (int s = 1; s <= 4; ++s) d.pli.cartes[s] = Carte{};
+        for (Siege s : SIEGES) d.pli.cartes[s] = Carte{};
         [[fallthrough]];
     case Phase::AttenteJeu:
         passerA(d, donneTerminee(d.phase) ? Phase::DonneFinie : Phase::JeuEnCours);

@@ -1,5 +1,7 @@
 #pragma once
 // The deal flow between gestures and timer ticks.
+#include "cartes/carte.h"
+
 #include <optional>
 
 namespace quarvel {
@@ -13,7 +15,7 @@ void continuer(Partie& jeu);
 void relancerJeu(Partie& jeu);
 // A computer seat with no legal card: the deal cannot go on.
 struct Blocage {
-    int siege = 0;
+    Siege siege = Siege::Aucun;
 };
 
 // One tick of the card timer: one seat's turn. The deal is left in DonneBloquee when a computer

@@ -16,7 +16,7 @@ void reinitialiserDonne(Partie& jeu) {
     Donne& d = jeu.donne;
     d.poignee = 0;
     jeu.poignee = EtatPoignee{};
-    d.preneur = 0;
+    d.preneur = Siege::Aucun;
     d.contrat = PASSE;
     d.encheresAnnoncees.remplir(PAS_PARLE);
     jeu.encheres = EtatEncheres{};
@@ -26,12 +26,12 @@ void reinitialiserDonne(Partie& jeu) {
     d.pointsPreneur = d.pointsDefense = 0;
     d.pointsContrat = 0;
     d.petitAuBout = 0;
-    for (int s = 1; s <= 4; ++s) d.pli.cartes[s] = Carte{};
+    for (Siege s : SIEGES) d.pli.cartes[s] = Carte{};
     d.pli.atoutMax = 0;
     d.pli.couleurDemandee = AUCUNE;
     d.pli.valeurEntame = 0;
     // A stale playable flag must not let a card through before the first turn is computed.
-    for (int s = 1; s <= 4; ++s) d.cartesJouables[s].remplir(0);
+    for (Siege s : SIEGES) d.cartesJouables[s].remplir(0);
     jeu.connaissance.petitDansPli = false;
 }
 

@@ -9,7 +9,7 @@
 
 namespace quarvel {
 
-void poserCarte(Partie& jeu, int siege, int slot) {
+void poserCarte(Partie& jeu, Siege siege, int slot) {
     Donne& d = jeu.donne;
 
     noterCarteJouee(jeu, siege, slot);

@@ -18,7 +18,7 @@ void finDeDonne(PartieScores& jeu) {
     // A replayed deal counts nowhere; the presentation says so.
     if (!d.donneRejouee) {
         // Scores read from damaged settings may sit near the limits: stop there, never wrap.
-        for (int s = 1; s <= 4; ++s) {
+        for (Siege s : SIEGES) {
             long long v = static_cast<long long>(scores[s]) + ((s == d.preneur) ? t : -t / 3);
             scores[s] = static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
         }

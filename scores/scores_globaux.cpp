@@ -10,7 +10,7 @@ void basculerScores(PartieScores& jeu) {
 }
 
 void remettreScoresAZero(PartieScores& jeu) {
-    for (int s = 1; s <= 4; ++s) jeu.reglages.scoresGlobaux[s] = 0;
+    for (Siege s : SIEGES) jeu.reglages.scoresGlobaux[s] = 0;
 }
 
 } // namespace quarvel

@@ -24,10 +24,11 @@ std::vector<Controle> controles(TfrmQuarvel& f) {
     l.v.reserve(128);
     int w = l.ajouter("frmQuarvel", f.fenetre, -1, Genre::Fenetre);
     l.ajouter("TableRonde", f.TableRonde, w, Genre::Ellipse);
-    for (int s = 1; s <= 4; ++s)
-        l.ajouter("CadrePreneur" + std::to_string(s), f.CadrePreneur[s], w, Genre::Rectangle);
-    for (int s = 1; s <= 4; ++s)
-        l.ajouter("CarteTable" + std::to_string(s), f.CarteTable[s], w, Genre::ImageCarte);
+    for (Siege s : SIEGES)
+        l.ajouter("CadrePreneur" + std::to_string(entier(s)), f.CadrePreneur[s], w,
+                  Genre::Rectangle);
+    for (Siege s : SIEGES)
+        l.ajouter("CarteTable" + std::to_string(entier(s)), f.CarteTable[s], w, Genre::ImageCarte);
     for (int i = 1; i <= 6; ++i)
         l.ajouter("CarteChien" + std::to_string(i), f.CarteChien[i], w, Genre::ImageCarte);
     for (int i = 1; i <= 24; ++i)
@@ -58,10 +59,11 @@ std::vector<Controle> controles(TfrmQuarvel& f) {
     l.ajouter("PanelPreneur", f.PanelPreneur, w, Genre::Panneau);
     l.ajouter("PanelEnchere", f.PanelEnchere, w, Genre::Panneau);
 
-    for (int s = 1; s <= 4; ++s)
-        l.ajouter("PanelDec" + std::to_string(s), f.PanelDec[s], w, Genre::Bouton);
-    for (int s = 1; s <= 4; ++s)
-        l.ajouter("panelScoreTotal" + std::to_string(s), f.panelScoreTotal[s], w, Genre::Bouton);
+    for (Siege s : SIEGES)
+        l.ajouter("PanelDec" + std::to_string(entier(s)), f.PanelDec[s], w, Genre::Bouton);
+    for (Siege s : SIEGES)
+        l.ajouter("panelScoreTotal" + std::to_string(entier(s)), f.panelScoreTotal[s], w,
+                  Genre::Bouton);
 
     int be = l.ajouter("BarreEnchere", f.BarreEnchere, w, Genre::Panneau);
     l.ajouter("ButtonPasse", f.ButtonPasse, be, Genre::Bouton);

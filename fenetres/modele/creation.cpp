@@ -133,7 +133,7 @@ void disposerTable(Jeu& jeu) {
         c.geo.height = d.hauteurCarte + px(10 * ev);
     }
     // 4. Score panels and bid bubbles centred on their seat's table card.
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         const Rect carte = f.CarteTable[s].geo;
         for (Composant* p : {&f.panelScoreTotal[s], &f.PanelDec[s]}) {
             p->geo.left = carte.left - px((p->geo.width - carte.width) / 2.0);

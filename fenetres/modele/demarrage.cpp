@@ -26,7 +26,7 @@ void preparerFenetreQuarvel(Jeu& jeu) {
     f.PanelLancement.visible = true;
 
     Donne& d = jeu.donne;
-    d.premierParlant = 3; // the first deal is opened by OUEST
+    d.premierParlant = NORD; // the first deal is opened by OUEST
     d.joueurCourant = SUD;
     d.numeroPli = 0;
     jeu.scoresVisibles = false;

@@ -17,9 +17,9 @@ constexpr int carteTableHaut[5] = {0, 179, 94, 20, 94};
 
 } // namespace
 
-int couleurSiege(int siege) {
+int couleurSiege(Siege siege) {
     static constexpr int rgb[5] = {0, 0x9CD7F3, 0xFDD2EF, 0xF0FD93, 0xAEFBA8};
-    return (siege >= 1 && siege <= 4) ? couleurRGB(rgb[siege]) : -1;
+    return (siege >= SUD && siege <= OUEST) ? couleurRGB(rgb[entier(siege)]) : -1;
 }
 
 void dessinSplash(TfrmSplash& f) {
@@ -54,9 +54,11 @@ void dessinQuarvel(TfrmQuarvel& f) {
     poser(f.fenetre, 0, 0, 800, 534, false); // shown once a language is chosen
     poser(f.TableRonde, 215, 6, 352, 341);
 
-    for (int s = 1; s <= 4; ++s) {
-        poser(f.CarteTable[s], carteTableGauche[s], carteTableHaut[s], 90, 150, false);
-        poser(f.CadrePreneur[s], carteTableGauche[s] - 5, carteTableHaut[s] - 5, 100, 160, false);
+    for (Siege s : SIEGES) {
+        poser(f.CarteTable[s], carteTableGauche[entier(s)], carteTableHaut[entier(s)], 90, 150,
+              false);
+        poser(f.CadrePreneur[s], carteTableGauche[entier(s)] - 5, carteTableHaut[entier(s)] - 5,
+              100, 160, false);
         f.CadrePreneur[s].couleur = couleurSiege(s);
         // Centred on the table card by disposerTable.
         poser(f.PanelDec[s], 0, 0, 180, 50, false);

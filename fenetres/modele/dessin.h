@@ -6,7 +6,7 @@
 namespace quarvel {
 
 // Seat colours shared by the taker frame, the bid bubble and the score panel (0x00BBGGRR).
-int couleurSiege(int siege);
+int couleurSiege(Siege siege);
 
 void dessinSplash(TfrmSplash& f);
 void dessinQuarvel(TfrmQuarvel& f);

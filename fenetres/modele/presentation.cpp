@@ -79,7 +79,7 @@ void montrerTable(Jeu& jeu) {
     // A bid shows from its seat's turn until the bidding is over; its caption is written as it
     // appears, in the language it was said in.
     const bool encheres = enEncheres(d.phase);
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         const Contrat code = d.encheresAnnoncees[s];
         const bool dite = encheres && code != PAS_PARLE && s != jeu.encheres.siegeEnAttente &&
                           !(s == SUD && d.phase == Phase::EnchereSud);
@@ -93,11 +93,11 @@ void montrerTable(Jeu& jeu) {
 
     const bool table = tableMontree(jeu);
     q.TableRonde.visible = table;
-    for (int s = 1; s <= 4; ++s) q.CadrePreneur[s].visible = table && s == d.preneur;
+    for (Siege s : SIEGES) q.CadrePreneur[s].visible = table && s == d.preneur;
 
     // The last trick stays on show beside the result, once gathered too.
     if (d.phase != Phase::DonneFinie)
-        for (int s = 1; s <= 4; ++s) {
+        for (Siege s : SIEGES) {
             Carte c = d.pli.cartes[s];
             Composant& img = q.CarteTable[s];
             img.visible = c.couleur != AUCUNE;

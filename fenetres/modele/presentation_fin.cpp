@@ -72,7 +72,7 @@ void montrerScores(Jeu& jeu) {
 
 void afficherScores(Jeu& jeu) {
     auto& f = jeu.fen.frmQuarvel;
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         Composant& p = f.panelScoreTotal[s];
         if (!jeu.scoresVisibles) {
             p.visible = false;
@@ -90,7 +90,7 @@ void initialiserScores(Jeu& jeu) {
     if (!jeu.plateforme->question(PRODUIT, q)) return;
     remettreScoresAZero(jeu);
     // The panels take the zeros, seen or not.
-    for (int s = 1; s <= 4; ++s) jeu.fen.frmQuarvel.panelScoreTotal[s].caption = "0";
+    for (Siege s : SIEGES) jeu.fen.frmQuarvel.panelScoreTotal[s].caption = "0";
     sauverReglages(jeu.reglages, jeu.magasin);
 }
 
@@ -112,8 +112,9 @@ void remplirFeuilleScore(Jeu& jeu) {
     const bool gagne = ecart >= 0;
     const char* signe = gagne ? "+" : "-";
 
-    montrer(f.cardinalPreneur,
-            d.preneur >= 1 && d.preneur <= 4 ? jeu.textes.nomsJoueurs[d.preneur] : std::string());
+    montrer(f.cardinalPreneur, d.preneur >= SUD && d.preneur <= OUEST
+                                   ? jeu.textes.nomsJoueurs[d.preneur]
+                                   : std::string());
     montrer(f.panelNbBouts, std::to_string(d.boutsPreneur));
     montrer(f.panelPointsRealises, std::to_string(p));
     montrer(f.panelMoins, "-");

@@ -36,7 +36,8 @@ void creerPliPrecedent(Jeu& jeu, int m) {
     f.fenetre.visible = false;
     // Bottom, right, top, left: seats 1..4.
     static constexpr int places[5][2] = {{0, 0}, {110, 170}, {210, 90}, {110, 10}, {10, 90}};
-    for (int s = 1; s <= 4; ++s) poser(f.cardPreviousTrick[s], places[s][0], places[s][1], 90, 150);
+    for (Siege s : SIEGES)
+        poser(f.cardPreviousTrick[s], places[entier(s)][0], places[entier(s)][1], 90, 150);
     poser(f.ButtonOkPreviousTrick, 110, 332, 90, 25, "OK");
     auto liste = controles(f);
     reechelonner(liste, m);
@@ -51,8 +52,9 @@ void creerMains(Jeu& jeu, int m) {
     // Sud at the bottom, Est on the right, Nord at the top, Ouest on the left, with room beside
     // each for the dog and discard panels.
     static constexpr int places[5][2] = {{0, 0}, {215, 290}, {420, 150}, {215, 10}, {10, 150}};
-    for (int s = 1; s <= 4; ++s)
-        poser(f.PanelsMains[s], places[s][0], places[s][1], 9 * 2 + 9 * W + 2, 2 * 2 + 2 * H + 2);
+    for (Siege s : SIEGES)
+        poser(f.PanelsMains[s], places[entier(s)][0], places[entier(s)][1], 9 * 2 + 9 * W + 2,
+              2 * 2 + 2 * H + 2);
     // Each dog panel carries its label under its six cards.
     poser(f.PanelChienAvantEcart, 16, 27, 6 * 2 + 6 * W + 2, 2 + H + 2 + 18);
     poser(f.PanelChienApresEcart, 510, 27, 6 * 2 + 6 * W + 2, 2 + H + 2 + 18);
@@ -65,7 +67,7 @@ void creerMains(Jeu& jeu, int m) {
     auto liste = controles(f);
     reechelonner(liste, m);
 
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         for (int i = 1; i <= 18; ++i) {
             const int k = (i - 1) % 9 + 1;
             const int top = i <= 9 ? 2 : 2 * 2 + H;
@@ -150,7 +152,7 @@ void creerTousPlis(Jeu& jeu, int m) {
 
     constexpr int g = 5, v = 3, marge = 6;
     const int milieu = static_cast<int>(std::nearbyint((H + v) / 2.0));
-    for (int t = 1; t <= 18; ++t) {
+    for (int t : PLIS) {
         const int r = (t - 1) / 6 + 1, j = (t - 1) % 6 + 1;
         const int haut = (2 * H + 4 * v) * (r - 1) + marge;
         const int gauche = 3 * (W + 2 * g) * (j - 1) + marge;
@@ -159,9 +161,9 @@ void creerTousPlis(Jeu& jeu, int m) {
                                   {gauche + 2 * W + 2 * g, haut + milieu},
                                   {gauche + W + g, haut},
                                   {gauche, haut + milieu}};
-        for (int s = 1; s <= 4; ++s) {
-            Composant& c = f.Images[(t - 1) * 4 + s];
-            c.geo = echelleRect(jeu, places[s][0], places[s][1], W, H);
+        for (Siege s : SIEGES) {
+            Composant& c = f.Images[(t - 1) * 4 + entier(s)];
+            c.geo = echelleRect(jeu, places[entier(s)][0], places[entier(s)][1], W, H);
             c.visible = false;
         }
         f.Cadres[t] = cadreCache(jeu, couleurRGB(0x0000FF));

@@ -18,8 +18,8 @@ std::string n(const char* prefixe, int i) {
 std::vector<Controle> controles(TfrmPliPrecedent& f) {
     Liste l;
     const int w = l.ajouter("frmPliPrecedent", f.fenetre, -1, Genre::Fenetre);
-    for (int s = 1; s <= 4; ++s)
-        l.ajouter(n("cardPreviousTrick", s), f.cardPreviousTrick[s], w, Genre::ImageCarte);
+    for (Siege s : SIEGES)
+        l.ajouter(n("cardPreviousTrick", entier(s)), f.cardPreviousTrick[s], w, Genre::ImageCarte);
     l.ajouter("ButtonOkPreviousTrick", f.ButtonOkPreviousTrick, w, Genre::Bouton);
     return l.v;
 }
@@ -31,10 +31,10 @@ std::vector<Controle> controles(TfrmMains& f) {
     l.v.reserve(128);
     const int w = l.ajouter("frmMains", f.fenetre, -1, Genre::Fenetre);
     int panneaux[5] = {};
-    for (int s = 1; s <= 4; ++s) {
-        panneaux[s] = l.ajouter(noms[s - 1], f.PanelsMains[s], w, Genre::Panneau);
+    for (Siege s : SIEGES) {
+        panneaux[entier(s)] = l.ajouter(noms[entier(s) - 1], f.PanelsMains[s], w, Genre::Panneau);
         for (int i = 1; i <= 18; ++i)
-            l.ajouter(n("ImageMain", s * 100 + i), f.ImagesMains[s][i], panneaux[s],
+            l.ajouter(n("ImageMain", entier(s) * 100 + i), f.ImagesMains[s][i], panneaux[entier(s)],
                       Genre::ImageCarte);
     }
     const int chien = l.ajouter("PanelChienAvantEcart", f.PanelChienAvantEcart, w, Genre::Panneau);
@@ -105,7 +105,7 @@ std::vector<Controle> controles(TfrmTousPlis& f) {
     l.v.reserve(104);
     const int w = l.ajouter("frmTousPlis", f.fenetre, -1, Genre::Fenetre);
     for (int i = 1; i <= 72; ++i) l.ajouter(n("ImagePli", i), f.Images[i], w, Genre::ImageCarte);
-    for (int t = 1; t <= 18; ++t) l.ajouter(n("CadrePli", t), f.Cadres[t], w, Genre::Cadre);
+    for (int t : PLIS) l.ajouter(n("CadrePli", t), f.Cadres[t], w, Genre::Cadre);
     l.ajouter("PanelEffacer", f.PanelEffacer, w, Genre::Bouton);
     l.ajouter("panelEnArriere", f.panelEnArriere, w, Genre::Bouton);
     const int pas = l.ajouter("PanelPasApas", f.PanelPasApas, w, Genre::Bouton);

@@ -10,7 +10,7 @@ namespace {
 
 // The dog and discard panels go beside the taker's hand: left and right of the hands at the
 // top and bottom, above and below the hands at the sides.
-void placerChiens(Jeu& jeu, int preneur) {
+void placerChiens(Jeu& jeu, Siege preneur) {
     auto& f = jeu.fen.frmMains;
     const Rect& main = f.PanelsMains[preneur].geo;
     Rect& chien = f.PanelChienAvantEcart.geo;
@@ -29,12 +29,12 @@ void placerChiens(Jeu& jeu, int preneur) {
     }
 }
 
-void marquerOrigine(Jeu& jeu, int k, int origine, int preneur) {
+void marquerOrigine(Jeu& jeu, int k, int origine, Siege preneur) {
     auto& f = jeu.fen.frmMains;
     const Composant* image = nullptr;
     if (origine >= 1 && origine <= 18) {
         image = &f.ImagesMains[preneur][origine];
-        f.parentCadre[k] = preneur;
+        f.parentCadre[k] = entier(preneur);
     } else if (origine >= 19 && origine <= 24) {
         image = &f.ImagesChien[origine - 18];
         f.parentCadre[k] = 5;
@@ -52,10 +52,10 @@ void remplirMains(Jeu& jeu) {
     const Donne& d = jeu.donne;
     auto& f = jeu.fen.frmMains;
     for (Composant& c : f.Cadres) c.visible = false;
-    const bool preneurConnu = d.preneur >= 1 && d.preneur <= 4;
+    const bool preneurConnu = d.preneur >= SUD && d.preneur <= OUEST;
     if (preneurConnu) placerChiens(jeu, d.preneur);
 
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         for (int i = 1; i <= 18; ++i) {
             f.ImagesMains[s][i].carte = d.mainsDonnees[s][i];
             f.ImagesMains[s][i].visible = true;

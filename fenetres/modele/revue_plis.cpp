@@ -7,7 +7,7 @@ namespace quarvel {
 namespace {
 
 // The card a seat played in a trick; an empty card when the record has none.
-Carte carteJouee(const Donne& d, int siege, int pli) {
+Carte carteJouee(const Donne& d, Siege siege, int pli) {
     const int slot = d.slotsJoues[siege][pli];
     if (slot < 1 || slot > 18) return Carte{};
     return d.mains[siege][slot];
@@ -24,7 +24,7 @@ void montrerPliPrecedent(Jeu& jeu) {
     const int pli = d.numeroPli - 1;
     if (pli < 1 || pli > 18) return;
     auto& f = jeu.fen.frmPliPrecedent;
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         f.cardPreviousTrick[s].carte = carteJouee(d, s, pli);
         f.cardPreviousTrick[s].visible = true;
     }
@@ -36,21 +36,21 @@ void remplirTousPlis(Jeu& jeu) {
     const Donne& d = jeu.donne;
     auto& f = jeu.fen.frmTousPlis;
     f.etapeTousPlis = 1;
-    for (int t = 1; t <= 18; ++t) {
-        int entame = d.entamesPlis[t];
-        if (entame < 1 || entame > 4) entame = 1;
-        int s = entame;
+    for (int t : PLIS) {
+        Siege entame = d.entamesPlis[t];
+        if (entame < SUD || entame > OUEST) entame = SUD;
+        Siege s = entame;
         for (int k = 1; k <= 4; ++k) {
-            f.ordreTousPlis[(t - 1) * 4 + k] = (t - 1) * 4 + s;
+            f.ordreTousPlis[(t - 1) * 4 + k] = (t - 1) * 4 + entier(s);
             s = siegeSuivant(s);
         }
-        const Rect& carte = f.Images[(t - 1) * 4 + entame].geo;
+        const Rect& carte = f.Images[(t - 1) * 4 + entier(entame)].geo;
         Composant& c = f.Cadres[t];
         c.geo.left = carte.left - echelleX(jeu, 2);
         c.geo.top = carte.top - echelleY(jeu, 2);
         c.couleur = entame == d.preneur ? couleurRGB(0x00FF00) : couleurRGB(0x0000FF);
-        for (int siege = 1; siege <= 4; ++siege)
-            f.Images[(t - 1) * 4 + siege].carte = carteJouee(d, siege, t);
+        for (Siege siege : SIEGES)
+            f.Images[(t - 1) * 4 + entier(siege)].carte = carteJouee(d, siege, t);
     }
     for (Composant& c : f.Images) c.visible = true;
     for (Composant& c : f.Cadres) c.visible = true;

@@ -45,23 +45,23 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
 
     // Stacking follows creation: the table under everything, the bars and buttons on top.
     liens_.lier(m.TableRonde, new VueTable(f), {Evt::ClicTable});
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         liens_.lier(m.CadrePreneur[s],
                     new VueCadre(f, VueCadre::Genre::Plein, QColor(0x9c, 0xd7, 0xf3)));
     // A card lying on the table is no control of its own: a click on it is a click on the window.
-    for (int s = 1; s <= 4; ++s)
-        liens_.lier(m.CarteTable[s], new VueCarte(f, cache), {Evt::ClicFond});
+    for (Siege s : SIEGES) liens_.lier(m.CarteTable[s], new VueCarte(f, cache), {Evt::ClicFond});
     for (int k = 1; k <= 6; ++k)
         liens_.lier(m.CarteChien[k], new VueCarte(f, cache), {Evt::ClicCarteChien, k});
     for (int i = 1; i <= 24; ++i)
         liens_.lier(m.Carte3D[i], new VueCarte(f, cache), {Evt::ClicCarte3D, i});
-    for (int s = 1; s <= 4; ++s) {
-        auto* b = liens_.lier(m.PanelDec[s], new VuePanneau(f, P::Bulle), {Evt::ClicPanelDec, s});
+    for (Siege s : SIEGES) {
+        auto* b =
+            liens_.lier(m.PanelDec[s], new VuePanneau(f, P::Bulle), {Evt::ClicPanelDec, entier(s)});
         b->setPoliceDefaut(12);
     }
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         auto* b = liens_.lier(m.panelScoreTotal[s], new VuePanneau(f, P::Bulle),
-                              {Evt::ClicScoreTotal, s});
+                              {Evt::ClicScoreTotal, entier(s)});
         b->setPoliceDefaut(16);
     }
 

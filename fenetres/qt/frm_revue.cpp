@@ -35,8 +35,7 @@ TfrmPoignee::TfrmPoignee(Vue& vue, const quarvel::TfrmPoignee& m)
 TfrmPliPrecedent::TfrmPliPrecedent(Vue& vue, const quarvel::TfrmPliPrecedent& m)
     : FenetreVue(vue, m.fenetre, Evenement{Evt::OkPliPrecedent}, REVUE, QColor(0x1d, 0x5e, 0x3a)) {
     setObjectName(QStringLiteral("frmPliPrecedent"));
-    for (int s = 1; s <= 4; ++s)
-        liens_.lier(m.cardPreviousTrick[s], new VueCarte(this, vue.cartes()));
+    for (Siege s : SIEGES) liens_.lier(m.cardPreviousTrick[s], new VueCarte(this, vue.cartes()));
     liens_.lier(m.ButtonOkPreviousTrick, new VueBouton(this, "revue"), {Evt::OkPliPrecedent});
 }
 
@@ -45,9 +44,9 @@ TfrmMains::TfrmMains(Vue& vue, const quarvel::TfrmMains& m)
     setObjectName(QStringLiteral("frmMains"));
     setWindowModality(Qt::ApplicationModal);
     CacheCartes& cache = vue.cartes();
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         auto* panneau = liens_.lier(m.PanelsMains[s], new VuePanneau(this, P::Cadre));
-        mains_[s] = panneau;
+        mains_[entier(s)] = panneau;
         for (int i = 1; i <= 18; ++i)
             liens_.lier(m.ImagesMains[s][i], new VueCarte(panneau, cache, VueCarte::Mode::Coin));
     }
@@ -120,7 +119,7 @@ TfrmTousPlis::TfrmTousPlis(Vue& vue, const quarvel::TfrmTousPlis& m)
     CacheCartes& cache = vue.cartes();
     for (int i = 1; i <= 72; ++i)
         liens_.lier(m.Images[i], new VueCarte(this, cache, VueCarte::Mode::Coin));
-    for (int t = 1; t <= 18; ++t)
+    for (int t : PLIS)
         liens_.lier(m.Cadres[t], new VueCadre(this, VueCadre::Genre::Contour, QColor(0, 0, 255)));
     liens_.lier(m.PanelEffacer, boutonIcone(this, cache, "effacer"), {Evt::TousPlisEffacer});
     liens_.lier(m.panelEnArriere, boutonIcone(this, cache, "arriere"), {Evt::TousPlisArriere});

@@ -62,11 +62,11 @@ int modeBench(int argc, char** argv) {
         placerDonne(*jeu, etatDeLaDonne(GRAINE_BANC, n), n);
         jouerDonneAuto(*jeu, r);
         const Donne& d = jeu->donne;
-        for (int t = 1; t <= 18; ++t) {
-            int s = d.entamesPlis[t];
+        for (int t : PLIS) {
+            Siege s = d.entamesPlis[t];
             for (int k = 0; k < 4; ++k, s = siegeSuivant(s)) {
                 const Carte& c = d.mains[s][d.slotsJoues[s][t]];
-                sig.ajouter(s * 100 + numeroCarte(c));
+                sig.ajouter(entier(s) * 100 + numeroCarte(c));
             }
         }
         sig.ajouter(r.score);

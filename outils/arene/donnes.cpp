@@ -53,17 +53,17 @@ int modeDonnes(int argc, char** argv) {
         const Donne& d = jeu->donne;
         ligne.clear();
         ligne += "{\"donne\": " + std::to_string(n);
-        ligne += ", \"premierParlant\": " + std::to_string(d.premierParlant);
+        ligne += ", \"premierParlant\": " + std::to_string(entier(d.premierParlant));
         ligne += ", \"mains\": [";
-        for (int s = 1; s <= 4; ++s) {
-            if (s > 1) ligne += ", ";
+        for (Siege s : SIEGES) {
+            if (s != SUD) ligne += ", ";
             ajouterNomsCartes(ligne, d.mains[s].begin(), d.mains[s].end());
         }
         ligne += "], \"chien\": ";
         ajouterNomsCartes(ligne, d.chien.begin(), d.chien.end());
         ligne += ", \"encheresMeritees\": [";
-        for (int s = 1; s <= 4; ++s) {
-            if (s > 1) ligne += ", ";
+        for (Siege s : SIEGES) {
+            if (s != SUD) ligne += ", ";
             ligne += std::to_string(entier(d.encheresMeritees[s]));
         }
         ligne += "], \"candidats\": " + std::to_string(jeu->candidats) + "}\n";

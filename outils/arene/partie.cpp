@@ -102,7 +102,7 @@ struct Partie {
     }
 
     bool tousPasse() const {
-        for (int s = 1; s <= 4; ++s)
+        for (Siege s : SIEGES)
             if (jeu.donne.encheresAnnoncees[s] > PASSE) return false;
         return true;
     }
@@ -162,21 +162,21 @@ void ajouterChamp(std::string& l, const char* nom, long long valeur) {
 
 void ajouterPlis(std::string& l, const Donne& d) {
     l += ", \"plis\": [";
-    for (int t = 1; t <= 18; ++t) {
+    for (int t : PLIS) {
         if (t > 1) l += ", ";
-        const int entame = d.entamesPlis[t];
-        l += "{\"entame\": " + std::to_string(entame) + ", \"cartes\": [";
-        int s = entame;
+        const Siege entame = d.entamesPlis[t];
+        l += "{\"entame\": " + std::to_string(entier(entame)) + ", \"cartes\": [";
+        Siege s = entame;
         for (int k = 1; k <= 4; ++k, s = siegeSuivant(s)) {
             if (k > 1) l += ", ";
             const int slot = d.slotsJoues[s][t];
             const Carte c = slot >= 1 && slot <= 18 ? d.mains[s][slot] : Carte{};
-            l += '[' + std::to_string(s) + ", ";
+            l += '[' + std::to_string(entier(s)) + ", ";
             ajouterChaineJson(l, nomBitmapC(c));
             l += ']';
         }
-        const int gagnant = t < 18 ? d.entamesPlis[t + 1] : d.pli.entame;
-        l += "], \"gagnant\": " + std::to_string(gagnant) + '}';
+        const Siege gagnant = t < 18 ? d.entamesPlis[t + 1] : d.pli.entame;
+        l += "], \"gagnant\": " + std::to_string(entier(gagnant)) + '}';
     }
     l += ']';
 }
@@ -189,7 +189,7 @@ void ajouterTraceIa(std::string& l, const Jeu& jeu, bool jouee) {
     for (int i = 1; jouee && i <= m.nbReglesDeclenchees; ++i) {
         if (i > 1) l += ", ";
         l += '[' + std::to_string(m.reglesDeclenchees[i].regle) + ", " +
-             std::to_string(m.reglesDeclenchees[i].siege) + ']';
+             std::to_string(entier(m.reglesDeclenchees[i].siege)) + ']';
     }
     l += ']';
     ajouterChamp(l, "graineConnaissance",
@@ -212,10 +212,10 @@ void ecrireLigne(std::string& l, const Jeu& jeu, unsigned long long n, bool joue
     const Donne& d = jeu.donne;
     l.clear();
     l += "{\"donne\": " + std::to_string(n);
-    ajouterChamp(l, "premierParlant", d.premierParlant);
+    ajouterChamp(l, "premierParlant", entier(d.premierParlant));
     l += ", \"mains\": [";
-    for (int s = 1; s <= 4; ++s) {
-        if (s > 1) l += ", ";
+    for (Siege s : SIEGES) {
+        if (s != SUD) l += ", ";
         ajouterNomsCartes(l, d.mainsDonnees[s].begin(), d.mainsDonnees[s].end());
     }
     l += "], \"chien\": ";
@@ -225,7 +225,7 @@ void ecrireLigne(std::string& l, const Jeu& jeu, unsigned long long n, bool joue
     ajouterChamp(l, "candidats", jeu.candidats);
     l += ", \"encheresAnnoncees\": ";
     ajouterEntiers(l, d.encheresAnnoncees.begin(), d.encheresAnnoncees.end());
-    ajouterChamp(l, "preneur", jouee ? d.preneur : 0);
+    ajouterChamp(l, "preneur", jouee ? entier(d.preneur) : 0);
     ajouterChamp(l, "contrat", jouee ? entier(d.contrat) : 0);
     l += ", \"ecart\": ";
     if (jouee && d.contrat >= PRISE && d.contrat <= GARDE)
@@ -254,7 +254,7 @@ void ecrireLigne(std::string& l, const Jeu& jeu, unsigned long long n, bool joue
 std::string verifier(const Jeu& jeu, bool jouee) {
     const Donne& d = jeu.donne;
     int somme = 0;
-    for (int s = 1; s <= 4; ++s) somme += jeu.reglages.scoresGlobaux[s];
+    for (Siege s : SIEGES) somme += jeu.reglages.scoresGlobaux[s];
     if (somme != 0) return "running scores sum to " + std::to_string(somme);
     if (!jouee) return {};
     if (d.pointsPreneur + d.pointsDefense != 182)
@@ -265,8 +265,8 @@ std::string verifier(const Jeu& jeu, bool jouee) {
     // The 72 cards played and the 6 left aside make the pack once.
     bool vue[79] = {};
     int nb = 0;
-    for (int s = 1; s <= 4; ++s)
-        for (int t = 1; t <= 18; ++t) {
+    for (Siege s : SIEGES)
+        for (int t : PLIS) {
             const int slot = d.slotsJoues[s][t];
             const int c = slot >= 1 && slot <= 18 ? numeroCarte(d.mains[s][slot]) : 0;
             nb += c != 0 && !vue[c];
@@ -333,13 +333,13 @@ int modePartie(int argc, char** argv) {
                 std::fprintf(stderr,
                              "quarvel-arene partie: deal %llu is stuck: seat %d has no card to "
                              "play (trick %d)\n",
-                             n, d.joueurCourant, d.numeroPli);
+                             n, entier(d.joueurCourant), d.numeroPli);
             else
                 std::fprintf(stderr,
                              "quarvel-arene partie: deal %llu is stuck (phase %s, trick %d, seat "
                              "%d, taker %d, contract %d)\n",
-                             n, nomPhase(d.phase), d.numeroPli, d.joueurCourant, d.preneur,
-                             entier(d.contrat));
+                             n, nomPhase(d.phase), d.numeroPli, entier(d.joueurCourant),
+                             entier(d.preneur), entier(d.contrat));
             return 1;
         }
         ecrireLigne(ligne, *jeu, n, jouee);

@@ -23,7 +23,7 @@ std::uint32_t etatDeLaDonne(std::uint32_t g, unsigned long long n) {
 void placerDonne(Jeu& jeu, std::uint32_t etat, unsigned long long n) {
     jeu.alea.graine = etat;
     // The deal advances the first speaker by one before dealing.
-    jeu.donne.premierParlant = static_cast<int>((n + 2) % 4) + 1;
+    jeu.donne.premierParlant = siegeNumero(static_cast<int>((n + 2) % 4) + 1);
 }
 
 int scoreDeSud(const DonneAuto& r) {

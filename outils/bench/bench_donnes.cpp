@@ -41,7 +41,7 @@ void BM_evaluerMain(benchmark::State& state) {
     std::vector<MainJoueur> mains;
     for (int k = 0; k < 256; ++k) {
         produireDonne(*jeu, false);
-        for (int s = 1; s <= 4; ++s) mains.push_back(jeu->donne.mains[s]);
+        for (Siege s : SIEGES) mains.push_back(jeu->donne.mains[s]);
     }
     std::size_t i = 0;
     for (auto _ : state) {

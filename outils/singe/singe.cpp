@@ -217,7 +217,7 @@ std::string verifierInvariants(const Jeu& jeu) {
     const TfrmQuarvel& f = jeu.fen.frmQuarvel;
 
     long somme = 0;
-    for (int s = 1; s <= 4; ++s) somme += jeu.reglages.scoresGlobaux[s];
+    for (Siege s : SIEGES) somme += jeu.reglages.scoresGlobaux[s];
     if (somme != 0) return formater("les scores globaux ne s'annulent pas (somme %ld)", somme);
 
     if (jeu.minuteries.TimerEnchere.enabled && f.BarreEnchere.visible)
@@ -232,17 +232,17 @@ std::string verifierInvariants(const Jeu& jeu) {
 
     if (d.phase == Phase::DonneBloquee)
         return formater("la donne est bloquée : le siège %ld n'a aucune carte à jouer",
-                        d.joueurCourant);
+                        entier(d.joueurCourant));
 
     if (d.mainsDonnees[1][1].couleur == AUCUNE) return ""; // no deal yet
 
     // Each card in exactly one place: a hand slot (held or played) or the dog/discard.
     int vu[79] = {};
     int jouees = 0;
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         for (int i = 1; i <= 18; ++i) {
             int n = numeroCarte(d.mains[s][i]);
-            if (n == 0) return formater("carte invalide dans la main %ld, case %ld", s, i);
+            if (n == 0) return formater("carte invalide dans la main %ld, case %ld", entier(s), i);
             ++vu[n];
             if (!d.mains[s][i].enMain) ++jouees;
         }
@@ -254,14 +254,15 @@ std::string verifierInvariants(const Jeu& jeu) {
     for (int n = 1; n <= 78; ++n)
         if (vu[n] != 1) return formater("la carte %ld est en %ld endroits", n, vu[n]);
 
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         const Carte& c = d.pli.cartes[s];
         if (c.couleur == AUCUNE) continue;
         bool trouvee = false;
         for (int i = 1; i <= 18; ++i)
             if (d.mains[s][i] == c && !d.mains[s][i].enMain) trouvee = true;
         if (!trouvee)
-            return formater("la carte sur la table du siège %ld n'a pas été jouée par lui", s);
+            return formater("la carte sur la table du siège %ld n'a pas été jouée par lui",
+                            entier(s));
     }
 
     int attendues = 0;
@@ -273,10 +274,10 @@ std::string verifierInvariants(const Jeu& jeu) {
                         attendues);
 
     // Points of the tricks gathered so far, the dog after the last one.
-    if (d.numeroPli >= 1 && d.preneur != 0) {
+    if (d.numeroPli >= 1 && d.preneur != Siege::Aucun) {
         int points = 0;
         for (int t = 1; t < d.numeroPli && t <= 18; ++t)
-            for (int s = 1; s <= 4; ++s) points += pointsCarte(d.mains[s][d.slotsJoues[s][t]]);
+            for (Siege s : SIEGES) points += pointsCarte(d.mains[s][d.slotsJoues[s][t]]);
         if (donneTerminee(d.phase))
             for (int k = 1; k <= 6; ++k) points += pointsCarte(d.chien[k]);
         if (d.pointsPreneur + d.pointsDefense != points)

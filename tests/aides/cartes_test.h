@@ -3,6 +3,19 @@
 #include "cartes/donne.h"
 
 #include <initializer_list>
+#include <ostream>
+
+namespace quarvel {
+
+// Seats and contracts print as their numbers in the tests' messages.
+inline std::ostream& operator<<(std::ostream& o, Siege s) {
+    return o << entier(s);
+}
+inline std::ostream& operator<<(std::ostream& o, Contrat c) {
+    return o << entier(c);
+}
+
+} // namespace quarvel
 
 namespace quarvel::test {
 

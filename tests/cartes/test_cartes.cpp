@@ -57,10 +57,10 @@ TEST(Cartes, NomsDesBitmaps) {
 }
 
 TEST(Cartes, OrdreDesSieges) {
-    EXPECT_EQ(siegeSuivant(4), 1);
-    EXPECT_EQ(siegeSuivant(1), 2);
-    EXPECT_EQ(siegePrecedent(1), 4);
-    EXPECT_EQ(siegePrecedent(3), 2);
+    EXPECT_EQ(siegeSuivant(OUEST), SUD);
+    EXPECT_EQ(siegeSuivant(SUD), EST);
+    EXPECT_EQ(siegePrecedent(SUD), OUEST);
+    EXPECT_EQ(siegePrecedent(NORD), EST);
 }
 
 TEST(Aleatoire, SuitLeGenerateurLineaire) {

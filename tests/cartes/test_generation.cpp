@@ -39,9 +39,9 @@ void preparerPaquet(Jeu& jeu, std::vector<int> sud, std::vector<int> chien) {
     int k = 0;
     for (int p = 1; p <= 78; ++p) {
         PlaceDonnee place = placeDeLaPosition(p);
-        jeu.paquet[p] = place.siege == 0     ? chien[place.slot - 1]
-                        : place.siege == SUD ? sud[place.slot - 1]
-                                             : autres[k++];
+        jeu.paquet[p] = place.siege == Siege::Aucun ? chien[place.slot - 1]
+                        : place.siege == SUD        ? sud[place.slot - 1]
+                                                    : autres[k++];
     }
 }
 
@@ -103,7 +103,7 @@ TEST(Generation, DonnesNormalesRespectentLesRegles) {
     auto jeu = std::make_unique<Jeu>();
     jeu->alea.graine = 2024;
     jeu->reglages.optionForceMain = 2;
-    const int ordre[] = {OUEST, SUD, EST, NORD};
+    const Siege ordre[] = {OUEST, SUD, EST, NORD};
     for (int k = 0; k < 300; ++k) {
         produireDonne(*jeu, false);
         const Donne& d = jeu->donne;
@@ -111,7 +111,7 @@ TEST(Generation, DonnesNormalesRespectentLesRegles) {
         EXPECT_EQ(d.joueurCourant, d.premierParlant);
         EXPECT_EQ(d.pli.entame, d.premierParlant);
         const int chienBas = compter(d.chien.begin(), d.chien.end(), ecartable);
-        for (int s = 1; s <= 4; ++s) {
+        for (Siege s : SIEGES) {
             const MainJoueur& m = d.mains[s];
             for (int i = 2; i <= 18; ++i) EXPECT_TRUE(avant(m[i - 1], m[i]));
             const bool petitSec = m[1] == A(PETIT) && m[2].couleur != ATOUT;
@@ -150,7 +150,7 @@ TEST(Generation, RejouerRedonneLesMemesCartes) {
     auto jeu = std::make_unique<Jeu>();
     // Nothing dealt yet: a replay still gives a whole deal instead of reading an empty pack.
     produireDonne(*jeu, true);
-    EXPECT_EQ(jeu->donne.premierParlant, 3);
+    EXPECT_EQ(jeu->donne.premierParlant, NORD);
     EXPECT_EQ(compter(jeu->donne.chien.begin(), jeu->donne.chien.end(),
                       [](const Carte& c) { return c.enMain; }),
               6);

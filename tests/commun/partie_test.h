@@ -106,20 +106,20 @@ public:
     }
     int cartesSurLaTable() {
         int n = 0;
-        for (int s = 1; s <= 4; ++s) n += table().CarteTable[s].visible;
+        for (Siege s : SIEGES) n += table().CarteTable[s].visible;
         return n;
     }
 
     // The seats that speak before SUD in this deal.
     Contrat meilleureAvantSud() {
         Contrat m = PASSE;
-        for (int s = donne().premierParlant; s != SUD; s = siegeSuivant(s))
+        for (Siege s = donne().premierParlant; s != SUD; s = siegeSuivant(s))
             if (donne().encheresMeritees[s] > m) m = donne().encheresMeritees[s];
         return m;
     }
     Contrat meilleureOrdinateur() {
         Contrat m = PASSE;
-        for (int s = EST; s <= OUEST; ++s)
+        for (Siege s : {EST, NORD, OUEST})
             if (donne().encheresMeritees[s] > m) m = donne().encheresMeritees[s];
         return m;
     }

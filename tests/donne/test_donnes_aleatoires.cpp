@@ -1,3 +1,4 @@
+#include "aides/cartes_test.h"
 #include "cartes/generation.h"
 #include "donne/pli.h"
 #include "fenetres/modele/jeu.h"
@@ -27,10 +28,10 @@ void ecarterSansBout(Donne& d) {
 void jouerAuHasard(Jeu& jeu) {
     Donne& d = jeu.donne;
     d.numeroPli = 1;
-    for (int pli = 1; pli <= 18; ++pli) {
+    for (int pli : PLIS) {
         d.pli.cartes.remplir(Carte{});
         for (int k = 0; k < 4; ++k) {
-            const int s = d.joueurCourant;
+            const Siege s = d.joueurCourant;
             calculerJouables(d, s);
             int jouables[18], n = 0;
             bool fournit = false;
@@ -54,7 +55,7 @@ void jouerAuHasard(Jeu& jeu) {
             ++d.pli.nbCartesJouees;
             d.joueurCourant = siegeSuivant(s);
         }
-        const int w = compterFinDePli(d);
+        const Siege w = compterFinDePli(d);
         ASSERT_EQ(d.joueurCourant, w);
         ASSERT_EQ(d.numeroPli, pli + 1);
     }
@@ -69,7 +70,7 @@ TEST(DonnesAleatoires, LesPointsEtLesBoutsSePartagentToujours) {
     for (int k = 0; k < 400; ++k) {
         produireDonne(*jeu, false);
         Donne& d = jeu->donne;
-        d.preneur = jeu->alea(4);
+        d.preneur = siegeNumero(jeu->alea(4));
         d.contrat = static_cast<Contrat>(jeu->alea(4));
         d.encheresAnnoncees.remplir(PASSE);
         d.encheresAnnoncees[d.preneur] = d.contrat;
@@ -88,7 +89,7 @@ TEST(DonnesAleatoires, LesPointsEtLesBoutsSePartagentToujours) {
         ASSERT_GE(d.petitAuBout, 0);
         ASSERT_LE(d.petitAuBout, 2);
         petitsAuBout += d.petitAuBout != 0;
-        for (int s = 1; s <= 4; ++s)
+        for (Siege s : SIEGES)
             for (const Carte& c : d.mains[s]) ASSERT_FALSE(c.enMain);
     }
     EXPECT_GT(petitsAuBout, 0);

@@ -1,4 +1,5 @@
 // Whole deals played through gestures and the virtual clock, as a person plays them.
+#include "aides/cartes_test.h"
 #include "commun/partie_test.h"
 #include "encheres/ecart.h"
 
@@ -44,10 +45,10 @@ TEST(Flux, TousPassentEtLaDonneEstRedistribuee) {
     p.menuForce(1);
     p.commencer();
     ASSERT_TRUE(p.donneOu([&](Donne&) { return p.meilleureOrdinateur() == PASSE; }));
-    const int premier = p.donne().premierParlant;
+    const Siege premier = p.donne().premierParlant;
     p.encheresAvec(PASSE);
     EXPECT_EQ(p.info(), CLIQUEZ);
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         EXPECT_TRUE(p.table().PanelDec[s].visible);
         EXPECT_EQ(p.table().PanelDec[s].caption, "PASSE");
         EXPECT_EQ(p.table().PanelDec[s].taillePolice, 10);
@@ -56,8 +57,8 @@ TEST(Flux, TousPassentEtLaDonneEstRedistribuee) {
     p.espace();
     EXPECT_EQ(p.donne().premierParlant, siegeSuivant(premier));
     EXPECT_EQ(p.donne().numeroPli, 0);
-    EXPECT_EQ(p.donne().preneur, 0);
-    for (int s = 1; s <= 4; ++s) EXPECT_FALSE(p.table().PanelDec[s].visible) << s;
+    EXPECT_EQ(p.donne().preneur, Siege::Aucun);
+    for (Siege s : SIEGES) EXPECT_FALSE(p.table().PanelDec[s].visible) << s;
     EXPECT_FALSE(p.table().TableRonde.visible);
 }
 
@@ -78,7 +79,7 @@ TEST(Flux, PriseDuJoueurAvecEcart) {
     }
     EXPECT_EQ(p.info(), "Et voici le Chien ! A présent, cliquez pour continuer à jouer...");
     EXPECT_FALSE(q.TableRonde.visible);
-    for (int s = 1; s <= 4; ++s) EXPECT_FALSE(q.PanelDec[s].visible);
+    for (Siege s : SIEGES) EXPECT_FALSE(q.PanelDec[s].visible);
 
     // The click puts the dog away: the row of 24 to choose from.
     p.clicFond();
@@ -171,7 +172,7 @@ TEST(Flux, GardeDUnOrdinateurLeClicQuiRangeLeChienLanceLeJeu) {
     ASSERT_TRUE(p.donneOu([&](Donne&) { return p.meilleureOrdinateur() == GARDE; }));
     p.encheresAvec(PASSE);
     p.clicFond();
-    const int preneur = p.donne().preneur;
+    const Siege preneur = p.donne().preneur;
     ASSERT_NE(preneur, SUD);
     EXPECT_EQ(p.table().PanelEnchere.caption, "GARDE");
     EXPECT_TRUE(p.table().CarteChien[1].visible);

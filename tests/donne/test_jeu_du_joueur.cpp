@@ -167,7 +167,7 @@ TEST(JeuDuJoueur, NouvelleDonneEnPleinPli) {
             p.tic();
     }
     ASSERT_GE(p.cartesSurLaTable(), 2);
-    const int premier = p.donne().premierParlant;
+    const Siege premier = p.donne().premierParlant;
     p.nouvelleDonneMenu();
     EXPECT_EQ(p.cartesSurLaTable(), 0);
     EXPECT_EQ(p.donne().numeroPli, 0);

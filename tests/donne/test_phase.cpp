@@ -125,7 +125,7 @@ TEST(Phases, UnGesteHorsDeSaPhaseNeChangeRien) {
     p.confirmerEcart();
     p.geste(Evt::ClicCarteChien, 1);
     EXPECT_EQ(p.donne().phase, P::EncheresCloses);
-    p.geste(Evt::ClicPanelDec, SUD);
+    p.geste(Evt::ClicPanelDec, entier(SUD));
     ASSERT_EQ(p.donne().phase, P::ChienMontre);
     p.clicTable(); // the round table is not on show yet
     p.confirmerEcart();

@@ -12,28 +12,28 @@ namespace {
 struct Table {
     Donne d;
 
-    explicit Table(int entame) {
+    explicit Table(Siege entame) {
         d.numeroPli = 1;
         d.pli.entame = entame;
     }
-    int slotDe(int s, const Carte& c) const {
+    int slotDe(Siege s, const Carte& c) const {
         for (int i = 1; i <= 18; ++i)
             if (d.mains[s][i] == c) return i;
         return 0;
     }
-    void jouer(int s, const Carte& c) {
+    void jouer(Siege s, const Carte& c) {
         poserCarteDansPli(d, s, slotDe(s, c));
         ++d.pli.nbCartesJouees;
     }
     // The cards playable now for s, counted, after checking that each listed one is.
-    int jouables(int s, std::initializer_list<Carte> attendues) {
+    int jouables(Siege s, std::initializer_list<Carte> attendues) {
         calculerJouables(d, s);
         for (const Carte& c : attendues) EXPECT_EQ(d.cartesJouables[s][slotDe(s, c)], 1);
         int n = 0;
         for (int v : d.cartesJouables[s]) n += v;
         return n;
     }
-    const RaisonJouable& raison(int s, const Carte& c) const {
+    const RaisonJouable& raison(Siege s, const Carte& c) const {
         return d.raisonsJouables[s][slotDe(s, c)];
     }
 };
@@ -153,7 +153,7 @@ TEST(Pli, CartePoseeEtGagnant) {
 
 namespace {
 
-Donne plein(int preneur, Contrat contrat, int numeroPli, Tableau<Carte, 4> cartes) {
+Donne plein(Siege preneur, Contrat contrat, int numeroPli, Tableau<Carte, 4> cartes) {
     Donne d;
     d.preneur = preneur;
     d.contrat = d.encheresAnnoncees[preneur] = contrat;

@@ -76,14 +76,14 @@ TEST(InvariantsDuJeu, VoientUnJeuCasse) {
     Jeu minuterie = jeu;
     minuterie.donne.numeroPli = 3;
     minuterie.donne.pli.nbCartesJouees = 0;
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         for (int i = 1; i <= 2; ++i) {
             minuterie.donne.mains[s][i].enMain = false;
             minuterie.donne.slotsJoues[s][i] = i;
         }
-    minuterie.donne.preneur = 2;
+    minuterie.donne.preneur = EST;
     int points = 0;
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         for (int i = 1; i <= 2; ++i) points += pointsCarte(minuterie.donne.mains[s][i]);
     minuterie.donne.pointsDefense = points;
     EXPECT_EQ(verifierInvariants(minuterie), "");

@@ -1,4 +1,5 @@
 // The bidding round as the person sees it: the bid bar, the advice, the seats' bubbles.
+#include "aides/cartes_test.h"
 #include "commun/partie_test.h"
 #include "encheres/encheres.h"
 #include "fenetres/modele/presentation.h"
@@ -34,7 +35,7 @@ TEST(Encheres, SudParleEnPremierEtSuitLeConseil) {
     EXPECT_TRUE(q.TimerEnchere.enabled);
     // The seats after SUD cannot take lower than GARDE.
     p.jusquALaBarre();
-    for (int s = EST; s <= OUEST; ++s) {
+    for (Siege s : {EST, NORD, OUEST}) {
         const Contrat annonce = p.donne().encheresAnnoncees[s];
         EXPECT_TRUE(annonce == PASSE || annonce > GARDE) << s;
     }
@@ -64,7 +65,7 @@ TEST(Encheres, UneGardeAvantSudNeLaisseQueLesEncheresSuperieures) {
     EXPECT_TRUE(q.BarreEnchere.visible);
     EXPECT_EQ(p.jeu.encheres.nbEncheres, [&] {
         int n = 0;
-        for (int s = p.donne().premierParlant; s != SUD; s = siegeSuivant(s)) ++n;
+        for (Siege s = p.donne().premierParlant; s != SUD; s = siegeSuivant(s)) ++n;
         return n;
     }());
 
@@ -104,7 +105,7 @@ TEST(Encheres, LePreneurEstLeDernierQuiAParle) {
     EXPECT_EQ(trouverPreneur(p.jeu), EST);
     EXPECT_EQ(d.contrat, GARDE_SANS);
     EXPECT_EQ(p.jeu.textes.nomsEncheres[d.contrat], "GARDE SANS");
-    for (int s = 1; s <= 4; ++s) d.encheresAnnoncees[s] = PASSE;
+    for (Siege s : SIEGES) d.encheresAnnoncees[s] = PASSE;
     EXPECT_EQ(trouverPreneur(p.jeu), OUEST);
     EXPECT_EQ(d.contrat, PASSE);
 }

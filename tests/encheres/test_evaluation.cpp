@@ -37,7 +37,7 @@ TEST(Evaluation, MainsCommentees) {
     EXPECT_EQ(mesurerMain(contre).score, 128);
     Donne d;
     d.mains[3] = contre;
-    EXPECT_EQ(evaluerMain(d, 3), GARDE_CONTRE);
+    EXPECT_EQ(evaluerMain(d, NORD), GARDE_CONTRE);
 
     // Three bouts but three trumps besides the Excuse: PASSE, however many kings.
     MainJoueur rois = mainDe({A(21), A(1), EXC, A(20), P(ROI), Co(ROI), Tr(ROI), Ca(ROI), P(DAME),

@@ -15,12 +15,12 @@
 namespace quarvel::test {
 
 struct Position {
-    std::array<std::vector<Carte>, 5> mains; // by seat 1..4
-    std::vector<Carte> chien;                // dog as dealt
-    std::vector<Carte> ecart;                // the taker's discard at PRISE or GARDE
-    int preneur = 2;
+    Tableau<std::vector<Carte>, 4> mains; // by seat
+    std::vector<Carte> chien;             // dog as dealt
+    std::vector<Carte> ecart;             // the taker's discard at PRISE or GARDE
+    Siege preneur = EST;
     Contrat contrat = GARDE;
-    int entame = 1;
+    Siege entame = SUD;
 };
 
 inline std::unique_ptr<Jeu> nouveauJeu() {
@@ -30,8 +30,8 @@ inline std::unique_ptr<Jeu> nouveauJeu() {
     return jeu;
 }
 
-inline void viderPli(Pli& pli, int entame) {
-    for (int s = 1; s <= 4; ++s) pli.cartes[s] = Carte{0, AUCUNE, false};
+inline void viderPli(Pli& pli, Siege entame) {
+    for (Siege s : SIEGES) pli.cartes[s] = Carte{0, AUCUNE, false};
     pli.entame = entame;
     pli.nbCartesJouees = 0;
     pli.couleurDemandee = AUCUNE;
@@ -44,7 +44,7 @@ inline void viderPli(Pli& pli, int entame) {
 inline void installer(Jeu& jeu, Position p) {
     std::array<bool, 79> pris{};
     auto prendre = [&](const Carte& c) { pris[numeroCarte(c)] = true; };
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         for (auto& c : p.mains[s]) prendre(c);
     const bool retourne = p.contrat == PRISE || p.contrat == GARDE;
     // At PRISE and GARDE the dog as dealt is made of cards of the taker's hand or discard.
@@ -59,7 +59,7 @@ inline void installer(Jeu& jeu, Position p) {
         c.enMain = true;
         return c;
     };
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         while (p.mains[s].size() < 18) p.mains[s].push_back(suivante());
     if (retourne) {
         // The dog as dealt: what the tests named, completed from the taker's hand cards
@@ -73,7 +73,7 @@ inline void installer(Jeu& jeu, Position p) {
         while (p.chien.size() < 6) p.chien.push_back(suivante());
     }
     Donne& d = jeu.donne;
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         std::sort(p.mains[s].begin(), p.mains[s].end(), avant);
         for (int i = 1; i <= 18; ++i) {
             d.mains[s][i] = p.mains[s][i - 1];
@@ -88,19 +88,19 @@ inline void installer(Jeu& jeu, Position p) {
     effacerDeductions(jeu); // as a new deal does
     d.preneur = p.preneur;
     d.contrat = p.contrat;
-    for (int s = 1; s <= 4; ++s) d.encheresAnnoncees[s] = s == p.preneur ? p.contrat : PASSE;
+    for (Siege s : SIEGES) d.encheresAnnoncees[s] = s == p.preneur ? p.contrat : PASSE;
     d.numeroPli = 1;
     viderPli(d.pli, p.entame);
     d.joueurCourant = p.entame;
 }
 
 // The legal cards and their reasons for the seat.
-inline void jouables(Jeu& jeu, int s) {
+inline void jouables(Jeu& jeu, Siege s) {
     calculerJouables(jeu.donne, s);
 }
 
 // Puts the seat's card down as the table does: knowledge first, then the trick.
-inline void poser(Jeu& jeu, int s, int slot) {
+inline void poser(Jeu& jeu, Siege s, int slot) {
     noterCarteJouee(jeu, s, slot);
     poserCarteDansPli(jeu.donne, s, slot);
     ++jeu.donne.pli.nbCartesJouees;
@@ -109,7 +109,7 @@ inline void poser(Jeu& jeu, int s, int slot) {
 
 // Plays the named card of the seat whose turn it is (it must be legal).
 inline void jouer(Jeu& jeu, const Carte& c) {
-    const int s = jeu.donne.joueurCourant;
+    const Siege s = jeu.donne.joueurCourant;
     jouables(jeu, s);
     const int slot = slotDe(jeu, s, c.couleur, c.valeur);
     poser(jeu, s, slot);
@@ -120,11 +120,11 @@ inline void ramasser(Jeu& jeu) {
     jeu.connaissance.petitDansPli = false;
     compterFinDePli(jeu.donne);
     noterFinDePli(jeu);
-    for (int s = 1; s <= 4; ++s) jeu.donne.pli.cartes[s] = Carte{0, AUCUNE, false};
+    for (Siege s : SIEGES) jeu.donne.pli.cartes[s] = Carte{0, AUCUNE, false};
 }
 
 // Sets the seat's candidates by hand (slots given), for the engine's tests.
-inline void candidats(Jeu& jeu, int s, std::initializer_list<int> slots) {
+inline void candidats(Jeu& jeu, Siege s, std::initializer_list<int> slots) {
     for (int i = 1; i <= 18; ++i) jeu.donne.cartesJouables[s][i] = 0;
     for (int i : slots) jeu.donne.cartesJouables[s][i] = 1;
 }

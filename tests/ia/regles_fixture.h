@@ -40,7 +40,7 @@ protected:
     }
     // One pass for the seat whose turn it is; its candidates left, by bitmap name, hand order.
     std::vector<std::string> choisir() {
-        const int s = jeu->donne.joueurCourant;
+        const Siege s = jeu->donne.joueurCourant;
         jouables(*jeu, s);
         choisirCarte(*jeu, s);
         std::vector<std::string> reste;

@@ -13,8 +13,8 @@ namespace {
 Position quatrePlisDePique() {
     Position p;
     p.contrat = GARDE_SANS;
-    p.preneur = 2;
-    p.entame = 1;
+    p.preneur = EST;
+    p.entame = SUD;
     p.mains[1] = {P(14), P(13), P(12), P(11)};
     p.mains[2] = {P(10), P(9), P(8), P(7)};
     p.mains[3] = {P(6), P(5), P(4)};
@@ -35,7 +35,7 @@ TEST(Connaissance, DebutDeJeuApresUneGarde) {
     auto jeu = nouveauJeu();
     Position p;
     p.contrat = GARDE;
-    p.preneur = 3;
+    p.preneur = NORD;
     p.mains[3] = {Co(14), A(18), A(12), A(6), P(14)};
     p.chien = {Co(14), A(18), A(12), A(6), Tr(2), Tr(3)};
     p.ecart = {Tr(2), Tr(3), Ca(14), Ca(13), Ca(12), Ca(11)};
@@ -48,7 +48,7 @@ TEST(Connaissance, DebutDeJeuApresUneGarde) {
     EXPECT_TRUE(k.roiAuChien[COEUR]);
     EXPECT_FALSE(k.roiAuChien[PIQUE]);
     EXPECT_EQ(k.detenteurCarte[CARREAU][ROI], 0); // the discard
-    EXPECT_EQ(k.slotAtout[18], slotDe(*jeu, 3, ATOUT, 18));
+    EXPECT_EQ(k.slotAtout[18], slotDe(*jeu, NORD, ATOUT, 18));
     // The taker knows his discard; the others know the dog went to him.
     EXPECT_TRUE(k.ecartConnu[3]);
     EXPECT_FALSE(k.ecartConnu[1]);
@@ -80,7 +80,7 @@ TEST(Connaissance, GardeSansNiChienNiRoi) {
         const Connaissance& k = jeu->connaissance;
         EXPECT_EQ(k.atoutsAuChien, -1);
         for (int c = 1; c <= 4; ++c) EXPECT_FALSE(k.roiAuChien[c]);
-        for (int o = 1; o <= 4; ++o) EXPECT_FALSE(k.ecartConnu[o]);
+        for (Siege o : SIEGES) EXPECT_FALSE(k.ecartConnu[o]);
         EXPECT_EQ(k.detenteurCarte[COEUR][ROI], 0);
         EXPECT_EQ(k.detenteurAtout[5], 0);
     }
@@ -89,7 +89,7 @@ TEST(Connaissance, GardeSansNiChienNiRoi) {
 TEST(Connaissance, CouleurLongueEtMainForte) {
     auto jeu = nouveauJeu();
     Position p;
-    p.preneur = 4;
+    p.preneur = OUEST;
     p.contrat = GARDE_SANS;
     // Ten trumps without the Petit, the Excuse, four hearts with Roi and Dame.
     p.mains[4] = {A(21), A(20), A(19),  A(18),  A(10), A(9),  A(8), A(7),  A(6),
@@ -102,7 +102,7 @@ TEST(Connaissance, CouleurLongueEtMainForte) {
     const Connaissance& k = jeu->connaissance;
     EXPECT_EQ(k.graineInitiale, a.graine);
     // Seats 1 to 4 draw their random start in that order.
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         const int r = a(4);
         int choix = r;
         for (int i = 1; i <= 3; ++i) {
@@ -126,7 +126,7 @@ TEST(Connaissance, CouleurLongueEtMainForte) {
     // SUD as taker never has a strong hand by this measure.
     Position r = p;
     std::swap(r.mains[1], r.mains[4]);
-    r.preneur = 1;
+    r.preneur = SUD;
     installer(*jeu, r);
     initialiserConnaissance(*jeu);
     EXPECT_FALSE(jeu->connaissance.mainForte);
@@ -146,14 +146,14 @@ TEST(Connaissance, DefausseEtCoupeSeVoientDeTous) {
     jouer(*jeu, P(11));
     jouer(*jeu, P(7));
     jouer(*jeu, Ca(2)); // seat 3: no spade, no trump
-    for (int o = 1; o <= 4; ++o) {
+    for (Siege o : SIEGES) {
         EXPECT_TRUE(k.couleurCoupee[o][3][PIQUE]) << o;
         EXPECT_TRUE(k.sansAtout[o][3]) << o;
         EXPECT_FALSE(k.detenteurPossibleAtout[o][3][21]);
     }
     EXPECT_EQ(k.carteMaitresse[PIQUE], 11); // not before the trick is over
     jouer(*jeu, A(2));                      // seat 4 must trump
-    for (int o = 1; o <= 4; ++o) {
+    for (Siege o : SIEGES) {
         EXPECT_TRUE(k.couleurCoupee[o][4][PIQUE]);
         EXPECT_FALSE(k.sansAtout[o][4]);
     }
@@ -173,8 +173,8 @@ TEST(Connaissance, DeductionParElimination) {
     auto jeu = nouveauJeu();
     Position p;
     p.contrat = GARDE_SANS;
-    p.preneur = 4;
-    p.entame = 1;
+    p.preneur = OUEST;
+    p.entame = SUD;
     p.mains[1] = {Ca(1), Ca(2), P(1), P(2)}; // and the hearts
     p.mains[2] = {P(3), P(4), P(5), P(6), P(7), P(8), P(9), P(10), P(11), P(12), P(13), P(14)};
     p.mains[3] = {Ca(3), Ca(4), Ca(5), Ca(6), Ca(7), Ca(8), Ca(9), Ca(10)};
@@ -185,7 +185,7 @@ TEST(Connaissance, DeductionParElimination) {
     const Connaissance& k = jeu->connaissance;
 
     pli(*jeu, {Ca(1), P(3), Ca(3), A(2)}); // seat 2 discards, seat 4 trumps
-    for (int o = 1; o <= 4; ++o) {
+    for (Siege o : SIEGES) {
         EXPECT_TRUE(k.couleurCoupee[o][2][CARREAU]);
         EXPECT_TRUE(k.sansAtout[o][2]);
         EXPECT_TRUE(k.couleurCoupee[o][4][CARREAU]);
@@ -207,7 +207,7 @@ TEST(Connaissance, DeductionParElimination) {
 
     // Led by the taker, trumps show at once that no defender has any: those the taker does
     // not see are in the dog, known even before six cards have gone.
-    p.entame = 4;
+    p.entame = OUEST;
     installer(*jeu, p);
     initialiserConnaissance(*jeu);
     jouer(*jeu, A(3));
@@ -225,8 +225,8 @@ TEST(Connaissance, AtoutSousLePlusFortEtExcuse) {
     auto jeu = nouveauJeu();
     Position p;
     p.contrat = GARDE_SANS;
-    p.preneur = 3;
-    p.entame = 1;
+    p.preneur = NORD;
+    p.entame = SUD;
     p.mains[1] = {A(10), EXC};
     p.mains[2] = {A(15), A(3)};
     p.mains[3] = {A(12), A(4)};
@@ -240,9 +240,9 @@ TEST(Connaissance, AtoutSousLePlusFortEtExcuse) {
     jouer(*jeu, A(10));
     jouer(*jeu, A(15));
     jouer(*jeu, A(4)); // nothing above the 15: seat 3 shows it has none
-    for (int o = 1; o <= 4; ++o) {
+    for (Siege o : SIEGES) {
         for (int v = 16; v <= 21; ++v) EXPECT_FALSE(k.detenteurPossibleAtout[o][3][v]) << v;
-        if (o != 3) {
+        if (o != NORD) {
             EXPECT_TRUE(k.detenteurPossibleAtout[o][3][14]); // still may be there
         }
     }
@@ -276,8 +276,8 @@ TEST(Connaissance, EntamesDuPreneurEtSignal) {
     auto jeu = nouveauJeu();
     Position p;
     p.contrat = GARDE_SANS;
-    p.preneur = 2;
-    p.entame = 2;
+    p.preneur = EST;
+    p.entame = EST;
     p.mains[1] = {P(1), A(9)};
     p.mains[2] = {P(5), P(6), A(20)};
     p.mains[3] = {P(14), A(1), A(8)};
@@ -298,7 +298,7 @@ TEST(Connaissance, EntamesDuPreneurEtSignal) {
 
     // A defender's first lead is the Petit: it signals, and the Petit ends the signal.
     jouer(*jeu, A(1));
-    EXPECT_EQ(k.signaleur, 3);
+    EXPECT_EQ(k.signaleur, NORD);
     EXPECT_FALSE(k.signalAtout);
     EXPECT_TRUE(k.petitDansPli);
     EXPECT_FALSE(k.ecartAtoutsSuspect);
@@ -319,7 +319,7 @@ TEST(Connaissance, EntamesDuPreneurEtSignal) {
     initialiserConnaissance(*jeu);
     EXPECT_EQ(k.derniereEntamePreneur, PIQUE);
     EXPECT_EQ(k.entamePreneur1, -1);
-    EXPECT_EQ(k.signaleur, -1);
+    EXPECT_EQ(k.signaleur, Siege::Aucun);
 }
 
 TEST(Connaissance, CoupesDeLaDefenseEtPetitDuPreneur) {
@@ -328,8 +328,8 @@ TEST(Connaissance, CoupesDeLaDefenseEtPetitDuPreneur) {
         jeu->reglages.niveau = niveau;
         Position p;
         p.contrat = GARDE_SANS;
-        p.preneur = 2;
-        p.entame = 2;
+        p.preneur = EST;
+        p.entame = EST;
         p.mains[1] = {Co(1), Co(9), Co(10), Co(11)};
         p.mains[2] = {Co(14), Co(2), Co(3), Co(4), Co(5), Co(6), Co(7), Co(8), A(1),
                       A(3),   A(4),  A(5),  Tr(1), Tr(2), Tr(3), Ca(1), Ca(2), Ca(3)};

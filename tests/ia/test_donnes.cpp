@@ -17,12 +17,13 @@ void donneAuHasard(Jeu& jeu, int numero) {
     for (int i = 1; i <= 78; ++i) paquet[i] = i;
     for (int i = 78; i >= 2; --i) std::swap(paquet[i], paquet[jeu.alea(i)]);
     Position p;
-    for (int s = 1; s <= 4; ++s)
-        for (int i = 1; i <= 18; ++i) p.mains[s].push_back(carteDuNumero(paquet[(s - 1) * 18 + i]));
+    for (Siege s : SIEGES)
+        for (int i = 1; i <= 18; ++i)
+            p.mains[s].push_back(carteDuNumero(paquet[(entier(s) - 1) * 18 + i]));
     for (int i = 73; i <= 78; ++i) p.chien.push_back(carteDuNumero(paquet[i]));
-    p.preneur = numero % 4 + 1;
+    p.preneur = siegeNumero(numero % 4 + 1);
     p.contrat = static_cast<Contrat>(numero % 4 + 1);
-    p.entame = (numero / 4) % 4 + 1;
+    p.entame = siegeNumero((numero / 4) % 4 + 1);
     if (p.contrat == PRISE || p.contrat == GARDE) {
         p.ecart = p.chien;
         p.chien.clear();
@@ -36,16 +37,16 @@ void donneAuHasard(Jeu& jeu, int numero) {
 
 // Where a card really is: its seat, or 0 in the dog.
 int detenteurReel(const Jeu& jeu, const Carte& c) {
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         for (int i = 1; i <= 18; ++i)
-            if (jeu.donne.mainsDonnees[s][i] == c) return s;
+            if (jeu.donne.mainsDonnees[s][i] == c) return entier(s);
     return 0;
 }
 
 void verifier(const Jeu& jeu) {
     const Connaissance& k = jeu.connaissance;
     int enMain = 0, donnes = 0;
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         enMain += k.atoutsEnMain[s];
         donnes += k.atoutsDonnes[s];
         ASSERT_EQ(k.atoutsDehors[s], 21 - k.atoutsDonnes[s] -
@@ -53,7 +54,7 @@ void verifier(const Jeu& jeu) {
         for (int c = 1; c <= 4; ++c) ASSERT_GE(k.cartesDehors[s][c], 0);
     }
     ASSERT_EQ(enMain + k.atoutsJoues, donnes);
-    for (int o = 1; o <= 4; ++o)
+    for (Siege o : SIEGES)
         for (int n = 1; n <= 78; ++n) {
             const Carte c = carteDuNumero(n);
             const int l =
@@ -69,7 +70,7 @@ void verifier(const Jeu& jeu) {
         }
 }
 
-int candidatsDe(const Jeu& jeu, int s) {
+int candidatsDe(const Jeu& jeu, Siege s) {
     int n = 0;
     for (int i = 1; i <= 18; ++i) n += jeu.donne.cartesJouables[s][i];
     return n;
@@ -88,7 +89,7 @@ TEST(DonnesCompletes, LesReglesJouentToujoursUneCarteLegale) {
             initialiserConnaissance(*jeu);
             for (int pli = 1; pli <= 18; ++pli) {
                 for (int i = 0; i < 4; ++i) {
-                    const int s = jeu->donne.joueurCourant;
+                    const Siege s = jeu->donne.joueurCourant;
                     jouables(*jeu, s);
                     Tableau<int, 18> legales = jeu->donne.cartesJouables[s];
                     const int n = candidatsDe(*jeu, s);
@@ -104,7 +105,7 @@ TEST(DonnesCompletes, LesReglesJouentToujoursUneCarteLegale) {
                 ramasser(*jeu);
             }
             int donnes = 0;
-            for (int s = 1; s <= 4; ++s) donnes += jeu->connaissance.atoutsDonnes[s];
+            for (Siege s : SIEGES) donnes += jeu->connaissance.atoutsDonnes[s];
             EXPECT_EQ(jeu->connaissance.atoutsJoues, donnes);
             EXPECT_LE(jeu->moteur.nbReglesDeclenchees, 72);
             if (niveau == 0) {
@@ -118,8 +119,8 @@ TEST(Deductions, PanneauDeSud) {
     auto jeu = nouveauJeu();
     Position p;
     p.contrat = GARDE;
-    p.preneur = 1;
-    p.entame = 1;
+    p.preneur = SUD;
+    p.entame = SUD;
     p.mains[1] = {P(14), P(13), A(21), A(2)};
     p.ecart = {Co(14), Co(13), Co(12), Co(11), Tr(1), Tr(2)};
     installer(*jeu, p);
@@ -157,9 +158,9 @@ TEST(Deductions, FinDeDonne) {
         initialiserConnaissance(*jeu);
         afficherDeductions(*jeu);
         bool toutTombe = false;
-        for (int pli = 1; pli <= 18; ++pli) {
+        for (int pli : PLIS) {
             for (int i = 0; i < 4; ++i) {
-                const int s = jeu->donne.joueurCourant;
+                const Siege s = jeu->donne.joueurCourant;
                 jouables(*jeu, s);
                 poser(*jeu, s, jouerOrdinateur(*jeu, s));
                 afficherDeductions(*jeu);

@@ -41,10 +41,10 @@ protected:
 } // namespace
 
 TEST_F(Moteur, UneSeuleCarteJouableSeJoueSansRegle) {
-    candidats(*jeu, 1, {7});
+    candidats(*jeu, SUD, {7});
     jeu->reglages.optionNiveauAdaptatif = true;
     Aleatoire attendu = jeu->alea;
-    EXPECT_EQ(jouerOrdinateur(*jeu, 1), 7);
+    EXPECT_EQ(jouerOrdinateur(*jeu, SUD), 7);
     for (int k = 1; k <= 74; ++k) EXPECT_EQ(trace.appels[k], 0) << k;
     // Only the slot draws moved the random source.
     while (attendu(18) != 7) {
@@ -54,9 +54,9 @@ TEST_F(Moteur, UneSeuleCarteJouableSeJoueSansRegle) {
 }
 
 TEST_F(Moteur, LeNiveauEteintLesRegles) {
-    candidats(*jeu, 1, {1, 2, 3});
+    candidats(*jeu, SUD, {1, 2, 3});
     jeu->reglages.niveau = 1;
-    choisirCarte(*jeu, 1);
+    choisirCarte(*jeu, SUD);
     const int eteintes[] = {8,  10, 11, 12, 13, 14, 15, 16, 17, 18, 22,
                             23, 24, 28, 38, 39, 42, 43, 47, 48, 49, 56};
     for (int k : eteintes) {
@@ -69,30 +69,30 @@ TEST_F(Moteur, LeNiveauEteintLesRegles) {
 
     trace = Trace{};
     jeu->reglages.niveau = 2;
-    choisirCarte(*jeu, 1);
+    choisirCarte(*jeu, SUD);
     for (int k : {8, 13, 28, 56}) EXPECT_EQ(trace.appels[k], 1) << k;
     for (int k : {10, 11, 24, 43}) EXPECT_EQ(trace.appels[k], 0) << k;
 }
 
 TEST_F(Moteur, LaPremiereDecisionArreteLaPasse) {
-    candidats(*jeu, 1, {2, 5, 9});
+    candidats(*jeu, SUD, {2, 5, 9});
     trace.garder = 30;
     trace.slot = 5;
-    choisirCarte(*jeu, 1);
+    choisirCarte(*jeu, SUD);
     EXPECT_EQ(trace.appels[30], 1);
     for (int k = 31; k <= 74; ++k) EXPECT_EQ(trace.appels[k], 0) << k;
     EXPECT_EQ(jeu->moteur.etatRegle[30], 2);
     ASSERT_EQ(jeu->moteur.nbReglesDeclenchees, 1);
     EXPECT_EQ(jeu->moteur.reglesDeclenchees[1].regle, 30);
-    EXPECT_EQ(jeu->moteur.reglesDeclenchees[1].siege, 1);
-    EXPECT_EQ(jouerOrdinateur(*jeu, 1), 5);
+    EXPECT_EQ(jeu->moteur.reglesDeclenchees[1].siege, SUD);
+    EXPECT_EQ(jouerOrdinateur(*jeu, SUD), 5);
 }
 
 TEST_F(Moteur, UneCarteNonCandidateNeDecideRien) {
-    candidats(*jeu, 1, {2, 5, 9});
+    candidats(*jeu, SUD, {2, 5, 9});
     trace.garder = 12;
     trace.slot = 6;
-    choisirCarte(*jeu, 1);
+    choisirCarte(*jeu, SUD);
     EXPECT_FALSE(jeu->moteur.decisionPrise);
     EXPECT_EQ(jeu->moteur.nbReglesDeclenchees, 0);
     for (int k = 13; k <= 74; ++k) EXPECT_EQ(trace.appels[k], 1) << k;
@@ -102,13 +102,13 @@ TEST_F(Moteur, UneCarteNonCandidateNeDecideRien) {
 }
 
 TEST_F(Moteur, PoidsAdaptatifs) {
-    candidats(*jeu, 1, {2, 5, 9});
+    candidats(*jeu, SUD, {2, 5, 9});
     jeu->reglages.optionNiveauAdaptatif = true;
     jeu->reglages.poidsRegles.remplir(60);
     // Over many passes, fixed rules always run, adaptive ones about 59 times in 100.
     int fixes = 0, adaptatives = 0;
     const int passes = 400;
-    for (int i = 0; i < passes; ++i) choisirCarte(*jeu, 1);
+    for (int i = 0; i < passes; ++i) choisirCarte(*jeu, SUD);
     for (int k = 1; k <= 74; ++k) {
         if (regleFixe(k))
             EXPECT_EQ(trace.appels[k], passes) << k;
@@ -122,14 +122,14 @@ TEST_F(Moteur, PoidsAdaptatifs) {
     // Every available adaptive rule draws once, even at a weight of 100 or more.
     jeu->reglages.poidsRegles.remplir(150);
     Aleatoire avant = jeu->alea;
-    choisirCarte(*jeu, 1);
+    choisirCarte(*jeu, SUD);
     for (int k = 1; k <= 74; ++k)
         if (!regleFixe(k)) avant(100);
     EXPECT_EQ(avant.graine, jeu->alea.graine);
 }
 
 TEST_F(Moteur, AdaptationDesPoids) {
-    jeu->donne.preneur = 3;
+    jeu->donne.preneur = NORD;
     auto& p = jeu->reglages.poidsRegles;
     p[10] = 100;
     p[11] = 150;
@@ -139,7 +139,7 @@ TEST_F(Moteur, AdaptationDesPoids) {
     m.nbReglesDeclenchees = 0;
     for (auto [k, s] : {std::pair{10, 3}, {11, 3}, {12, 2}, {13, 4}, {13, 3}, {10, 3}}) {
         ++m.nbReglesDeclenchees;
-        m.reglesDeclenchees[m.nbReglesDeclenchees] = {k, s};
+        m.reglesDeclenchees[m.nbReglesDeclenchees] = {k, siegeNumero(s)};
     }
     adapterPoids(*jeu, true);
     EXPECT_EQ(p[10], 110);
@@ -157,38 +157,38 @@ TEST_F(Moteur, RetraitsSansJamaisViderLaMain) {
     p.mains[1] = {A(21), A(5), P(14), P(3), Co(2)};
     installer(*jeu, p);
     // Slots: 1 = 21, 2 = 5, then spades, hearts... (sorted).
-    const int roi = slotDe(*jeu, 1, PIQUE, ROI);
-    const int trois = slotDe(*jeu, 1, PIQUE, 3);
-    candidats(*jeu, 1, {1, 2});
-    retirerCouleur(*jeu, 1, ATOUT);
+    const int roi = slotDe(*jeu, SUD, PIQUE, ROI);
+    const int trois = slotDe(*jeu, SUD, PIQUE, 3);
+    candidats(*jeu, SUD, {1, 2});
+    retirerCouleur(*jeu, SUD, ATOUT);
     EXPECT_EQ(jeu->donne.cartesJouables[1][1] + jeu->donne.cartesJouables[1][2], 2);
-    candidats(*jeu, 1, {1, 2, roi, trois});
-    retirerCouleur(*jeu, 1, PIQUE);
+    candidats(*jeu, SUD, {1, 2, roi, trois});
+    retirerCouleur(*jeu, SUD, PIQUE);
     EXPECT_EQ(jeu->donne.cartesJouables[1][roi], 0);
     EXPECT_EQ(jeu->donne.cartesJouables[1][1], 1);
-    retirerCarte(*jeu, 1, ATOUT, 21);
-    retirerCarte(*jeu, 1, ATOUT, 5);
+    retirerCarte(*jeu, SUD, ATOUT, 21);
+    retirerCarte(*jeu, SUD, ATOUT, 5);
     EXPECT_EQ(jeu->donne.cartesJouables[1][2], 1); // the last one stays
-    EXPECT_FALSE(garderSeule(*jeu, 1, roi));
-    EXPECT_TRUE(garderSeule(*jeu, 1, 2));
+    EXPECT_FALSE(garderSeule(*jeu, SUD, roi));
+    EXPECT_TRUE(garderSeule(*jeu, SUD, 2));
 }
 
 TEST(Requetes, OrdreDeJeu) {
     // Seat 2 at position 2: everyone but seat 1 plays after it.
-    EXPECT_TRUE(joueApres(2, 3, 2));
-    EXPECT_TRUE(joueApres(2, 4, 2));
-    EXPECT_FALSE(joueApres(2, 1, 2));
-    EXPECT_TRUE(joueApres(2, 3, 3));
-    EXPECT_FALSE(joueApres(2, 4, 3));
-    EXPECT_FALSE(joueApres(2, 3, 4));
-    EXPECT_TRUE(joueApres(2, 1, 1));
-    EXPECT_FALSE(joueApres(2, 2, 1));
+    EXPECT_TRUE(joueApres(EST, NORD, 2));
+    EXPECT_TRUE(joueApres(EST, OUEST, 2));
+    EXPECT_FALSE(joueApres(EST, SUD, 2));
+    EXPECT_TRUE(joueApres(EST, NORD, 3));
+    EXPECT_FALSE(joueApres(EST, OUEST, 3));
+    EXPECT_FALSE(joueApres(EST, NORD, 4));
+    EXPECT_TRUE(joueApres(EST, SUD, 1));
+    EXPECT_FALSE(joueApres(EST, EST, 1));
 }
 
 TEST(Requetes, LaCoupeResteGagnante) {
     auto jeu = nouveauJeu();
     Position p;
-    p.preneur = 4;
+    p.preneur = OUEST;
     p.mains[1] = {P(2)};
     p.mains[2] = {A(3)};
     p.mains[3] = {P(14), A(2)};
@@ -198,21 +198,21 @@ TEST(Requetes, LaCoupeResteGagnante) {
     jouer(*jeu, P(2));  // seat 1 leads a small spade
     jouer(*jeu, A(3));  // seat 2 ruffs
     jouer(*jeu, P(14)); // the spade king does not beat a ruff
-    EXPECT_EQ(gagnantActuel(*jeu, 4), 2);
-    jouables(*jeu, 4);
+    EXPECT_EQ(gagnantActuel(*jeu, OUEST), EST);
+    jouables(*jeu, OUEST);
     // The taker must follow spades and cannot win.
-    EXPECT_EQ(carteQuiBat(*jeu, 4), -1);
-    const ContexteDecision ctx = contexteDecision(*jeu, 4);
+    EXPECT_EQ(carteQuiBat(*jeu, OUEST), -1);
+    const ContexteDecision ctx = contexteDecision(*jeu, OUEST);
     EXPECT_EQ(ctx.position, 4);
-    EXPECT_EQ(ctx.W, 2);
-    EXPECT_EQ(ctx.D1, 1);
-    EXPECT_EQ(ctx.D3, 3);
+    EXPECT_EQ(ctx.W, EST);
+    EXPECT_EQ(ctx.D1, SUD);
+    EXPECT_EQ(ctx.D3, NORD);
 }
 
 TEST(Requetes, ExcuseEntameeEtDefenseMaitresse) {
     auto jeu = nouveauJeu();
     Position p;
-    p.preneur = 3;
+    p.preneur = NORD;
     p.contrat = GARDE_SANS;
     p.mains[1] = {EXC, P(9)};
     p.mains[2] = {P(2), P(14)};
@@ -221,21 +221,21 @@ TEST(Requetes, ExcuseEntameeEtDefenseMaitresse) {
     initialiserConnaissance(*jeu);
     jouer(*jeu, EXC);
     // Whatever follows a led Excuse takes the trick from it.
-    EXPECT_EQ(gagnantActuel(*jeu, 2), 1);
-    jouables(*jeu, 2);
-    EXPECT_EQ(carteQuiBat(*jeu, 2), 100); // a defender is winning and seat 2 defends
+    EXPECT_EQ(gagnantActuel(*jeu, EST), SUD);
+    jouables(*jeu, EST);
+    EXPECT_EQ(carteQuiBat(*jeu, EST), 100); // a defender is winning and seat 2 defends
     jouer(*jeu, P(2));
-    EXPECT_EQ(gagnantActuel(*jeu, 3), 2);
-    jouables(*jeu, 3);
+    EXPECT_EQ(gagnantActuel(*jeu, NORD), EST);
+    jouables(*jeu, NORD);
     // The taker's lowest winning card: scanned from the end of the hand.
-    EXPECT_EQ(carteQuiBat(*jeu, 3), slotDe(*jeu, 3, PIQUE, 5));
-    EXPECT_EQ(contexteDecision(*jeu, 3).position, 3);
+    EXPECT_EQ(carteQuiBat(*jeu, NORD), slotDe(*jeu, NORD, PIQUE, 5));
+    EXPECT_EQ(contexteDecision(*jeu, NORD).position, 3);
 }
 
 TEST(Requetes, CandidatsEtDetenteurs) {
     auto jeu = nouveauJeu();
     Position p;
-    p.preneur = 2;
+    p.preneur = EST;
     p.contrat = GARDE_SANS;
     p.mains[1] = {A(20),  A(19),  A(17), A(6),  A(3),  A(1),  P(14),  P(3),  P(2),
                   Co(13), Co(12), Co(2), Co(3), Co(4), Co(1), Tr(14), Tr(2), Ca(12)};
@@ -244,30 +244,30 @@ TEST(Requetes, CandidatsEtDetenteurs) {
     initialiserConnaissance(*jeu);
     auto& j = jeu->donne.cartesJouables[1];
     for (int i = 1; i <= 18; ++i) j[i] = 1;
-    const auto slot = [&](const Carte& c) { return slotDe(*jeu, 1, c.couleur, c.valeur); };
+    const auto slot = [&](const Carte& c) { return slotDe(*jeu, SUD, c.couleur, c.valeur); };
 
-    EXPECT_EQ(plusPetiteCarteCouleur(*jeu, 1), slot(Co(1)));
-    EXPECT_EQ(plusPetitAtout(*jeu, 1), slot(A(3))); // never the Petit
-    EXPECT_EQ(plusPetitAtoutPair(*jeu, 1), slot(A(6)));
-    EXPECT_EQ(plusHauteHonneur(*jeu, 1), slot(P(14))); // ties: the first in hand order
-    EXPECT_EQ(roiGarde(*jeu, 1, PIQUE), slot(P(14)));
-    EXPECT_EQ(roiGarde(*jeu, 1, TREFLE), -1); // one card under it only
-    EXPECT_EQ(petiteSousHonneur(*jeu, 1, COEUR), slot(Co(1)));
-    EXPECT_EQ(nbCartesCouleur(*jeu, 1, COEUR), 6);
-    EXPECT_TRUE(honneurVoisin(*jeu, 1, COEUR, DAME)); // holds the Cavalier
-    EXPECT_TRUE(honneurVoisin(*jeu, 1, COEUR, ROI));  // holds the Dame
-    EXPECT_FALSE(honneurVoisin(*jeu, 1, PIQUE, ROI));
+    EXPECT_EQ(plusPetiteCarteCouleur(*jeu, SUD), slot(Co(1)));
+    EXPECT_EQ(plusPetitAtout(*jeu, SUD), slot(A(3))); // never the Petit
+    EXPECT_EQ(plusPetitAtoutPair(*jeu, SUD), slot(A(6)));
+    EXPECT_EQ(plusHauteHonneur(*jeu, SUD), slot(P(14))); // ties: the first in hand order
+    EXPECT_EQ(roiGarde(*jeu, SUD, PIQUE), slot(P(14)));
+    EXPECT_EQ(roiGarde(*jeu, SUD, TREFLE), -1); // one card under it only
+    EXPECT_EQ(petiteSousHonneur(*jeu, SUD, COEUR), slot(Co(1)));
+    EXPECT_EQ(nbCartesCouleur(*jeu, SUD, COEUR), 6);
+    EXPECT_TRUE(honneurVoisin(*jeu, SUD, COEUR, DAME)); // holds the Cavalier
+    EXPECT_TRUE(honneurVoisin(*jeu, SUD, COEUR, ROI));  // holds the Dame
+    EXPECT_FALSE(honneurVoisin(*jeu, SUD, PIQUE, ROI));
 
     // The taker holds the 21: seat 1's 20 and 19 are no masters yet.
-    EXPECT_EQ(atoutsMaitresTenus(*jeu, 1), 0);
-    EXPECT_EQ(atoutsMaitresTenus(*jeu, 2), 1);
+    EXPECT_EQ(atoutsMaitresTenus(*jeu, SUD), 0);
+    EXPECT_EQ(atoutsMaitresTenus(*jeu, EST), 1);
 
     // Fewer candidates: the queries only see what is left.
     j[slot(Co(1))] = 0;
     j[slot(Co(2))] = 0;
     j[slot(P(14))] = 0;
-    EXPECT_EQ(plusPetiteCarteCouleur(*jeu, 1), slot(P(2))); // a 2 in two suits: spades first
-    EXPECT_EQ(plusHauteHonneur(*jeu, 1), slot(Tr(14)));
-    EXPECT_EQ(roiGarde(*jeu, 1, PIQUE), -1);
-    EXPECT_EQ(petiteSousHonneur(*jeu, 1, COEUR), -1); // four hearts left
+    EXPECT_EQ(plusPetiteCarteCouleur(*jeu, SUD), slot(P(2))); // a 2 in two suits: spades first
+    EXPECT_EQ(plusHauteHonneur(*jeu, SUD), slot(Tr(14)));
+    EXPECT_EQ(roiGarde(*jeu, SUD, PIQUE), -1);
+    EXPECT_EQ(petiteSousHonneur(*jeu, SUD, COEUR), -1); // four hearts left
 }

@@ -17,7 +17,7 @@ namespace {
 void silence(PartieIA&, const ContexteDecision&) {}
 
 // Seats: the taker is EST (2), so D1 = NORD (3), D2 = OUEST (4), D3 = SUD (1).
-constexpr int T = EST, D1 = NORD, D2 = OUEST, D3 = SUD;
+constexpr Siege T = EST, D1 = NORD, D2 = OUEST, D3 = SUD;
 
 class Regles50a74 : public ::testing::Test {
 protected:
@@ -37,15 +37,15 @@ protected:
     // Leads trick n, later in the deal, with the seat's first lead behind it.
     void plusTard(int n) {
         jeu->donne.numeroPli = n;
-        for (int s = 1; s <= 4; ++s) jeu->connaissance.pasEncoreEntame[s] = false;
+        for (Siege s : SIEGES) jeu->connaissance.pasEncoreEntame[s] = false;
     }
     // The rule pass for the seat whose turn it is: the candidates left.
     std::vector<Carte> choisir() {
-        const int moi = jeu->donne.joueurCourant;
+        const Siege moi = jeu->donne.joueurCourant;
         jouables(*jeu, moi);
         choisirCarte(*jeu, moi);
         std::vector<Carte> restent;
-        for (int slot = 1; slot <= 18; ++slot)
+        for (int slot : SLOTS)
             if (jeu->donne.cartesJouables[moi][slot] == 1) {
                 Carte c = jeu->donne.mains[moi][slot];
                 c.enMain = true;
@@ -104,7 +104,7 @@ TEST_F(Regles50a74, SignalDAtoutALaPremiereEntame) {
     preparer(signal({20, 17, 14, 9, 6, 5}, chienSansAtout));
     EXPECT_EQ(choisir(), std::vector<Carte>{A(6)});
     EXPECT_EQ(regle(), 53);
-    EXPECT_EQ(k().signaleur, -1);
+    EXPECT_EQ(k().signaleur, Siege::Aucun);
     EXPECT_TRUE(k().signalAtout);
 
     // The lowest even trump is the 14: no signal.
@@ -124,7 +124,7 @@ TEST_F(Regles50a74, SignalDAtoutALaPremiereEntame) {
     preparer(signal({20, 17, 14, 9, 6, 5, 2}, chienDeuxAtouts));
     choisir();
     EXPECT_FALSE(jeu->moteur.etatRegle[53] == 2);
-    EXPECT_EQ(k().signaleur, -1);
+    EXPECT_EQ(k().signaleur, Siege::Aucun);
 }
 
 TEST_F(Regles50a74, SignalDAtoutSouventSansLeChien) {
@@ -326,7 +326,7 @@ TEST_F(Regles50a74, EntameDuPreneur) {
     q.mains[T][8] = A(1);
     preparer(q);
     plusTard(2);
-    for (int d : {D1, D2, D3}) k().sansAtout[T][d] = true;
+    for (Siege d : {D1, D2, D3}) k().sansAtout[T][d] = true;
     restent = choisir();
     EXPECT_TRUE(contient(restent, Ca(ROI)));
 }

@@ -152,7 +152,7 @@ TEST_F(Regles, LePreneurGardeLePetitQuandLaDefenseNaPlusDAtout) {
     EXPECT_EQ(decision(), "ATOUT1"); // last, he can win with it
     EXPECT_EQ(regle(), 27);
 
-    for (int d : {NORD, OUEST, SUD}) con().sansAtout[EST][d] = true;
+    for (Siege d : {NORD, OUEST, SUD}) con().sansAtout[EST][d] = true;
     EXPECT_EQ(choisir(), noms({A(10)}));
     EXPECT_EQ(regle(), 0);
 }

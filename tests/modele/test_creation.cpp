@@ -1,3 +1,4 @@
+#include "aides/cartes_test.h"
 #include "commun/partie_test.h"
 #include "fenetres/modele/controles.h"
 #include "fenetres/modele/dessin.h"
@@ -80,7 +81,7 @@ TEST(Creation, Ecran1024x768) {
     EXPECT_EQ(f.CarteTable[SUD].geo.left, 444);
     EXPECT_EQ(f.ButtonPasse.geo.width, 141);
     EXPECT_EQ(f.fenetre.geo.width, 1024);
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         const Rect c = f.CarteTable[s].geo, b = f.PanelDec[s].geo;
         EXPECT_LE(std::abs((b.left + b.right()) - (c.left + c.right())), 1) << s;
         EXPECT_LE(std::abs((b.top + b.bottom()) - (c.top + c.bottom())), 1) << s;
@@ -152,7 +153,7 @@ TEST(Creation, EtatAuDemarrage) {
     EXPECT_FALSE(f.SBGameAgain.enabled);
     EXPECT_FALSE(f.menuPreviousTrick.enabled);
     EXPECT_TRUE(f.menuNewGame.enabled);
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         EXPECT_FALSE(f.CarteTable[s].visible);
         EXPECT_FALSE(f.CadrePreneur[s].visible);
         EXPECT_FALSE(f.PanelDec[s].visible);
@@ -172,7 +173,7 @@ TEST(Creation, EtatAuDemarrage) {
     EXPECT_FALSE(f.TimerEntreCarte.enabled);
     EXPECT_FALSE(f.TimerTransition.enabled);
     EXPECT_EQ(f.TimerEnchere.interval, 10);
-    EXPECT_EQ(jeu.donne.premierParlant, 3);
+    EXPECT_EQ(jeu.donne.premierParlant, NORD);
     EXPECT_EQ(jeu.donne.numeroPli, 0);
     EXPECT_FALSE(jeu.scoresVisibles);
 

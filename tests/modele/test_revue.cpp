@@ -42,7 +42,7 @@ TEST_F(Revue, PliPrecedentApresLaDonneEstLeDernierPli) {
     const auto& f = jeu.fen.frmPliPrecedent;
     EXPECT_TRUE(f.fenetre.visible);
     // The last trick stays on the table: the window shows the same four cards.
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         EXPECT_EQ(f.cardPreviousTrick[s].carte, jeu.fen.frmQuarvel.CarteTable[s].carte);
     clic(Evt::OkPliPrecedent);
     EXPECT_FALSE(f.fenetre.visible);
@@ -61,9 +61,9 @@ TEST_F(Revue, TousLesPlisEtLeurRejeu) {
     // Trick 8 (row 2, column 2): seat 3 at the top of its cross.
     EXPECT_EQ(f.Images[7 * 4 + 3].geo, (Rect{120 + 6 + 35, 112 + 6, 30, 50}));
     // Each frame is around its leader's card, green when the taker led, else blue.
-    for (int t = 1; t <= 18; ++t) {
-        const int entame = jeu.donne.entamesPlis[t];
-        const Rect& carte = f.Images[(t - 1) * 4 + entame].geo;
+    for (int t : PLIS) {
+        const Siege entame = jeu.donne.entamesPlis[t];
+        const Rect& carte = f.Images[(t - 1) * 4 + entier(entame)].geo;
         EXPECT_EQ(f.Cadres[t].geo, (Rect{carte.left - 2, carte.top - 2, 34, 54}));
         EXPECT_EQ(f.Cadres[t].couleur, entame == jeu.donne.preneur ? 0x00FF00 : 0xFF0000);
     }
@@ -142,7 +142,7 @@ TEST_F(Revue, MainsQuatreCartesDeLaMainEtDeuxDuChien) {
     // Each frame in its panel, 2 units up and left of the card that went to the discard.
     int dansLaMain = 0;
     for (int k = 1; k <= 6; ++k) {
-        const bool main = f.parentCadre[k] == SUD;
+        const bool main = f.parentCadre[k] == entier(SUD);
         dansLaMain += main;
         const int o = jeu.ecart.origineEcart[k];
         const Composant& image = main ? f.ImagesMains[SUD][o] : f.ImagesChien[o - 18];
@@ -164,7 +164,7 @@ TEST_F(Revue, MainsQuatreCartesDeLaMainEtDeuxDuChien) {
 TEST_F(Revue, MainsChienAuDessusDUnPreneurDeCote) {
     uneDonne();
     const auto& f = jeu.fen.frmMains;
-    for (int preneur : {EST, OUEST}) {
+    for (Siege preneur : {EST, OUEST}) {
         jeu.donne.preneur = preneur;
         clic(Evt::ClicVoirMains);
         const Rect& m = f.PanelsMains[preneur].geo;

@@ -141,10 +141,10 @@ void TstTable::laBarreDEspaceContinue() {
     // Until a complete trick waits on the table.
     for (int n = 0; n < 3000 && t.jeu->donne.phase != Phase::PliARamasser; ++n) t.unPas();
     QVERIFY(t.jeu->donne.phase == Phase::PliARamasser);
-    for (int s = 1; s <= 4; ++s) QVERIFY(t.widget(t.q().CarteTable[s])->isVisible());
+    for (Siege s : SIEGES) QVERIFY(t.widget(t.q().CarteTable[s])->isVisible());
     t.touche(Qt::Key_Space);
     QVERIFY(t.jeu->donne.phase != Phase::PliARamasser);
-    for (int s = 1; s <= 4; ++s) QVERIFY(!t.widget(t.q().CarteTable[s])->isVisible());
+    for (Siege s : SIEGES) QVERIFY(!t.widget(t.q().CarteTable[s])->isVisible());
 }
 
 void TstTable::laToucheF2Distribue() {

@@ -81,7 +81,7 @@ void TstVue::lesFenetresDeRevueSuiventLeModele() {
     QVERIFY(mains->isVisible());
     QCOMPARE(mains->windowModality(), Qt::ApplicationModal);
     const TfrmMains& m = t.jeu->fen.frmMains;
-    for (int s = 1; s <= 4; ++s)
+    for (Siege s : SIEGES)
         for (int i = 1; i <= 18; ++i) {
             auto* image = static_cast<VueCarte*>(t.widget(m.ImagesMains[s][i]));
             QCOMPARE(image->nom(),

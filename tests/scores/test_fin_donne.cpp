@@ -29,7 +29,7 @@ struct FinDonne : ::testing::Test {
 
     void SetUp() override { jeu.donne.numeroPli = 19; }
     // A scored deal: the taker, his half points, bouts, contract and bonuses.
-    void donne(int preneur, int demiPoints, int bouts, Contrat contrat, int petit = 0,
+    void donne(Siege preneur, int demiPoints, int bouts, Contrat contrat, int petit = 0,
                int poignee = 0) {
         static const int besoin[] = {56, 51, 41, 36};
         Donne& d = jeu.donne;
@@ -81,7 +81,8 @@ TEST_F(FinDonne, DesScoresAuxLimitesNeDebordentPas) {
 
 TEST_F(FinDonne, LesQuatreVerdictsDansLesDeuxLangues) {
     struct Cas {
-        int preneur, demiPoints;
+        Siege preneur;
+        int demiPoints;
         const char* fr;
         const char* en;
     };
@@ -121,7 +122,7 @@ TEST_F(FinDonne, DefenseurGagnantEtScoresToujoursVisibles) {
         EXPECT_EQ(resultat(), "Résultat du Preneur : -108 points.\n"
                               "Bravo, votre Défense a fait chuter le Preneur !");
         EXPECT_TRUE(f.menuScoresGlobaux.checked && f.SBVoirScoresGlobaux.checked);
-        for (int s = 1; s <= 4; ++s) EXPECT_TRUE(f.panelScoreTotal[s].visible);
+        for (Siege s : SIEGES) EXPECT_TRUE(f.panelScoreTotal[s].visible);
         EXPECT_EQ(f.panelScoreTotal[4].caption, "-108");
     }
 }
@@ -164,7 +165,7 @@ TEST_F(FinDonne, FeuilleDeScoreLigneParLigne) {
 
 TEST(FinDonneJouee, UneDonneRejoueeNeChangePasLesScores) {
     test::DonneJouee d;
-    ASSERT_TRUE(d.jusquA([](const Donne& donne) { return donne.preneur >= 1; }));
+    ASSERT_TRUE(d.jusquA([](const Donne& donne) { return donne.preneur != Siege::Aucun; }));
     const auto scores = d.jeu.reglages.scoresGlobaux;
     EXPECT_EQ(scores[1] + scores[2] + scores[3] + scores[4], 0);
     EXPECT_NE(scores[1], 0);

@@ -32,12 +32,12 @@ TEST_F(ScoresGlobaux, LesTroisGestesBasculentLesPanneaux) {
     EXPECT_EQ(f.panelScoreTotal[1].caption, "120");
     EXPECT_EQ(f.panelScoreTotal[2].caption, "-40");
     EXPECT_EQ(f.panelScoreTotal[4].caption, "-80");
-    for (int s = 1; s <= 4; ++s) EXPECT_TRUE(f.panelScoreTotal[s].visible);
+    for (Siege s : SIEGES) EXPECT_TRUE(f.panelScoreTotal[s].visible);
 
     // A click on the north panel hides all four and releases the button.
     EXPECT_TRUE(clic(Evt::ClicScoreTotal, 3));
     EXPECT_FALSE(f.SBVoirScoresGlobaux.checked || f.menuScoresGlobaux.checked);
-    for (int s = 1; s <= 4; ++s) EXPECT_FALSE(f.panelScoreTotal[s].visible);
+    for (Siege s : SIEGES) EXPECT_FALSE(f.panelScoreTotal[s].visible);
 
     EXPECT_TRUE(clic(Evt::SBVoirScoresGlobaux));
     EXPECT_TRUE(f.panelScoreTotal[2].visible);
@@ -61,10 +61,10 @@ TEST_F(ScoresGlobaux, InitialiserDemandeConfirmation) {
     EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{0, 0, 0, 0}}));
     EXPECT_FALSE(partie.magasin.ecritures.empty());
     EXPECT_EQ(partie.magasin.valeur("scoreTotal2")->octets, (Octets{0, 0, 0, 0}));
-    for (int s = 1; s <= 4; ++s) {
+    for (Siege s : SIEGES) {
         EXPECT_FALSE(f.panelScoreTotal[s].visible);
         EXPECT_EQ(f.panelScoreTotal[s].caption, "0");
     }
     clic(Evt::MenuScoresGlobaux);
-    for (int s = 1; s <= 4; ++s) EXPECT_EQ(f.panelScoreTotal[s].caption, "0");
+    for (Siege s : SIEGES) EXPECT_EQ(f.panelScoreTotal[s].caption, "0");
 }
