@@ -21,7 +21,7 @@ const std::array<std::string, 79>& nomsBitmaps() {
         for (int n = 1; n <= 78; ++n) {
             Carte c = JEU[n];
             int v = estExcuse(c) ? 22 : c.valeur;
-            t[n] = std::string(prefixes[c.couleur]) + std::to_string(v);
+            t[n] = std::string(prefixes[entier(c.couleur)]) + std::to_string(v);
         }
         return t;
     }();

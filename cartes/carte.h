@@ -5,13 +5,35 @@
 
 namespace quarvel {
 
-// Suits
-constexpr int AUCUNE = -1;
-constexpr int ATOUT = 0;
-constexpr int PIQUE = 1;
-constexpr int COEUR = 2;
-constexpr int TREFLE = 3;
-constexpr int CARREAU = 4;
+// Suits, in the order a hand is sorted; Aucune for no card. The values are the records'.
+enum class Couleur : int {
+    Aucune = -1,
+    Atout = 0,
+    Pique = 1,
+    Coeur = 2,
+    Trefle = 3,
+    Carreau = 4,
+};
+inline constexpr Couleur AUCUNE = Couleur::Aucune;
+inline constexpr Couleur ATOUT = Couleur::Atout;
+inline constexpr Couleur PIQUE = Couleur::Pique;
+inline constexpr Couleur COEUR = Couleur::Coeur;
+inline constexpr Couleur TREFLE = Couleur::Trefle;
+inline constexpr Couleur CARREAU = Couleur::Carreau;
+// The four plain suits, in order, for loops over them.
+inline constexpr Couleur COULEURS[] = {PIQUE, COEUR, TREFLE, CARREAU};
+// The suit of a number (a record's, a plain suit 1..4 drawn at random).
+constexpr Couleur couleurNumero(int n) {
+    return static_cast<Couleur>(n);
+}
+// Pique, Coeur, Trefle or Carreau.
+constexpr bool estCouleurSimple(Couleur c) {
+    return c >= PIQUE && c <= CARREAU;
+}
+// The plain suit i steps after r, wrapping CARREAU to PIQUE (i = 0 is r itself).
+constexpr Couleur couleurApres(Couleur r, int i) {
+    return couleurNumero((entier(r) - 1 + i) % 4 + 1);
+}
 
 // Seats, in the order they play; Aucun where a seat is not known or not there.
 enum class Siege : int {
@@ -64,7 +86,7 @@ constexpr int NUMERO_21 = 78;
 
 struct Carte {
     int valeur = 0;
-    int couleur = AUCUNE;
+    Couleur couleur = AUCUNE;
     bool enMain = false;
 
     // Same card: only suit and value count.
@@ -93,7 +115,7 @@ constexpr int pointsCarte(const Carte& c) {
         if (c.valeur < 0 || c.valeur > 21) return 0;
         return estBout(c) ? 9 : 1;
     }
-    if (c.couleur < 1 || c.couleur > 4 || c.valeur < 1 || c.valeur > 14) return 0;
+    if (!estCouleurSimple(c.couleur) || c.valeur < 1 || c.valeur > 14) return 0;
     switch (c.valeur) {
     case ROI:
         return 9;
@@ -124,7 +146,7 @@ constexpr bool avant(const Carte& a, const Carte& b) {
 constexpr Carte carteDuNumeroConst(int n) {
     Carte c;
     if (n <= 56) {
-        c.couleur = (n - 1) / 14 + 1;
+        c.couleur = couleurNumero((n - 1) / 14 + 1);
         c.valeur = (n - 1) % 14 + 1;
     } else {
         c.couleur = ATOUT;
@@ -137,8 +159,8 @@ constexpr Carte carteDuNumeroConst(int n) {
 // The inverse of carteDuNumero; 0 for a record that is not a card.
 constexpr int numeroCarte(const Carte& c) {
     if (c.couleur == ATOUT) return (c.valeur >= 0 && c.valeur <= 21) ? 57 + c.valeur : 0;
-    if (c.couleur >= 1 && c.couleur <= 4 && c.valeur >= 1 && c.valeur <= 14)
-        return (c.couleur - 1) * 14 + c.valeur;
+    if (estCouleurSimple(c.couleur) && c.valeur >= 1 && c.valeur <= 14)
+        return (entier(c.couleur) - 1) * 14 + c.valeur;
     return 0;
 }
 

@@ -10,7 +10,7 @@ struct Pli {
     Tableau<Carte, 4> cartes; // by seat; couleur -1 while the seat has not played
     Siege entame = SUD;       // the leader, then the winner once the trick is complete
     int nbCartesJouees = 0;
-    int couleurDemandee = AUCUNE;
+    Couleur couleurDemandee = AUCUNE;
     int valeurEntame = 0;
     int atoutMax = 0; // highest trump put down after the first card
     bool operator==(const Pli&) const = default;
@@ -30,7 +30,7 @@ enum class Raison : int {
 struct RaisonJouable {
     Raison code = Raison::Suit;
     int valeur = 0;
-    int couleur = 0;
+    Couleur couleur = ATOUT; // the suit the reason is about
     bool operator==(const RaisonJouable&) const = default;
 };
 

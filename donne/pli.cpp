@@ -44,7 +44,7 @@ void toutJouable(Donne& d, Siege s, Raison code) {
         }
 }
 
-void pourLesJouables(Donne& d, Siege s, int champValeur, int champCouleur, bool ecrireValeur,
+void pourLesJouables(Donne& d, Siege s, int champValeur, Couleur champCouleur, bool ecrireValeur,
                      bool ecrireCouleur, Raison code) {
     for (int i = 1; i <= 18; ++i) {
         if (!d.cartesJouables[s][i]) continue;
@@ -63,7 +63,7 @@ void calculerSansExcuse(Donne& d, Siege s) {
         return;
     }
 
-    const int demandee = pli.couleurDemandee;
+    const Couleur demandee = pli.couleurDemandee;
     if (demandee == ATOUT) {
         if (marquerAtouts(d, s, Raison::Surcoupe) == 0) {
             toutJouable(d, s, Raison::SansAtout);
@@ -71,7 +71,7 @@ void calculerSansExcuse(Donne& d, Siege s) {
         }
         const int m = pli.valeurEntame > pli.atoutMax ? pli.valeurEntame : pli.atoutMax;
         if (!garderAtoutsAuDessus(d, s, m))
-            pourLesJouables(d, s, m, 0, true, false, Raison::SousCoupe);
+            pourLesJouables(d, s, m, ATOUT, true, false, Raison::SousCoupe);
         return;
     }
 

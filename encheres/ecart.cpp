@@ -17,20 +17,16 @@ void ecarter(EtatEcart& e, int position) {
     }
 }
 
-bool dansRangee(const EtatEcart& e, int couleur, int valeur) {
+bool dansRangee(const EtatEcart& e, Couleur couleur, int valeur) {
     for (const Carte& c : e.rangeeEcart)
         if (c.couleur == couleur && c.valeur == valeur) return true;
     return false;
 }
 
-int positionDe(const EtatEcart& e, int couleur, int valeur) {
+int positionDe(const EtatEcart& e, Couleur couleur, int valeur) {
     for (int p = 1; p <= 24; ++p)
         if (e.rangeeEcart[p].couleur == couleur && e.rangeeEcart[p].valeur == valeur) return p;
     return 0;
-}
-
-int suivanteCouleur(int c) {
-    return c == CARREAU ? PIQUE : c + 1;
 }
 
 void choisirEcartRangee(PartieEncheres& jeu);
@@ -99,9 +95,10 @@ void choisirEcartRangee(PartieEncheres& jeu) {
     e.nbEcartees = 0;
 
     // Survey of the plain suits, from a random first one.
-    int courte = 0, longue = 0, nbCourte = 99, nbLongue = -1;
-    int c = jeu.alea(4);
-    for (int k = 0; k < 4; ++k, c = suivanteCouleur(c)) {
+    Couleur courte = AUCUNE, longue = AUCUNE;
+    int nbCourte = 99, nbLongue = -1;
+    Couleur c = couleurNumero(jeu.alea(4));
+    for (int k = 0; k < 4; ++k, c = couleurApres(c, 1)) {
         int nb = 0;
         for (const Carte& x : e.rangeeEcart)
             if (x.couleur == c && x.valeur != ROI) ++nb;
@@ -118,7 +115,7 @@ void choisirEcartRangee(PartieEncheres& jeu) {
     }
 
     // Void the short suit, from its highest card down (the row is sorted).
-    if (courte != 0)
+    if (courte != AUCUNE)
         for (int p = 1; p <= 24 && e.nbEcartees < 6; ++p)
             if (e.rangeeEcart[p].couleur == courte) ecarter(e, p);
 
@@ -130,10 +127,10 @@ void choisirEcartRangee(PartieEncheres& jeu) {
     const bool excuse = dansRangee(e, ATOUT, EXCUSE);
 
     // A second suit to void, with a strong trump hand.
-    int seconde = 0;
-    if (courte != 0 && e.nbEcartees < 6 && ((atouts >= 8 && bouts >= 2) || atouts >= 9)) {
-        c = jeu.alea(4);
-        for (int k = 0; k < 4; ++k, c = suivanteCouleur(c)) {
+    Couleur seconde = AUCUNE;
+    if (courte != AUCUNE && e.nbEcartees < 6 && ((atouts >= 8 && bouts >= 2) || atouts >= 9)) {
+        c = couleurNumero(jeu.alea(4));
+        for (int k = 0; k < 4; ++k, c = couleurApres(c, 1)) {
             if (c == courte) continue;
             int nb = 0;
             for (const Carte& x : e.rangeeEcart)
@@ -144,13 +141,13 @@ void choisirEcartRangee(PartieEncheres& jeu) {
             }
         }
     }
-    if (seconde != 0)
+    if (seconde != AUCUNE)
         for (int p = 1; p <= 24 && e.nbEcartees < 6; ++p)
             if (e.rangeeEcart[p].couleur == seconde) ecarter(e, p);
 
     // Lone honours.
-    c = jeu.alea(4);
-    for (int k = 0; k < 4 && e.nbEcartees < 6; ++k, c = suivanteCouleur(c)) {
+    c = couleurNumero(jeu.alea(4));
+    for (int k = 0; k < 4 && e.nbEcartees < 6; ++k, c = couleurApres(c, 1)) {
         const bool roi = dansRangee(e, c, ROI), dame = dansRangee(e, c, DAME);
         const bool cavalier = dansRangee(e, c, CAVALIER), valet = dansRangee(e, c, VALET);
         const int nbHonneurs = roi + dame + cavalier + valet;

@@ -21,7 +21,7 @@ bool& possible(Connaissance& k, Siege o, Siege h, const Carte& c) {
 
 // lieu: a seat's number, 0 for the dog, LIEU_JOUEE once played.
 void noterDetenteur(Connaissance& k, const Carte& c, int lieu, int slot) {
-    if (c.couleur >= 1) {
+    if (c.couleur >= PIQUE) {
         k.detenteurCarte[c.couleur][c.valeur] = lieu;
         k.slotCarte[c.couleur][c.valeur] = slot;
     } else if (c.valeur >= 2) {
@@ -37,12 +37,12 @@ void noterDetenteur(Connaissance& k, const Carte& c, int lieu, int slot) {
 }
 
 // The seat's long suit: a random suit first, then a later suit only when strictly longer.
-int couleurLaPlusLongue(PartieIA& jeu, Siege s) {
+Couleur couleurLaPlusLongue(PartieIA& jeu, Siege s) {
     const auto& n = jeu.connaissance.cartesDonnees[s];
-    const int r = jeu.alea(4);
-    int choix = r;
+    const Couleur r = couleurNumero(jeu.alea(4));
+    Couleur choix = r;
     for (int i = 1; i <= 3; ++i) {
-        const int c = (r - 1 + i) % 4 + 1;
+        const Couleur c = couleurApres(r, i);
         if (n[c] > n[choix]) choix = c;
     }
     return choix;
@@ -67,7 +67,7 @@ bool calculerMainForte(const PartieIA& jeu) {
     int b = 0;
     for (int slot : SLOTS)
         if (estBout(main[slot])) ++b;
-    const int u = k.couleurLongue[t];
+    const Couleur u = k.couleurLongue[t];
     const int l = k.cartesDonnees[t][u];
     int h = l >= 6 ? l - 5 : 0;
     for (int slot : SLOTS) {
@@ -84,7 +84,7 @@ bool calculerMainForte(const PartieIA& jeu) {
 
 void recompterAutres(Connaissance& k) {
     for (Siege o : SIEGES) {
-        for (int c = 1; c <= 4; ++c) {
+        for (Couleur c : COULEURS) {
             int n = 14;
             for (int v = 1; v <= 14; ++v) {
                 const int l = k.lieuCarte[o][c][v];
@@ -102,7 +102,7 @@ void recompterAutres(Connaissance& k) {
 }
 
 void recalculerMaitres(Connaissance& k) {
-    for (int c = 1; c <= 4; ++c) {
+    for (Couleur c : COULEURS) {
         k.carteMaitresse[c] = -1;
         for (int v = 14; v >= 1; --v)
             if (k.lieuCarte[SUD][c][v] != LIEU_JOUEE) {
@@ -129,7 +129,7 @@ void placer(Connaissance& k, Siege o, const Carte& c, int nouveau) {
     if (nouveau == LIEU_JOUEE) ++k.nbPartis[o];
     if (avant != apres) {
         const int d = apres ? -1 : 1;
-        if (c.couleur >= 1)
+        if (c.couleur >= PIQUE)
             k.cartesAutres[o][c.couleur] += d;
         else if (c.valeur >= 1)
             k.atoutsAutres[o] += d;
@@ -154,7 +154,7 @@ void deduire(Connaissance& k, Siege o, const Carte& c, Possible possibles) {
         placer(k, o, c, entier(seul));
 }
 
-void deduireCarte(Connaissance& k, Siege o, int c, int v) {
+void deduireCarte(Connaissance& k, Siege o, Couleur c, int v) {
     if (k.lieuCarte[o][c][v] != LIEU_INCONNU) return;
     const auto& p = k.detenteurPossibleCarte[o];
     deduire(k, o, Carte{v, c, false}, [&](Siege h) { return p[h][c][v]; });
@@ -171,8 +171,8 @@ void deduireAtout(Connaissance& k, Siege o, int v) {
 // cards are looked at again (every card after the first card of the deal, or once o learns
 // the discard).
 struct Changement {
-    int couleurVide = 0;    // every card of this plain suit, 0 none
-    int atoutsAuDessus = 0; // trumps from this value up to 21, 0 none
+    Couleur couleurVide = AUCUNE; // every card of this plain suit
+    int atoutsAuDessus = 0;       // trumps from this value up to 21, 0 none
 };
 
 void inferer(Connaissance& k, const Changement& ch) {
@@ -185,12 +185,12 @@ void inferer(Connaissance& k, const Changement& ch) {
         }
         if (tout) {
             // Pack order, as everywhere: the plain suits, then the Excuse and the trumps.
-            for (int c = 1; c <= 4; ++c)
+            for (Couleur c : COULEURS)
                 for (int v = 1; v <= 14; ++v) deduireCarte(k, o, c, v);
             for (int v = 0; v <= 21; ++v) deduireAtout(k, o, v);
             continue;
         }
-        if (ch.couleurVide >= 1)
+        if (estCouleurSimple(ch.couleurVide))
             for (int v = 1; v <= 14; ++v) deduireCarte(k, o, ch.couleurVide, v);
         if (ch.atoutsAuDessus >= 1)
             for (int v = ch.atoutsAuDessus; v <= 21; ++v) deduireAtout(k, o, v);
@@ -202,7 +202,7 @@ void inferer(Connaissance& k, const Changement& ch) {
 void initialiserConnaissance(PartieIA& jeu) {
     Connaissance& k = jeu.connaissance;
     const Donne& d = jeu.donne;
-    const int derniere = k.derniereEntamePreneur;
+    const Couleur derniere = k.derniereEntamePreneur;
     k = Connaissance{};
     k.derniereEntamePreneur = derniere;
     k.graineInitiale = jeu.alea.graine;
@@ -218,20 +218,20 @@ void initialiserConnaissance(PartieIA& jeu) {
             const Carte& c = d.mains[s][slot];
             noterDetenteur(k, c, entier(s), slot);
             if (estAtout(c)) ++k.atoutsDonnes[s];
-            if (c.couleur >= 1) ++k.cartesDonnees[s][c.couleur];
+            if (c.couleur >= PIQUE) ++k.cartesDonnees[s][c.couleur];
         }
     for (int i = 1; i <= 6; ++i) noterDetenteur(k, d.chien[i], 0, 0);
 
-    for (int c = 1; c <= 4; ++c) {
+    for (Couleur c : COULEURS) {
         k.etatCouleur[c] = 1;
         k.carteMaitresse[c] = 14;
-        k.entamesPreneur[c] = -1;
+        k.entamesPreneur[c] = AUCUNE;
     }
     for (Siege s : SIEGES) {
         k.pasEncoreEntame[s] = true;
         k.atoutsEnMain[s] = k.atoutsDonnes[s];
         k.atoutsDehors[s] = 21 - k.atoutsDonnes[s];
-        for (int c = 1; c <= 4; ++c) {
+        for (Couleur c : COULEURS) {
             k.cartesEnMain[s][c] = k.cartesDonnees[s][c];
             k.cartesDehors[s][c] = 14 - k.cartesDonnees[s][c];
             k.couleurCoupee[s][s][c] = k.cartesDonnees[s][c] == 0;
@@ -240,12 +240,12 @@ void initialiserConnaissance(PartieIA& jeu) {
     }
     if (retourne && t != Siege::Aucun)
         for (int i = 1; i <= 6; ++i)
-            if (d.chien[i].couleur >= 1) --k.cartesDehors[t][d.chien[i].couleur];
+            if (d.chien[i].couleur >= PIQUE) --k.cartesDehors[t][d.chien[i].couleur];
 
     for (Siege s : SIEGES) k.couleurLongue[s] = couleurLaPlusLongue(jeu, s);
 
     if (t != Siege::Aucun) {
-        for (int c = 1; c <= 4; ++c)
+        for (Couleur c : COULEURS)
             k.roiSec[c] = k.detenteurCarte[c][ROI] == entier(t) && k.cartesDonnees[t][c] == 1;
     }
     if (retourne) {
@@ -253,7 +253,7 @@ void initialiserConnaissance(PartieIA& jeu) {
         for (int i = 1; i <= 6; ++i) {
             const Carte& c = d.chienDonne[i];
             if (estAtout(c)) ++k.atoutsAuChien;
-            if (c.couleur >= 1 && c.valeur == ROI) k.roiAuChien[c.couleur] = true;
+            if (c.couleur >= PIQUE && c.valeur == ROI) k.roiAuChien[c.couleur] = true;
         }
     }
 
@@ -292,7 +292,7 @@ void initialiserConnaissance(PartieIA& jeu) {
         for (int num = 1; num <= 78; ++num)
             if (lieu(k, o, carteDuNumeroConst(num)) == LIEU_JOUEE) ++k.nbPartis[o];
     recalculerMaitres(k);
-    for (int c = 1; c <= 4; ++c) k.carteMaitresse[c] = 14;
+    for (Couleur c : COULEURS) k.carteMaitresse[c] = 14;
     k.mainForte = calculerMainForte(jeu);
     recompterAutres(k);
 }
@@ -306,7 +306,7 @@ void noterCarteJouee(PartieIA& jeu, Siege siege, int slot) {
     const Siege t = d.preneur;
     const bool entame = pli.nbCartesJouees == 0;
     const bool premiereEntame = entame && k.pasEncoreEntame[siege];
-    const bool plain = c.couleur >= 1;
+    const bool plain = c.couleur >= PIQUE;
     const bool atout = estAtout(c);
     ++k.nbCartesJouees;
 
@@ -324,7 +324,7 @@ void noterCarteJouee(PartieIA& jeu, Siege siege, int slot) {
         }
         k.entamesPreneur[k.nbEntamesPreneur] = c.couleur;
     }
-    if (siege == t && entame) k.derniereEntamePreneur = plain ? c.couleur : 0;
+    if (siege == t && entame) k.derniereEntamePreneur = plain ? c.couleur : ATOUT;
     if (siege == t && plain && r.code == Raison::Libre) {
         if (k.entamePreneur1 == AUCUNE)
             k.entamePreneur1 = c.couleur;
@@ -340,7 +340,7 @@ void noterCarteJouee(PartieIA& jeu, Siege siege, int slot) {
     if (siege == t && estPetit(c) && r.code == Raison::Coupe) k.preneurCoupeDuPetit = 0;
     if (entame && atout && jeu.reglages.niveau >= 3) k.preneurCoupeDuPetit = -1;
     if (siege != t && t != Siege::Aucun && !entame && pli.entame == t) {
-        const int u = k.couleurLongue[t];
+        const Couleur u = k.couleurLongue[t];
         const Carte& menee = pli.cartes[t];
         if (c.couleur == u && c.valeur == CAVALIER && menee.couleur == u && menee.valeur == ROI)
             k.cavalierSousRoi = true;
@@ -365,7 +365,7 @@ void noterCarteJouee(PartieIA& jeu, Siege siege, int slot) {
     }
 
     // What everyone learns from the reason the card could be played.
-    const bool couleurAsked = r.couleur >= 1 && r.couleur <= 4;
+    const bool couleurAsked = r.couleur >= PIQUE && r.couleur <= CARREAU;
     if ((r.code == Raison::Coupe || r.code == Raison::Defausse) && couleurAsked)
         for (Siege o : SIEGES) k.couleurCoupee[o][siege][r.couleur] = true;
     if (r.code == Raison::Defausse || r.code == Raison::SansAtout)
@@ -392,7 +392,7 @@ void noterCarteJouee(PartieIA& jeu, Siege siege, int slot) {
     for (Siege o : SIEGES) {
         placer(k, o, c, LIEU_JOUEE);
         for (Siege h : SIEGES) possible(k, o, h, c) = false;
-        if (ch.couleurVide >= 1)
+        if (estCouleurSimple(ch.couleurVide))
             for (int v = 1; v <= 14; ++v)
                 k.detenteurPossibleCarte[o][siege][ch.couleurVide][v] = false;
         if (ch.atoutsAuDessus >= 1)
@@ -405,7 +405,7 @@ void noterCarteJouee(PartieIA& jeu, Siege siege, int slot) {
 
 void noterFinDePli(PartieIA& jeu) {
     Connaissance& k = jeu.connaissance;
-    for (int c = 1; c <= 4; ++c)
+    for (Couleur c : COULEURS)
         if (k.etatCouleur[c] == 2) k.etatCouleur[c] = 0;
     k.petitDansPli = false;
     if (k.nbCartesJouees >= 72) return; // the deal is over: nothing left to show

@@ -20,19 +20,19 @@ struct Connaissance {
     int detenteurPetit = 0, slotPetit = 0;
     int detenteurExcuse = 0, slotExcuse = 0;
     int atoutsJoues = 0;
-    Tableau<int, 4> etatCouleur;    // 1 not yet played, 2 first played in this trick, 0 earlier
-    Tableau<int, 4> carteMaitresse; // highest value not gone, -1 none
-    Tableau<int, 4> couleurLongue;  // by seat
+    Tableau<int, 4> etatCouleur;       // 1 not yet played, 2 first played in this trick, 0 earlier
+    Tableau<int, 4> carteMaitresse;    // highest value not gone, -1 none
+    Tableau<Couleur, 4> couleurLongue; // by seat
     bool petitDansPli = false;
     Tableau<bool, 4> roiSec;
     Tableau<bool, 4> roiAuChien;
     int atoutsAuChien = -1;
     Tableau<bool, 4> couleursJoueesPreneur;
-    Tableau<int, 4> entamesPreneur; // plain suits led by the taker
+    Tableau<Couleur, 4> entamesPreneur; // plain suits led by the taker
     Tableau<bool, 4> couleurEntameePreneur;
     int nbEntamesPreneur = 0;
-    int derniereEntamePreneur = 0; // kept from deal to deal
-    int entamePreneur1 = AUCUNE, entamePreneur2 = AUCUNE;
+    Couleur derniereEntamePreneur = ATOUT; // a plain suit, or ATOUT: kept from deal to deal
+    Couleur entamePreneur1 = AUCUNE, entamePreneur2 = AUCUNE;
     Tableau<bool, 4> pasEncoreEntame;
     Siege signaleur = Siege::Aucun; // the seat that signalled trumps
     bool signalAtout = false;

@@ -133,7 +133,7 @@ bool garderSeule(PartieIA& jeu, Siege siege, int slot) {
     return true;
 }
 
-void retirerCouleur(PartieIA& jeu, Siege siege, int couleur) {
+void retirerCouleur(PartieIA& jeu, Siege siege, Couleur couleur) {
     auto& jouables = jeu.donne.cartesJouables[siege];
     const MainJoueur& main = jeu.donne.mains[siege];
     bool autre = false;
@@ -144,7 +144,7 @@ void retirerCouleur(PartieIA& jeu, Siege siege, int couleur) {
         if (jouables[s] == 1 && main[s].couleur == couleur) jouables[s] = 0;
 }
 
-void retirerCarte(PartieIA& jeu, Siege siege, int couleur, int valeur) {
+void retirerCarte(PartieIA& jeu, Siege siege, Couleur couleur, int valeur) {
     auto& jouables = jeu.donne.cartesJouables[siege];
     const MainJoueur& main = jeu.donne.mains[siege];
     int cible = AUCUN_SLOT;

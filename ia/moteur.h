@@ -53,8 +53,8 @@ ContexteDecision contexteDecision(const PartieIA& jeu, Siege siege);
 // Engine services used by the rules. Slots are 1..18; AUCUN_SLOT means none.
 bool regleApplicable(PartieIA& jeu, int k);
 bool garderSeule(PartieIA& jeu, Siege siege, int slot);
-void retirerCouleur(PartieIA& jeu, Siege siege, int couleur);
-void retirerCarte(PartieIA& jeu, Siege siege, int couleur, int valeur);
+void retirerCouleur(PartieIA& jeu, Siege siege, Couleur couleur);
+void retirerCarte(PartieIA& jeu, Siege siege, Couleur couleur, int valeur);
 // Records the running rule as the one that decided for the seat.
 void noterRegle(PartieIA& jeu, Siege siege);
 // A draw in 1..100 below n.
@@ -66,15 +66,15 @@ int plusPetitAtout(const PartieIA& jeu, Siege s);
 int plusPetitAtoutImpair(const PartieIA& jeu, Siege s);
 int plusPetitAtoutPair(const PartieIA& jeu, Siege s);
 int plusHauteHonneur(const PartieIA& jeu, Siege s);
-int roiGarde(const PartieIA& jeu, Siege s, int c);
-int petiteSousHonneur(const PartieIA& jeu, Siege s, int c);
-int nbCartesCouleur(const PartieIA& jeu, Siege s, int c);
+int roiGarde(const PartieIA& jeu, Siege s, Couleur c);
+int petiteSousHonneur(const PartieIA& jeu, Siege s, Couleur c);
+int nbCartesCouleur(const PartieIA& jeu, Siege s, Couleur c);
 int atoutsMaitresTenus(const PartieIA& jeu, Siege s);
-bool honneurVoisin(const PartieIA& jeu, Siege s, int c, int v);
+bool honneurVoisin(const PartieIA& jeu, Siege s, Couleur c, int v);
 Siege gagnantActuel(const PartieIA& jeu, Siege s);
 int carteQuiBat(const PartieIA& jeu, Siege s);
 bool joueApres(Siege s, Siege t, int position);
 // The slot of a card in the seat's hand, AUCUN_SLOT when not there (played or never held).
-int slotDe(const PartieIA& jeu, Siege s, int couleur, int valeur);
+int slotDe(const PartieIA& jeu, Siege s, Couleur couleur, int valeur);
 
 } // namespace quarvel

@@ -44,7 +44,7 @@ void regle4(PartieIA& jeu, const ContexteDecision& c) {
 void regle5(PartieIA& jeu, const ContexteDecision& c) {
     Contrat contrat = jeu.donne.contrat;
     if (!estDefenseur(c) || (contrat != GARDE_SANS && contrat != GARDE_CONTRE)) return;
-    premiereCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
+    premiereCouleurAuHasard(jeu, Depart::ApresTiree, [&](Couleur s) {
         if (!tient(jeu, c.moi, s, ROI)) return false;
         if (jeu.connaissance.atoutsDonnes[c.moi] >= 5) return garderCarte(jeu, c, s, ROI);
         retirerCouleur(jeu, c.moi, s);
@@ -100,7 +100,7 @@ void regle11(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || !jEntame(c) || k.atoutsDehors[c.moi] != 0) return;
     if (k.atoutsEnMain[c.moi] >= 1) {
-        int s = premiereCouleurAuHasard(jeu, Depart::ApresTiree, [&](int t) {
+        Couleur s = premiereCouleurAuHasard(jeu, Depart::ApresTiree, [&](Couleur t) {
             int m = k.carteMaitresse[t];
             return m >= 1 && !tient(jeu, c.moi, t, m);
         });
@@ -117,8 +117,8 @@ void regle11(PartieIA& jeu, const ContexteDecision& c) {
             }
         }
     }
-    int s = premiereCouleurAuHasard(jeu, Depart::ApresTiree,
-                                    [&](int t) { return tientMaitresse(jeu, c.moi, t); });
+    Couleur s = premiereCouleurAuHasard(jeu, Depart::ApresTiree,
+                                        [&](Couleur t) { return tientMaitresse(jeu, c.moi, t); });
     if (s != AUCUNE) garderCarte(jeu, c, s, k.carteMaitresse[s]);
 }
 
@@ -129,7 +129,7 @@ void regle12(PartieIA& jeu, const ContexteDecision& c) {
         return;
     if (!tirage(jeu, 90)) return;
     const Connaissance& k = jeu.connaissance;
-    int s = carteEntame(jeu, c).couleur;
+    Couleur s = carteEntame(jeu, c).couleur;
     if (!estCouleurSimple(s)) return;
     int m = k.carteMaitresse[s];
     if (!k.couleurCoupee[c.moi][c.T][s] && m >= 11 && !honneurVoisin(jeu, c.moi, s, m) &&
@@ -139,7 +139,7 @@ void regle12(PartieIA& jeu, const ContexteDecision& c) {
 
 // The taker is winning and has played: beat him, with my highest honour if I can.
 void regle13(PartieIA& jeu, const ContexteDecision& c) {
-    int s = carteEntame(jeu, c).couleur;
+    Couleur s = carteEntame(jeu, c).couleur;
     if (!estCouleurSimple(s) || !estDefenseur(c) || !preneurAJoue(c)) return;
     const Carte& carteT = carteDe(jeu, c.T);
     bool apresPreneur = estCouleurSimple(carteT.couleur) && (c.position == 3 || c.position == 4);
@@ -159,7 +159,7 @@ void regle13(PartieIA& jeu, const ContexteDecision& c) {
 void regle14(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || jEntame(c) || c.L == c.T) return;
     const Connaissance& k = jeu.connaissance;
-    int s = carteEntame(jeu, c).couleur;
+    Couleur s = carteEntame(jeu, c).couleur;
     if (!estCouleurSimple(s) || !k.couleurCoupee[c.moi][c.T][s] ||
         !k.couleurCoupee[c.moi][c.moi][s])
         return;
@@ -173,7 +173,7 @@ void regle14(PartieIA& jeu, const ContexteDecision& c) {
 void regle15(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !preneurAJoue(c)) return;
     const Carte& carteT = carteDe(jeu, c.T);
-    int s = carteEntame(jeu, c).couleur;
+    Couleur s = carteEntame(jeu, c).couleur;
     if (!estCouleurSimple(s) || carteT.couleur != s) return;
     // Each honour is tried when held, with its own chance; the first kept decides.
     auto essayer = [&](int valeur, int seuil) {
@@ -200,8 +200,9 @@ void regle15(PartieIA& jeu, const ContexteDecision& c) {
 void regle16(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !preneurJoueApres(c)) return;
     const Connaissance& k = jeu.connaissance;
-    int n = 0, u = AUCUNE, t = 0;
-    for (int s = 1; s <= 4; ++s) {
+    int n = 0, t = 0;
+    Couleur u = AUCUNE;
+    for (Couleur s : COULEURS) {
         if (k.etatCouleur[s] == 0) ++n;
         if (k.etatCouleur[s] == 1 || k.etatCouleur[s] == 2) u = s;
         if (k.couleursJoueesPreneur[s]) ++t;
@@ -216,7 +217,7 @@ void regle16(PartieIA& jeu, const ContexteDecision& c) {
 void regle17(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || jEntame(c) || c.B == AUCUN_SLOT) return;
     const Carte& entame = carteEntame(jeu, c);
-    int s = entame.couleur;
+    Couleur s = entame.couleur;
     if (!estCouleurSimple(s)) return;
     auto cavalierOuValet = [](const Carte& x) {
         return x.couleur != AUCUNE && estHonneur(x, VALET, CAVALIER);
@@ -237,7 +238,7 @@ void regle18(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || c.L != c.T || jEntame(c)) return;
     const Connaissance& k = jeu.connaissance;
     const Carte& entame = carteEntame(jeu, c);
-    int s = entame.couleur;
+    Couleur s = entame.couleur;
     if (!estCouleurSimple(s) || entame.valeur > 10) return;
     bool premiereOuSeconde = (k.nbEntamesPreneur >= 1 && k.entamesPreneur[1] == s) ||
                              (k.nbEntamesPreneur >= 2 && k.entamesPreneur[2] == s);
@@ -259,7 +260,7 @@ namespace {
 // Before the taker, on a first round of a plain suit led by a partner, holding its Dame.
 bool cadreDame(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || jEntame(c) || c.L == c.T || !preneurJoueApres(c)) return false;
-    int s = carteEntame(jeu, c).couleur;
+    Couleur s = carteEntame(jeu, c).couleur;
     return estCouleurSimple(s) && jeu.connaissance.etatCouleur[s] == 2 &&
            tient(jeu, c.moi, s, DAME) && !jeu.connaissance.roiAuChien[s];
 }
@@ -269,7 +270,7 @@ bool cadreDame(PartieIA& jeu, const ContexteDecision& c) {
 // Short in a suit a partner opens low: put the Dame up before the taker.
 void regle19(PartieIA& jeu, const ContexteDecision& c) {
     if (!tirage(jeu, 80) || !cadreDame(jeu, c)) return;
-    int s = carteEntame(jeu, c).couleur;
+    Couleur s = carteEntame(jeu, c).couleur;
     if (carteEntame(jeu, c).valeur <= 5 && nbCartesCouleur(jeu, c.moi, s) < 4)
         garderCarte(jeu, c, s, DAME);
 }
@@ -277,7 +278,7 @@ void regle19(PartieIA& jeu, const ContexteDecision& c) {
 // Holding Roi and Dame, short in the suit: cash the Roi on the first round.
 void regle20(PartieIA& jeu, const ContexteDecision& c) {
     if (!cadreDame(jeu, c)) return;
-    int s = carteEntame(jeu, c).couleur;
+    Couleur s = carteEntame(jeu, c).couleur;
     int n = nbCartesCouleur(jeu, c.moi, s);
     if ((n < 4 && tirage(jeu, 60)) || (n == 4 && tirage(jeu, 40))) garderCarte(jeu, c, s, ROI);
 }
@@ -285,7 +286,7 @@ void regle20(PartieIA& jeu, const ContexteDecision& c) {
 // A partner opened with a middle card: keep the Dame without its Roi back.
 void regle21(PartieIA& jeu, const ContexteDecision& c) {
     if (!cadreDame(jeu, c) || carteEntame(jeu, c).valeur <= 5) return;
-    int s = carteEntame(jeu, c).couleur;
+    Couleur s = carteEntame(jeu, c).couleur;
     if (!tient(jeu, c.moi, s, ROI)) retirerCarte(jeu, c.moi, s, DAME);
 }
 
@@ -362,7 +363,7 @@ bool donnerPoints(const PartieIA& jeu, const ContexteDecision& c) {
     }
     if (!preneurAJoue(c) || c.position == 4) return false;
 
-    int s = entame.couleur;
+    Couleur s = entame.couleur;
     if (s == ATOUT ||
         premierCandidat(jeu, c.moi, [&](const Carte& x) { return x.couleur == s; }) != AUCUN_SLOT)
         return false;
@@ -394,20 +395,20 @@ void regle24(PartieIA& jeu, const ContexteDecision& c) {
         // First, when the drawn suit is one the taker is void in, the honours from that suit on
         // (the draw comes before the walk, whose first suit it tests).
         for (int rang = ROI; rang >= VALET; --rang) {
-            int r = jeu.alea(4);
+            const Couleur r = couleurNumero(jeu.alea(4));
             if (!k.couleurCoupee[c.moi][c.T][r]) continue;
-            if (premiereCouleurDepuis(r, Depart::Tiree, [&](int s) {
+            if (premiereCouleurDepuis(r, Depart::Tiree, [&](Couleur s) {
                     return garderCarte(jeu, c, s, rang);
                 }) != AUCUNE)
                 return;
         }
         // Then any honour, keeping back the master of a suit the taker may still open.
         int ouvertes = 0;
-        for (int s = 1; s <= 4; ++s)
+        for (Couleur s : COULEURS)
             if (k.couleursJoueesPreneur[s]) ++ouvertes;
         bool contratAvecChien = jeu.donne.contrat == PRISE || jeu.donne.contrat == GARDE;
         for (int rang = ROI; rang >= VALET; --rang) {
-            if (premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+            if (premiereCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur s) {
                     bool reserve = k.carteMaitresse[s] == rang && k.etatCouleur[s] == 1 &&
                                    ouvertes < 3 && contratAvecChien;
                     return !reserve && garderCarte(jeu, c, s, rang);
@@ -418,7 +419,7 @@ void regle24(PartieIA& jeu, const ContexteDecision& c) {
     }
     // Not a plain walk from r: the Roi and the Cavalier go r, r + 1, r + 3, r + 2, the others
     // the reverse.
-    int r = jeu.alea(4);
+    const Couleur r = couleurNumero(jeu.alea(4));
     const int ordre1[4] = {0, 1, 3, 2};
     const int ordre2[4] = {2, 3, 1, 0};
     for (int i : ordre1) retirerCarte(jeu, c.moi, couleurApres(r, i), ROI);

@@ -69,7 +69,7 @@ void regle31(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || jEntame(c) || !tient(jeu, c.moi, ATOUT, PETIT)) return;
     if (k.atoutsDonnes[c.T] > 8) return;
-    int s = carteEntame(jeu, c).couleur;
+    Couleur s = carteEntame(jeu, c).couleur;
     if (estCouleurSimple(s) && k.etatCouleur[s] == 2 && k.cartesDonnees[c.T][s] == 0)
         garderCarte(jeu, c, ATOUT, PETIT);
 }
@@ -98,7 +98,7 @@ void regle33(PartieIA& jeu, const ContexteDecision& c) {
 void regle34(PartieIA& jeu, const ContexteDecision& c) {
     if (c.L != c.T || !estExcuse(carteDe(jeu, c.T))) return;
     const auto& coupee = jeu.connaissance.couleurCoupee[c.moi][c.T];
-    int s = premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int t) { return coupee[t]; });
+    Couleur s = premiereCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur t) { return coupee[t]; });
     if (s != AUCUNE)
         decider(jeu, c,
                 premierCandidat(jeu, c.moi, [s](const Carte& x) { return x.couleur == s; }));
@@ -131,13 +131,13 @@ void regle38(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !jEntame(c)) return;
     if (k.atoutsDehors[c.moi] != 0 && !k.sansAtout[c.moi][c.T]) return;
     const auto& coupee = k.couleurCoupee[c.moi][c.T];
-    int s = premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int t) { return coupee[t]; });
+    Couleur s = premiereCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur t) { return coupee[t]; });
     if (s != AUCUNE && k.cartesEnMain[c.moi][s] >= 1) {
         retirerSi(jeu, c.moi, [s](const Carte& x) { return x.couleur != s; });
         return;
     }
     s = premiereCouleurAuHasard(jeu, Depart::ApresTiree,
-                                [&](int t) { return tientMaitresse(jeu, c.moi, t); });
+                                [&](Couleur t) { return tientMaitresse(jeu, c.moi, t); });
     if (s != AUCUNE) {
         garderCarte(jeu, c, s, k.carteMaitresse[s]);
         return;
@@ -163,7 +163,7 @@ void regle40(PartieIA& jeu, const ContexteDecision& c) {
 
 // A defender does not lead back the suit the taker just opened.
 void regle41(PartieIA& jeu, const ContexteDecision& c) {
-    int s = jeu.connaissance.derniereEntamePreneur;
+    const Couleur s = jeu.connaissance.derniereEntamePreneur;
     if (estDefenseur(c) && jEntame(c) && estCouleurSimple(s)) retirerCouleur(jeu, c.moi, s);
 }
 
@@ -173,7 +173,7 @@ void regle42(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || k.atoutsDonnes[c.T] < 9 || jeu.donne.boutsPreneur > 1 ||
         !k.pasEncoreEntame[c.T] || !tient(jeu, c.moi, ATOUT, PETIT))
         return;
-    int u = k.couleurLongue[c.T];
+    Couleur u = k.couleurLongue[c.T];
     int nb = 0;
     for (int slot : SLOTS)
         if (estCandidat(jeu, c.moi, slot) && carteMain(jeu, c.moi, slot).couleur == u) ++nb;
@@ -193,10 +193,10 @@ void regle42(PartieIA& jeu, const ContexteDecision& c) {
 void regle43(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || !jEntame(c) || !k.pasEncoreEntame[c.T]) return;
-    int u = k.couleurLongue[c.T];
+    Couleur u = k.couleurLongue[c.T];
     if (k.cartesDonnees[c.T][u] < 5 || k.lieuCarte[c.T][u][ROI] != entier(c.T)) return;
-    int s = premiereCouleurAuHasard(jeu, Depart::Tiree,
-                                    [&](int t) { return k.cartesDonnees[c.T][t] == 1; });
+    Couleur s = premiereCouleurAuHasard(jeu, Depart::Tiree,
+                                        [&](Couleur t) { return k.cartesDonnees[c.T][t] == 1; });
     if (s == AUCUNE) return;
     int seuil = 6 + jeu.alea(2);
     if (seuil > k.atoutsDonnes[c.T]) return;
@@ -215,7 +215,7 @@ void regle44(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || c.position != 2 || (k.sansAtout[c.T][c.D1] && k.sansAtout[c.T][c.D2]))
         return;
-    int s = carteEntame(jeu, c).couleur;
+    Couleur s = carteEntame(jeu, c).couleur;
     if (!estCouleurSimple(s) || k.cartesEnMain[c.T][s] != 0 || k.cartesAutres[c.T][s] >= 5) return;
     bool honneurDehors =
         k.lieuCarte[c.T][s][DAME] != LIEU_JOUEE || k.lieuCarte[c.T][s][ROI] != LIEU_JOUEE;
@@ -227,7 +227,7 @@ void regle44(PartieIA& jeu, const ContexteDecision& c) {
 // Do not lead a Dame while the Roi is out.
 void regle45(PartieIA& jeu, const ContexteDecision& c) {
     if (!jEntame(c)) return;
-    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur s) {
         if (tient(jeu, c.moi, s, DAME) && !estJouee(jeu, s, ROI)) retirerCarte(jeu, c.moi, s, DAME);
     });
 }
@@ -235,7 +235,7 @@ void regle45(PartieIA& jeu, const ContexteDecision& c) {
 // Do not lead a Cavalier while the Dame is out.
 void regle46(PartieIA& jeu, const ContexteDecision& c) {
     if (!jEntame(c)) return;
-    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur s) {
         if (tient(jeu, c.moi, s, CAVALIER) && !estJouee(jeu, s, DAME))
             retirerCarte(jeu, c.moi, s, CAVALIER);
     });
@@ -248,7 +248,7 @@ void regle47(PartieIA&, const ContexteDecision&) {}
 void regle48(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || !jEntame(c)) return;
-    int u = k.couleurLongue[c.T];
+    Couleur u = k.couleurLongue[c.T];
     if (k.cartesEnMain[c.T][u] <= 0) return;
     int n = 3 - nbDefenseursSansAtout(jeu);
     if (k.defenseCoupeLongue && n > 0) return;
@@ -270,7 +270,7 @@ void regle48(PartieIA& jeu, const ContexteDecision& c) {
 void regle49(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
     if (c.moi != c.T || !jEntame(c)) return;
-    int u = k.couleurLongue[c.T];
+    Couleur u = k.couleurLongue[c.T];
     if (k.cartesEnMain[c.T][u] <= 0) return;
     int n = 3 - nbDefenseursSansAtout(jeu);
     if (k.defenseCoupeLongue || n >= 1)

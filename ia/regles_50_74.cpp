@@ -10,7 +10,7 @@ namespace quarvel {
 // A defender does not open a suit of which three cards or more lay in the dog.
 void regle50(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    pourChaqueCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
+    pourChaqueCouleurAuHasard(jeu, Depart::ApresTiree, [&](Couleur s) {
         if (jeu.connaissance.etatCouleur[s] == 1 && cartesAuChien(jeu, s) >= 3)
             retirerCouleur(jeu, c.moi, s);
     });
@@ -19,7 +19,7 @@ void regle50(PartieIA& jeu, const ContexteDecision& c) {
 // A defender does not lead from a doubleton holding the Roi or the Dame.
 void regle51(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    pourChaqueCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
+    pourChaqueCouleurAuHasard(jeu, Depart::ApresTiree, [&](Couleur s) {
         if (jeu.connaissance.cartesEnMain[c.moi][s] == 2 &&
             (tient(jeu, c.moi, s, ROI) || tient(jeu, c.moi, s, DAME)))
             retirerCouleur(jeu, c.moi, s);
@@ -50,7 +50,7 @@ void regle54(PartieIA& jeu, const ContexteDecision& c) {
           k.atoutsAuChien > 1))
         return;
     retirerCouleur(jeu, c.moi, ATOUT);
-    const int u = k.couleurLongue[c.moi];
+    const Couleur u = k.couleurLongue[c.moi];
     auto petite = [u](const Carte& x) { return x.couleur == u && x.valeur <= 5; };
     if (k.atoutsDonnes[c.moi] < 6) {
         const bool roi = k.lieuCarte[c.moi][u][ROI] == entier(c.moi);
@@ -77,7 +77,7 @@ void regle54(PartieIA& jeu, const ContexteDecision& c) {
 // opened.
 void regle55(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+    premiereCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur s) {
         if (jeu.connaissance.etatCouleur[s] == 0) return false;
         const int slot = petiteSousHonneur(jeu, c.moi, s);
         if (slot == AUCUN_SLOT) return false;
@@ -93,8 +93,8 @@ void regle56(PartieIA& jeu, const ContexteDecision& c) {
           (c.moi == c.D3 && tirage(jeu, 70))))
         return;
     // The last suit of the walk the taker is void in.
-    int coupee = AUCUNE;
-    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+    Couleur coupee = AUCUNE;
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur s) {
         if (jeu.connaissance.couleurCoupee[c.moi][c.T][s]) coupee = s;
     });
     if (coupee == AUCUNE) return;
@@ -106,7 +106,7 @@ void regle56(PartieIA& jeu, const ContexteDecision& c) {
 // A defender does not lead a suit whose Roi went from the dog to the taker.
 void regle57(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    pourChaqueCouleurAuHasard(jeu, Depart::ApresTiree, [&](int s) {
+    pourChaqueCouleurAuHasard(jeu, Depart::ApresTiree, [&](Couleur s) {
         if (jeu.connaissance.roiAuChien[s] && !estJouee(jeu, s, ROI)) retirerCouleur(jeu, c.moi, s);
     });
 }
@@ -114,7 +114,7 @@ void regle57(PartieIA& jeu, const ContexteDecision& c) {
 // A defender does not lead trumps after the taker did, while the master trump is elsewhere.
 void regle58(PartieIA& jeu, const ContexteDecision& c) {
     const Connaissance& k = jeu.connaissance;
-    if (!defenseurQuiEntame(c) || k.derniereEntamePreneur != 0) return;
+    if (!defenseurQuiEntame(c) || k.derniereEntamePreneur != ATOUT) return;
     const int maitre = k.atoutMaitre[c.moi];
     if (maitre >= 2 && !tient(jeu, c.moi, ATOUT, maitre)) retirerCouleur(jeu, c.moi, ATOUT);
 }
@@ -131,7 +131,7 @@ void regle59(PartieIA& jeu, const ContexteDecision& c) {
 void regle60(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
     const bool chienVu = jeu.donne.contrat == PRISE || jeu.donne.contrat == GARDE;
-    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur s) {
         if (jeu.connaissance.etatCouleur[s] == 0) return;
         if (chienVu) retirerCarte(jeu, c.moi, s, ROI);
         retirerCarte(jeu, c.moi, s, DAME);
@@ -141,7 +141,7 @@ void regle60(PartieIA& jeu, const ContexteDecision& c) {
 // A defender does not lead a Roi or a Dame the taker would ruff.
 void regle61(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur s) {
         if (!jeu.connaissance.couleurCoupee[c.moi][c.T][s]) return;
         retirerCarte(jeu, c.moi, s, ROI);
         retirerCarte(jeu, c.moi, s, DAME);
@@ -151,7 +151,7 @@ void regle61(PartieIA& jeu, const ContexteDecision& c) {
 // Nobody leads an unprotected Cavalier in an unopened suit.
 void regle62(PartieIA& jeu, const ContexteDecision& c) {
     if (!jEntame(c)) return;
-    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur s) {
         if (jeu.connaissance.etatCouleur[s] != 0 && !tient(jeu, c.moi, s, DAME))
             retirerCarte(jeu, c.moi, s, CAVALIER);
     });
@@ -160,7 +160,7 @@ void regle62(PartieIA& jeu, const ContexteDecision& c) {
 // A defender does not open with small cards of a suit it holds no Roi or Dame in.
 void regle63(PartieIA& jeu, const ContexteDecision& c) {
     if (!defenseurQuiEntame(c)) return;
-    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur s) {
         if (jeu.connaissance.etatCouleur[s] == 0 || tient(jeu, c.moi, s, ROI) ||
             tient(jeu, c.moi, s, DAME))
             return;
@@ -173,7 +173,7 @@ void regle64(PartieIA& jeu, const ContexteDecision& c) {
     if (!estDefenseur(c) || !joueApres(c.moi, c.T, c.position) ||
         jeu.connaissance.sansAtout[c.moi][c.T])
         return;
-    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur s) {
         if (!jeu.connaissance.couleurCoupee[c.moi][c.T][s]) return;
         retirerCarte(jeu, c.moi, s, ROI);
         retirerCarte(jeu, c.moi, s, DAME);
@@ -183,7 +183,7 @@ void regle64(PartieIA& jeu, const ContexteDecision& c) {
 // The taker cashes the Roi of a fresh suit in which he holds five to nine cards.
 void regle65(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || !jEntame(c)) return;
-    premiereCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+    premiereCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur s) {
         if (jeu.connaissance.etatCouleur[s] == 0 || !tient(jeu, c.moi, s, ROI)) return false;
         const int n = cartesTenues(jeu, c.moi, s);
         if (n < 5 || n > 9) return false;
@@ -200,14 +200,14 @@ void regle66(PartieIA& jeu, const ContexteDecision& c) {
     for (Siege d : {c.D1, c.D2, c.D3})
         if (k.sansAtout[c.T][d]) --n;
     if (tient(jeu, c.moi, ATOUT, PETIT) && n == 0) return;
-    for (int s = PIQUE; s <= CARREAU; ++s)
+    for (Couleur s : COULEURS)
         if (k.roiSec[s]) retirerCarte(jeu, c.moi, s, ROI);
 }
 
 // The taker puts his guarded Roi on a plain lead when no defender left to play can ruff.
 void regle67(PartieIA& jeu, const ContexteDecision& c) {
     if (c.moi != c.T || jEntame(c) || c.B == AUCUN_SLOT) return;
-    const int s = carteEntame(jeu, c).couleur;
+    const Couleur s = carteEntame(jeu, c).couleur;
     if (!estCouleurSimple(s)) return;
     const int roi = roiGarde(jeu, c.moi, s);
     if (roi == AUCUN_SLOT) return;
@@ -221,7 +221,7 @@ void regle67(PartieIA& jeu, const ContexteDecision& c) {
 void regle68(PartieIA& jeu, const ContexteDecision& c) {
     const Siege signaleur = jeu.connaissance.signaleur;
     if (!defenseurQuiEntame(c) || signaleur == Siege::Aucun) return;
-    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](int s) {
+    pourChaqueCouleurAuHasard(jeu, Depart::Tiree, [&](Couleur s) {
         if (jeu.connaissance.couleurCoupee[c.moi][signaleur][s]) retirerCouleur(jeu, c.moi, s);
     });
 }

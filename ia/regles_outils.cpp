@@ -22,7 +22,7 @@ bool preneurJoueApres(const ContexteDecision& c) {
     return joueApres(c.moi, c.T, c.position);
 }
 
-static int detenteur(const PartieIA& jeu, int couleur, int valeur) {
+static int detenteur(const PartieIA& jeu, Couleur couleur, int valeur) {
     const Connaissance& k = jeu.connaissance;
     if (couleur == ATOUT) {
         if (valeur == EXCUSE) return k.detenteurExcuse;
@@ -35,27 +35,27 @@ static int detenteur(const PartieIA& jeu, int couleur, int valeur) {
     return LIEU_INCONNU;
 }
 
-bool tient(const PartieIA& jeu, Siege siege, int couleur, int valeur) {
+bool tient(const PartieIA& jeu, Siege siege, Couleur couleur, int valeur) {
     return detenteur(jeu, couleur, valeur) == entier(siege);
 }
 
-bool estJouee(const PartieIA& jeu, int couleur, int valeur) {
+bool estJouee(const PartieIA& jeu, Couleur couleur, int valeur) {
     return detenteur(jeu, couleur, valeur) == LIEU_JOUEE;
 }
 
-bool tientMaitresse(const PartieIA& jeu, Siege siege, int c) {
+bool tientMaitresse(const PartieIA& jeu, Siege siege, Couleur c) {
     int m = jeu.connaissance.carteMaitresse[c];
     return m >= 1 && tient(jeu, siege, c, m);
 }
 
-int cartesTenues(const PartieIA& jeu, Siege siege, int c) {
+int cartesTenues(const PartieIA& jeu, Siege siege, Couleur c) {
     int n = 0;
     for (int v = 1; v <= 14; ++v)
         if (jeu.connaissance.detenteurCarte[c][v] == entier(siege)) ++n;
     return n;
 }
 
-int cartesAuChien(const PartieIA& jeu, int c) {
+int cartesAuChien(const PartieIA& jeu, Couleur c) {
     int n = 0;
     for (const Carte& carte : jeu.donne.chienDonne)
         if (carte.couleur == c) ++n;
@@ -76,7 +76,7 @@ bool decider(PartieIA& jeu, const ContexteDecision& c, int slot) {
     return true;
 }
 
-bool garderCarte(PartieIA& jeu, const ContexteDecision& c, int couleur, int valeur) {
+bool garderCarte(PartieIA& jeu, const ContexteDecision& c, Couleur couleur, int valeur) {
     if (!tient(jeu, c.moi, couleur, valeur)) return false;
     return decider(jeu, c, slotDe(jeu, c.moi, couleur, valeur));
 }

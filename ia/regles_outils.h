@@ -5,36 +5,28 @@
 
 namespace quarvel {
 
-// The suit i steps after r, suits counted 1..4 (i = 0 is r itself).
-constexpr int couleurApres(int r, int i) {
-    return (r - 1 + i) % 4 + 1;
-}
-constexpr bool estCouleurSimple(int c) {
-    return c >= PIQUE && c <= CARREAU;
-}
-
 // Many rules walk the four plain suits from a suit r drawn at random, wrapping 4 to 1: some try
 // r first, others begin with the suit after it and try r last.
 enum class Depart { Tiree, ApresTiree };
 
 // The suit walk from r without a draw: f(s) on each suit in turn until f accepts one, which is
 // returned; AUCUNE when f accepted none.
-template <class F> int premiereCouleurDepuis(int r, Depart depart, F f) {
+template <class F> Couleur premiereCouleurDepuis(Couleur r, Depart depart, F f) {
     const int premier = depart == Depart::Tiree ? 0 : 1;
     for (int i = premier; i < premier + 4; ++i) {
-        const int s = couleurApres(r, i);
+        const Couleur s = couleurApres(r, i);
         if (f(s)) return s;
     }
     return AUCUNE;
 }
 // The same from r drawn now: one draw in 1..4, made on the call (so only where the rule's frame
 // holds).
-template <class F> int premiereCouleurAuHasard(PartieIA& jeu, Depart depart, F f) {
-    return premiereCouleurDepuis(jeu.alea(4), depart, f);
+template <class F> Couleur premiereCouleurAuHasard(PartieIA& jeu, Depart depart, F f) {
+    return premiereCouleurDepuis(couleurNumero(jeu.alea(4)), depart, f);
 }
 // f(s) on each of the four suits, from r drawn now.
 template <class F> void pourChaqueCouleurAuHasard(PartieIA& jeu, Depart depart, F f) {
-    premiereCouleurAuHasard(jeu, depart, [&f](int s) {
+    premiereCouleurAuHasard(jeu, depart, [&f](Couleur s) {
         f(s);
         return false;
     });
@@ -62,15 +54,15 @@ bool preneurAJoue(const ContexteDecision& c);
 bool preneurJoueApres(const ContexteDecision& c);
 
 // Whether the seat still holds the card (suit 0: the Excuse is value 0, the Petit value 1).
-bool tient(const PartieIA& jeu, Siege siege, int couleur, int valeur);
+bool tient(const PartieIA& jeu, Siege siege, Couleur couleur, int valeur);
 // Whether the card has been played in this deal.
-bool estJouee(const PartieIA& jeu, int couleur, int valeur);
+bool estJouee(const PartieIA& jeu, Couleur couleur, int valeur);
 // The seat holds the master card of suit c (the highest not yet gone).
-bool tientMaitresse(const PartieIA& jeu, Siege siege, int c);
+bool tientMaitresse(const PartieIA& jeu, Siege siege, Couleur c);
 // Plain cards of suit c the seat still holds.
-int cartesTenues(const PartieIA& jeu, Siege siege, int c);
+int cartesTenues(const PartieIA& jeu, Siege siege, Couleur c);
 // Cards of suit c among the six of the dog as dealt.
-int cartesAuChien(const PartieIA& jeu, int c);
+int cartesAuChien(const PartieIA& jeu, Couleur c);
 int nbDefenseursSansAtout(const PartieIA& jeu);
 
 inline bool estCandidat(const PartieIA& jeu, Siege siege, int slot) {
@@ -97,7 +89,7 @@ template <class F> int dernierCandidat(const PartieIA& jeu, Siege siege, F f) {
 // candidate.
 bool decider(PartieIA& jeu, const ContexteDecision& c, int slot);
 // Keeps a card I hold; false when I do not hold it or it is not a candidate.
-bool garderCarte(PartieIA& jeu, const ContexteDecision& c, int couleur, int valeur);
+bool garderCarte(PartieIA& jeu, const ContexteDecision& c, Couleur couleur, int valeur);
 // The default plays: the first of the slots that is not AUCUN_SLOT decides (a card, else a
 // trump...).
 bool deciderPremier(PartieIA& jeu, const ContexteDecision& c, int a, int b, int d = AUCUN_SLOT);

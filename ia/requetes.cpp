@@ -11,7 +11,7 @@ int plusPetiteCarteCouleur(const PartieIA& jeu, Siege s) {
     for (int slot : SLOTS) {
         if (!estCandidat(jeu, s, slot)) continue;
         const Carte& c = carteMain(jeu, s, slot);
-        if (c.couleur < 1) continue;
+        if (c.couleur < PIQUE) continue;
         if (meilleur == AUCUN_SLOT || c.valeur < carteMain(jeu, s, meilleur).valeur)
             meilleur = slot;
     }
@@ -52,14 +52,14 @@ int plusHauteHonneur(const PartieIA& jeu, Siege s) {
     for (int slot : SLOTS) {
         if (!estCandidat(jeu, s, slot)) continue;
         const Carte& c = carteMain(jeu, s, slot);
-        if (c.couleur < 1 || c.valeur <= 10) continue;
+        if (c.couleur < PIQUE || c.valeur <= 10) continue;
         if (meilleur == AUCUN_SLOT || c.valeur > carteMain(jeu, s, meilleur).valeur)
             meilleur = slot;
     }
     return meilleur;
 }
 
-int roiGarde(const PartieIA& jeu, Siege s, int c) {
+int roiGarde(const PartieIA& jeu, Siege s, Couleur c) {
     int roi = AUCUN_SLOT;
     int dessous = 0;
     for (int slot : SLOTS) {
@@ -72,7 +72,7 @@ int roiGarde(const PartieIA& jeu, Siege s, int c) {
     return (roi != AUCUN_SLOT && dessous >= 2) ? roi : AUCUN_SLOT;
 }
 
-int petiteSousHonneur(const PartieIA& jeu, Siege s, int c) {
+int petiteSousHonneur(const PartieIA& jeu, Siege s, Couleur c) {
     bool honneur = false;
     int nb = 0;
     int derniere = AUCUN_SLOT;
@@ -86,7 +86,7 @@ int petiteSousHonneur(const PartieIA& jeu, Siege s, int c) {
     return (honneur && nb >= 5) ? derniere : AUCUN_SLOT;
 }
 
-int nbCartesCouleur(const PartieIA& jeu, Siege s, int c) {
+int nbCartesCouleur(const PartieIA& jeu, Siege s, Couleur c) {
     int n = 0;
     for (int slot : SLOTS)
         if (carteMain(jeu, s, slot).couleur == c) ++n;
@@ -106,7 +106,7 @@ int atoutsMaitresTenus(const PartieIA& jeu, Siege s) {
     return n;
 }
 
-bool honneurVoisin(const PartieIA& jeu, Siege s, int c, int v) {
+bool honneurVoisin(const PartieIA& jeu, Siege s, Couleur c, int v) {
     switch (v) {
     case VALET:
         return tient(jeu, s, c, CAVALIER);
@@ -158,7 +158,7 @@ bool joueApres(Siege s, Siege t, int position) {
     }
 }
 
-int slotDe(const PartieIA& jeu, Siege s, int couleur, int valeur) {
+int slotDe(const PartieIA& jeu, Siege s, Couleur couleur, int valeur) {
     const Carte cible{valeur, couleur, true};
     for (int slot : SLOTS) {
         const Carte& c = carteMain(jeu, s, slot);

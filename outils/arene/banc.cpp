@@ -58,7 +58,7 @@ int modeBench(int argc, char** argv) {
     for (unsigned long long n = 1; n <= nombre; ++n) {
         // Every deal starts afresh, so the signature of a deal does not hang on the others.
         jeu->reglages.poidsRegles.remplir(100);
-        jeu->connaissance.derniereEntamePreneur = 0;
+        jeu->connaissance.derniereEntamePreneur = ATOUT;
         placerDonne(*jeu, etatDeLaDonne(GRAINE_BANC, n), n);
         jouerDonneAuto(*jeu, r);
         const Donne& d = jeu->donne;

@@ -35,7 +35,7 @@ struct Hachage {
     }
     void operator()(const Carte& c) {
         (*this)(c.valeur);
-        (*this)(c.couleur);
+        (*this)(entier(c.couleur));
         (*this)(c.enMain);
     }
     void operator()(const Composant& c) {

@@ -7,11 +7,14 @@
 
 namespace quarvel {
 
-// Seats and contracts print as their numbers in the tests' messages.
+// Seats, contracts and suits print as their numbers in the tests' messages.
 inline std::ostream& operator<<(std::ostream& o, Siege s) {
     return o << entier(s);
 }
 inline std::ostream& operator<<(std::ostream& o, Contrat c) {
+    return o << entier(c);
+}
+inline std::ostream& operator<<(std::ostream& o, Couleur c) {
     return o << entier(c);
 }
 

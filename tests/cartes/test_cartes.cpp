@@ -10,7 +10,7 @@ TEST(Cartes, PointsDesCartesSpeciales) {
     EXPECT_EQ(pointsCarte({1, ATOUT}), 9);
     EXPECT_EQ(pointsCarte({21, ATOUT}), 9);
     EXPECT_EQ(pointsCarte({20, ATOUT}), 1);
-    for (int c = PIQUE; c <= CARREAU; ++c) {
+    for (Couleur c : COULEURS) {
         EXPECT_EQ(pointsCarte({ROI, c}), 9);
         EXPECT_EQ(pointsCarte({DAME, c}), 7);
         EXPECT_EQ(pointsCarte({CAVALIER, c}), 5);

@@ -12,7 +12,7 @@ using namespace quarvel;
 namespace {
 
 struct Cartes {
-    int couleur;
+    Couleur couleur;
     std::initializer_list<int> valeurs;
 };
 

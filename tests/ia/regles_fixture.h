@@ -65,9 +65,9 @@ protected:
 
 // A full hand: the named cards, then the small cards of the given suits from the 2 up.
 inline std::vector<Carte> mainDe(std::initializer_list<Carte> nommees,
-                                 std::initializer_list<int> couleurs) {
+                                 std::initializer_list<Couleur> couleurs) {
     std::vector<Carte> m(nommees);
-    for (int c : couleurs)
+    for (Couleur c : couleurs)
         for (int v = 2; v <= 10 && m.size() < 18; ++v)
             if (std::find(m.begin(), m.end(), Carte{v, c, true}) == m.end())
                 m.push_back({v, c, true});

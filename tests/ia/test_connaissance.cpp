@@ -109,7 +109,7 @@ TEST(Connaissance, CouleurLongueEtMainForte) {
             const int c = (r - 1 + i) % 4 + 1;
             if (k.cartesDonnees[s][c] > k.cartesDonnees[s][choix]) choix = c;
         }
-        EXPECT_EQ(k.couleurLongue[s], choix) << s;
+        EXPECT_EQ(k.couleurLongue[s], couleurNumero(choix)) << s;
     }
     EXPECT_EQ(a.graine, jeu->alea.graine);
     EXPECT_EQ(k.couleurLongue[4], COEUR);
@@ -290,7 +290,7 @@ TEST(Connaissance, EntamesDuPreneurEtSignal) {
     EXPECT_EQ(k.nbEntamesPreneur, 1);
     EXPECT_EQ(k.entamesPreneur[1], PIQUE);
     EXPECT_EQ(k.entamePreneur1, PIQUE);
-    EXPECT_EQ(k.entamePreneur2, -1);
+    EXPECT_EQ(k.entamePreneur2, AUCUNE);
     EXPECT_EQ(k.derniereEntamePreneur, PIQUE);
     EXPECT_TRUE(k.couleursJoueesPreneur[PIQUE]);
     EXPECT_FALSE(k.pasEncoreEntame[2]);
@@ -318,7 +318,7 @@ TEST(Connaissance, EntamesDuPreneurEtSignal) {
     installer(*jeu, p);
     initialiserConnaissance(*jeu);
     EXPECT_EQ(k.derniereEntamePreneur, PIQUE);
-    EXPECT_EQ(k.entamePreneur1, -1);
+    EXPECT_EQ(k.entamePreneur1, AUCUNE);
     EXPECT_EQ(k.signaleur, Siege::Aucun);
 }
 
@@ -350,6 +350,6 @@ TEST(Connaissance, CoupesDeLaDefenseEtPetitDuPreneur) {
         EXPECT_EQ(k.entamePreneur1, COEUR);
         jouer(*jeu, A(3));
         EXPECT_EQ(k.preneurCoupeDuPetit, niveau >= 3 ? -1 : 0) << niveau;
-        EXPECT_EQ(k.derniereEntamePreneur, 0);
+        EXPECT_EQ(k.derniereEntamePreneur, ATOUT);
     }
 }
