@@ -32,7 +32,6 @@ void etapeEnchere(PartieEncheres& jeu, Siege siege) {
         return;
     }
     passerA(d, Phase::EnchereSud);
-    jeu.barreAMontrer = true;
 }
 
 void tickEnchere(PartieEncheres& jeu) {

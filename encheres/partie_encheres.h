@@ -23,10 +23,6 @@ struct PartieEncheres {
     Minuteries minuteries;
     std::int64_t maintenant = 0; // virtual time in ms, moved by whoever drives the timers
 
-    // Left for the presentation, which acts on it once the event is over: SUD's bid bar has
-    // just opened, and the advice takes the keys.
-    bool barreAMontrer = false;
-
     bool operator==(const PartieEncheres&) const = default;
 };
 

@@ -48,7 +48,7 @@ void produireDonne(Partie& jeu, bool rejouer) {
 
 void effacerTable(Partie& jeu) {
     // The review windows and the result panel go with the deal dropped.
-    jeu.nouvelleDonneAMontrer = true;
+    ++jeu.donnesDistribuees;
 
     jeu.scoresVisibles = true;
     basculerScores(jeu);

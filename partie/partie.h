@@ -12,8 +12,7 @@ struct Partie : PartieScores {
     Tableau<int, 78> paquet; // order of the pack for the deal in progress; kept for a replay
     int candidats = 0;       // candidates drawn for the last deal
     bool continuerAuto = true;
-    // Left for the presentation: a deal was dealt, the review windows and the result go.
-    bool nouvelleDonneAMontrer = false;
+    int donnesDistribuees = 0; // deals dealt in this game, replays and deals passed out included
 
     bool operator==(const Partie&) const = default;
 };

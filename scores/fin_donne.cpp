@@ -29,7 +29,7 @@ void finDeDonne(PartieScores& jeu) {
     // The new scores are stored before the presentation saves them, right after this: a run
     // closed by its close box right after the deal must not lose them.
     jeu.reglages.scoresGlobaux = scores;
-    jeu.finDonneAMontrer = true;
+    ++jeu.donnesFinies;
 
     jeu.scoresVisibles = false;
     basculerScores(jeu);

@@ -5,8 +5,8 @@ namespace quarvel {
 
 struct PartieScores;
 
-// Called once, when the eighteenth trick has been scored. Its message, result panel and the
-// settings save are left due to the presentation.
+// Called once, when the eighteenth trick has been scored; counts the deal in donnesFinies,
+// where the presentation sees it end.
 void finDeDonne(PartieScores& jeu);
 
 } // namespace quarvel

@@ -7,9 +7,7 @@ namespace quarvel {
 
 struct PartieScores : PartieIA {
     bool scoresVisibles = false;
-    // Left for the presentation, which draws them once the event is over.
-    bool scoresAMontrer = false;   // the running-score panels and their check marks
-    bool finDonneAMontrer = false; // the deal's message, result panel and settings save
+    int donnesFinies = 0; // deals of this game played to their end and scored
 
     bool operator==(const PartieScores&) const = default;
 };

@@ -6,7 +6,6 @@ namespace quarvel {
 
 void basculerScores(PartieScores& jeu) {
     jeu.scoresVisibles = !jeu.scoresVisibles;
-    jeu.scoresAMontrer = true;
 }
 
 void remettreScoresAZero(PartieScores& jeu) {

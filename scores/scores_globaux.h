@@ -5,7 +5,7 @@ namespace quarvel {
 
 struct PartieScores;
 
-// Shows or hides the four running-score panels; the presentation draws them after the event.
+// Shows or hides the four running-score panels.
 void basculerScores(PartieScores& jeu);
 // Every seat back to 0.
 void remettreScoresAZero(PartieScores& jeu);

@@ -215,10 +215,7 @@ void traiterGeste(Jeu& jeu, Evenement e) {
 void traiterEvenement(Jeu& jeu, Evenement e) {
     const Phase avant = jeu.donne.phase;
     traiterGeste(jeu, e);
-    montrerNouvelleDonne(jeu);
-    montrerPoignee(jeu, avant);
-    montrerFinEtScores(jeu);
-    montrerJeu(jeu);
+    presenter(jeu, avant);
 }
 
 } // namespace quarvel

@@ -5,6 +5,8 @@
 #include "fenetres/modele/deductions.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/mesures.h"
+#include "fenetres/modele/presentation_fin.h"
+#include "fenetres/modele/presentation_poignee.h"
 
 #include <string>
 
@@ -268,20 +270,16 @@ void montrerPhase(Jeu& jeu) {
 
 // The advice takes the keys as SUD's bid bar opens, if it is shown then, and gives them back
 // with the bar.
-void montrerFocusConseil(Jeu& jeu) {
+void montrerFocusConseil(Jeu& jeu, bool barreOuverte) {
     Composant& conseil = jeu.fen.frmQuarvel.evMaMain;
     if (jeu.donne.phase != Phase::EnchereSud)
         conseil.focus = false;
-    else if (jeu.barreAMontrer)
+    else if (barreOuverte)
         conseil.focus = conseil.visible;
-    jeu.barreAMontrer = false;
 }
 
-} // namespace
-
-void montrerNouvelleDonne(Jeu& jeu) {
-    if (!jeu.nouvelleDonneAMontrer) return;
-    jeu.nouvelleDonneAMontrer = false;
+// A new deal: the windows that looked back at the deal dropped, and its result, close.
+void fermerRevues(Jeu& jeu) {
     Fenetres& f = jeu.fen;
     f.frmPliPrecedent.fenetre.visible = false;
     f.frmMains.fenetre.visible = false;
@@ -291,6 +289,8 @@ void montrerNouvelleDonne(Jeu& jeu) {
     f.frmQuarvel.PanelResultat.visible = false;
 }
 
+} // namespace
+
 void montrerMinuteries(Jeu& jeu) {
     TfrmQuarvel& q = jeu.fen.frmQuarvel;
     q.TimerEnchere = jeu.minuteries.TimerEnchere;
@@ -298,15 +298,33 @@ void montrerMinuteries(Jeu& jeu) {
     q.TimerTransition = jeu.minuteries.TimerTransition;
 }
 
-void montrerJeu(Jeu& jeu) {
+namespace {
+
+void montrerJeu(Jeu& jeu, bool barreOuverte) {
     montrerDeductions(jeu);
     montrerChiffres(jeu);
     montrerPhase(jeu);
     montrerTable(jeu);
     montrerCartes(jeu);
     montrerInfo(jeu);
-    montrerFocusConseil(jeu);
+    montrerFocusConseil(jeu, barreOuverte);
     montrerMinuteries(jeu);
+}
+
+} // namespace
+
+void presenter(Jeu& jeu, Phase avant) {
+    DejaMontre& vu = jeu.montre;
+    const bool nouvelleDonne = jeu.donnesDistribuees != vu.donnesDistribuees;
+    vu.donnesDistribuees = jeu.donnesDistribuees;
+    if (nouvelleDonne) fermerRevues(jeu);
+    montrerPoignee(jeu, avant);
+    montrerFinEtScores(jeu);
+    // Within one deal SUD speaks once, so the bar opened during the event if the phase came to
+    // it, or a new deal did.
+    const bool barreOuverte =
+        jeu.donne.phase == Phase::EnchereSud && (avant != Phase::EnchereSud || nouvelleDonne);
+    montrerJeu(jeu, barreOuverte);
 }
 
 } // namespace quarvel

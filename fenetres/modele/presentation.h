@@ -1,15 +1,17 @@
 #pragma once
+#include "cartes/donne.h"
+
 // The parts of the windows that follow from the game state alone, drawn again after each event
 // as the view re-syncs its widgets: the rules change the state, these show it.
 namespace quarvel {
 
 struct Jeu;
 
-// Every part below, after a gesture or a tick.
-void montrerJeu(Jeu& jeu);
-// Once a new deal is dealt, the windows that looked back at the deal dropped and its result
-// close; first, before what the event leaves due.
-void montrerNouvelleDonne(Jeu& jeu);
+// Everything the windows show of the game, after a gesture or a tick (`avant`: the phase
+// before it). What moved since the last time decides what opens or closes: a new deal closes
+// the review windows, a deal scored shows its result, SUD's bid bar opening gives the advice
+// the keys.
+void presenter(Jeu& jeu, Phase avant);
 // The game's timers copied into the window model, for whoever reads them there.
 void montrerMinuteries(Jeu& jeu);
 

@@ -55,15 +55,18 @@ void montrer(Composant& c, const std::string& texteAffiche) {
 } // namespace
 
 void montrerFinEtScores(Jeu& jeu) {
-    if (jeu.finDonneAMontrer) {
-        jeu.finDonneAMontrer = false;
-        montrerFinDonne(jeu);
-    }
-    if (jeu.scoresAMontrer) montrerScores(jeu);
+    DejaMontre& vu = jeu.montre;
+    // A deal scored during the event (a game put back to an earlier point counts fewer).
+    if (jeu.donnesFinies > vu.donnesFinies) montrerFinDonne(jeu);
+    vu.donnesFinies = jeu.donnesFinies;
+    if (jeu.scoresVisibles != vu.scoresVisibles ||
+        !(jeu.reglages.scoresGlobaux == vu.scoresGlobaux))
+        montrerScores(jeu);
 }
 
 void montrerScores(Jeu& jeu) {
-    jeu.scoresAMontrer = false;
+    jeu.montre.scoresVisibles = jeu.scoresVisibles;
+    jeu.montre.scoresGlobaux = jeu.reglages.scoresGlobaux;
     auto& f = jeu.fen.frmQuarvel;
     f.menuScoresGlobaux.checked = jeu.scoresVisibles;
     f.SBVoirScoresGlobaux.checked = jeu.scoresVisibles;

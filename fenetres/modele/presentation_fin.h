@@ -7,8 +7,8 @@ namespace quarvel {
 
 struct Jeu;
 
-// What the rules left due during an event: the end of a deal (its message, the result panel
-// and the settings save, in that order) and the running-score panels.
+// What moved during an event: a deal scored (its message, the result panel and the settings
+// save, in that order), the running scores or whether they are seen.
 void montrerFinEtScores(Jeu& jeu);
 // The four score panels and their check marks, from the scores and whether they are seen.
 void montrerScores(Jeu& jeu);

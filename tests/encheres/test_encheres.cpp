@@ -60,7 +60,7 @@ TEST(Encheres, UneGardeAvantSudNeLaisseQueLesEncheresSuperieures) {
     p.encherir(PRISE);
     EXPECT_TRUE(q.BarreEnchere.visible);
     enchereJoueur(p.jeu, GARDE);
-    montrerJeu(p.jeu);
+    presenter(p.jeu, Phase::EnchereSud);
     EXPECT_EQ(p.info(), "Vous devez faire une meilleure enchère ou passer !");
     EXPECT_TRUE(q.BarreEnchere.visible);
     EXPECT_EQ(p.jeu.encheres.nbEncheres, [&] {
