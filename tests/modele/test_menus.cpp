@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
 
 using namespace quarvel;
@@ -100,4 +101,30 @@ TEST(Menus, ChaqueFeuilleCommandeCeQueDitSonNom) {
     EXPECT_EQ(jeu.reglages.optionForceMain, 1); // Defense, the last entry of its menu
     EXPECT_EQ(jeu.reglages.optionVitesseJeuDeLaCarte, 1);
     EXPECT_EQ(jeu.reglages.optionAttenteEntreChaquePli, 3);
+}
+
+// Alt and a letter must reach one item: every item of a menu, and every title of the bar, has
+// its own access key, in both languages.
+TEST(Menus, ChaqueElementASaToucheDAcces) {
+    for (int langue : {FRANCAIS, ANGLAIS}) {
+        PartieTest p{sansDemarrer};
+        Jeu& jeu = p.demarrer({}, langue);
+        const auto arbre = arbreMenu(jeu.fen.frmQuarvel);
+        auto verifier = [&](const std::vector<NoeudMenu>& freres, auto& soi) -> void {
+            std::map<char, std::string> prises;
+            for (const NoeudMenu& n : freres) {
+                if (n.separateur()) continue;
+                const std::string& c = n.element->caption;
+                const auto et = c.find('&');
+                ASSERT_NE(et, std::string::npos) << c;
+                ASSERT_LT(et + 1, c.size()) << c;
+                const char touche = static_cast<char>(std::tolower(c[et + 1]));
+                EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(touche))) << c;
+                const auto [deja, neuve] = prises.emplace(touche, c);
+                EXPECT_TRUE(neuve) << '"' << c << "\" and \"" << deja->second << '"';
+                soi(n.enfants, soi);
+            }
+        };
+        verifier(arbre, verifier);
+    }
 }
