@@ -6,8 +6,11 @@
 #include "fenetres/qt/frm_revue.h"
 #include "fenetres/qt/frm_splash.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 #include <ctime>
 
 namespace quarvel::qt {
@@ -158,7 +161,25 @@ void Vue::synchroniser() {
     }
     splash_->synchroniser();
     synchroniserMinuteries();
+    suivreLangue();
     if (apresSynchro) apresSynchro();
+}
+
+void Vue::suivreLangue() {
+    const int langue = jeu_.textes.langue;
+    if (langue == langueQt_) return;
+    langueQt_ = langue;
+    if (traductionQt_) {
+        QCoreApplication::removeTranslator(traductionQt_.get());
+        traductionQt_.reset();
+    }
+    if (langue != FRANCAIS) return;
+    // Qt's catalogues as the system installs them; without them Qt's dialogs stay in English.
+    auto t = std::make_unique<QTranslator>();
+    if (t->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(t.get());
+        traductionQt_ = std::move(t);
+    }
 }
 
 void Vue::ouvrirAide(const QString& fichier) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 class QTimer;
+class QTranslator;
 class QWidget;
 
 namespace quarvel {
@@ -95,6 +96,7 @@ private:
     };
     void lierMinuterie(Minuterie& m, Evt tick);
     void synchroniserMinuteries();
+    void suivreLangue();
 
     Jeu& jeu_;
     CacheCartes cartes_;
@@ -116,6 +118,9 @@ private:
     TfrmScoreDetaille* scoreDetaille_ = nullptr;
     TfrmTousPlis* tousPlis_ = nullptr;
     FenetreAide* aide_ = nullptr;
+    // Qt's own texts (its dialogs' buttons and labels) in the game's language.
+    std::unique_ptr<QTranslator> traductionQt_;
+    int langueQt_ = 0;
 };
 
 } // namespace qt

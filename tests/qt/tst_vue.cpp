@@ -261,6 +261,9 @@ void TstVue::lesBoitesDeDialogueRepondentCommeLUtilisateur() {
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     QVERIFY(!plateforme.choisirCouleur(couleur));
     QCOMPARE(couleur, 0x332211);
+
+    // Qt's own dialogs speak the game's language.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
 }
 
 QTEST_MAIN(TstVue)
