@@ -1,6 +1,8 @@
 #pragma once
 #include "cartes/carte.h"
 
+#include <cstdint>
+
 namespace quarvel {
 
 using MainJoueur = Tableau<Carte, 18>;
@@ -56,6 +58,8 @@ enum class Phase {
 // The deal in progress; one per game.
 struct Donne {
     bool donneRejouee = false;
+    std::uint32_t numero = 0;    // the random state the deal was dealt from: dealt again from it,
+                                 // under the same hand-strength options, it gives the same cards
     Siege premierParlant = NORD; // so that the first deal is opened by OUEST
     Tableau<MainJoueur, 4> mains;
     Chien chien;

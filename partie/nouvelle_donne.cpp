@@ -67,6 +67,7 @@ void nouvelleDonne(Partie& jeu, bool rejouer) {
     reinitialiserDonne(jeu);
 
     effacerTable(jeu);
+    if (!rejouer) d.numero = jeu.alea.graine;
     produireDonne(jeu, rejouer);
     d.pli.entame = d.premierParlant;
     d.pli.nbCartesJouees = 0;

@@ -35,6 +35,7 @@ template <class V> void parcourir(Reglages& r, V& v) {
         }
     for (int k = 1; k <= NB_REGLES; ++k) v.entier("fr" + std::to_string(k), r.poidsRegles[k]);
     for (int k = 1; k <= 4; ++k) v.entier("scoreTotal" + std::to_string(k), r.scoresGlobaux[k]);
+    v.entier("graineAleatoire", r.graineAleatoire);
 }
 
 struct Ecrivain {

@@ -35,6 +35,9 @@ struct Reglages {
     Tableau<Tableau<std::string, 4>, 3> nomHighScoreChallenge;
     Tableau<int, NB_REGLES> poidsRegles;
     Tableau<int, 4> scoresGlobaux; // by seat
+    // The random state the next deal is drawn from, so that each run goes on where the last
+    // one stopped; 0 when none was kept (the game then starts from its constant).
+    int graineAleatoire = 0;
     bool operator==(const Reglages&) const = default;
 };
 

@@ -58,6 +58,7 @@ std::vector<Controle> controles(TfrmQuarvel& f) {
     l.ajouter("nPointsDefense", f.nPointsDefense, ps, Genre::Panneau);
     l.ajouter("PanelPreneur", f.PanelPreneur, w, Genre::Panneau);
     l.ajouter("PanelEnchere", f.PanelEnchere, w, Genre::Panneau);
+    l.ajouter("PanelNumeroDonne", f.PanelNumeroDonne, w, Genre::Panneau);
 
     for (Siege s : SIEGES)
         l.ajouter("PanelDec" + std::to_string(entier(s)), f.PanelDec[s], w, Genre::Bouton);

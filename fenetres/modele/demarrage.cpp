@@ -16,6 +16,9 @@ namespace {
 void preparerFenetreQuarvel(Jeu& jeu) {
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     chargerReglages(jeu.reglages, jeu.magasin);
+    // Each run deals on from where the last one stopped; a first run from the constant.
+    if (jeu.reglages.graineAleatoire != 0)
+        jeu.alea.graine = static_cast<std::uint32_t>(jeu.reglages.graineAleatoire);
     appliquerLangue(jeu);
     appliquerOptions(jeu);
     f.fenetre.couleur = jeu.reglages.optionCouleurFondEcran;

@@ -115,6 +115,8 @@ void dessinQuarvel(TfrmQuarvel& f) {
     f.nContrat.couleur = couleurRGB(0xFFFF80);
     poser(f.PanelPreneur, 518, 5, 75, 18, false);
     poser(f.PanelEnchere, 596, 5, 130, 18, false);
+    // Above NORD's place, clear of his card.
+    poser(f.PanelNumeroDonne, 300, 1, 190, 17, false);
 
     // Deductions: title, first row, then the suit images; the honour markers and the counts
     // below them are placed by disposerTable.

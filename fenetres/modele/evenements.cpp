@@ -1,11 +1,17 @@
 #include "fenetres/modele/evenements.h"
 
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <string>
+
 #include "encheres/ecart.h"
 #include "encheres/encheres.h"
 #include "encheres/poignee.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/mesures.h"
 #include "fenetres/modele/options.h"
+#include "fenetres/modele/plateforme.h"
 #include "fenetres/modele/presentation.h"
 #include "fenetres/modele/presentation_fin.h"
 #include "fenetres/modele/presentation_poignee.h"
@@ -18,6 +24,41 @@
 namespace quarvel {
 
 namespace {
+
+// A deal number as typed: digits only, spaces around allowed, within the random source's range.
+std::optional<std::uint32_t> lireNumeroDonne(const std::string& texteTape) {
+    const auto debut = texteTape.find_first_not_of(" \t");
+    if (debut == std::string::npos) return std::nullopt;
+    const auto fin = texteTape.find_last_not_of(" \t") + 1;
+    const char* premier = texteTape.data() + debut;
+    const char* dernier = texteTape.data() + fin;
+    std::uint32_t n = 0;
+    const auto [reste, erreur] = std::from_chars(premier, dernier, n);
+    if (erreur != std::errc{} || reste != dernier || *premier == '-' || *premier == '+')
+        return std::nullopt;
+    return n;
+}
+
+// Deals the deal of a number the user types; anything else than a number in range gets a
+// message, and the game goes on as it was.
+void choisirDonne(Jeu& jeu) {
+    if (!jeu.plateforme) return;
+    std::string tape;
+    if (!jeu.plateforme->demanderTexte(PRODUIT,
+                                       texte(jeu.textes, "Numéro de la donne (de 0 à 4294967295) :",
+                                             "Deal number (0 to 4294967295):"),
+                                       tape))
+        return;
+    const std::optional<std::uint32_t> n = lireNumeroDonne(tape);
+    if (!n) {
+        jeu.plateforme->message(texte(
+            jeu.textes, "Ce n'est pas un numéro de donne : tapez un nombre de 0 à 4294967295.",
+            "This is not a deal number: type a number from 0 to 4294967295."));
+        return;
+    }
+    jeu.alea.graine = *n;
+    nouvelleDonne(jeu, false);
+}
 
 // Events aimed at the main table (its clicks, keys, tool bar and menus).
 bool surLaTable(Evt t) {
@@ -165,6 +206,9 @@ void traiterDonne(Jeu& jeu, Evenement e) {
         break;
     case Evt::MenuGameAgain:
         if (phase != Phase::AttentePremiereDonne) nouvelleDonne(jeu, true);
+        break;
+    case Evt::MenuChoisirDonne:
+        choisirDonne(jeu);
         break;
     case Evt::TickEnchere:
         if (jeu.minuteries.TimerEnchere.enabled) tickEnchere(jeu);

@@ -85,6 +85,7 @@ enum class Evt {
     ScoreCouleur,
     // Window closed by its close box (no save)
     FermerTable,
+    MenuChoisirDonne,
 };
 
 struct Evenement {

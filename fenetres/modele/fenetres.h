@@ -43,6 +43,7 @@ struct TfrmQuarvel {
     Composant PanneauScores;
     Composant nPointsAttaque, nBoutsPreneur, nContrat, nBoutsDefense, nPointsDefense;
     Composant PanelPreneur, PanelEnchere;
+    Composant PanelNumeroDonne; // "Donne n° …": the number a deal can be dealt again from
 
     // Deductions
     Composant PanelDeductions, PanelInfoDeductions;
@@ -60,7 +61,7 @@ struct TfrmQuarvel {
     Minuterie TimerEnchere, TimerEntreCarte, TimerTransition;
 
     // Menu
-    ElementMenu menuQuarvel, menuNewGame, menuGameAgain, menuInitScores;
+    ElementMenu menuQuarvel, menuNewGame, menuGameAgain, menuChoisirDonne, menuInitScores;
     ElementMenu menuLevel, menuDebutant, menuAmateur, menuBon, menuPro, menuOptionNiveauAdaptatif;
     ElementMenu menuVitesses, menuJeuDeLaCarte, menuInstantane, menuRapide, menuNormal, menuLent,
         menuEscargot;

@@ -103,6 +103,7 @@ void textesMenus(Jeu& jeu) {
            {
                {CAPTION, &f.menuNewGame, "&Nouvelle partie", "&New deal"},
                {CAPTION, &f.menuGameAgain, "&Redémarrer la partie", "&Re-start the deal"},
+               {CAPTION, &f.menuChoisirDonne, "&Choisir une donne…", "&Choose a deal…"},
                {CAPTION, &f.menuInitScores, "&Initialiser les scores", "&Init scores"},
                {CAPTION, &f.menuQuit, "Q&uitter", "Q&uit"},
                {CAPTION, &f.menuVoir, "&Voir/Cacher", "Sho&w/Hide"},

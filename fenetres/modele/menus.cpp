@@ -47,7 +47,8 @@ std::vector<NoeudMenu> arbreMenu(TfrmQuarvel& f) {
     m.push_back(sousMenu(
         "menuQuarvel", f.menuQuarvel,
         {feuille("menuNewGame", f.menuNewGame, Evt::MenuNewGame, 0, false, 2),
-         feuille("menuGameAgain", f.menuGameAgain, Evt::MenuGameAgain, 0, false, 3), separateur(),
+         feuille("menuGameAgain", f.menuGameAgain, Evt::MenuGameAgain, 0, false, 3),
+         feuille("menuChoisirDonne", f.menuChoisirDonne, Evt::MenuChoisirDonne), separateur(),
          feuille("menuInitScores", f.menuInitScores, Evt::MenuInitScores, 0, false, 4)}));
     m.push_back(
         sousMenu("menuLevel", f.menuLevel,

@@ -26,7 +26,7 @@ void changerIntervalle(Jeu& jeu, Minuterie& t, int ms) {
 
 void appliquerEtSauver(Jeu& jeu) {
     appliquerOptions(jeu);
-    sauverReglages(jeu.reglages, jeu.magasin);
+    enregistrerReglages(jeu);
 }
 
 void message(Jeu& jeu, const char* fr, const char* en) {
@@ -138,8 +138,14 @@ void choisirCouleurTableRonde(Jeu& jeu) {
                    jeu.reglages.optionCouleurTableRonde);
 }
 
-void quitter(Jeu& jeu) {
+void enregistrerReglages(Jeu& jeu) {
+    // The random state goes with the settings: the next run deals on from here.
+    jeu.reglages.graineAleatoire = static_cast<int>(jeu.alea.graine);
     sauverReglages(jeu.reglages, jeu.magasin);
+}
+
+void quitter(Jeu& jeu) {
+    enregistrerReglages(jeu);
     if (jeu.plateforme) jeu.plateforme->quitter();
 }
 

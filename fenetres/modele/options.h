@@ -14,6 +14,8 @@ void basculerDeductions(Jeu& jeu);
 void choisirCouleurFondEcran(Jeu& jeu);
 void choisirCouleurTableRonde(Jeu& jeu);
 // Saves, then leaves.
+// Writes the settings, the random state the next deal is drawn from with them.
+void enregistrerReglages(Jeu& jeu);
 void quitter(Jeu& jeu);
 void afficherAPropos(Jeu& jeu);
 void ouvrirAide(Jeu& jeu);

@@ -13,6 +13,9 @@ public:
     virtual ~Plateforme() = default;
     virtual void message(const std::string& texte) = 0;                            // OK box
     virtual bool question(const std::string& titre, const std::string& texte) = 0; // Yes/No
+    // A line of text typed by the user; false when he cancels.
+    virtual bool demanderTexte(const std::string& titre, const std::string& question,
+                               std::string& reponse) = 0;
     // Opens the colour dialog preset to `couleur` (0x00BBGGRR); true and the new colour when
     // the user confirms.
     virtual bool choisirCouleur(int& couleur) = 0;

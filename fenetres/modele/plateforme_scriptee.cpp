@@ -14,6 +14,17 @@ bool PlateformeScriptee::question(const std::string& titre, const std::string& t
     return r;
 }
 
+bool PlateformeScriptee::demanderTexte(const std::string& titre, const std::string& question,
+                                       std::string& reponse) {
+    questions.push_back({titre, question});
+    if (textes.empty()) return false;
+    std::optional<std::string> t = textes.front();
+    textes.pop_front();
+    if (!t) return false;
+    reponse = *t;
+    return true;
+}
+
 bool PlateformeScriptee::choisirCouleur(int& couleur) {
     couleursProposees.push_back(couleur);
     if (couleurs.empty()) return false;

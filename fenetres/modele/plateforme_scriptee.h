@@ -23,6 +23,8 @@ public:
 
     void message(const std::string& texte) override;
     bool question(const std::string& titre, const std::string& texte) override;
+    bool demanderTexte(const std::string& titre, const std::string& question,
+                       std::string& reponse) override;
     bool choisirCouleur(int& couleur) override;
     bool imprimer(FenetreImprimee fenetre, Rect page) override;
     void ouvrirAide(const std::string& fichier) override;
@@ -31,6 +33,7 @@ public:
     // Answers, taken from the front; when empty: Yes, and a cancelled colour dialog.
     std::deque<bool> reponses;
     std::deque<std::optional<int>> couleurs;
+    std::deque<std::optional<std::string>> textes; // typed lines; nothing: cancelled
     bool imprimanteDisponible = true;
 
     std::vector<Boite> messages;

@@ -253,6 +253,8 @@ void montrerPhase(Jeu& jeu) {
     const bool preneur = d.phase != Phase::Encheres && d.phase != Phase::EnchereSud &&
                          d.phase != Phase::EncheresCloses;
     q.PanelPreneur.visible = q.PanelEnchere.visible = preneur;
+    q.PanelNumeroDonne.visible = d.phase != Phase::AttentePremiereDonne;
+    ecrire(q.PanelNumeroDonne, texte(jeu.textes, "Donne n° ", "Deal #") + std::to_string(d.numero));
     ecrire(q.PanelPreneur, preneur ? jeu.textes.nomsJoueurs[d.preneur] : std::string());
     ecrire(q.PanelEnchere, preneur ? jeu.textes.nomsEncheres[d.contrat] : std::string());
     for (auto& c : q.Carte3D) c.enabled = preneur;

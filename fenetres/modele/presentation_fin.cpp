@@ -1,6 +1,7 @@
 #include "fenetres/modele/presentation_fin.h"
 
 #include "fenetres/modele/jeu.h"
+#include "fenetres/modele/options.h"
 #include "fenetres/modele/plateforme.h"
 #include "fenetres/modele/revue.h"
 #include "reglages/persistance.h"
@@ -44,7 +45,7 @@ void montrerFinDonne(Jeu& jeu) {
                          &f.panelRejouerDonne, &f.PanelPanelNewPartie})
         b->visible = true;
 
-    sauverReglages(jeu.reglages, jeu.magasin);
+    enregistrerReglages(jeu);
 }
 
 void montrer(Composant& c, const std::string& texteAffiche) {
@@ -94,7 +95,7 @@ void initialiserScores(Jeu& jeu) {
     remettreScoresAZero(jeu);
     // The panels take the zeros, seen or not.
     for (Siege s : SIEGES) jeu.fen.frmQuarvel.panelScoreTotal[s].caption = "0";
-    sauverReglages(jeu.reglages, jeu.magasin);
+    enregistrerReglages(jeu);
 }
 
 std::string texteResultat(const Jeu& jeu, int t) {

@@ -59,7 +59,7 @@ void couleurRevue(Jeu& jeu, FenetreRevue f) {
         *c.reglage = couleur;
     }
     appliquerOptions(jeu);
-    sauverReglages(jeu.reglages, jeu.magasin);
+    enregistrerReglages(jeu);
 }
 
 bool traiterEvenementRevue(Jeu& jeu, Evenement e) {

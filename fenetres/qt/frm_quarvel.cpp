@@ -67,6 +67,7 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
 
     liens_.lier(m.PanelPreneur, new VuePanneau(f, P::Chiffre));
     liens_.lier(m.PanelEnchere, new VuePanneau(f, P::Chiffre));
+    liens_.lier(m.PanelNumeroDonne, new VuePanneau(f, P::Chiffre));
 
     auto* scores = liens_.lier(m.PanneauScores, new VuePanneau(f, P::Barre));
     for (const Composant* c :

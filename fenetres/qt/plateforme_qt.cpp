@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
@@ -48,6 +50,18 @@ bool PlateformeQt::question(const std::string& titre, const std::string& texte) 
     }
     boite.setDefaultButton(QMessageBox::No);
     return boite.exec() == QMessageBox::Yes;
+}
+
+bool PlateformeQt::demanderTexte(const std::string& titre, const std::string& question,
+                                 std::string& reponse) {
+    vue_.synchroniser();
+    bool ok = false;
+    const QString texte = QInputDialog::getText(
+        parentDialogue(vue_), titre.empty() ? titreProduit() : QString::fromStdString(titre),
+        QString::fromStdString(question), QLineEdit::Normal, QString(), &ok);
+    if (!ok) return false;
+    reponse = texte.toStdString();
+    return true;
 }
 
 bool PlateformeQt::choisirCouleur(int& couleur) {

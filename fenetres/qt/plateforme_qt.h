@@ -12,6 +12,8 @@ public:
     explicit PlateformeQt(Vue& vue) : vue_(vue) {}
     void message(const std::string& texte) override;
     bool question(const std::string& titre, const std::string& texte) override;
+    bool demanderTexte(const std::string& titre, const std::string& question,
+                       std::string& reponse) override;
     bool choisirCouleur(int& couleur) override;
     // QUARVEL_PDF=<file> sends the page to a PDF file instead of the default printer.
     bool imprimer(FenetreImprimee fenetre, Rect page) override;

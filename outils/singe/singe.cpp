@@ -25,6 +25,19 @@ public:
     explicit PlateformeAleatoire(std::mt19937& g) : g_(g) {}
     void message(const std::string&) override {}
     bool question(const std::string&, const std::string&) override { return g_() % 2 == 0; }
+    // Cancelled, a number, or something that is not one.
+    bool demanderTexte(const std::string&, const std::string&, std::string& reponse) override {
+        switch (g_() % 3) {
+        case 0:
+            return false;
+        case 1:
+            reponse = std::to_string(g_());
+            return true;
+        default:
+            reponse = "-" + std::to_string(g_() % 100) + "x";
+            return true;
+        }
+    }
     bool choisirCouleur(int& couleur) override {
         if (g_() % 2 == 0) return false;
         couleur = static_cast<int>(g_() & 0xFFFFFF);
@@ -64,6 +77,7 @@ const Choix GESTES_TABLE[] = {
     {Evt::ClicRejouerDonne, 1, 0, 0},
     {Evt::MenuNewGame, 1, 0, 0},
     {Evt::MenuGameAgain, 1, 0, 0},
+    {Evt::MenuChoisirDonne, 1, 0, 0},
     {Evt::SBNewGame, 1, 0, 0},
     {Evt::SBGameAgain, 1, 0, 0},
     {Evt::ClicVoirMains, 60, 0, 0},
@@ -127,8 +141,8 @@ const Choix GESTES_SCORE[] = {
 const Choix GESTES_NOUVELLE_DONNE[] = {
     {Evt::ClicNouvelleDonne, 10, 0, 0}, {Evt::ClicRejouerDonne, 3, 0, 0},
     {Evt::MenuNewGame, 2, 0, 0},        {Evt::MenuGameAgain, 1, 0, 0},
-    {Evt::SBNewGame, 2, 0, 0},          {Evt::SBGameAgain, 1, 0, 0},
-    {Evt::ClicLancement, 3, 0, 0},
+    {Evt::MenuChoisirDonne, 1, 0, 0},   {Evt::SBNewGame, 2, 0, 0},
+    {Evt::SBGameAgain, 1, 0, 0},        {Evt::ClicLancement, 3, 0, 0},
 };
 
 const Choix GESTES_DEMARRAGE[] = {

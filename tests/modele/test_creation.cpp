@@ -204,7 +204,7 @@ TEST(Creation, ListeDesControles) {
     }
     auto liste = controles(jeu.fen.frmQuarvel);
     EXPECT_EQ(liste.size(),
-              1u + 1 + 4 + 4 + 6 + 24 + 7 + 4 + 16 + 4 + 6 + 2 + 8 + 7 + 5 + 2 + 7 + 6 + 2);
+              1u + 1 + 4 + 4 + 6 + 24 + 7 + 4 + 16 + 4 + 6 + 2 + 8 + 7 + 5 + 2 + 7 + 6 + 3);
     const Controle* evMaMain = chercherControle(liste, "evMaMain");
     ASSERT_NE(evMaMain, nullptr);
     EXPECT_EQ(liste[evMaMain->parent].nom, "BarreEnchere");

@@ -39,7 +39,8 @@ TEST(Menus, ArbreRaccourcisEtGroupes) {
                                         "menuVoir", "menuOptions", "menuAide", "menuQuit"}));
     EXPECT_TRUE(arbre.back().feuille());
     EXPECT_EQ(enfants(arbre[0]),
-              (std::vector<std::string>{"menuNewGame", "menuGameAgain", "-", "menuInitScores"}));
+              (std::vector<std::string>{"menuNewGame", "menuGameAgain", "menuChoisirDonne", "-",
+                                        "menuInitScores"}));
     EXPECT_EQ(enfants(arbre[3]),
               (std::vector<std::string>{"menuForceNormale", "-", "menuForcePrise", "menuForceGarde",
                                         "menuForceGardeSans", "menuForceGardeContre", "-",

@@ -172,3 +172,34 @@ TEST(Options, QuitterAideEtAPropos) {
     EXPECT_FALSE(traiterCommandeOption(jeu, {Evt::MenuNewGame}));
     EXPECT_FALSE(traiterCommandeOption(jeu, {Evt::MenuPreviousTrick}));
 }
+
+// Each run deals on from where the last one stopped, a first run from the constant, and a deal
+// number typed in deals that deal again.
+TEST(Options, DonnesNouvellesAChaqueLancementEtDonneChoisie) {
+    PartieTest premier, autre;
+    premier.commencer();
+    autre.commencer();
+    const Donne d1 = premier.donne();
+    EXPECT_TRUE(d1.mainsDonnees == autre.donne().mainsDonnees);
+    EXPECT_EQ(premier.table().PanelNumeroDonne.caption, "Donne n° " + std::to_string(d1.numero));
+
+    premier.geste(Evt::MenuQuit);
+    premier.demarrer({}, FRANCAIS);
+    premier.commencer();
+    EXPECT_FALSE(premier.donne().mainsDonnees == d1.mainsDonnees);
+
+    // Not a number: a message, and the deal stays.
+    const Donne d2 = premier.donne();
+    for (const char* tape : {"12x", "-5", "4294967296", ""}) {
+        premier.plateforme.textes.push_back(tape);
+        premier.geste(Evt::MenuChoisirDonne);
+        EXPECT_EQ(premier.plateforme.dernierMessage(),
+                  "Ce n'est pas un numéro de donne : tapez un nombre de 0 à 4294967295.")
+            << tape;
+        EXPECT_TRUE(premier.donne().mainsDonnees == d2.mainsDonnees) << tape;
+    }
+    premier.plateforme.textes.push_back(" " + std::to_string(d1.numero) + " ");
+    premier.geste(Evt::MenuChoisirDonne);
+    EXPECT_TRUE(premier.donne().mainsDonnees == d1.mainsDonnees);
+    EXPECT_EQ(premier.donne().numero, d1.numero);
+}
