@@ -1,5 +1,8 @@
 #include "fenetres/qt/controles.h"
 
+#include <QStyle>
+#include <QStyleOptionButton>
+
 #include "fenetres/qt/cache_cartes.h"
 
 #include <QLinearGradient>
@@ -102,13 +105,17 @@ VueBouton::VueBouton(QWidget* parent, const char* style) : QPushButton(parent) {
 }
 
 void VueBouton::suivrePropre(const Composant& c, const Composant& avant, bool premier) {
-    if ((premier || c.caption != avant.caption) && (icone_.isEmpty() || texteAussi_))
+    bool ajuster = false;
+    if ((premier || c.caption != avant.caption) && (icone_.isEmpty() || texteAussi_)) {
         setText(QString::fromStdString(c.caption));
-    if (premier || c.taillePolice != avant.taillePolice) {
-        QFont f = font();
-        f.setPointSizeF(c.taillePolice > 0 ? c.taillePolice : 9);
-        setFont(f);
+        ajuster = true;
     }
+    if (premier || c.taillePolice != avant.taillePolice) {
+        policeDessin_ = font();
+        policeDessin_.setPointSizeF(c.taillePolice > 0 ? c.taillePolice : 9);
+        ajuster = true;
+    }
+    if (ajuster) ajusterPolice();
     if (premier || c.couleur != avant.couleur) {
         if (c.couleur >= 0) {
             QColor f = couleurQt(c.couleur);
@@ -124,6 +131,26 @@ void VueBouton::suivrePropre(const Composant& c, const Composant& avant, bool pr
 void VueBouton::resizeEvent(QResizeEvent* e) {
     QPushButton::resizeEvent(e);
     majIcone();
+    ajusterPolice();
+}
+
+// The caption's room: the button's contents less the glyph beside it.
+QSizeF VueBouton::zoneTexte() {
+    QStyleOptionButton o;
+    initStyleOption(&o);
+    QSizeF zone = style()->subElementRect(QStyle::SE_PushButtonContents, &o, this).size();
+    if (!icon().isNull()) zone.rwidth() -= iconSize().width() + 4;
+    return zone;
+}
+
+void VueBouton::ajusterPolice() {
+    if (policeDessin_.family().isEmpty() || text().isEmpty()) return;
+    const QFont f = policeQuiTient(policeDessin_, text(), zoneTexte(), Qt::TextShowMnemonic);
+    if (f != font()) setFont(f);
+}
+
+bool VueBouton::texteTient() {
+    return texteTientDans(font(), text(), zoneTexte(), Qt::TextShowMnemonic);
 }
 
 void VueBouton::majIcone() {

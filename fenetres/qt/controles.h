@@ -29,6 +29,8 @@ public:
     enum class Ancrage { Aucun, Bas, Remplit };
     Ancrage ancrage = Ancrage::Aucun;
     void replacer(); // applies the anchoring again after the parent was resized
+    // Whether the text it shows, if any, is whole inside its content rectangle.
+    virtual bool texteTient() { return true; }
 
 protected:
     // Called when something besides the common fields may have changed.
@@ -36,6 +38,11 @@ protected:
     Composant vu_;
     bool premier_ = true;
 };
+
+// The design font stepped down half a point at a time until `texte` fits `zone` (wrapped when
+// `drapeaux` allow it), never below a readable 7 points.
+QFont policeQuiTient(QFont f, const QString& texte, QSizeF zone, int drapeaux);
+bool texteTientDans(const QFont& f, const QString& texte, QSizeF zone, int drapeaux);
 
 // A card picture: the whole face stretched over the control, or its corner only.
 class VueCarte : public QWidget, public ControleVue {
@@ -81,6 +88,7 @@ public:
     void setPoliceDefaut(double points) { policeDefaut_ = points; }
     // The colour this panel paints behind its children's text.
     QColor fondEffectif() const;
+    bool texteTient() override;
 
 protected:
     void suivrePropre(const Composant& c, const Composant& avant, bool premier) override;
@@ -98,6 +106,13 @@ private:
     QColor encre_;
     bool gras_ = true;
     double policeDefaut_ = 0;
+    // The font the text is drawn with, fitted to the panel; recomputed when text or size move.
+    QFont policeAjustee_;
+    QFont policeSource_;
+    QString texteAjuste_;
+    QSizeF zoneAjustee_;
+    QRectF zoneTexte() const;
+    const QFont& policeDessin();
 };
 
 // A push button styled by the application's style sheet.
@@ -105,6 +120,7 @@ class VueBouton : public QPushButton, public ControleVue {
 public:
     VueBouton(QWidget* parent, const char* style = "bouton");
     QWidget* widget() override { return this; }
+    bool texteTient() override;
     // A glyph beside the caption, or instead of it.
     void setIcone(CacheCartes* cache, const QString& nom, bool texteAussi) {
         cache_ = cache;
@@ -118,6 +134,9 @@ protected:
 
 private:
     void majIcone();
+    void ajusterPolice();
+    QSizeF zoneTexte();
+    QFont policeDessin_; // the design font; the button shows it, or a smaller one that fits
     CacheCartes* cache_ = nullptr;
     QString icone_;
     bool texteAussi_ = true;

@@ -13,6 +13,20 @@ QColor encreSur(const QColor& fond) {
     return fond.lightness() > 128 ? QColor(0x1b, 0x1b, 0x1f) : QColor(0xf8, 0xf6, 0xee);
 }
 
+QFont policeQuiTient(QFont f, const QString& texte, QSizeF zone, int drapeaux) {
+    constexpr double MINIMUM = 7;
+    while (f.pointSizeF() > MINIMUM && !texteTientDans(f, texte, zone, drapeaux))
+        f.setPointSizeF(qMax(MINIMUM, f.pointSizeF() - 0.5));
+    return f;
+}
+
+bool texteTientDans(const QFont& f, const QString& texte, QSizeF zone, int drapeaux) {
+    if (texte.isEmpty()) return true;
+    const QRectF besoin =
+        QFontMetricsF(f).boundingRect(QRectF(0, 0, zone.width(), 1e6), drapeaux, texte);
+    return besoin.width() <= zone.width() + 0.5 && besoin.height() <= zone.height() + 0.5;
+}
+
 namespace {
 
 QFont police(const QWidget* w, int taille, double defaut, bool gras) {
@@ -149,9 +163,29 @@ void VuePanneau::paintEvent(QPaintEvent*) {
         encre = encreSur(fond.isValid() ? fond : QColor(0, 0, 0, 0));
     if (encre_.isValid()) encre = encre_;
     p.setPen(encre);
-    p.setFont(police_);
-    QRectF zone = r.adjusted(4, 1, -4, -1);
-    p.drawText(zone, int(alignement_) | Qt::TextWordWrap, texte_);
+    p.setFont(policeDessin());
+    p.drawText(zoneTexte(), int(alignement_) | Qt::TextWordWrap, texte_);
+}
+
+QRectF VuePanneau::zoneTexte() const {
+    // A chip is too small to spare a margin.
+    if (style_ == Style::Marqueur) return QRectF(rect()).adjusted(1, 0.5, -1, -0.5);
+    return QRectF(rect()).adjusted(4.5, 1.5, -4.5, -1.5);
+}
+
+const QFont& VuePanneau::policeDessin() {
+    const QSizeF zone = zoneTexte().size();
+    if (texte_ != texteAjuste_ || zone != zoneAjustee_ || police_ != policeSource_) {
+        policeAjustee_ = policeQuiTient(police_, texte_, zone, Qt::TextWordWrap);
+        texteAjuste_ = texte_;
+        zoneAjustee_ = zone;
+        policeSource_ = police_;
+    }
+    return policeAjustee_;
+}
+
+bool VuePanneau::texteTient() {
+    return texteTientDans(policeDessin(), texte_, zoneTexte().size(), Qt::TextWordWrap);
 }
 
 void VuePanneau::mousePressEvent(QMouseEvent* e) {

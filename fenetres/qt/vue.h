@@ -59,6 +59,7 @@ public:
     // The widget that shows a component of the model, for the tests and the scenario.
     ControleVue* controle(const Composant& c) const { return index_.value(&c, nullptr); }
     void indexer(const Composant& c, ControleVue* w) { index_.insert(&c, w); }
+    const QHash<const Composant*, ControleVue*>& controles() const { return index_; }
 
     TfrmSplash* splash() const { return splash_; }
     TfrmQuarvel* table() const { return table_; }

@@ -20,10 +20,10 @@ struct TableQt {
     std::unique_ptr<Jeu> jeu = std::make_unique<Jeu>();
     std::unique_ptr<Vue> vue;
 
-    explicit TableQt(int langue = ANGLAIS) {
+    explicit TableQt(int langue = ANGLAIS, Ecran ecran = {1024, 768, 96}) {
         vue = std::make_unique<Vue>(*jeu);
         vue->setHorlogeVirtuelle(true);
-        demarrerJeu(*jeu, Ecran{1024, 768, 96}, &magasin, &plateforme, "/opt/quarvel");
+        demarrerJeu(*jeu, ecran, &magasin, &plateforme, "/opt/quarvel");
         vue->creerFenetres();
         vue->synchroniser();
         if (langue == ANGLAIS) cliquer(jeu->fen.frmSplash.PanelStartEnglish);

@@ -1,0 +1,62 @@
+// Every text the program shows fits its control, whole, in both languages and at every screen
+// size; run again under Qt's scale factors.
+#include "table_qt.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+using namespace quarvel;
+using qt::TableQt;
+
+class TstTextes : public QObject {
+    Q_OBJECT
+private slots:
+    void chaqueTexteTientDansSonControle();
+};
+
+namespace {
+
+QStringList textesCoupes(qt::Vue& vue) {
+    QStringList coupes;
+    for (ControleVue* c : vue.controles()) {
+        if (c->texteTient()) continue;
+        QWidget* w = c->widget();
+        QString texte = w->accessibleName();
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) texte = b->text();
+        if (auto* p = dynamic_cast<VuePanneau*>(c)) texte = p->texte();
+        coupes << QStringLiteral("\"%1\" in %2x%3").arg(texte).arg(w->width()).arg(w->height());
+    }
+    return coupes;
+}
+
+} // namespace
+
+void TstTextes::chaqueTexteTientDansSonControle() {
+    for (int langue : {FRANCAIS, ANGLAIS}) {
+        for (Ecran ecran : {Ecran{800, 600, 96}, Ecran{1024, 768, 96}, Ecran{1920, 1080, 96}}) {
+            const QString ou = QStringLiteral("%1 at %2x%3: ")
+                                   .arg(langue == FRANCAIS ? "French" : "English")
+                                   .arg(ecran.largeur)
+                                   .arg(ecran.hauteur);
+            TableQt t(LANGUE_AUCUNE, ecran);
+            QStringList coupes = textesCoupes(*t.vue);
+            t.cliquer(langue == FRANCAIS ? t.jeu->fen.frmSplash.PanelStartFrench
+                                         : t.jeu->fen.frmSplash.PanelStartEnglish);
+            coupes << textesCoupes(*t.vue);
+            // A whole deal, then its review windows, so that every text has been written once.
+            t.cliquer(t.q().PanelLancement);
+            for (int n = 0; n < 3000 && !t.q().PanelResultat.visible; ++n) t.unPas();
+            QVERIFY(t.q().PanelResultat.visible);
+            for (const Composant* b :
+                 {&t.q().PanelVoirMains, &t.q().PanelVoirPlis, &t.q().PanelScoreDetaille}) {
+                t.cliquer(*b);
+                coupes << textesCoupes(*t.vue);
+            }
+            coupes.removeDuplicates();
+            QVERIFY2(coupes.isEmpty(), qPrintable(ou + coupes.join(QStringLiteral(", "))));
+        }
+    }
+}
+
+QTEST_MAIN(TstTextes)
+#include "tst_textes.moc"
