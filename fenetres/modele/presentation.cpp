@@ -165,6 +165,12 @@ void montrerCartes(Jeu& jeu) {
         }
 }
 
+bool tousOntPasse(const Donne& d) {
+    for (Siege s : SIEGES)
+        if (d.encheresAnnoncees[s] > PASSE) return false;
+    return true;
+}
+
 // The info line says what the table waits for. While the computer seats bid it keeps what it
 // said last; during the play it keeps the user's turn until the trick is gathered.
 void montrerInfo(Jeu& jeu) {
@@ -183,6 +189,12 @@ void montrerInfo(Jeu& jeu) {
                            "Click on the bid you want to do.");
         break;
     case Phase::EncheresCloses:
+        if (tousOntPasse(d)) {
+            info = texte(t, "Tout le monde a passé : cliquez pour une nouvelle donne.",
+                         "Everybody passed: click for a new deal.");
+            break;
+        }
+        [[fallthrough]];
     case Phase::AttenteJeu:
     case Phase::PliARamasser:
         info = texte(t, "Cliquez n'importe où pour continuer à jouer... !",
@@ -199,8 +211,9 @@ void montrerInfo(Jeu& jeu) {
     case Phase::TourSud:
     case Phase::OffrePoignee:
     case Phase::ChoixPoignee:
-    case Phase::DernierPli:
         info = texte(t, "A vous de jouer !", "Play !");
+        break;
+    case Phase::DernierPli: // the result panel says the rest
         break;
     case Phase::JeuEnCours:
     case Phase::DonneBloquee:

@@ -47,7 +47,7 @@ TEST(Flux, TousPassentEtLaDonneEstRedistribuee) {
     ASSERT_TRUE(p.donneOu([&](Donne&) { return p.meilleureOrdinateur() == PASSE; }));
     const Siege premier = p.donne().premierParlant;
     p.encheresAvec(PASSE);
-    EXPECT_EQ(p.info(), CLIQUEZ);
+    EXPECT_EQ(p.info(), "Tout le monde a passé : cliquez pour une nouvelle donne.");
     for (Siege s : SIEGES) {
         EXPECT_TRUE(p.table().PanelDec[s].visible);
         EXPECT_EQ(p.table().PanelDec[s].caption, "PASSE");
