@@ -59,6 +59,14 @@ void FenetreAide::ouvrir(const QString& fichier, const QString& absent) {
                                  .arg(absent.toHtmlEscaped(), fichier.toHtmlEscaped()));
         setWindowTitle(QString::fromStdString(PRODUIT));
     }
+    if (!isVisible()) {
+        // Centred on the screen it opens on, the first time and each time it comes back.
+        if (QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen()) {
+            QRect zone = ecran->availableGeometry();
+            move(zone.left() + (zone.width() - width()) / 2,
+                 zone.top() + (zone.height() - height()) / 2);
+        }
+    }
     show();
     raise();
     activateWindow();

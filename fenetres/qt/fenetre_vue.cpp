@@ -1,5 +1,7 @@
 #include "fenetres/qt/fenetre_vue.h"
 
+#include "fenetres/qt/frm_quarvel.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -26,7 +28,7 @@ FenetreVue::FenetreVue(Vue& vue, const Composant& fenetre, std::optional<Eveneme
 
 void FenetreVue::synchroniser() {
     liens_.synchroniser();
-    suivi_.suivre(this, this, fenetre_);
+    suivi_.suivre(this, this, fenetre_, SuiviFenetre::Mode::Normale, vue_.table());
 }
 
 void FenetreVue::paintEvent(QPaintEvent*) {

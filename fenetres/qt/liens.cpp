@@ -6,7 +6,8 @@
 
 namespace quarvel::qt {
 
-void SuiviFenetre::suivre(QWidget* f, QWidget* fond, const Composant& c, Mode mode) {
+void SuiviFenetre::suivre(QWidget* f, QWidget* fond, const Composant& c, Mode mode,
+                          const QWidget* centre) {
     const bool premier = premier_;
     if (premier || c.caption != vu_.caption) f->setWindowTitle(QString::fromStdString(c.caption));
     if (fond && (premier || c.couleur != vu_.couleur)) {
@@ -23,15 +24,20 @@ void SuiviFenetre::suivre(QWidget* f, QWidget* fond, const Composant& c, Mode mo
                   (premier || !(c.geo == vu_.geo) || (c.visible && !vu_.visible));
     if (placer) {
         f->resize(c.geo.width, c.geo.height);
-        // Windows the model leaves at the origin are centred on the screen.
-        QPoint coin(c.geo.left, c.geo.top);
-        if (coin.isNull()) {
-            if (QScreen* ecran = QGuiApplication::primaryScreen()) {
-                QRect zone = ecran->availableGeometry();
-                coin = zone.center() - QPoint(c.geo.width / 2, c.geo.height / 2);
-            }
+        QRect zone;
+        if (centre && centre->isVisible())
+            zone = centre->frameGeometry();
+        else if (QScreen* ecran = f->screen() ? f->screen() : QGuiApplication::primaryScreen())
+            zone = ecran->availableGeometry();
+        if (zone.isValid()) {
+            // The frame the window manager adds counts in what is centred.
+            const QSize cadre = f->frameGeometry().size() - f->geometry().size();
+            const QSize tout = QSize(c.geo.width, c.geo.height) + cadre;
+            f->move(zone.left() + (zone.width() - tout.width()) / 2,
+                    zone.top() + (zone.height() - tout.height()) / 2);
+        } else {
+            f->move(c.geo.left, c.geo.top);
         }
-        f->move(coin);
     }
     if (premier || c.visible != vu_.visible || c.visible != f->isVisible()) {
         if (c.visible && !f->isVisible()) {

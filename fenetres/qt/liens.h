@@ -48,7 +48,10 @@ private:
 class SuiviFenetre {
 public:
     enum class Mode { Normale, Maximisee };
-    void suivre(QWidget* fenetre, QWidget* fond, const Composant& c, Mode mode = Mode::Normale);
+    // A window in Normale mode opens centred on `centre` when it is on show (the table), on the
+    // screen otherwise, whatever the model's corner, which counts in the game area only.
+    void suivre(QWidget* fenetre, QWidget* fond, const Composant& c, Mode mode = Mode::Normale,
+                const QWidget* centre = nullptr);
 
 private:
     Composant vu_;

@@ -10,10 +10,13 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace quarvel::qt {
@@ -56,6 +59,7 @@ public:
         new GuetPeinture(vue_.splash(), [this] {
             noter("splash peint");
             capturer(vue_.splash(), "splash");
+            verifierCentree(vue_.splash(), "start-up screen centred");
             const quarvel::TfrmSplash& s = jeu().fen.frmSplash;
             verifier("start-up screen with both buttons",
                      visible(s.PanelStartFrench, "Version française") &&
@@ -99,6 +103,19 @@ private:
         if (!texte) return true;
         auto* b = dynamic_cast<QAbstractButton*>(v->widget());
         return b && b->text() == QString::fromUtf8(texte);
+    }
+
+    // Centred on the screen to the pixel (the table fills it), frame included.
+    void verifierCentree(QWidget* w, const char* etape) {
+        QScreen* ecran = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+        if (!ecran) return verifier(etape, false);
+        const QRect zone = ecran->availableGeometry(), f = w->frameGeometry();
+        const int dx = (f.left() - zone.left()) - (zone.right() - f.right());
+        const int dy = (f.top() - zone.top()) - (zone.bottom() - f.bottom());
+        if (std::abs(dx) > 1 || std::abs(dy) > 1)
+            std::fprintf(stderr, "quarvel-scenario: %s: off by %d, %d on a %dx%d screen\n", etape,
+                         dx / 2, dy / 2, zone.width(), zone.height());
+        verifier(etape, std::abs(dx) <= 1 && std::abs(dy) <= 1);
     }
 
     void verifier(const char* etape, bool ok) {
@@ -218,15 +235,18 @@ private:
             int fenetre;
             const char* nom;
             Evenement fermer;
+            const char* centree;
         };
-        static const Revue liste[] = {{&q.PanelVoirMains, 4, "mains", {Evt::MainsOk}},
-                                      {&q.PanelVoirPlis, 6, "plis", {Evt::TousPlisOk}},
-                                      {&q.PanelScoreDetaille, 5, "score", {Evt::ScoreOk}}};
+        static const Revue liste[] = {
+            {&q.PanelVoirMains, 4, "mains", {Evt::MainsOk}, "hands window centred"},
+            {&q.PanelVoirPlis, 6, "plis", {Evt::TousPlisOk}, "tricks window centred"},
+            {&q.PanelScoreDetaille, 5, "score", {Evt::ScoreOk}, "score sheet centred"}};
         if (revue_ >= 3) return QApplication::quit();
         const Revue& r = liste[revue_++];
         cliquer(*r.bouton);
         QTimer::singleShot(300, this, [this, r] {
             capturer(vue_.fenetre(r.fenetre), r.nom);
+            verifierCentree(vue_.fenetre(r.fenetre), r.centree);
             vue_.envoyer(r.fermer);
             revues();
         });

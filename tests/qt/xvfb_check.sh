@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The whole program under a virtual X display: it starts, shows its start-up screen with both
 # buttons, "English version" leads to the table, the start button deals, a whole deal is played
-# to its result and the review windows open. Screenshots of each
-# stage are left in the output folder.
-# usage: xvfb_check.sh <quarvel executable> <output folder>
+# to its result and the review windows open, the start-up screen and each review window centred
+# on the screen to the pixel. Screenshots of each stage are left in the output folder.
+# usage: xvfb_check.sh <quarvel executable> <output folder> [screen size, 1024x768 by default]
 set -uo pipefail
 programme=$1
 sortie=$2
+taille=${3:-1024x768}
 mkdir -p "$sortie"
 prive=$(mktemp -d)
 trap 'rm -rf "$prive"' EXIT
@@ -17,15 +18,16 @@ prefixe="$sortie/xvfb"
 rm -f "$prefixe"-*.png
 
 XDG_RUNTIME_DIR="$prive/run" XDG_CONFIG_HOME="$prive/config" QUARVEL_SCENARIO="$prefixe" \
-    timeout 90 xvfb-run -a -s "-screen 0 1024x768x24" "$programme" >"$journal" 2>&1
+    timeout 90 xvfb-run -a -s "-screen 0 ${taille}x24" "$programme" >"$journal" 2>&1
 statut=$?
 cat "$journal"
 if [ $statut -ne 0 ]; then
     echo "FAIL: the program ended with status $statut"
     exit 1
 fi
-for etape in "start-up screen with both buttons" "table shown" "first deal dealt" \
-    "whole deal played"; do
+for etape in "start-up screen with both buttons" "start-up screen centred" "table shown" \
+    "first deal dealt" "whole deal played" "hands window centred" "tricks window centred" \
+    "score sheet centred"; do
     if ! grep -q "quarvel-scenario: $etape: ok" "$journal"; then
         echo "FAIL: stage not reached: $etape"
         exit 1
