@@ -19,8 +19,11 @@ public:
     // Opens the colour dialog preset to `couleur` (0x00BBGGRR); true and the new colour when
     // the user confirms.
     virtual bool choisirCouleur(int& couleur) = 0;
-    // Prints the window's image stretched over `page` (printer pixels); false when it could not.
-    virtual bool imprimer(FenetreImprimee fenetre, Rect page) = 0;
+    // Prints the window's picture, fitted to the page under the title line `titre` (the date
+    // follows it), on a printer or into a file the user chooses; false when there is no printer.
+    virtual bool imprimer(FenetreImprimee fenetre, const std::string& titre) = 0;
+    // The same into a PDF file the user names; false when he cancels or it cannot be written.
+    virtual bool enregistrerPdf(FenetreImprimee fenetre, const std::string& titre) = 0;
     virtual void ouvrirAide(const std::string& fichier) = 0;
     virtual void quitter() = 0;
 };

@@ -35,9 +35,14 @@ bool PlateformeScriptee::choisirCouleur(int& couleur) {
     return true;
 }
 
-bool PlateformeScriptee::imprimer(FenetreImprimee fenetre, Rect page) {
+bool PlateformeScriptee::imprimer(FenetreImprimee fenetre, const std::string& titre) {
     if (!imprimanteDisponible) return false;
-    impressions.push_back({fenetre, page});
+    impressions.push_back({fenetre, titre});
+    return true;
+}
+
+bool PlateformeScriptee::enregistrerPdf(FenetreImprimee fenetre, const std::string& titre) {
+    impressions.push_back({fenetre, titre, true});
     return true;
 }
 

@@ -18,7 +18,8 @@ public:
     };
     struct Impression {
         FenetreImprimee fenetre;
-        Rect page;
+        std::string titre;
+        bool pdf = false; // saved as a PDF file instead
     };
 
     void message(const std::string& texte) override;
@@ -26,7 +27,8 @@ public:
     bool demanderTexte(const std::string& titre, const std::string& question,
                        std::string& reponse) override;
     bool choisirCouleur(int& couleur) override;
-    bool imprimer(FenetreImprimee fenetre, Rect page) override;
+    bool imprimer(FenetreImprimee fenetre, const std::string& titre) override;
+    bool enregistrerPdf(FenetreImprimee fenetre, const std::string& titre) override;
     void ouvrirAide(const std::string& fichier) override;
     void quitter() override;
 

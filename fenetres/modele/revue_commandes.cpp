@@ -15,25 +15,32 @@ struct CibleRevue {
     Composant* fenetre;
     int* reglage;
     FenetreImprimee imprimee;
-    Rect page;
 };
 
 CibleRevue cible(Jeu& jeu, FenetreRevue f) {
     auto& r = jeu.reglages;
     auto& fen = jeu.fen;
-    // Page rectangles in printer pixels: left, top, width, height.
     switch (f) {
     case FenetreRevue::TousPlis:
-        return {&fen.frmTousPlis.fenetre, &r.optionCouleurFondEcranPlis, FenetreImprimee::TousPlis,
-                Rect{500, 500, 2500 - 500, 1780 - 500}};
+        return {&fen.frmTousPlis.fenetre, &r.optionCouleurFondEcranPlis, FenetreImprimee::TousPlis};
     case FenetreRevue::Mains:
-        return {&fen.frmMains.fenetre, &r.optionCouleurFondEcranMains, FenetreImprimee::Mains,
-                Rect{300, 300, 2400 - 300, 1575 - 300}};
+        return {&fen.frmMains.fenetre, &r.optionCouleurFondEcranMains, FenetreImprimee::Mains};
     case FenetreRevue::ScoreDetaille:
         break;
     }
     return {&fen.frmScoreDetaille.fenetre, &r.optionCouleurFondEcranScores,
-            FenetreImprimee::ScoreDetaille, Rect{500, 500, 2500 - 500, 2100 - 500}};
+            FenetreImprimee::ScoreDetaille};
+}
+
+// The line over a printed window: its title, the deal's number, contract and taker.
+std::string titreImpression(const Jeu& jeu, const Composant& fenetre) {
+    const Donne& d = jeu.donne;
+    std::string t = fenetre.caption + " \u2014 " + texte(jeu.textes, "Donne n° ", "Deal #") +
+                    std::to_string(d.numero);
+    if (d.preneur != Siege::Aucun && d.contrat >= PRISE && d.contrat <= GARDE_CONTRE)
+        t += " \u2014 " + jeu.textes.nomsEncheres[d.contrat] + ", " +
+             jeu.textes.nomsJoueurs[d.preneur];
+    return t;
 }
 
 } // namespace
@@ -46,9 +53,13 @@ void ouvrirScoreDetaille(Jeu& jeu) {
 void imprimerRevue(Jeu& jeu, FenetreRevue f) {
     if (jeu.plateforme == nullptr) return;
     const CibleRevue c = cible(jeu, f);
-    if (!jeu.plateforme->imprimer(c.imprimee, c.page))
-        jeu.plateforme->message(
-            texte(jeu.textes, "Aucune imprimante n'est disponible.", "No printer is available."));
+    const std::string titre = titreImpression(jeu, *c.fenetre);
+    if (jeu.plateforme->imprimer(c.imprimee, titre)) return;
+    jeu.plateforme->message(
+        texte(jeu.textes, "Aucune imprimante n'est disponible.", "No printer is available."));
+    if (jeu.plateforme->question(PRODUIT, texte(jeu.textes, "L'enregistrer en fichier PDF ?",
+                                                "Save it as a PDF file instead?")))
+        jeu.plateforme->enregistrerPdf(c.imprimee, titre);
 }
 
 void couleurRevue(Jeu& jeu, FenetreRevue f) {

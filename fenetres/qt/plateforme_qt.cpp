@@ -6,10 +6,16 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -30,7 +36,43 @@ QString titreProduit() {
     return QString::fromStdString(PRODUIT);
 }
 
+QLocale langueQt(Vue& vue) {
+    return vue.jeu().textes.langue == FRANCAIS ? QLocale(QLocale::French)
+                                               : QLocale(QLocale::English);
+}
+
+// A wide window goes on a landscape page, so that its picture is as large as the page allows.
+QPageLayout::Orientation orientation(const QWidget* w) {
+    return w->width() > w->height() ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 } // namespace
+
+bool imprimerPage(QPrinter& imprimante, QWidget* w, const QString& titre, const QLocale& langue) {
+    const QPixmap image = w->grab();
+    QPainter p;
+    if (!p.begin(&imprimante)) return false;
+    // The painter's origin is the printable rectangle's corner.
+    const QRect zone(QPoint(0, 0),
+                     imprimante.pageLayout().paintRectPixels(imprimante.resolution()).size());
+    QFont police = p.font();
+    police.setPointSizeF(11);
+    p.setFont(police);
+    const QFontMetrics fm(police, &imprimante);
+    const QString ligne = titre + QStringLiteral(" \u2014 ") +
+                          langue.toString(QDate::currentDate(), QLocale::LongFormat);
+    const QRect bandeau(zone.left(), zone.top(), zone.width(), fm.height());
+    p.drawText(bandeau, Qt::AlignLeft | Qt::AlignVCenter,
+               fm.elidedText(ligne, Qt::ElideRight, bandeau.width()));
+    const QRect reste = zone.adjusted(0, bandeau.height() * 3 / 2, 0, 0);
+    QSize taille = image.size();
+    taille.scale(reste.size(), Qt::KeepAspectRatio);
+    const QRect cible(reste.left() + (reste.width() - taille.width()) / 2, reste.top(),
+                      taille.width(), taille.height());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(cible, image);
+    return p.end();
+}
 
 void PlateformeQt::message(const std::string& texte) {
     vue_.synchroniser(); // what led to the message is on screen behind it
@@ -72,32 +114,48 @@ bool PlateformeQt::choisirCouleur(int& couleur) {
     return true;
 }
 
-bool PlateformeQt::imprimer(FenetreImprimee fenetre, Rect page) {
+QWidget* PlateformeQt::fenetreImprimee(FenetreImprimee fenetre) {
     vue_.synchroniser();
-    int n = fenetre == FenetreImprimee::TousPlis ? 6 : fenetre == FenetreImprimee::Mains ? 4 : 5;
     vue_.creerFenetres();
-    QWidget* w = vue_.fenetre(n);
+    return vue_.fenetre(fenetre == FenetreImprimee::TousPlis ? 6
+                        : fenetre == FenetreImprimee::Mains  ? 4
+                                                             : 5);
+}
+
+bool PlateformeQt::imprimer(FenetreImprimee fenetre, const std::string& titre) {
+    QWidget* w = fenetreImprimee(fenetre);
     if (!w) return false;
-    QByteArray pdf = qgetenv("QUARVEL_PDF");
-    QPrinter imprimante(QPrinter::ScreenResolution);
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setDocName(w->windowTitle());
+    imprimante.setPageOrientation(orientation(w));
+    const QByteArray pdf = qgetenv("QUARVEL_PDF");
     if (!pdf.isEmpty()) {
         imprimante.setOutputFormat(QPrinter::PdfFormat);
         imprimante.setOutputFileName(QString::fromLocal8Bit(pdf));
-    } else {
-        // Without a printer QPrinter quietly turns into a PDF printer with no file: refuse.
-        QPrinterInfo defaut = QPrinterInfo::defaultPrinter();
-        if (defaut.isNull()) return false;
-        imprimante.setPrinterName(defaut.printerName());
+        return imprimerPage(imprimante, w, QString::fromStdString(titre), langueQt(vue_));
     }
-    // The page rectangle is in printer pixels of a 300 dpi page.
-    imprimante.setResolution(300);
+    // Without any printer QPrinter would quietly turn into a PDF printer with no file.
+    if (QPrinterInfo::availablePrinters().isEmpty()) return false;
+    QPrintDialog dialogue(&imprimante, parentDialogue(vue_));
+    dialogue.setWindowTitle(titreProduit());
+    if (dialogue.exec() != QDialog::Accepted) return true; // the user changed his mind
+    return imprimerPage(imprimante, w, QString::fromStdString(titre), langueQt(vue_));
+}
+
+bool PlateformeQt::enregistrerPdf(FenetreImprimee fenetre, const std::string& titre) {
+    QWidget* w = fenetreImprimee(fenetre);
+    if (!w) return false;
+    const QString nom = QFileDialog::getSaveFileName(
+        parentDialogue(vue_), titreProduit(),
+        QDir::home().filePath(QStringLiteral("quarvel-%1.pdf").arg(vue_.jeu().donne.numero)),
+        QStringLiteral("PDF (*.pdf)"));
+    if (nom.isEmpty()) return false;
+    QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setDocName(w->windowTitle());
-    QPixmap image = w->grab();
-    QPainter p;
-    if (!p.begin(&imprimante)) return false;
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(QRect(page.left, page.top, page.width, page.height), image);
-    return p.end();
+    imprimante.setPageOrientation(orientation(w));
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(nom);
+    return imprimerPage(imprimante, w, QString::fromStdString(titre), langueQt(vue_));
 }
 
 void PlateformeQt::ouvrirAide(const std::string& fichier) {

@@ -3,9 +3,18 @@
 // a window's image, the help window, leaving the program.
 #include "fenetres/modele/plateforme.h"
 
+class QLocale;
+class QPrinter;
+class QString;
+class QWidget;
+
 namespace quarvel::qt {
 
 class Vue;
+
+// The window's picture on one page: the title line (then the date) along the top of the
+// printable rectangle, the picture under it scaled to fit, proportions kept, centred.
+bool imprimerPage(QPrinter& imprimante, QWidget* w, const QString& titre, const QLocale& langue);
 
 class PlateformeQt : public Plateforme {
 public:
@@ -15,12 +24,15 @@ public:
     bool demanderTexte(const std::string& titre, const std::string& question,
                        std::string& reponse) override;
     bool choisirCouleur(int& couleur) override;
-    // QUARVEL_PDF=<file> sends the page to a PDF file instead of the default printer.
-    bool imprimer(FenetreImprimee fenetre, Rect page) override;
+    // The print dialog chooses the printer or a file; QUARVEL_PDF=<file> sends the page
+    // straight to that PDF file instead (the tests).
+    bool imprimer(FenetreImprimee fenetre, const std::string& titre) override;
+    bool enregistrerPdf(FenetreImprimee fenetre, const std::string& titre) override;
     void ouvrirAide(const std::string& fichier) override;
     void quitter() override;
 
 private:
+    QWidget* fenetreImprimee(FenetreImprimee fenetre);
     Vue& vue_;
 };
 

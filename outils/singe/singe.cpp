@@ -43,7 +43,8 @@ public:
         couleur = static_cast<int>(g_() & 0xFFFFFF);
         return true;
     }
-    bool imprimer(FenetreImprimee, Rect) override { return g_() % 2 == 0; }
+    bool imprimer(FenetreImprimee, const std::string&) override { return g_() % 2 == 0; }
+    bool enregistrerPdf(FenetreImprimee, const std::string&) override { return g_() % 2 == 0; }
     void ouvrirAide(const std::string&) override {}
     void quitter() override { quitte = true; }
     bool quitte = false;

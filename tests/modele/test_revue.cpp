@@ -190,6 +190,7 @@ TEST_F(Revue, GardeSansNiEcartNiCadres) {
 TEST_F(Revue, ImpressionSansImprimanteDonneUnMessage) {
     uneDonne();
     plateforme.imprimanteDisponible = false;
+    plateforme.reponses = {true, false, true};
     clic(Evt::ClicVoirPlis);
     clic(Evt::TousPlisImprimer);
     clic(Evt::ClicVoirMains);
@@ -200,17 +201,22 @@ TEST_F(Revue, ImpressionSansImprimanteDonneUnMessage) {
     ASSERT_EQ(plateforme.messages.size(), 3u);
     EXPECT_EQ(plateforme.messages[0].texte, "Aucune imprimante n'est disponible.");
     EXPECT_EQ(plateforme.messages[2].texte, "No printer is available.");
+    // Each time a PDF file is offered instead; the second offer is declined.
+    EXPECT_EQ(plateforme.questions.back().texte, "Save it as a PDF file instead?");
+    ASSERT_EQ(plateforme.impressions.size(), 2u);
+    EXPECT_TRUE(plateforme.impressions[0].pdf);
+    EXPECT_EQ(plateforme.impressions[1].fenetre, FenetreImprimee::ScoreDetaille);
 
     plateforme.imprimanteDisponible = true;
     clic(Evt::ScoreImprimer);
-    clic(Evt::MainsImprimer);
-    clic(Evt::TousPlisImprimer);
     EXPECT_EQ(plateforme.messages.size(), 3u);
     ASSERT_EQ(plateforme.impressions.size(), 3u);
-    EXPECT_EQ(plateforme.impressions[0].fenetre, FenetreImprimee::ScoreDetaille);
-    EXPECT_EQ(plateforme.impressions[0].page, (Rect{500, 500, 2000, 1600}));
-    EXPECT_EQ(plateforme.impressions[1].page, (Rect{300, 300, 2100, 1275}));
-    EXPECT_EQ(plateforme.impressions[2].page, (Rect{500, 500, 2000, 1280}));
+    const Donne& donne = jeu.donne;
+    EXPECT_EQ(plateforme.impressions[2].titre, jeu.fen.frmScoreDetaille.fenetre.caption +
+                                                   " \u2014 Deal #" + std::to_string(donne.numero) +
+                                                   " \u2014 " +
+                                                   jeu.textes.nomsEncheres[donne.contrat] + ", " +
+                                                   jeu.textes.nomsJoueurs[donne.preneur]);
 }
 
 TEST_F(Revue, CouleurDesFenetres) {

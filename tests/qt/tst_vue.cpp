@@ -11,6 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
@@ -137,18 +141,51 @@ void TstVue::leDialogueDePoigneeNaPasDeCaseDeFermeture() {
     QVERIFY(dlg->isVisible());
 }
 
+// Each review window printed to a PDF file: everything drawn lies inside the page's printable
+// rectangle, and the picture uses the page.
 void TstVue::limpressionVaDansLeFichierPdf() {
     TableQt t;
+    t.cliquer(t.q().PanelLancement);
+    for (int n = 0; n < 3000 && !t.q().PanelResultat.visible; ++n) t.unPas();
+    QVERIFY(t.q().PanelResultat.visible);
     QTemporaryDir dossier;
-    QString pdf = dossier.filePath(QStringLiteral("plis.pdf"));
-    qputenv("QUARVEL_PDF", pdf.toLocal8Bit());
     qt::PlateformeQt plateforme(*t.vue);
-    QVERIFY(plateforme.imprimer(FenetreImprimee::TousPlis, Rect{500, 500, 2000, 1280}));
-    qunsetenv("QUARVEL_PDF");
-    QFile f(pdf);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QVERIFY(f.read(5) == "%PDF-");
-    QVERIFY(f.size() > 1000);
+    for (FenetreImprimee f :
+         {FenetreImprimee::TousPlis, FenetreImprimee::Mains, FenetreImprimee::ScoreDetaille}) {
+        const QString pdf = dossier.filePath(QStringLiteral("page%1.pdf").arg(int(f)));
+        qputenv("QUARVEL_PDF", pdf.toLocal8Bit());
+        QVERIFY(plateforme.imprimer(f, "Quarvel \u2014 Deal #1"));
+        qunsetenv("QUARVEL_PDF");
+        QPdfDocument document;
+        QCOMPARE(document.load(pdf), QPdfDocument::Error::None);
+        // One pixel a point, on white paper.
+        const QSizeF feuille = document.pagePointSize(0);
+        QPrinter modele(QPrinter::HighResolution);
+        modele.setOutputFormat(QPrinter::PdfFormat);
+        modele.setPageOrientation(feuille.width() > feuille.height() ? QPageLayout::Landscape
+                                                                     : QPageLayout::Portrait);
+        const QRectF imprimable = modele.pageLayout().paintRect(QPageLayout::Point);
+        const QImage rendu = document.render(0, feuille.toSize());
+        QImage page(rendu.size(), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter(&page).drawImage(0, 0, rendu);
+        QRect encre;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 245) encre |= QRect(x, y, 1, 1);
+        QVERIFY2(imprimable.adjusted(-1, -1, 1, 1).contains(QRectF(encre)),
+                 qPrintable(QStringLiteral("ink %1,%2 %3x%4 outside %5,%6 %7x%8")
+                                .arg(encre.x())
+                                .arg(encre.y())
+                                .arg(encre.width())
+                                .arg(encre.height())
+                                .arg(imprimable.x())
+                                .arg(imprimable.y())
+                                .arg(imprimable.width())
+                                .arg(imprimable.height())));
+        QVERIFY(encre.width() > imprimable.width() * 0.6 ||
+                encre.height() > imprimable.height() * 0.6);
+    }
 }
 
 void TstVue::laideMontreLaPageOuDitQuElleManque() {
