@@ -29,6 +29,9 @@ std::vector<Controle> controles(TfrmQuarvel& f) {
                   Genre::Rectangle);
     for (Siege s : SIEGES)
         l.ajouter("CarteTable" + std::to_string(entier(s)), f.CarteTable[s], w, Genre::ImageCarte);
+    l.ajouter("CadreGagnant", f.CadreGagnant, w, Genre::Rectangle);
+    for (Siege s : SIEGES)
+        l.ajouter("NomSiege" + std::to_string(entier(s)), f.NomSiege[s], w, Genre::Panneau);
     for (int i = 1; i <= 6; ++i)
         l.ajouter("CarteChien" + std::to_string(i), f.CarteChien[i], w, Genre::ImageCarte);
     for (int i = 1; i <= 24; ++i)

@@ -140,6 +140,23 @@ void disposerTable(Jeu& jeu) {
             p->geo.top = carte.top - px((p->geo.height - carte.height) / 2.0);
         }
     }
+    // Each seat's name outside its table card: SUD under it, NORD over it, EST and OUEST on
+    // their outer side.
+    for (Siege s : SIEGES) {
+        const Rect carte = f.CarteTable[s].geo;
+        Rect& n = f.NomSiege[s].geo;
+        n.width = px(70 * eh);
+        n.height = px(16 * ev);
+        const int ecart = px(3 * ev);
+        if (s == SUD || s == NORD) {
+            n.left = carte.left + (carte.width - n.width) / 2;
+            n.top = s == SUD ? carte.bottom() + ecart : carte.top - n.height - ecart;
+        } else {
+            n.top = carte.top + (carte.height - n.height) / 2;
+            n.left = s == EST ? carte.right() + ecart : carte.left - n.width - ecart;
+        }
+    }
+    f.CadreGagnant.geo = {0, 0, d.largeurCarte + px(6 * eh), d.hauteurCarte + px(6 * ev)};
     // 5. The quantities the card layouts read.
     d.largeurClient = f.fenetre.geo.width;
     d.hauteurClient = f.fenetre.geo.height;

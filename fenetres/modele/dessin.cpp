@@ -60,6 +60,10 @@ void dessinQuarvel(TfrmQuarvel& f) {
         poser(f.CadrePreneur[s], carteTableGauche[entier(s)] - 5, carteTableHaut[entier(s)] - 5,
               100, 160, false);
         f.CadrePreneur[s].couleur = couleurSiege(s);
+        // Placed beside the table card by disposerTable.
+        poser(f.NomSiege[s], 0, 0, 70, 16, false);
+        f.NomSiege[s].couleur = couleurSiege(s);
+        f.NomSiege[s].taillePolice = 9;
         // Centred on the table card by disposerTable.
         poser(f.PanelDec[s], 0, 0, 180, 50, false);
         f.PanelDec[s].couleur = couleurSiege(s);
@@ -84,7 +88,8 @@ void dessinQuarvel(TfrmQuarvel& f) {
     for (int k = 0; k < 5; ++k) poser(*boutons[k], 4 + k * 112, 4, 110, 21);
     poser(f.evMaMain, 4, 28, 558, 26);
 
-    poser(f.PanelPoignee, 313, 200, 168, 170, false);
+    // Right of EST's place: clear of the trick and of the hand.
+    poser(f.PanelPoignee, 545, 100, 168, 170, false);
     poser(f.PanelPoigneeSimple, 6, 9, 156, 34);
     poser(f.PanelPoigneeDouble, 6, 49, 156, 34);
     poser(f.PanelPoigneeTriple, 6, 89, 156, 34);
@@ -116,7 +121,7 @@ void dessinQuarvel(TfrmQuarvel& f) {
     poser(f.PanelPreneur, 518, 5, 75, 18, false);
     poser(f.PanelEnchere, 596, 5, 130, 18, false);
     // Above NORD's place, clear of his card.
-    poser(f.PanelNumeroDonne, 300, 1, 190, 17, false);
+    poser(f.PanelNumeroDonne, 148, 1, 195, 17, false);
 
     // Deductions: title, first row, then the suit images; the honour markers and the counts
     // below them are placed by disposerTable.

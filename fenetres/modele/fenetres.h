@@ -17,6 +17,8 @@ struct TfrmQuarvel {
     Composant TableRonde;
     Tableau<Composant, 4> CarteTable;   // by seat
     Tableau<Composant, 4> CadrePreneur; // by seat
+    Tableau<Composant, 4> NomSiege;     // by seat, beside its place on the table
+    Composant CadreGagnant;             // round the card that wins a complete trick
     Tableau<Composant, 24> Carte3D;     // the human's hand, 24 during the discard
     Tableau<Composant, 6> CarteChien;
     Tableau<Composant, 4> PanelDec;        // bid bubbles, by seat

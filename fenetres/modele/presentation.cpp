@@ -96,6 +96,21 @@ void montrerTable(Jeu& jeu) {
     const bool table = tableMontree(jeu);
     q.TableRonde.visible = table;
     for (Siege s : SIEGES) q.CadrePreneur[s].visible = table && s == d.preneur;
+    // The names while the table cards are about, not over the dog nor the discard row.
+    const bool noms = d.phase != Phase::AttentePremiereDonne && d.phase != Phase::ChienMontre &&
+                      d.phase != Phase::Ecart;
+    for (Siege s : SIEGES) {
+        q.NomSiege[s].visible = noms;
+        ecrire(q.NomSiege[s], jeu.textes.nomsJoueurs[s]);
+    }
+    // The winner of a complete trick, until it is gathered.
+    Composant& gagnant = q.CadreGagnant;
+    gagnant.visible = d.phase == Phase::PliARamasser || d.phase == Phase::DernierPli;
+    if (gagnant.visible) {
+        const Rect& carte = q.CarteTable[d.pli.entame].geo;
+        gagnant.geo.left = carte.left - (gagnant.geo.width - carte.width) / 2;
+        gagnant.geo.top = carte.top - (gagnant.geo.height - carte.height) / 2;
+    }
 
     // The last trick stays on show beside the result, once gathered too.
     if (d.phase != Phase::DonneFinie)

@@ -50,6 +50,9 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
                     new VueCadre(f, VueCadre::Genre::Plein, QColor(0x9c, 0xd7, 0xf3)));
     // A card lying on the table is no control of its own: a click on it is a click on the window.
     for (Siege s : SIEGES) liens_.lier(m.CarteTable[s], new VueCarte(f, cache), {Evt::ClicFond});
+    liens_.lier(m.CadreGagnant,
+                new VueCadre(f, VueCadre::Genre::Contour, QColor(0xf2, 0xc2, 0x3a)));
+    for (Siege s : SIEGES) liens_.lier(m.NomSiege[s], new VuePanneau(f, P::Bulle));
     for (int k = 1; k <= 6; ++k)
         liens_.lier(m.CarteChien[k], new VueCarte(f, cache), {Evt::ClicCarteChien, k});
     for (int i = 1; i <= 24; ++i)
@@ -110,7 +113,7 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
 
     liens_.lier(m.PanelConfirmeEcart, new VueBouton(f, "action"), {Evt::ClicConfirmeEcart});
 
-    auto* poignee = liens_.lier(m.PanelPoignee, new VuePanneau(f, P::Barre));
+    auto* poignee = liens_.lier(m.PanelPoignee, new VuePanneau(f, P::Cadre));
     liens_.lier(m.PanelPoigneeSimple, new VueBouton(poignee, "action"), {Evt::ClicPoignee, 1});
     liens_.lier(m.PanelPoigneeDouble, new VueBouton(poignee, "action"), {Evt::ClicPoignee, 2});
     liens_.lier(m.PanelPoigneeTriple, new VueBouton(poignee, "action"), {Evt::ClicPoignee, 3});

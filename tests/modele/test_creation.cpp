@@ -26,7 +26,7 @@ TEST(Creation, Ecran800x600EstLeDessinInchange) {
     EXPECT_EQ(f.ButtonPasse.geo.width, 110);
     EXPECT_EQ(f.ButtonGardeContre.geo.height, 21);
     EXPECT_EQ(f.evMaMain.geo, (Rect{4, 28, 558, 26}));
-    EXPECT_EQ(f.PanelPoignee.geo, (Rect{313, 200, 168, 170}));
+    EXPECT_EQ(f.PanelPoignee.geo, (Rect{545, 100, 168, 170}));
     EXPECT_EQ(f.PanelPoigneeAucune.geo, (Rect{6, 129, 156, 34}));
     EXPECT_EQ(f.PanelConfirmeEcart.geo, (Rect{299, 296, 186, 29}));
     EXPECT_EQ(f.PanelLancement.geo, (Rect{205, 106, 371, 127}));
@@ -204,7 +204,7 @@ TEST(Creation, ListeDesControles) {
     }
     auto liste = controles(jeu.fen.frmQuarvel);
     EXPECT_EQ(liste.size(),
-              1u + 1 + 4 + 4 + 6 + 24 + 7 + 4 + 16 + 4 + 6 + 2 + 8 + 7 + 5 + 2 + 7 + 6 + 3);
+              1u + 1 + 4 + 4 + 6 + 24 + 7 + 4 + 16 + 4 + 6 + 2 + 8 + 7 + 5 + 2 + 7 + 6 + 3 + 5);
     const Controle* evMaMain = chercherControle(liste, "evMaMain");
     ASSERT_NE(evMaMain, nullptr);
     EXPECT_EQ(liste[evMaMain->parent].nom, "BarreEnchere");
