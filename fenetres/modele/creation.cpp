@@ -1,10 +1,14 @@
 #include "fenetres/modele/creation.h"
 
+#include "fenetres/modele/presentation.h"
+
 #include "fenetres/modele/dessin.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/menus.h"
 
 #include <cmath>
+
+#include <algorithm>
 
 namespace quarvel {
 
@@ -89,6 +93,29 @@ void creerFenetreQuarvel(Jeu& jeu, Ecran e) {
     initialiserMenus(f);
     f.fenetre.caption = PRODUIT;
     disposerTable(jeu);
+}
+
+void redisposerTable(Jeu& jeu, Ecran e) {
+    e = ecranValide(e);
+    const Disposition& avant = jeu.disposition;
+    if (e.largeur == avant.largeurEcran && e.hauteur == avant.hauteurEcran) return;
+    const int ancienM = avant.rapportM;
+    TfrmQuarvel& f = jeu.fen.frmQuarvel;
+    const TfrmQuarvel ancien = f;
+    calculerEchelles(jeu, e);
+    creerFenetreQuarvel(jeu, e);
+    TfrmQuarvel dispose = f;
+    f = ancien;
+    const int m = jeu.disposition.rapportM;
+    auto vers = controles(f);
+    const auto de = controles(dispose);
+    for (std::size_t i = 0; i < vers.size() && i < de.size(); ++i) {
+        Composant& c = *vers[i].composant;
+        c.geo = de[i].composant->geo;
+        // Fonts set by the presentation keep their share of the new size.
+        if (c.taillePolice > 0) c.taillePolice = std::max(1, mulDiv(c.taillePolice, m, ancienM));
+    }
+    presenter(jeu, jeu.donne.phase);
 }
 
 void disposerTable(Jeu& jeu) {

@@ -33,5 +33,8 @@ void creerFenetreQuarvel(Jeu& jeu, Ecran e);
 
 // Places what depends on the scale factors and fills jeu.disposition.
 void disposerTable(Jeu& jeu);
+// The table laid out again for another size (its window resized): every control's place and
+// font follow the new size; everything else the presentation drew stays, and is drawn again.
+void redisposerTable(Jeu& jeu, Ecran e);
 
 } // namespace quarvel

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace quarvel::qt {
 
@@ -37,6 +38,14 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
     fond_->surTaille = [this] {
         placerScene();
         liens_.replacer();
+        // Once the resizing settles, the table is laid out for the new size.
+        if (!tailleEnAttente_) {
+            tailleEnAttente_ = true;
+            QTimer::singleShot(0, this, [this] {
+                tailleEnAttente_ = false;
+                if (isVisible()) vue_.suivreTaille(fond_->size());
+            });
+        }
     };
     scene_->setObjectName(QStringLiteral("scene"));
     CacheCartes& cache = vue.cartes();

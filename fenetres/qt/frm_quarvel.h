@@ -49,6 +49,7 @@ private:
     void placerScene();
     Fond* fond_;
     QWidget* scene_; // the model's client area, centred when the window is wider
+    bool tailleEnAttente_ = false;
     BarreMenus* menus_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "fenetres/qt/vue.h"
 
+#include "fenetres/modele/creation.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/qt/aide.h"
 #include "fenetres/qt/frm_quarvel.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLibraryInfo>
+#include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 #include <ctime>
@@ -163,6 +165,20 @@ void Vue::synchroniser() {
     synchroniserMinuteries();
     suivreLangue();
     if (apresSynchro) apresSynchro();
+}
+
+void Vue::suivreTaille(QSize client) {
+    if (client.isEmpty() || client == tailleClient_) return;
+    const bool premiere = !tailleClient_.isValid();
+    tailleClient_ = client;
+    if (premiere || occupe_) return;
+    // The layout's client area is 800 x 534 of an 800 x 600 design.
+    Ecran e;
+    e.largeur = qMin(client.width(), client.height() * 800 / 534);
+    e.hauteur = e.largeur * 600 / 800;
+    if (QScreen* s = table_ ? table_->screen() : nullptr) e.ppp = qRound(s->logicalDotsPerInch());
+    redisposerTable(jeu_, e);
+    synchroniser();
 }
 
 void Vue::suivreLangue() {

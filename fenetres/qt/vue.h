@@ -48,6 +48,9 @@ public:
     // core is still busy with another (a message box is open) is dropped.
     void envoyer(Evenement e);
     void synchroniser();
+    // The table window's client area changed: after its first size, the table is laid out
+    // again for the new one, 4:3, as large as it holds.
+    void suivreTaille(QSize client);
 
     // For the tests: no real timer runs and the model's time is left alone; `avancer` fires the
     // model timer due first through the view, as its real timer would. False when none runs.
@@ -121,6 +124,7 @@ private:
     FenetreAide* aide_ = nullptr;
     // Qt's own texts (its dialogs' buttons and labels) in the game's language.
     std::unique_ptr<QTranslator> traductionQt_;
+    QSize tailleClient_;
     int langueQt_ = 0;
 };
 

@@ -35,6 +35,7 @@ private slots:
     void lesMinuteriesSuiventCellesDuModele();
     void lesCouleursPassentDuModeleAQtEtRetour();
     void lesBoitesDeDialogueRepondentCommeLUtilisateur();
+    void laTableSeRedisposeQuandLaFenetreChangeDeTaille();
 };
 
 void TstVue::lesFacesSontNettesAToutesLesTailles() {
@@ -301,6 +302,29 @@ void TstVue::lesBoitesDeDialogueRepondentCommeLUtilisateur() {
 
     // Qt's own dialogs speak the game's language.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+}
+
+// Restored from maximised to a small window: the table is laid out again, cards included, 4:3 and
+// centred, and the game goes on.
+void TstVue::laTableSeRedisposeQuandLaFenetreChangeDeTaille() {
+    TableQt t;
+    t.cliquer(t.q().PanelLancement);
+    QVERIFY(t.jusquAuTourDuJoueur());
+    QApplication::processEvents();
+    const int avant = t.widget(t.q().Carte3D[1])->height();
+    QWidget* table = t.vue->table();
+    table->showNormal();
+    table->resize(700, 420);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    QVERIFY(t.widget(t.q().Carte3D[1])->height() < avant);
+    const QWidget* scene = t.vue->table()->scene();
+    const QWidget* fond = t.vue->table()->fond();
+    QVERIFY(scene->height() <= fond->height());
+    QVERIFY(qAbs(scene->x() - (fond->width() - scene->width()) / 2) <= 1);
+    QVERIFY(t.widget(t.q().Carte3D[1])->geometry().bottom() <= scene->height());
+    const int plis = t.jeu->donne.numeroPli;
+    while (t.jeu->donne.numeroPli == plis && t.jeu->donne.numeroPli <= 18) t.unPas();
+    QVERIFY(t.jeu->donne.numeroPli > plis);
 }
 
 QTEST_MAIN(TstVue)
