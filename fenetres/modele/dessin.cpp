@@ -54,13 +54,14 @@ void dessinQuarvel(TfrmQuarvel& f) {
     poser(f.fenetre, 0, 0, 800, 534, false); // shown once a language is chosen
     poser(f.TableRonde, 215, 6, 352, 341);
 
+    poser(f.CadreGagnant, 0, 0, 96, 156, false);
     for (Siege s : SIEGES) {
         poser(f.CarteTable[s], carteTableGauche[entier(s)], carteTableHaut[entier(s)], 90, 150,
               false);
         poser(f.CadrePreneur[s], carteTableGauche[entier(s)] - 5, carteTableHaut[entier(s)] - 5,
               100, 160, false);
         f.CadrePreneur[s].couleur = couleurSiege(s);
-        // Placed beside the table card by disposerTable.
+        // Placed beside the table card by disposerTable, as is the winner's outline.
         poser(f.NomSiege[s], 0, 0, 70, 16, false);
         f.NomSiege[s].couleur = couleurSiege(s);
         f.NomSiege[s].taillePolice = 9;

@@ -64,7 +64,7 @@ public:
             verifier("start-up screen with both buttons",
                      visible(s.PanelStartFrench, "Version française") &&
                          visible(s.PanelStartEnglish, "English version"));
-            QTimer::singleShot(150, this, [this] { choisirAnglais(); });
+            QTimer::singleShot(150, this, [this] { choisirLangue(); });
         });
     }
 
@@ -131,7 +131,8 @@ private:
             v->surClic();
     }
 
-    void choisirAnglais() {
+    // English, or French when QUARVEL_SCENARIO_LANGUE=fr.
+    void choisirLangue() {
         QElapsedTimer t;
         t.start();
         new GuetPeinture(vue_.table()->fond(), [this, t] {
@@ -140,9 +141,13 @@ private:
             capturer(vue_.table(), "table");
             verifier("table shown", vue_.table()->isVisible() && !vue_.splash()->isVisible() &&
                                         visible(jeu().fen.frmQuarvel.PanelLancement, nullptr));
+            ControleVue* lancement = vue_.controle(jeu().fen.frmQuarvel.PanelLancement);
+            verifier("start button whole", lancement && lancement->texteTient());
             QTimer::singleShot(150, this, [this] { lancerDonne(); });
         });
-        cliquer(jeu().fen.frmSplash.PanelStartEnglish);
+        const bool francais = qgetenv("QUARVEL_SCENARIO_LANGUE") == "fr";
+        cliquer(francais ? jeu().fen.frmSplash.PanelStartFrench
+                         : jeu().fen.frmSplash.PanelStartEnglish);
     }
 
     void lancerDonne() {

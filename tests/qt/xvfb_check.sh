@@ -4,10 +4,12 @@
 # to its result and the review windows open, the start-up screen and each review window centred
 # on the screen to the pixel. Screenshots of each stage are left in the output folder.
 # usage: xvfb_check.sh <quarvel executable> <output folder> [screen size, 1024x768 by default]
+#        [language: en or fr, en by default]
 set -uo pipefail
 programme=$1
 sortie=$2
 taille=${3:-1024x768}
+langue=${4:-en}
 mkdir -p "$sortie"
 prive=$(mktemp -d)
 trap 'rm -rf "$prive"' EXIT
@@ -18,6 +20,7 @@ prefixe="$sortie/xvfb"
 rm -f "$prefixe"-*.png
 
 XDG_RUNTIME_DIR="$prive/run" XDG_CONFIG_HOME="$prive/config" QUARVEL_SCENARIO="$prefixe" \
+    QUARVEL_SCENARIO_LANGUE="$langue" \
     timeout 90 xvfb-run -a -s "-screen 0 ${taille}x24" "$programme" >"$journal" 2>&1
 statut=$?
 cat "$journal"
@@ -26,6 +29,7 @@ if [ $statut -ne 0 ]; then
     exit 1
 fi
 for etape in "start-up screen with both buttons" "start-up screen centred" "table shown" \
+    "start button whole" \
     "first deal dealt" "whole deal played" "hands window centred" "tricks window centred" \
     "score sheet centred"; do
     if ! grep -q "quarvel-scenario: $etape: ok" "$journal"; then
