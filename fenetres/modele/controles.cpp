@@ -59,6 +59,8 @@ std::vector<Controle> controles(TfrmQuarvel& f) {
     l.ajouter("nContrat", f.nContrat, ps, Genre::Panneau);
     l.ajouter("nBoutsDefense", f.nBoutsDefense, ps, Genre::Panneau);
     l.ajouter("nPointsDefense", f.nPointsDefense, ps, Genre::Panneau);
+    for (int k = 1; k <= 5; ++k)
+        l.ajouter("LibelleChiffre" + std::to_string(k), f.LibellesChiffres[k], ps, Genre::Panneau);
     l.ajouter("PanelPreneur", f.PanelPreneur, w, Genre::Panneau);
     l.ajouter("PanelEnchere", f.PanelEnchere, w, Genre::Panneau);
     l.ajouter("PanelNumeroDonne", f.PanelNumeroDonne, w, Genre::Panneau);

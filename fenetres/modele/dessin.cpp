@@ -110,13 +110,19 @@ void dessinQuarvel(TfrmQuarvel& f) {
     poser(f.panelRejouerDonne, 462, 88, 155, 25);
     poser(f.PanelPanelNewPartie, 620, 88, 167, 25);
 
-    // Current-deal figures, top to bottom; the points still needed stand out.
-    poser(f.PanneauScores, 730, 4, 63, 149);
-    poser(f.nPointsAttaque, 3, 3, 57, 26);
-    poser(f.nBoutsPreneur, 3, 31, 57, 26);
-    poser(f.nContrat, 3, 59, 57, 31);
-    poser(f.nBoutsDefense, 3, 92, 57, 26);
-    poser(f.nPointsDefense, 3, 120, 57, 26);
+    // Current-deal figures, top to bottom, each named on its left; the points still needed
+    // stand out. Under the taker's name and bid.
+    poser(f.PanneauScores, 655, 26, 138, 149);
+    poser(f.nPointsAttaque, 78, 3, 57, 26);
+    poser(f.nBoutsPreneur, 78, 31, 57, 26);
+    poser(f.nContrat, 78, 59, 57, 31);
+    poser(f.nBoutsDefense, 78, 92, 57, 26);
+    poser(f.nPointsDefense, 78, 120, 57, 26);
+    const int hauts[] = {3, 31, 59, 92, 120}, hauteurs[] = {26, 26, 31, 26, 26};
+    for (int k = 1; k <= 5; ++k) {
+        poser(f.LibellesChiffres[k], 3, hauts[k - 1], 73, hauteurs[k - 1]);
+        f.LibellesChiffres[k].taillePolice = 8;
+    }
     f.nContrat.taillePolice = 14;
     f.nContrat.couleur = couleurRGB(0xFFFF80);
     poser(f.PanelPreneur, 518, 5, 75, 18, false);
@@ -143,7 +149,7 @@ void dessinQuarvel(TfrmQuarvel& f) {
     }
 
     // Tool bar down the right edge, help apart at the bottom.
-    poser(f.PanelBarreOutils, 746, 160, 31, 141);
+    poser(f.PanelBarreOutils, 746, 180, 31, 141);
     poser(f.SBNewGame, 3, 3, 25, 25);
     poser(f.SBGameAgain, 3, 29, 25, 25);
     poser(f.SBVoirDeductions, 3, 55, 25, 25);

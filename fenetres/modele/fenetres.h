@@ -44,6 +44,7 @@ struct TfrmQuarvel {
     // Current-deal figures
     Composant PanneauScores;
     Composant nPointsAttaque, nBoutsPreneur, nContrat, nBoutsDefense, nPointsDefense;
+    Tableau<Composant, 5> LibellesChiffres; // what each of those figures is, beside it
     Composant PanelPreneur, PanelEnchere;
     Composant PanelNumeroDonne; // "Donne n° …": the number a deal can be dealt again from
 

@@ -85,6 +85,11 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
     for (const Composant* c :
          {&m.nPointsAttaque, &m.nBoutsPreneur, &m.nContrat, &m.nBoutsDefense, &m.nPointsDefense})
         liens_.lier(*c, new VuePanneau(scores, P::Chiffre));
+    for (const Composant& c : m.LibellesChiffres) {
+        auto* libelle =
+            liens_.lier(c, new VuePanneau(scores, P::Etiquette, Qt::AlignRight | Qt::AlignVCenter));
+        libelle->setGras(false);
+    }
 
     auto* ded = liens_.lier(m.PanelDeductions, new VuePanneau(f, P::Barre));
     liens_.lier(m.PanelInfoDeductions, new VuePanneau(ded, P::Titre));
