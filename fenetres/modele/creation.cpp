@@ -95,6 +95,14 @@ void creerFenetreQuarvel(Jeu& jeu, Ecran e) {
     disposerTable(jeu);
 }
 
+Ecran ecranPourClient(int largeur, int hauteur, int ppp) {
+    Ecran e;
+    e.largeur = std::min(largeur, hauteur * 800 / HAUTEUR_CLIENT_DESSIN);
+    e.hauteur = e.largeur * 600 / 800;
+    e.ppp = ppp;
+    return ecranValide(e);
+}
+
 void redisposerTable(Jeu& jeu, Ecran e) {
     e = ecranValide(e);
     const Disposition& avant = jeu.disposition;

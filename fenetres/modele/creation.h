@@ -36,5 +36,7 @@ void disposerTable(Jeu& jeu);
 // The table laid out again for another size (its window resized): every control's place and
 // font follow the new size; everything else the presentation drew stays, and is drawn again.
 void redisposerTable(Jeu& jeu, Ecran e);
+// The screen whose 4:3 table is the largest that a client area of this size holds.
+Ecran ecranPourClient(int largeur, int hauteur, int ppp);
 
 } // namespace quarvel

@@ -51,7 +51,7 @@ void dessinPoignee(TfrmPoignee& f) {
 }
 
 void dessinQuarvel(TfrmQuarvel& f) {
-    poser(f.fenetre, 0, 0, 800, 534, false); // shown once a language is chosen
+    poser(f.fenetre, 0, 0, 800, HAUTEUR_CLIENT_DESSIN, false); // shown once a language is chosen
     poser(f.TableRonde, 215, 6, 352, 341);
 
     poser(f.CadreGagnant, 0, 0, 96, 156, false);
@@ -158,7 +158,7 @@ void dessinQuarvel(TfrmQuarvel& f) {
     f.SBVoirDeductions.caption = "D";
 
     // Information bar along the bottom edge.
-    poser(f.panelBarreInfo, 0, 534 - 28, 800, 28);
+    poser(f.panelBarreInfo, 0, HAUTEUR_CLIENT_DESSIN - 28, 800, 28);
     poser(f.info, 0, 0, 800, 28);
 }
 

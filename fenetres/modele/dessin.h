@@ -5,6 +5,9 @@
 
 namespace quarvel {
 
+// The table window's client area in the 800 x 600 design: the rest goes to title and menus.
+constexpr int HAUTEUR_CLIENT_DESSIN = 534;
+
 // Seat colours shared by the taker frame, the bid bubble and the score panel (0x00BBGGRR).
 int couleurSiege(Siege siege);
 

@@ -180,12 +180,6 @@ void montrerCartes(Jeu& jeu) {
         }
 }
 
-bool tousOntPasse(const Donne& d) {
-    for (Siege s : SIEGES)
-        if (d.encheresAnnoncees[s] > PASSE) return false;
-    return true;
-}
-
 // The info line says what the table waits for. While the computer seats bid it keeps what it
 // said last; during the play it keeps the user's turn until the trick is gathered.
 void montrerInfo(Jeu& jeu) {
@@ -204,7 +198,7 @@ void montrerInfo(Jeu& jeu) {
                            "Click on the bid you want to do.");
         break;
     case Phase::EncheresCloses:
-        if (tousOntPasse(d)) {
+        if (jeu.encheres.meilleureEnchere == PASSE) { // all passed
             info = texte(t, "Tout le monde a passé : cliquez pour une nouvelle donne.",
                          "Everybody passed: click for a new deal.");
             break;
@@ -282,7 +276,7 @@ void montrerPhase(Jeu& jeu) {
                          d.phase != Phase::EncheresCloses;
     q.PanelPreneur.visible = q.PanelEnchere.visible = preneur;
     q.PanelNumeroDonne.visible = d.phase != Phase::AttentePremiereDonne;
-    ecrire(q.PanelNumeroDonne, texte(jeu.textes, "Donne n° ", "Deal #") + std::to_string(d.numero));
+    ecrire(q.PanelNumeroDonne, libelleDonne(jeu));
     ecrire(q.PanelPreneur, preneur ? jeu.textes.nomsJoueurs[d.preneur] : std::string());
     ecrire(q.PanelEnchere, preneur ? jeu.textes.nomsEncheres[d.contrat] : std::string());
     for (auto& c : q.Carte3D) c.enabled = preneur;
@@ -342,6 +336,10 @@ void montrerJeu(Jeu& jeu, bool barreOuverte) {
 }
 
 } // namespace
+
+std::string libelleDonne(const Jeu& jeu) {
+    return texte(jeu.textes, "Donne n° ", "Deal #") + std::to_string(jeu.donne.numero);
+}
 
 void presenter(Jeu& jeu, Phase avant) {
     DejaMontre& vu = jeu.montre;

@@ -1,6 +1,8 @@
 #pragma once
 #include "cartes/donne.h"
 
+#include <string>
+
 // The parts of the windows that follow from the game state alone, drawn again after each event
 // as the view re-syncs its widgets: the rules change the state, these show it.
 namespace quarvel {
@@ -12,6 +14,8 @@ struct Jeu;
 // the review windows, a deal scored shows its result, SUD's bid bar opening gives the advice
 // the keys.
 void presenter(Jeu& jeu, Phase avant);
+// "Donne n° …" / "Deal #…": the deal's number, on the table and on printed pages.
+std::string libelleDonne(const Jeu& jeu);
 // The game's timers copied into the window model, for whoever reads them there.
 void montrerMinuteries(Jeu& jeu);
 

@@ -2,6 +2,7 @@
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/plateforme.h"
+#include "fenetres/modele/presentation.h"
 #include "fenetres/modele/presentation_fin.h"
 #include "fenetres/modele/revue.h"
 #include "reglages/persistance.h"
@@ -35,8 +36,7 @@ CibleRevue cible(Jeu& jeu, FenetreRevue f) {
 // The line over a printed window: its title, the deal's number, contract and taker.
 std::string titreImpression(const Jeu& jeu, const Composant& fenetre) {
     const Donne& d = jeu.donne;
-    std::string t = fenetre.caption + " \u2014 " + texte(jeu.textes, "Donne n° ", "Deal #") +
-                    std::to_string(d.numero);
+    std::string t = fenetre.caption + " \u2014 " + libelleDonne(jeu);
     if (d.preneur != Siege::Aucun && d.contrat >= PRISE && d.contrat <= GARDE_CONTRE)
         t += " \u2014 " + jeu.textes.nomsEncheres[d.contrat] + ", " +
              jeu.textes.nomsJoueurs[d.preneur];

@@ -1,5 +1,7 @@
 #include "fenetres/qt/aide.h"
 
+#include "fenetres/qt/liens.h"
+
 #include "fenetres/modele/textes.h"
 
 #include <QDir>
@@ -61,11 +63,8 @@ void FenetreAide::ouvrir(const QString& fichier, const QString& absent) {
     }
     if (!isVisible()) {
         // Centred on the screen it opens on, the first time and each time it comes back.
-        if (QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen()) {
-            QRect zone = ecran->availableGeometry();
-            move(zone.left() + (zone.width() - width()) / 2,
-                 zone.top() + (zone.height() - height()) / 2);
-        }
+        if (QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen())
+            move(coinCentre(ecran->availableGeometry(), size()));
     }
     show();
     raise();

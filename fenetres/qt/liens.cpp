@@ -6,6 +6,11 @@
 
 namespace quarvel::qt {
 
+QPoint coinCentre(const QRect& zone, const QSize& taille) {
+    return {zone.left() + (zone.width() - taille.width()) / 2,
+            zone.top() + (zone.height() - taille.height()) / 2};
+}
+
 void SuiviFenetre::suivre(QWidget* f, QWidget* fond, const Composant& c, Mode mode,
                           const QWidget* centre) {
     const bool premier = premier_;
@@ -32,9 +37,7 @@ void SuiviFenetre::suivre(QWidget* f, QWidget* fond, const Composant& c, Mode mo
         if (zone.isValid()) {
             // The frame the window manager adds counts in what is centred.
             const QSize cadre = f->frameGeometry().size() - f->geometry().size();
-            const QSize tout = QSize(c.geo.width, c.geo.height) + cadre;
-            f->move(zone.left() + (zone.width() - tout.width()) / 2,
-                    zone.top() + (zone.height() - tout.height()) / 2);
+            f->move(coinCentre(zone, QSize(c.geo.width, c.geo.height) + cadre));
         } else {
             f->move(c.geo.left, c.geo.top);
         }

@@ -45,6 +45,9 @@ private:
 };
 
 // The window itself. `fond` is the widget painted in the window's colour.
+// The corner that centres a window of this size (frame included) in `zone`.
+QPoint coinCentre(const QRect& zone, const QSize& taille);
+
 class SuiviFenetre {
 public:
     enum class Mode { Normale, Maximisee };

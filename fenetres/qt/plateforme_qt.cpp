@@ -41,9 +41,12 @@ QLocale langueQt(Vue& vue) {
                                                : QLocale(QLocale::English);
 }
 
-// A wide window goes on a landscape page, so that its picture is as large as the page allows.
-QPageLayout::Orientation orientation(const QWidget* w) {
-    return w->width() > w->height() ? QPageLayout::Landscape : QPageLayout::Portrait;
+// The job named after the window; a wide window goes on a landscape page, so that its picture
+// is as large as the page allows.
+void preparerImprimante(QPrinter& imprimante, const QWidget* w) {
+    imprimante.setDocName(w->windowTitle());
+    imprimante.setPageOrientation(w->width() > w->height() ? QPageLayout::Landscape
+                                                           : QPageLayout::Portrait);
 }
 
 } // namespace
@@ -126,8 +129,7 @@ bool PlateformeQt::imprimer(FenetreImprimee fenetre, const std::string& titre) {
     QWidget* w = fenetreImprimee(fenetre);
     if (!w) return false;
     QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setDocName(w->windowTitle());
-    imprimante.setPageOrientation(orientation(w));
+    preparerImprimante(imprimante, w);
     const QByteArray pdf = qgetenv("QUARVEL_PDF");
     if (!pdf.isEmpty()) {
         imprimante.setOutputFormat(QPrinter::PdfFormat);
@@ -151,8 +153,7 @@ bool PlateformeQt::enregistrerPdf(FenetreImprimee fenetre, const std::string& ti
         QStringLiteral("PDF (*.pdf)"));
     if (nom.isEmpty()) return false;
     QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setDocName(w->windowTitle());
-    imprimante.setPageOrientation(orientation(w));
+    preparerImprimante(imprimante, w);
     imprimante.setOutputFormat(QPrinter::PdfFormat);
     imprimante.setOutputFileName(nom);
     return imprimerPage(imprimante, w, QString::fromStdString(titre), langueQt(vue_));

@@ -172,12 +172,9 @@ void Vue::suivreTaille(QSize client) {
     const bool premiere = !tailleClient_.isValid();
     tailleClient_ = client;
     if (premiere || occupe_) return;
-    // The layout's client area is 800 x 534 of an 800 x 600 design.
-    Ecran e;
-    e.largeur = qMin(client.width(), client.height() * 800 / 534);
-    e.hauteur = e.largeur * 600 / 800;
-    if (QScreen* s = table_ ? table_->screen() : nullptr) e.ppp = qRound(s->logicalDotsPerInch());
-    redisposerTable(jeu_, e);
+    QScreen* s = table_ ? table_->screen() : nullptr;
+    const int ppp = s ? qRound(s->logicalDotsPerInch()) : 96;
+    redisposerTable(jeu_, ecranPourClient(client.width(), client.height(), ppp));
     synchroniser();
 }
 
