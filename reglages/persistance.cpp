@@ -36,6 +36,8 @@ template <class V> void parcourir(Reglages& r, V& v) {
     for (int k = 1; k <= NB_REGLES; ++k) v.entier("fr" + std::to_string(k), r.poidsRegles[k]);
     for (int k = 1; k <= 4; ++k) v.entier("scoreTotal" + std::to_string(k), r.scoresGlobaux[k]);
     v.entier("graineAleatoire", r.graineAleatoire);
+    v.booleen("optionVisibiliteConseilJeu", r.optionVisibiliteConseilJeu);
+    v.booleen("optionAnimationCartes", r.optionAnimationCartes);
 }
 
 struct Ecrivain {
@@ -141,6 +143,8 @@ void valeursParDefaut(Reglages& r) {
     r.optionBarreOutils = true;
     r.optionBarreInfo = true;
     r.optionNiveauAdaptatif = true;
+    r.optionVisibiliteConseilJeu = false;
+    r.optionAnimationCartes = true;
     r.optionNbDonnesChallenge = 12;
     r.optionRepartitionDonne = 3;
     for (int i = 1; i <= 3; ++i)

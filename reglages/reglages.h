@@ -38,6 +38,8 @@ struct Reglages {
     // The random state the next deal is drawn from, so that each run goes on where the last
     // one stopped; 0 when none was kept (the game then starts from its constant).
     int graineAleatoire = 0;
+    bool optionVisibiliteConseilJeu = false; // the play advice shown by itself at each turn
+    bool optionAnimationCartes = true;       // played, gathered and dog cards glide
     bool operator==(const Reglages&) const = default;
 };
 

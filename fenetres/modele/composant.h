@@ -37,10 +37,12 @@ struct Composant {
     bool checked = false; // check mark of a menu item, pressed state of a speed button
     Carte carte;          // card shown by a card picture; couleur -1 when none
     bool focus = false;
+    bool focusClavier = false; // the arrows' focus: Enter presses it
+    bool conseille = false;    // what the play advice points at
 };
 
 struct ElementMenu : Composant {
-    int raccourci = 0; // function key 1..12, 0 for none
+    std::string raccourci; // as Qt writes key sequences ("F2", "Ctrl+Z"); empty for none
     int groupe = 0;    // radio group, 0 for none
 };
 

@@ -99,6 +99,8 @@ std::vector<Controle> controles(TfrmQuarvel& f) {
     int bo = l.ajouter("PanelBarreOutils", f.PanelBarreOutils, w, Genre::Panneau);
     l.ajouter("SBNewGame", f.SBNewGame, bo, Genre::BoutonRapide);
     l.ajouter("SBGameAgain", f.SBGameAgain, bo, Genre::BoutonRapide);
+    l.ajouter("SBReprendre", f.SBReprendre, bo, Genre::BoutonRapide);
+    l.ajouter("SBConseilJeu", f.SBConseilJeu, bo, Genre::BoutonRapide);
     l.ajouter("SBVoirDeductions", f.SBVoirDeductions, bo, Genre::BoutonRapide);
     l.ajouter("SBVoirScoresGlobaux", f.SBVoirScoresGlobaux, bo, Genre::BoutonRapide);
     l.ajouter("SBAide", f.SBAide, bo, Genre::BoutonRapide);

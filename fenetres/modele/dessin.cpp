@@ -149,12 +149,15 @@ void dessinQuarvel(TfrmQuarvel& f) {
     }
 
     // Tool bar down the right edge, help apart at the bottom.
-    poser(f.PanelBarreOutils, 746, 180, 31, 141);
-    poser(f.SBNewGame, 3, 3, 25, 25);
-    poser(f.SBGameAgain, 3, 29, 25, 25);
-    poser(f.SBVoirDeductions, 3, 55, 25, 25);
-    poser(f.SBVoirScoresGlobaux, 3, 81, 25, 25);
-    poser(f.SBAide, 3, 113, 25, 25);
+    // Seven buttons between the current-deal figures and the hand.
+    poser(f.PanelBarreOutils, 746, 178, 31, 170);
+    Composant* outils[] = {&f.SBNewGame,    &f.SBGameAgain,      &f.SBReprendre,
+                           &f.SBConseilJeu, &f.SBVoirDeductions, &f.SBVoirScoresGlobaux};
+    for (int k = 0; k < 6; ++k) poser(*outils[k], 3, 3 + k * 23, 25, 22);
+    poser(f.SBAide, 3, 145, 25, 22);
+    // Offered once there is a card to advise or to take back.
+    f.SBReprendre.enabled = f.SBConseilJeu.enabled = false;
+    f.menuReprendre.enabled = f.menuConseilJeu.enabled = false;
     f.SBVoirDeductions.caption = "D";
 
     // Information bar along the bottom edge.

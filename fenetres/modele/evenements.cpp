@@ -8,6 +8,7 @@
 #include "encheres/ecart.h"
 #include "encheres/encheres.h"
 #include "encheres/poignee.h"
+#include "fenetres/modele/aide_table.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/mesures.h"
 #include "fenetres/modele/options.h"
@@ -151,6 +152,7 @@ void traiterDonne(Jeu& jeu, Evenement e) {
         continuer(jeu);
         break;
     case Evt::ToucheEspace:
+    case Evt::ToucheEntree:
         continuer(jeu);
         break;
     case Evt::ClicTable:
@@ -161,7 +163,7 @@ void traiterDonne(Jeu& jeu, Evenement e) {
         if (dansIntervalle(i, 1, 4) && phase == Phase::EncheresCloses) continuer(jeu);
         break;
     case Evt::ClicCarte3D:
-        if (carteMainOfferte(jeu, i)) cliquerCarteMain(jeu, i);
+        if (carteMainOfferte(jeu, i)) jouerCarteMain(jeu, i);
         break;
     case Evt::ClicCarteChien:
         if (dansIntervalle(i, 1, 6) && phase == Phase::ChienMontre) retirerChien(jeu, true);
@@ -244,6 +246,64 @@ void traiterDonne(Jeu& jeu, Evenement e) {
     }
 }
 
+void traiterGeste(Jeu& jeu, Evenement e);
+
+// Escape closes the review windows that are open; with none, it hides the keyboard's focus.
+void fermerRevuesOuvertes(Jeu& jeu) {
+    const Fenetres& f = jeu.fen;
+    bool fermee = false;
+    for (auto [fenetre, ok] : {std::pair{&f.frmPliPrecedent.fenetre, Evt::OkPliPrecedent},
+                               {&f.frmMains.fenetre, Evt::MainsOk},
+                               {&f.frmScoreDetaille.fenetre, Evt::ScoreOk},
+                               {&f.frmTousPlis.fenetre, Evt::TousPlisOk}})
+        if (fenetre->visible) {
+            traiterGeste(jeu, {ok});
+            fermee = true;
+        }
+    if (!fermee) jeu.clavier.montre = false;
+}
+
+// The commands of help at the table and the keys; false for any other event.
+bool traiterAideTable(Jeu& jeu, Evenement e) {
+    const bool barre = jeu.reglages.optionBarreOutils;
+    Evenement geste{};
+    switch (e.type) {
+    case Evt::SBConseilJeu:
+        if (barre) demanderConseil(jeu);
+        return true;
+    case Evt::MenuConseilJeu:
+        demanderConseil(jeu);
+        return true;
+    case Evt::SBReprendre:
+        if (barre) reprendreCarte(jeu);
+        return true;
+    case Evt::MenuReprendre:
+        reprendreCarte(jeu);
+        return true;
+    case Evt::ToucheGauche:
+    case Evt::ToucheDroite:
+        deplacerFocus(jeu, e.type == Evt::ToucheDroite ? 1 : -1);
+        return true;
+    case Evt::ToucheEntree:
+    case Evt::ToucheEspace:
+        if (gesteFocus(jeu, geste)) {
+            traiterGeste(jeu, geste);
+            return true;
+        }
+        // Unfocused, the bid bar's advice holds the keys as it opens.
+        if (jeu.donne.phase == Phase::EnchereSud && jeu.fen.frmQuarvel.evMaMain.focus) {
+            traiterGeste(jeu, {Evt::ClicConseil});
+            return true;
+        }
+        return false; // the go-on gesture
+    case Evt::ToucheEchap:
+        fermerRevuesOuvertes(jeu);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void traiterGeste(Jeu& jeu, Evenement e) {
     // While the handful dialog is open, or before the table is shown, the table takes nothing.
     if (surLaTable(e.type) &&
@@ -251,13 +311,21 @@ void traiterGeste(Jeu& jeu, Evenement e) {
         return;
     if (traiterCommandeOption(jeu, e)) return;
     if (traiterEvenementRevue(jeu, e)) return;
+    if (traiterAideTable(jeu, e)) return;
     traiterDonne(jeu, e);
+}
+
+// A click of the mouse on the table: the keyboard's focus steps aside.
+bool clicSouris(Evt t) {
+    return t != Evt::ToucheEspace && entier(t) >= entier(Evt::ClicFond) &&
+           entier(t) <= entier(Evt::ClicScoreTotal);
 }
 
 } // namespace
 
 void traiterEvenement(Jeu& jeu, Evenement e) {
     const Phase avant = jeu.donne.phase;
+    if (clicSouris(e.type)) jeu.clavier.montre = false;
     traiterGeste(jeu, e);
     presenter(jeu, avant);
 }

@@ -86,9 +86,22 @@ enum class Evt {
     // Window closed by its close box (no save)
     FermerTable,
     MenuChoisirDonne,
+    // Help at the table
+    MenuConseilJeu, // the play advice: SUD's card, or his discard
+    SBConseilJeu,
+    MenuReprendre, // takes SUD's last card back
+    SBReprendre,
+    MenuVoirConseilJeu, // the advice shown by itself at each turn
+    MenuAnimation,      // cards that move
+    // Keys of the table window
+    ToucheGauche,
+    ToucheDroite,
+    ToucheEntree,
+    ToucheEchap,
 };
 
 struct Evenement {
+    bool operator==(const Evenement&) const = default;
     Evt type;
     int index = 0;
 };

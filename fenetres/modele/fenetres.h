@@ -2,12 +2,25 @@
 // The windows as plain data, one field per control, named as the controls of the program.
 #include "fenetres/modele/composant.h"
 
+#include <vector>
+
 namespace quarvel {
 
 struct TfrmSplash {
     Composant fenetre; // the window itself: caption = title, geo, visible
     Composant FrameSplash, ImgLogo, lblCompanyProduct;
     Composant PanelStartFrench, PanelStartEnglish;
+};
+
+// A card gliding from one place of the table to another. When it ends on a control (a table card,
+// a card of the hand row), that control shows only once the card has arrived.
+struct Mouvement {
+    enum class Cible { Aucune, CarteTable, Carte3D };
+    Carte carte;
+    Rect depart, arrivee;
+    Cible cible = Cible::Aucune;
+    int index = 0; // the seat of a table card, the place in the hand row
+    bool operator==(const Mouvement&) const = default;
 };
 
 struct TfrmQuarvel {
@@ -58,13 +71,21 @@ struct TfrmQuarvel {
 
     // Tool bar and information bar
     Composant PanelBarreOutils;
-    Composant SBNewGame, SBGameAgain, SBVoirDeductions, SBVoirScoresGlobaux, SBAide;
+    Composant SBNewGame, SBGameAgain, SBReprendre, SBConseilJeu, SBVoirDeductions,
+        SBVoirScoresGlobaux, SBAide;
     Composant panelBarreInfo, info;
 
     Minuterie TimerEnchere, TimerEntreCarte, TimerTransition;
 
+    // The cards that moved in the last event, for the view to glide them; none when motion is
+    // off. Each new list has a new number, so that the view plays it once.
+    std::vector<Mouvement> mouvements;
+    int numeroMouvements = 0;
+    int dureeMouvement = 0; // milliseconds; 0: cards jump
+
     // Menu
-    ElementMenu menuQuarvel, menuNewGame, menuGameAgain, menuChoisirDonne, menuInitScores;
+    ElementMenu menuQuarvel, menuNewGame, menuGameAgain, menuChoisirDonne, menuConseilJeu,
+        menuReprendre, menuInitScores;
     ElementMenu menuLevel, menuDebutant, menuAmateur, menuBon, menuPro, menuOptionNiveauAdaptatif;
     ElementMenu menuVitesses, menuJeuDeLaCarte, menuInstantane, menuRapide, menuNormal, menuLent,
         menuEscargot;
@@ -73,7 +94,7 @@ struct TfrmQuarvel {
     ElementMenu menuForce, menuForceNormale, menuForcePrise, menuForceGarde, menuForceGardeSans,
         menuForceGardeContre, menuForceDefense, menuAtLeast;
     ElementMenu menuVoir, menuScoresGlobaux, menuConseilEnch, menuPointsPartieEnCours,
-        menuDeductions, menuBarreOutils, menuBarreInfo;
+        menuDeductions, menuVoirConseilJeu, menuAnimation, menuBarreOutils, menuBarreInfo;
     ElementMenu menuOptions, menuProposerPoignee, menuPreviousTrick, menuCouleurFondEcran,
         menuCouleurTableRonde;
     ElementMenu menuAide, menuSommaire, menuApropos;

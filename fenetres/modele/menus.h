@@ -14,7 +14,7 @@ struct NoeudMenu {
     ElementMenu* element = nullptr;           // nullptr for a separator
     Evenement evenement{Evt::MenuNewGame, 0}; // what a leaf forwards
     bool cochable = false;                    // carries a check mark (radio entries too)
-    int raccourci = 0;                        // function key 1..12
+    std::string raccourci;                    // "F2", "Ctrl+Z"...; empty for none
     int groupe = 0;                           // radio group, 0 for none
     std::vector<NoeudMenu> enfants;
 

@@ -5,6 +5,8 @@
 #include "fenetres/modele/plateforme.h"
 #include "reglages/persistance.h"
 
+#include <algorithm>
+
 namespace quarvel {
 
 namespace {
@@ -104,6 +106,12 @@ void appliquerOptions(Jeu& jeu) {
         changerIntervalle(jeu, jeu.minuteries.TimerTransition, intervallesPause[attente]);
 
     f.menuProposerPoignee.checked = r.optionProposePoignee;
+    f.menuVoirConseilJeu.checked = r.optionVisibiliteConseilJeu;
+    f.menuAnimation.checked = r.optionAnimationCartes;
+    // Cards glide within the pace of the card speed, and not at all at the fastest one.
+    f.dureeMouvement = r.optionAnimationCartes && vitesse >= 1 && vitesse <= 4
+                           ? std::min(300, intervallesCarte[vitesse] * 4 / 5)
+                           : 0;
 
     f.menuBarreOutils.checked = r.optionBarreOutils;
     f.PanelBarreOutils.visible = r.optionBarreOutils;
@@ -194,6 +202,12 @@ bool traiterCommandeOption(Jeu& jeu, Evenement e) {
     case Evt::MenuConseilEnch:
         r.optionVisibiliteConseilEnchere = !r.optionVisibiliteConseilEnchere;
         appliquerEtSauver(jeu);
+        return true;
+    case Evt::MenuVoirConseilJeu:
+        basculerSelonMarque(jeu, f.menuVoirConseilJeu, r.optionVisibiliteConseilJeu);
+        return true;
+    case Evt::MenuAnimation:
+        basculerSelonMarque(jeu, f.menuAnimation, r.optionAnimationCartes);
         return true;
     case Evt::MenuPointsPartieEnCours:
         r.optionVisibilitePointsPartieEnCours = !r.optionVisibilitePointsPartieEnCours;

@@ -2,6 +2,7 @@
 
 #include "encheres/ecart.h"
 #include "encheres/poignee.h"
+#include "fenetres/modele/aide_table.h"
 #include "fenetres/modele/deductions.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/mesures.h"
@@ -9,6 +10,7 @@
 #include "fenetres/modele/presentation_poignee.h"
 
 #include <string>
+#include <vector>
 
 namespace quarvel {
 
@@ -302,6 +304,75 @@ void montrerFocusConseil(Jeu& jeu, bool barreOuverte) {
         conseil.focus = conseil.visible;
 }
 
+// Where a seat's cards come from and go to: off its side of the table, SUD's from his hand.
+Rect bordSiege(const Jeu& jeu, Siege s) {
+    Rect r = jeu.fen.frmQuarvel.CarteTable[s].geo;
+    switch (s) {
+    case SUD:
+        r.top = hautMain(jeu);
+        break;
+    case EST:
+        r.left += 2 * r.width;
+        break;
+    case NORD:
+        r.top -= r.height;
+        break;
+    default:
+        r.left -= 2 * r.width;
+        break;
+    }
+    return r;
+}
+
+bool memeCarte(const Carte& a, const Carte& b) {
+    return a.couleur == b.couleur && a.valeur == b.valeur;
+}
+
+// The cards that moved in this event: put down on the table, a trick gathered toward its
+// winner, the dog taken up by the taker. Nothing moves across a new deal.
+void montrerMouvements(Jeu& jeu, Phase avant, bool nouvelleDonne) {
+    TfrmQuarvel& q = jeu.fen.frmQuarvel;
+    const Donne& d = jeu.donne;
+    Tableau<Carte, 4>& vu = jeu.montre.pli;
+    std::vector<Mouvement> m;
+    using Cible = Mouvement::Cible;
+    auto carte = [](Carte c) {
+        c.enMain = true;
+        return c;
+    };
+    if (q.dureeMouvement > 0 && !nouvelleDonne) {
+        for (Siege s : SIEGES) {
+            const Carte& c = d.pli.cartes[s];
+            if (c.couleur == AUCUNE || memeCarte(c, vu[s])) continue;
+            Rect depart = bordSiege(jeu, s);
+            if (s == SUD)
+                for (int i = 1; i <= 18; ++i)
+                    if (memeCarte(d.mains[SUD][i], c)) depart = q.Carte3D[i].geo;
+            m.push_back({carte(c), depart, q.CarteTable[s].geo, Cible::CarteTable, entier(s)});
+        }
+        if (avant == Phase::PliARamasser && d.phase != Phase::PliARamasser)
+            for (Siege s : SIEGES)
+                if (vu[s].couleur != AUCUNE && d.pli.cartes[s].couleur == AUCUNE)
+                    m.push_back({carte(vu[s]), q.CarteTable[s].geo, bordSiege(jeu, d.pli.entame)});
+        if (avant == Phase::ChienMontre && d.phase != Phase::ChienMontre &&
+            d.preneur != Siege::Aucun)
+            for (int k = 1; k <= 6; ++k) {
+                Mouvement x{carte(d.chien[k]), q.CarteChien[k].geo, bordSiege(jeu, d.preneur)};
+                for (int p = 1; p <= 24 && d.phase == Phase::Ecart; ++p)
+                    if (jeu.ecart.sourceRangee[p] == 18 + k) {
+                        x.carte = carte(jeu.ecart.rangeeEcart[p]);
+                        x.arrivee = q.Carte3D[p].geo;
+                        x.cible = Cible::Carte3D;
+                        x.index = p;
+                    }
+                m.push_back(x);
+            }
+    }
+    vu = d.pli.cartes;
+    q.mouvements = std::move(m);
+    if (!q.mouvements.empty()) ++q.numeroMouvements;
+}
+
 // A new deal: the windows that looked back at the deal dropped, and its result, close.
 void fermerRevues(Jeu& jeu) {
     Fenetres& f = jeu.fen;
@@ -353,6 +424,8 @@ void presenter(Jeu& jeu, Phase avant) {
     const bool barreOuverte =
         jeu.donne.phase == Phase::EnchereSud && (avant != Phase::EnchereSud || nouvelleDonne);
     montrerJeu(jeu, barreOuverte);
+    montrerAideTable(jeu);
+    montrerMouvements(jeu, avant, nouvelleDonne);
 }
 
 } // namespace quarvel

@@ -126,6 +126,18 @@ void VueBouton::suivrePropre(const Composant& c, const Composant& avant, bool pr
         }
     }
     if (premier) majIcone();
+    if (!premier && c.focusClavier != avant.focusClavier) update();
+}
+
+void VueBouton::paintEvent(QPaintEvent* e) {
+    QPushButton::paintEvent(e);
+    if (!vu_.focusClavier) return;
+    // The keyboard's focus, in the gold of a card under the mouse.
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0xe0, 0xa5, 0x26), 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
 }
 
 void VueBouton::resizeEvent(QResizeEvent* e) {

@@ -131,6 +131,7 @@ public:
 protected:
     void suivrePropre(const Composant& c, const Composant& avant, bool premier) override;
     void resizeEvent(QResizeEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void majIcone();

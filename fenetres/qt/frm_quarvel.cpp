@@ -2,10 +2,13 @@
 
 #include "fenetres/modele/jeu.h"
 #include "fenetres/qt/menus_qt.h"
+#include "fenetres/qt/mouvements.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 
 namespace quarvel::qt {
@@ -112,6 +115,10 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
                 {Evt::SBNewGame});
     liens_.lier(m.SBGameAgain, new VueOutil(outils, cache, QStringLiteral("rejouer")),
                 {Evt::SBGameAgain});
+    liens_.lier(m.SBReprendre, new VueOutil(outils, cache, QStringLiteral("reprendre")),
+                {Evt::SBReprendre});
+    liens_.lier(m.SBConseilJeu, new VueOutil(outils, cache, QStringLiteral("conseil")),
+                {Evt::SBConseilJeu});
     liens_.lier(m.SBVoirDeductions, new VueOutil(outils, cache, QStringLiteral("deductions")),
                 {Evt::SBVoirDeductions});
     liens_.lier(m.SBVoirScoresGlobaux, new VueOutil(outils, cache, QStringLiteral("scores")),
@@ -155,6 +162,8 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
 
     menus_ = new BarreMenus(this, vue);
     setMenuBar(menus_->barre());
+    mouvements_ = new Mouvements(vue, scene_, m);
+    qApp->installEventFilter(this);
 }
 
 TfrmQuarvel::~TfrmQuarvel() = default;
@@ -169,17 +178,44 @@ void TfrmQuarvel::placerScene() {
 void TfrmQuarvel::synchroniser() {
     placerScene();
     liens_.synchroniser();
+    mouvements_->suivre();
     if (menus_) menus_->synchroniser();
     suivi_.suivre(this, fond_, m_.fenetre, SuiviFenetre::Mode::Maximisee);
 }
 
-void TfrmQuarvel::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Space && !e->isAutoRepeat()) {
-        vue_.envoyer({Evt::ToucheEspace});
-        e->accept();
-        return;
+bool TfrmQuarvel::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return false;
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w || w->window() != this || qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w))
+        return false;
+    auto* k = static_cast<QKeyEvent*>(e);
+    // With a modifier, a key is a shortcut of the menus.
+    if (k->modifiers() & ~Qt::KeypadModifier) return false;
+    Evt t;
+    switch (k->key()) {
+    case Qt::Key_Left:
+        t = Evt::ToucheGauche;
+        break;
+    case Qt::Key_Right:
+        t = Evt::ToucheDroite;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        t = Evt::ToucheEntree;
+        break;
+    case Qt::Key_Space:
+        t = Evt::ToucheEspace;
+        break;
+    case Qt::Key_Escape:
+        t = Evt::ToucheEchap;
+        break;
+    default:
+        return false;
     }
-    QMainWindow::keyPressEvent(e);
+    // A key held down moves the focus on, but plays or presses once.
+    if (!k->isAutoRepeat() || t == Evt::ToucheGauche || t == Evt::ToucheDroite)
+        vue_.envoyer({t});
+    return true;
 }
 
 void TfrmQuarvel::closeEvent(QCloseEvent* e) {

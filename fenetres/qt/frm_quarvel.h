@@ -11,6 +11,7 @@ struct TfrmQuarvel;
 namespace quarvel::qt {
 
 class BarreMenus;
+class Mouvements;
 
 // The client area: painted in the window's colour; a click on it is a go-on gesture.
 class Fond : public QWidget {
@@ -36,9 +37,11 @@ public:
     Fond* fond() const { return fond_; }
     QWidget* scene() const { return scene_; }
     BarreMenus* menus() const { return menus_; }
+    Mouvements* mouvements() const { return mouvements_; }
 
 protected:
-    void keyPressEvent(QKeyEvent* e) override;
+    // The table's keys, whichever of its widgets holds the focus; the menu bar keeps its own.
+    bool eventFilter(QObject* o, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -51,6 +54,7 @@ private:
     QWidget* scene_; // the model's client area, centred when the window is wider
     bool tailleEnAttente_ = false;
     BarreMenus* menus_ = nullptr;
+    Mouvements* mouvements_ = nullptr;
 };
 
 } // namespace quarvel::qt

@@ -47,8 +47,8 @@ QAction* BarreMenus::ajouter(QMenu* parent, const NoeudMenu& n) {
             }
             groupes_[n.groupe - 1]->addAction(a);
         }
-        if (n.raccourci >= 1 && n.raccourci <= 12) {
-            a->setShortcut(QKeySequence(Qt::Key(Qt::Key_F1 + n.raccourci - 1)));
+        if (!n.raccourci.empty()) {
+            a->setShortcut(QKeySequence(QString::fromStdString(n.raccourci)));
             a->setShortcutContext(Qt::WindowShortcut);
         }
     }
@@ -79,9 +79,8 @@ void BarreMenus::synchroniser() {
                 if (x.premier || e.enabled != x.vu.enabled) a->setEnabled(e.enabled);
                 if (x.premier || e.visible != x.vu.visible) a->setVisible(e.visible);
                 if (x.premier || e.hint != x.vu.hint) a->setToolTip(QString::fromStdString(e.hint));
-                if ((x.premier || e.raccourci != x.vu.raccourci) && e.raccourci >= 1 &&
-                    e.raccourci <= 12)
-                    a->setShortcut(QKeySequence(Qt::Key(Qt::Key_F1 + e.raccourci - 1)));
+                if ((x.premier || e.raccourci != x.vu.raccourci) && !e.raccourci.empty())
+                    a->setShortcut(QKeySequence(QString::fromStdString(e.raccourci)));
                 if (x.cochable && e.checked && !a->isChecked()) a->setChecked(true);
             } else {
                 // Qt may have moved a check mark on the click itself: the model's word is final.

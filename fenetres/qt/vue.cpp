@@ -6,6 +6,7 @@
 #include "fenetres/qt/frm_quarvel.h"
 #include "fenetres/qt/frm_revue.h"
 #include "fenetres/qt/frm_splash.h"
+#include "fenetres/qt/mouvements.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -96,6 +97,10 @@ qint64 tempsProcesseur() {
 void Vue::envoyer(Evenement e) {
     if (occupe_) return;
     creerFenetres();
+    // A gesture during a motion: the cards are at their places at once.
+    if (e.type != Evt::TickEnchere && e.type != Evt::TickEntreCarte &&
+        e.type != Evt::TickTransition && e.type != Evt::TickTousPlis)
+        table_->mouvements()->terminer();
     occupe_ = true;
     QElapsedTimer duree;
     duree.start();

@@ -24,7 +24,7 @@ namespace {
 
 constexpr const char* AIDE_PARTIE =
     "usage: quarvel-arene partie [--graine G] [--nombre K] [--niveau N] [--niveau-sud N]\n"
-    "                            [--adaptatif 0|1] [--verifier]\n"
+    "                            [--adaptatif 0|1] [--conseil] [--verifier]\n"
     "  Plays K deals (default 1) from the seed G (0..4294967295, default the game's own)\n"
     "  through the game's flow on a virtual clock, SUD bidding the advice, discarding and\n"
     "  playing like the computer and declaring the largest handful offered. Prints one JSON\n"
@@ -38,6 +38,8 @@ constexpr const char* AIDE_PARTIE =
     "  --niveau-sud N  level SUD plays at: 0 a legal card at random, 1 .. 4 (default: that\n"
     "                  of the computer players)\n"
     "  --adaptatif 0|1 the adaptive level (default 0)\n"
+    "  --conseil       ask the play advice before each card and discard of SUD, as a player\n"
+    "                  would from the menu: the records must not change\n"
     "  --verifier      stop with exit status 1 at the first deal whose card points do not\n"
     "                  make 182 half points or whose running scores do not sum to zero\n";
 
@@ -49,6 +51,14 @@ struct Partie {
     TfrmQuarvel& q;
 
     explicit Partie(Jeu& j) : jeu(j), q(j.fen.frmQuarvel) {}
+    bool conseil = false; // the play advice asked before each of SUD's choices
+    long conseilsDonnes = 0;
+
+    void demanderConseil() {
+        if (!conseil) return;
+        geste(Evt::MenuConseilJeu);
+        if (jeu.conseil.actif) ++conseilsDonnes;
+    }
 
     void geste(Evt t, int index = 0) { traiterEvenement(jeu, Evenement{t, index}); }
 
@@ -79,6 +89,7 @@ struct Partie {
 
     // The computer's discard choice, made by clicking the cards it sets aside.
     void ecarter() {
+        demanderConseil();
         // The choice shares its counters with the user's selection: work on a copy.
         const EtatEcart avant = jeu.ecart;
         choisirEcartOrdinateur(jeu);
@@ -92,6 +103,7 @@ struct Partie {
     // The computer's card for SUD, clicked. What the rule pass leaves behind (the narrowed
     // legal cards, the rules it fired) is put back: SUD's play must not train the computer.
     void jouer() {
+        demanderConseil();
         Donne& d = jeu.donne;
         const auto jouables = d.cartesJouables[SUD];
         const int nbRegles = jeu.moteur.nbReglesDeclenchees;
@@ -290,6 +302,7 @@ int modePartie(int argc, char** argv) {
                         {"--niveau", true},
                         {"--niveau-sud", true},
                         {"--adaptatif", true},
+                        {"--conseil", false},
                         {"--verifier", false}}))
         return SORTIE_ARGUMENTS;
     if (args.aide()) {
@@ -321,6 +334,7 @@ int modePartie(int argc, char** argv) {
     appliquerOptions(*jeu);
 
     Partie partie(*jeu);
+    partie.conseil = args.present("--conseil");
     partie.geste(Evt::ClicLancement);
     std::string ligne;
     for (unsigned long long n = 1; n <= nombre; ++n) {
@@ -361,6 +375,7 @@ int modePartie(int argc, char** argv) {
         else
             partie.geste(Evt::ClicFond);
     }
+    if (partie.conseil) std::fprintf(stderr, "partie: advice given %ld times\n", partie.conseilsDonnes);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 

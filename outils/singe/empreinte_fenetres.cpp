@@ -3,6 +3,7 @@
 #include "fenetres/modele/jeu.h"
 
 #include <string>
+#include <vector>
 
 namespace quarvel {
 
@@ -50,6 +51,18 @@ struct Hachage {
         (*this)(c.checked);
         (*this)(c.carte);
         (*this)(c.focus);
+        (*this)(c.focusClavier);
+        (*this)(c.conseille);
+    }
+    void operator()(const Mouvement& m) {
+        (*this)(m.carte);
+        (*this)(m.depart);
+        (*this)(m.arrivee);
+        (*this)(static_cast<int>(m.cible));
+        (*this)(m.index);
+    }
+    void operator()(const std::vector<Mouvement>& v) {
+        for (const Mouvement& m : v) (*this)(m);
     }
     void operator()(const ElementMenu& m) {
         (*this)(static_cast<const Composant&>(m));
@@ -91,12 +104,14 @@ std::uint64_t empreinteFenetres(const Jeu& jeu) {
            q.nPointsDefense, q.PanelPreneur, q.PanelEnchere);
     h.tous(q.PanelDeductions, q.PanelInfoDeductions, q.PanelAtoutMax, q.Panel21, q.PanelPetit,
            q.PanelExcuse, q.PanelAtExt, q.ImagesCouleurs, q.MarqueursHonneurs, q.ComptesCouleurs);
-    h.tous(q.PanelBarreOutils, q.SBNewGame, q.SBGameAgain, q.SBVoirDeductions,
-           q.SBVoirScoresGlobaux, q.SBAide, q.panelBarreInfo, q.info);
+    h.tous(q.PanelBarreOutils, q.SBNewGame, q.SBGameAgain, q.SBReprendre, q.SBConseilJeu,
+           q.SBVoirDeductions, q.SBVoirScoresGlobaux, q.SBAide, q.panelBarreInfo, q.info);
+    h.tous(q.mouvements, q.numeroMouvements, q.dureeMouvement);
     // The view runs its timers from the game's.
     h.tous(jeu.minuteries.TimerEnchere, jeu.minuteries.TimerEntreCarte,
            jeu.minuteries.TimerTransition);
-    h.tous(q.menuQuarvel, q.menuNewGame, q.menuGameAgain, q.menuInitScores, q.menuLevel,
+    h.tous(q.menuQuarvel, q.menuNewGame, q.menuGameAgain, q.menuConseilJeu, q.menuReprendre,
+           q.menuInitScores, q.menuLevel,
            q.menuDebutant, q.menuAmateur, q.menuBon, q.menuPro, q.menuOptionNiveauAdaptatif);
     h.tous(q.menuVitesses, q.menuJeuDeLaCarte, q.menuInstantane, q.menuRapide, q.menuNormal,
            q.menuLent, q.menuEscargot);
@@ -105,7 +120,8 @@ std::uint64_t empreinteFenetres(const Jeu& jeu) {
     h.tous(q.menuForce, q.menuForceNormale, q.menuForcePrise, q.menuForceGarde,
            q.menuForceGardeSans, q.menuForceGardeContre, q.menuForceDefense, q.menuAtLeast);
     h.tous(q.menuVoir, q.menuScoresGlobaux, q.menuConseilEnch, q.menuPointsPartieEnCours,
-           q.menuDeductions, q.menuBarreOutils, q.menuBarreInfo);
+           q.menuDeductions, q.menuVoirConseilJeu, q.menuAnimation, q.menuBarreOutils,
+           q.menuBarreInfo);
     h.tous(q.menuOptions, q.menuProposerPoignee, q.menuPreviousTrick, q.menuCouleurFondEcran,
            q.menuCouleurTableRonde, q.menuAide, q.menuSommaire, q.menuApropos, q.menuQuit);
 

@@ -110,6 +110,16 @@ const Choix GESTES_TABLE[] = {
     {Evt::MenuApropos, 10, 0, 0},
     {Evt::MenuQuit, 1, 0, 0},
     {Evt::FermerTable, 1, 0, 0},
+    {Evt::MenuConseilJeu, 60, 0, 0},
+    {Evt::SBConseilJeu, 20, 0, 0},
+    {Evt::MenuReprendre, 40, 0, 0},
+    {Evt::SBReprendre, 20, 0, 0},
+    {Evt::MenuVoirConseilJeu, 10, 0, 0},
+    {Evt::MenuAnimation, 10, 0, 0},
+    {Evt::ToucheGauche, 200, 0, 0},
+    {Evt::ToucheDroite, 200, 0, 0},
+    {Evt::ToucheEntree, 200, 0, 0},
+    {Evt::ToucheEchap, 30, 0, 0},
 };
 
 const Choix GESTES_POIGNEE[] = {
@@ -245,6 +255,34 @@ std::string verifierInvariants(const Jeu& jeu) {
     if (f.fenetre.visible && !f.fenetre.enabled && !jeu.fen.frmPoignee.fenetre.visible)
         return "la table reste désactivée sans fenêtre de Poignée";
 
+    // The advice and the keyboard's focus each point at what may be played.
+    int focus = 0, conseilles = 0;
+    for (int i = 1; i <= 24; ++i) {
+        const Composant& c = f.Carte3D[i];
+        focus += c.focusClavier;
+        conseilles += c.conseille;
+        const bool jouable = i <= 18 && d.mains[SUD][i].enMain && d.cartesJouables[SUD][i] == 1;
+        if (d.phase == Phase::TourSud && (c.focusClavier || c.conseille) && !jouable)
+            return formater("la carte %ld de SUD a le focus ou le conseil sans être jouable", i);
+    }
+    for (const Composant* c : {&f.PanelLancement, &f.evMaMain, &f.ButtonPasse, &f.ButtonPrise,
+                               &f.ButtonGarde, &f.ButtonGardeSans, &f.ButtonGardeContre,
+                               &f.PanelConfirmeEcart, &f.PanelPoigneeSimple, &f.PanelPoigneeDouble,
+                               &f.PanelPoigneeTriple, &f.PanelPoigneeAucune, &f.PanelVoirMains,
+                               &f.PanelVoirPlis, &f.PanelScoreDetaille, &f.panelRejouerDonne,
+                               &f.PanelPanelNewPartie})
+        if (c->focusClavier) {
+            ++focus;
+            if (!c->visible || !c->enabled) return "le focus du clavier est sur un bouton caché";
+        }
+    if (focus > 1) return formater("%ld contrôles ont le focus du clavier", focus);
+    if (d.phase == Phase::TourSud && conseilles > 1)
+        return formater("%ld cartes conseillées pour un seul tour", conseilles);
+    if (d.phase == Phase::Ecart && conseilles != 0 && conseilles != 6)
+        return formater("%ld cartes conseillées pour l'écart", conseilles);
+    if (f.menuReprendre.enabled && (donneTerminee(d.phase) || d.numeroPli < 1))
+        return "une carte peut être reprise hors du jeu de la carte";
+
     if (d.phase == Phase::DonneBloquee)
         return formater("la donne est bloquée : le siège %ld n'a aucune carte à jouer",
                         entier(d.joueurCourant));
@@ -321,13 +359,25 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
         Evenement e = tirerGeste(*jeu, g, echeance);
         jeu->maintenant = std::max(jeu->maintenant, echeance);
         const bool avant = donneTerminee(jeu->donne.phase);
+        // Asking the advice must leave the game as it was, to the last random draw.
+        const bool conseil = e.type == Evt::MenuConseilJeu || e.type == Evt::SBConseilJeu;
+        const bool reprise = jeu->fen.frmQuarvel.menuReprendre.enabled &&
+                             (e.type == Evt::MenuReprendre ||
+                              (e.type == Evt::SBReprendre && jeu->reglages.optionBarreOutils));
+        std::unique_ptr<Partie> partieAvant;
+        if (conseil) partieAvant = std::make_unique<Partie>(*jeu);
         traiterEvenement(*jeu, e);
+        std::string erreurAide;
+        if (conseil && !(static_cast<const Partie&>(*jeu) == *partieAvant))
+            erreurAide = "demander le conseil a changé la partie";
+        if (reprise && !(jeu->donne.phase == Phase::TourSud && jeu->donne.joueurCourant == SUD))
+            erreurAide = "la carte reprise ne rend pas la main à SUD";
         magasin.ecritures.clear(); // the store's log of writes would only grow
         r.gestes = i;
         if (!avant && donneTerminee(jeu->donne.phase)) ++r.donnes;
         if (options.empreinte)
             r.empreinte = (r.empreinte ^ empreinteFenetres(*jeu)) * 1099511628211ull;
-        std::string erreur = verifierInvariants(*jeu);
+        std::string erreur = erreurAide.empty() ? verifierInvariants(*jeu) : erreurAide;
         if (!erreur.empty()) {
             ++r.echecs;
             std::string rapport = "singe: graine " + std::to_string(options.graine) + ", geste " +

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Pins every decision of whole deals: digests of `quarvel-arene partie` records.
 
-usage: empreinte_partie.py QUARVEL_ARENE [--afficher]
+usage: empreinte_partie.py QUARVEL_ARENE [--afficher] [--conseil]
 
 Each case plays fixed deals through the game flow; the digest covers every field the game
 decides. A changed digest means a changed decision: the change is wrong, not the value.
+With --conseil, SUD asks the play advice before each card and discard: the digests must be
+the very same, since asking changes nothing in the game.
 """
 import hashlib
 import json
@@ -50,9 +52,10 @@ def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
     arene, afficher = sys.argv[1], "--afficher" in sys.argv[2:]
+    conseil = ["--conseil"] if "--conseil" in sys.argv[2:] else []
     echecs = 0
     for args, attendu in CAS:
-        valeur, n = empreinte(arene, args)
+        valeur, n = empreinte(arene, args + conseil)
         etat = "ok" if valeur == attendu else "DIFFERENT"
         if afficher or valeur != attendu:
             print(f"{' '.join(args)}: {n} deals, digest {valeur} (expected {attendu}) {etat}")

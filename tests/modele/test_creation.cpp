@@ -36,7 +36,7 @@ TEST(Creation, Ecran800x600EstLeDessinInchange) {
     EXPECT_EQ(f.PanelPreneur.geo, (Rect{518, 5, 75, 18}));
     EXPECT_EQ(f.PanelEnchere.geo, (Rect{596, 5, 130, 18}));
     EXPECT_EQ(f.PanelDeductions.geo, (Rect{3, 5, 140, 260}));
-    EXPECT_EQ(f.PanelBarreOutils.geo, (Rect{746, 180, 31, 141}));
+    EXPECT_EQ(f.PanelBarreOutils.geo, (Rect{746, 178, 31, 170}));
     EXPECT_EQ(f.panelBarreInfo.geo, (Rect{0, 506, 800, 28}));
     // Bubbles and score panels centred on the table cards (half pixels to the even side),
     // frames a little larger.
@@ -204,7 +204,7 @@ TEST(Creation, ListeDesControles) {
     }
     auto liste = controles(jeu.fen.frmQuarvel);
     EXPECT_EQ(liste.size(),
-              1u + 1 + 4 + 4 + 6 + 24 + 7 + 4 + 16 + 4 + 6 + 2 + 8 + 7 + 5 + 2 + 7 + 6 + 3 + 5 + 5);
+              1u + 1 + 4 + 4 + 6 + 24 + 7 + 4 + 16 + 4 + 6 + 2 + 8 + 7 + 7 + 2 + 7 + 6 + 3 + 5 + 5);
     const Controle* evMaMain = chercherControle(liste, "evMaMain");
     ASSERT_NE(evMaMain, nullptr);
     EXPECT_EQ(liste[evMaMain->parent].nom, "BarreEnchere");

@@ -40,6 +40,7 @@ TEST(Menus, ArbreRaccourcisEtGroupes) {
     EXPECT_TRUE(arbre.back().feuille());
     EXPECT_EQ(enfants(arbre[0]),
               (std::vector<std::string>{"menuNewGame", "menuGameAgain", "menuChoisirDonne", "-",
+                                        "menuConseilJeu", "menuReprendre", "-",
                                         "menuInitScores"}));
     EXPECT_EQ(enfants(arbre[3]),
               (std::vector<std::string>{"menuForceNormale", "-", "menuForcePrise", "menuForceGarde",
@@ -52,25 +53,27 @@ TEST(Menus, ArbreRaccourcisEtGroupes) {
               (std::vector<std::string>{"menuProposerPoignee", "-", "menuPreviousTrick", "-",
                                         "menuCouleurFondEcran", "menuCouleurTableRonde"}));
 
-    // Function keys F1..F9, each on one item, copied onto the items.
-    std::map<int, std::string> touches;
+    // Function keys F1..F9 and the two help commands, each on one item, copied onto the items.
+    std::map<std::string, std::string> touches;
     std::vector<const NoeudMenu*> tous;
     aplatir(arbre, tous);
     for (const NoeudMenu* n : tous) {
-        if (n->raccourci) {
+        if (!n->raccourci.empty()) {
             EXPECT_TRUE(touches.emplace(n->raccourci, n->nom).second) << n->nom;
             EXPECT_EQ(n->element->raccourci, n->raccourci);
         }
     }
-    EXPECT_EQ(touches, (std::map<int, std::string>{{1, "menuSommaire"},
-                                                   {2, "menuNewGame"},
-                                                   {3, "menuGameAgain"},
-                                                   {4, "menuInitScores"},
-                                                   {5, "menuScoresGlobaux"},
-                                                   {6, "menuConseilEnch"},
-                                                   {7, "menuPointsPartieEnCours"},
-                                                   {8, "menuDeductions"},
-                                                   {9, "menuQuit"}}));
+    EXPECT_EQ(touches, (std::map<std::string, std::string>{{"Ctrl+H", "menuConseilJeu"},
+                                                   {"Ctrl+Z", "menuReprendre"},
+                                                   {"F1", "menuSommaire"},
+                                                   {"F2", "menuNewGame"},
+                                                   {"F3", "menuGameAgain"},
+                                                   {"F4", "menuInitScores"},
+                                                   {"F5", "menuScoresGlobaux"},
+                                                   {"F6", "menuConseilEnch"},
+                                                   {"F7", "menuPointsPartieEnCours"},
+                                                   {"F8", "menuDeductions"},
+                                                   {"F9", "menuQuit"}}));
     EXPECT_EQ(f.menuDebutant.groupe, f.menuPro.groupe);
     EXPECT_NE(f.menuDebutant.groupe, 0);
     EXPECT_EQ(f.menuOptionNiveauAdaptatif.groupe, 0);

@@ -6,6 +6,7 @@
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "fenetres/qt/controles.h"
 #include "fenetres/qt/frm_quarvel.h"
+#include "fenetres/qt/mouvements.h"
 #include "fenetres/qt/vue.h"
 #include "reglages/magasin_memoire.h"
 
@@ -40,8 +41,14 @@ struct TableQt {
         QWidget* w = widget(c);
         QVERIFY2(w, "no widget for this component");
         QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+        poser();
     }
-    void touche(Qt::Key k) { QTest::keyClick(vue->table(), k); }
+    void touche(Qt::Key k) {
+        QTest::keyClick(vue->table(), k);
+        poser();
+    }
+    // The cards that glide are put at their places: the checks look at where they end.
+    void poser() { vue->table()->mouvements()->terminer(); }
 
     bool tourDuJoueur() {
         const Donne& d = jeu->donne;
@@ -59,7 +66,10 @@ struct TableQt {
                 if (d.cartesJouables[SUD][i] == 1 && d.mains[SUD][i].enMain)
                     return cliquer(q().Carte3D[i]);
         }
-        if (!vue->avancer()) touche(Qt::Key_Space);
+        if (vue->avancer())
+            poser();
+        else
+            touche(Qt::Key_Space);
     }
 
     // Goes on until the user may play a card.

@@ -19,7 +19,7 @@ TEST(Persistance, PremierLancementEcritToutesLesValeursParDefaut) {
     PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     const auto noms = nomsReglages();
-    ASSERT_EQ(noms.size(), 2u + 1 + 5 + 3 + 8 + 2 + 24 + 100 + 4 + 1);
+    ASSERT_EQ(noms.size(), 2u + 1 + 5 + 3 + 8 + 2 + 24 + 100 + 4 + 1 + 2);
     // One whole save, in table order.
     ASSERT_EQ(p.magasin.ecritures, noms);
     EXPECT_EQ(p.magasin.taille(), noms.size());
@@ -50,12 +50,16 @@ TEST(Persistance, PremierLancementEcritToutesLesValeursParDefaut) {
     EXPECT_EQ(octets("fr1"), entier(100));
     EXPECT_EQ(octets("fr100"), entier(100));
     EXPECT_EQ(octets("scoreTotal4"), entier(0));
-    // Interleaved high scores, then weights, then scores, then the random state (none kept).
+    // Interleaved high scores, then weights, then scores, then the random state (none kept),
+    // then the options that came after it.
     EXPECT_EQ(noms[21], "highScoreChallenge11");
     EXPECT_EQ(noms[22], "nomHighScoreChallenge11");
     EXPECT_EQ(noms[45], "fr1");
-    EXPECT_EQ(noms[noms.size() - 2], "scoreTotal4");
-    EXPECT_EQ(noms.back(), "graineAleatoire");
+    EXPECT_EQ(noms[noms.size() - 4], "scoreTotal4");
+    EXPECT_EQ(noms[noms.size() - 3], "graineAleatoire");
+    EXPECT_EQ(noms.back(), "optionAnimationCartes");
+    EXPECT_EQ(octets("optionVisibiliteConseilJeu"), Octets{0});
+    EXPECT_EQ(octets("optionAnimationCartes"), Octets{1});
     EXPECT_EQ(octets("graineAleatoire"), entier(0));
 
     // What the user sees of it.
