@@ -52,7 +52,7 @@ std::vector<Cible> cibles(const Jeu& jeu) {
         if (q.BarreEnchere.visible) {
             bouton(q.evMaMain, {Evt::ClicConseil});
             const Composant* boutons[] = {&q.ButtonPasse, &q.ButtonPrise, &q.ButtonGarde,
-                                    &q.ButtonGardeSans, &q.ButtonGardeContre};
+                                          &q.ButtonGardeSans, &q.ButtonGardeContre};
             for (int code = 0; code <= 4; ++code) bouton(*boutons[code], {Evt::ClicEnchere, code});
         }
         break;
@@ -194,12 +194,11 @@ void montrerAideTable(Jeu& jeu) {
 
     // The focus: off everywhere, then on its target. Still shown from one turn to the next, it
     // lands on the nearest target of the new turn.
-    for (Composant* x : {&q.PanelLancement, &q.evMaMain, &q.ButtonPasse, &q.ButtonPrise,
-                         &q.ButtonGarde, &q.ButtonGardeSans, &q.ButtonGardeContre,
-                         &q.PanelConfirmeEcart, &q.PanelPoigneeSimple, &q.PanelPoigneeDouble,
-                         &q.PanelPoigneeTriple, &q.PanelPoigneeAucune, &q.PanelVoirMains,
-                         &q.PanelVoirPlis, &q.PanelScoreDetaille, &q.panelRejouerDonne,
-                         &q.PanelPanelNewPartie})
+    for (Composant* x :
+         {&q.PanelLancement, &q.evMaMain, &q.ButtonPasse, &q.ButtonPrise, &q.ButtonGarde,
+          &q.ButtonGardeSans, &q.ButtonGardeContre, &q.PanelConfirmeEcart, &q.PanelPoigneeSimple,
+          &q.PanelPoigneeDouble, &q.PanelPoigneeTriple, &q.PanelPoigneeAucune, &q.PanelVoirMains,
+          &q.PanelVoirPlis, &q.PanelScoreDetaille, &q.panelRejouerDonne, &q.PanelPanelNewPartie})
         x->focusClavier = false;
     for (Composant& x : q.Carte3D) x.focusClavier = false;
     if (!jeu.clavier.montre) return;

@@ -43,7 +43,7 @@ struct Composant {
 
 struct ElementMenu : Composant {
     std::string raccourci; // as Qt writes key sequences ("F2", "Ctrl+Z"); empty for none
-    int groupe = 0;    // radio group, 0 for none
+    int groupe = 0;        // radio group, 0 for none
 };
 
 } // namespace quarvel

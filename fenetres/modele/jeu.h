@@ -21,7 +21,7 @@ struct DejaMontre {
     int donnesFinies = 0;
     bool scoresVisibles = false;
     Tableau<int, 4> scoresGlobaux;
-    Tableau<Carte, 4> pli;   // the cards of the trick on the table
+    Tableau<Carte, 4> pli; // the cards of the trick on the table
     Phase phase = Phase::AttentePremiereDonne;
 };
 

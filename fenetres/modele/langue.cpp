@@ -175,18 +175,18 @@ void textesMenus(Jeu& jeu) {
 // Hints of the tool bar.
 void bullesBarreOutils(Jeu& jeu) {
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
-    ecrire(jeu.textes, {
-                           {HINT, &f.SBNewGame, "Nouvelle partie", "New deal"},
-                           {HINT, &f.SBGameAgain, "Redémarrer la partie", "Re-start the deal"},
-                           {HINT, &f.SBReprendre, "Reprendre la carte (Ctrl+Z)",
-                            "Take back card (Ctrl+Z)"},
-                           {HINT, &f.SBConseilJeu,
-                            "Conseil de jeu : la carte ou l'écart d'un joueur Pro (Ctrl+H)",
-                            "Play advice: the card or discard a Pro would choose (Ctrl+H)"},
-                           {HINT, &f.SBVoirScoresGlobaux, "Scores globaux", "Global scores"},
-                           {HINT, &f.SBVoirDeductions, "Déductions", "Deductions"},
-                           {HINT, &f.SBAide, "Aide de Quarvel", "Quarvel Help"},
-                       });
+    ecrire(
+        jeu.textes,
+        {
+            {HINT, &f.SBNewGame, "Nouvelle partie", "New deal"},
+            {HINT, &f.SBGameAgain, "Redémarrer la partie", "Re-start the deal"},
+            {HINT, &f.SBReprendre, "Reprendre la carte (Ctrl+Z)", "Take back card (Ctrl+Z)"},
+            {HINT, &f.SBConseilJeu, "Conseil de jeu : la carte ou l'écart d'un joueur Pro (Ctrl+H)",
+             "Play advice: the card or discard a Pro would choose (Ctrl+H)"},
+            {HINT, &f.SBVoirScoresGlobaux, "Scores globaux", "Global scores"},
+            {HINT, &f.SBVoirDeductions, "Déductions", "Deductions"},
+            {HINT, &f.SBAide, "Aide de Quarvel", "Quarvel Help"},
+        });
 }
 
 // Captions of the buttons and panels of the table.

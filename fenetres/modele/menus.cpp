@@ -87,7 +87,8 @@ std::vector<NoeudMenu> arbreMenu(TfrmQuarvel& f) {
          feuille("menuForcePrise", f.menuForcePrise, Evt::MenuForce, 3, true, "", FORCE),
          feuille("menuForceGarde", f.menuForceGarde, Evt::MenuForce, 4, true, "", FORCE),
          feuille("menuForceGardeSans", f.menuForceGardeSans, Evt::MenuForce, 5, true, "", FORCE),
-         feuille("menuForceGardeContre", f.menuForceGardeContre, Evt::MenuForce, 6, true, "", FORCE),
+         feuille("menuForceGardeContre", f.menuForceGardeContre, Evt::MenuForce, 6, true, "",
+                 FORCE),
          separateur(),
          feuille("menuForceDefense", f.menuForceDefense, Evt::MenuForce, 1, true, "", FORCE),
          separateur(), feuille("menuAtLeast", f.menuAtLeast, Evt::MenuAtLeast, 0, true)}));
@@ -109,9 +110,10 @@ std::vector<NoeudMenu> arbreMenu(TfrmQuarvel& f) {
          separateur(),
          feuille("menuCouleurFondEcran", f.menuCouleurFondEcran, Evt::MenuCouleurFondEcran),
          feuille("menuCouleurTableRonde", f.menuCouleurTableRonde, Evt::MenuCouleurTableRonde)}));
-    m.push_back(sousMenu("menuAide", f.menuAide,
-                         {feuille("menuSommaire", f.menuSommaire, Evt::MenuSommaire, 0, false, "F1"),
-                          feuille("menuApropos", f.menuApropos, Evt::MenuApropos)}));
+    m.push_back(
+        sousMenu("menuAide", f.menuAide,
+                 {feuille("menuSommaire", f.menuSommaire, Evt::MenuSommaire, 0, false, "F1"),
+                  feuille("menuApropos", f.menuApropos, Evt::MenuApropos)}));
     m.push_back(feuille("menuQuit", f.menuQuit, Evt::MenuQuit, 0, false, "F9"));
     return m;
 }

@@ -131,7 +131,8 @@ void VueBouton::suivrePropre(const Composant& c, const Composant& avant, bool pr
 
 void VueBouton::paintEvent(QPaintEvent* e) {
     QPushButton::paintEvent(e);
-    if (!vu_.focusClavier) return;
+    // In a dialog, the button Tab stands on wears the same outline.
+    if (!vu_.focusClavier && !(hasFocus() && focusPolicy() != Qt::NoFocus)) return;
     // The keyboard's focus, in the gold of a card under the mouse.
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);

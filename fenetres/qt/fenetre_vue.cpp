@@ -2,6 +2,7 @@
 
 #include "fenetres/qt/frm_quarvel.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -39,6 +40,12 @@ void FenetreVue::closeEvent(QCloseEvent* e) {
     // The model says whether the window goes: the re-sync hides it.
     e->ignore();
     if (fermeture_) vue_.envoyer(*fermeture_);
+}
+
+void FenetreVue::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    // Tab goes from button to button and the space bar presses the one it is on.
+    for (auto* b : findChildren<QAbstractButton*>()) b->setFocusPolicy(Qt::StrongFocus);
 }
 
 void FenetreVue::keyPressEvent(QKeyEvent* e) {

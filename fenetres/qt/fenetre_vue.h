@@ -18,6 +18,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
     Vue& vue_;
     const Composant& fenetre_;

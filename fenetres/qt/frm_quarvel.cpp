@@ -213,8 +213,7 @@ bool TfrmQuarvel::eventFilter(QObject* o, QEvent* e) {
         return false;
     }
     // A key held down moves the focus on, but plays or presses once.
-    if (!k->isAutoRepeat() || t == Evt::ToucheGauche || t == Evt::ToucheDroite)
-        vue_.envoyer({t});
+    if (!k->isAutoRepeat() || t == Evt::ToucheGauche || t == Evt::ToucheDroite) vue_.envoyer({t});
     return true;
 }
 

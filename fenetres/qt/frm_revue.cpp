@@ -21,7 +21,8 @@ VueBouton* boutonIcone(QWidget* parent, CacheCartes& cache, const char* icone, b
 } // namespace
 
 TfrmPoignee::TfrmPoignee(Vue& vue, const quarvel::TfrmPoignee& m)
-    : FenetreVue(vue, m.fenetre, std::nullopt, DIALOGUE, QColor(0x1d, 0x5e, 0x3a)) {
+    : FenetreVue(vue, m.fenetre, Evenement{Evt::ClicAnnulerPoignee}, DIALOGUE,
+                 QColor(0x1d, 0x5e, 0x3a)) {
     setObjectName(QStringLiteral("frmPoignee"));
     setWindowModality(Qt::ApplicationModal);
     for (int i = 1; i <= 18; ++i)

@@ -1,22 +1,28 @@
 #include "fenetres/qt/mouvements.h"
 
 #include "fenetres/modele/fenetres.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/qt/cache_cartes.h"
 #include "fenetres/qt/controles.h"
 #include "fenetres/qt/vue.h"
 
 #include <QPainter>
+#include <QTimer>
 #include <QVariantAnimation>
+#include <functional>
+#include <memory>
 
 namespace quarvel::qt {
 
 // The picture of a card on its way, above everything on the table and deaf to the mouse.
 class Fantome : public QWidget {
 public:
-    Fantome(QWidget* parent, CacheCartes& cache, QString nom, Mouvements& suivi)
-        : QWidget(parent), cache_(cache), nom_(std::move(nom)), suivi_(suivi) {
+    Fantome(QWidget* parent, CacheCartes& cache, Mouvements& suivi)
+        : QWidget(parent), cache_(cache), suivi_(suivi) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
     }
+    void setNom(const QString& nom) { nom_ = nom; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -47,7 +53,29 @@ Mouvements::Mouvements(Vue& vue, QWidget* scene, const quarvel::TfrmQuarvel& mod
 
 Mouvements::~Mouvements() = default;
 
+void Mouvements::preparerFaces() {
+    const Jeu& jeu = vue_.jeu();
+    if (jeu.donnesDistribuees == donneVue_) return;
+    donneVue_ = jeu.donnesDistribuees;
+    const bool enAttente = !aPreparer_.isEmpty();
+    aPreparer_.clear();
+    for (Siege s : SIEGES)
+        for (const Carte& c : jeu.donne.mains[s]) aPreparer_ << QString::fromLatin1(nomBitmapC(c));
+    for (const Carte& c : jeu.donne.chien) aPreparer_ << QString::fromLatin1(nomBitmapC(c));
+    const Rect& g = m_.CarteTable[SUD].geo;
+    taillePreparee_ = QSize(g.width, g.height);
+    if (enAttente) return; // the running chain takes the new list
+    auto suivante = std::make_shared<std::function<void()>>();
+    *suivante = [this, suivante] {
+        if (aPreparer_.isEmpty()) return;
+        vue_.cartes().face(aPreparer_.takeLast(), taillePreparee_, scene_->devicePixelRatioF());
+        QTimer::singleShot(0, this, *suivante);
+    };
+    QTimer::singleShot(0, this, *suivante);
+}
+
 void Mouvements::suivre() {
+    if (m_.dureeMouvement > 0) preparerFaces();
     if (m_.numeroMouvements == numeroVu_) return;
     numeroVu_ = m_.numeroMouvements;
     terminer();
@@ -60,8 +88,15 @@ void Mouvements::suivre() {
             arrivee = &m_.Carte3D[mv.index];
         ControleVue* cible = arrivee ? vue_.controle(*arrivee) : nullptr;
 
-        auto* f = new Fantome(scene_, vue_.cartes(), QString::fromLatin1(nomBitmapC(mv.carte)),
-                              *this);
+        // Widgets are kept from one glide to the next: a new one would be styled again.
+        Fantome* f = nullptr;
+        for (Fantome* libre : fantomes_)
+            if (libre->isHidden()) f = libre;
+        if (!f) {
+            f = new Fantome(scene_, vue_.cartes(), *this);
+            fantomes_.push_back(f);
+        }
+        f->setNom(QString::fromLatin1(nomBitmapC(mv.carte)));
         f->setGeometry(rectQt(mv.depart));
         f->show();
         f->raise();
@@ -70,8 +105,9 @@ void Mouvements::suivre() {
         a->setEndValue(rectQt(mv.arrivee));
         a->setDuration(m_.dureeMouvement);
         a->setEasingCurve(QEasingCurve::OutCubic);
-        connect(a, &QVariantAnimation::valueChanged, f, [this, f](const QVariant& v) {
-            debutImage_ = horloge_.nsecsElapsed();
+        connect(a, &QVariantAnimation::valueChanged, f, [this, f, a](const QVariant& v) {
+            // The first picture shows with the event's own; the glide's cost is in the others.
+            if (a->currentTime() > 0) debutImage_ = horloge_.nsecsElapsed();
             f->setGeometry(v.toRect());
         });
         connect(a, &QVariantAnimation::finished, this, [this, a] {
@@ -94,7 +130,7 @@ void Mouvements::finir(std::size_t k) {
     // Where the card landed, its control takes over, if the model still shows it.
     if (v.cible) v.cible->setVisible(*v.cibleVisible);
     v.fantome->hide();
-    v.fantome->deleteLater();
+    debutImage_ = -1; // its last step is never painted
 }
 
 void Mouvements::terminer() {

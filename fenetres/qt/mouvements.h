@@ -4,6 +4,7 @@
 // shows once the card has arrived.
 #include <QElapsedTimer>
 #include <QObject>
+#include <QStringList>
 #include <QWidget>
 #include <vector>
 
@@ -41,12 +42,20 @@ private:
     };
     void finir(std::size_t k);
     void imagePeinte();
+    // The faces of a new deal drawn at table size while the program idles, one at a time, so
+    // that no frame of a glide waits for a face to be drawn.
+    void preparerFaces();
+
+    QStringList aPreparer_;
+    QSize taillePreparee_;
+    int donneVue_ = -1;
 
     Vue& vue_;
     QWidget* scene_;
     const quarvel::TfrmQuarvel& m_;
     int numeroVu_ = 0;
     std::vector<Vol> vols_;
+    std::vector<class Fantome*> fantomes_;
     QElapsedTimer horloge_;
     qint64 debutImage_ = -1;
     std::vector<qint64> couts_;

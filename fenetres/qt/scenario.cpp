@@ -4,6 +4,7 @@
 #include "fenetres/qt/controles.h"
 #include "fenetres/qt/frm_quarvel.h"
 #include "fenetres/qt/frm_splash.h"
+#include "fenetres/qt/mouvements.h"
 #include "fenetres/qt/vue.h"
 
 #include <QAbstractButton>
@@ -179,11 +180,14 @@ private:
                     static_cast<int>(e.type), vue_.cpuDernierEvenement() / 1e3,
                     vue_.cpuDernierCoeur() / 1e3);
         };
-        vue_.envoyer({Evt::MenuVitesse, 5});
+        // With QUARVEL_SCENARIO_MOUVEMENTS, the cards glide at the normal speed and the player
+        // waits for each glide to end, so that every frame of every motion is measured.
+        vue_.envoyer({Evt::MenuVitesse, mouvements_ ? 3 : 5});
         vue_.envoyer({Evt::MenuAttente, 0});
         auto* pas = new QTimer(this);
         connect(pas, &QTimer::timeout, this, [this, pas] {
             const quarvel::TfrmQuarvel& q = jeu().fen.frmQuarvel;
+            if (mouvements_ && vue_.table()->mouvements()->enCours()) return;
             if (q.PanelResultat.visible || ++etapes_ > 4000) {
                 pas->stop();
                 terminer();
@@ -224,6 +228,9 @@ private:
         capturer(vue_.table(), "fin");
         verifier("whole deal played", jeu().fen.frmQuarvel.PanelResultat.visible);
         if (!mesurer_) return revues();
+        if (mouvements_)
+            resumer("images des mouvements (du pas a l'image peinte)",
+                    vue_.table()->mouvements()->coutsImages());
         resumer("evenements (coeur + synchro)", durees_);
         resumer("synchronisations seules", synchros_);
         resumer("evenements, temps processeur", cpu_);
@@ -261,6 +268,7 @@ private:
     QString prefixe_;
     QElapsedTimer depuis_;
     bool mesurer_;
+    bool mouvements_ = qEnvironmentVariableIsSet("QUARVEL_SCENARIO_MOUVEMENTS");
     std::vector<qint64> durees_, synchros_, cpu_, cpuSynchros_;
     int etapes_ = 0;
     int revue_ = 0;

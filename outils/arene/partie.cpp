@@ -375,7 +375,8 @@ int modePartie(int argc, char** argv) {
         else
             partie.geste(Evt::ClicFond);
     }
-    if (partie.conseil) std::fprintf(stderr, "partie: advice given %ld times\n", partie.conseilsDonnes);
+    if (partie.conseil)
+        std::fprintf(stderr, "partie: advice given %ld times\n", partie.conseilsDonnes);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 

@@ -111,8 +111,8 @@ std::uint64_t empreinteFenetres(const Jeu& jeu) {
     h.tous(jeu.minuteries.TimerEnchere, jeu.minuteries.TimerEntreCarte,
            jeu.minuteries.TimerTransition);
     h.tous(q.menuQuarvel, q.menuNewGame, q.menuGameAgain, q.menuConseilJeu, q.menuReprendre,
-           q.menuInitScores, q.menuLevel,
-           q.menuDebutant, q.menuAmateur, q.menuBon, q.menuPro, q.menuOptionNiveauAdaptatif);
+           q.menuInitScores, q.menuLevel, q.menuDebutant, q.menuAmateur, q.menuBon, q.menuPro,
+           q.menuOptionNiveauAdaptatif);
     h.tous(q.menuVitesses, q.menuJeuDeLaCarte, q.menuInstantane, q.menuRapide, q.menuNormal,
            q.menuLent, q.menuEscargot);
     h.tous(q.menuAttenteEntreChaquePli, q.menuClickObligatoire, q.menuUneSeconde,

@@ -265,12 +265,11 @@ std::string verifierInvariants(const Jeu& jeu) {
         if (d.phase == Phase::TourSud && (c.focusClavier || c.conseille) && !jouable)
             return formater("la carte %ld de SUD a le focus ou le conseil sans être jouable", i);
     }
-    for (const Composant* c : {&f.PanelLancement, &f.evMaMain, &f.ButtonPasse, &f.ButtonPrise,
-                               &f.ButtonGarde, &f.ButtonGardeSans, &f.ButtonGardeContre,
-                               &f.PanelConfirmeEcart, &f.PanelPoigneeSimple, &f.PanelPoigneeDouble,
-                               &f.PanelPoigneeTriple, &f.PanelPoigneeAucune, &f.PanelVoirMains,
-                               &f.PanelVoirPlis, &f.PanelScoreDetaille, &f.panelRejouerDonne,
-                               &f.PanelPanelNewPartie})
+    for (const Composant* c :
+         {&f.PanelLancement, &f.evMaMain, &f.ButtonPasse, &f.ButtonPrise, &f.ButtonGarde,
+          &f.ButtonGardeSans, &f.ButtonGardeContre, &f.PanelConfirmeEcart, &f.PanelPoigneeSimple,
+          &f.PanelPoigneeDouble, &f.PanelPoigneeTriple, &f.PanelPoigneeAucune, &f.PanelVoirMains,
+          &f.PanelVoirPlis, &f.PanelScoreDetaille, &f.panelRejouerDonne, &f.PanelPanelNewPartie})
         if (c->focusClavier) {
             ++focus;
             if (!c->visible || !c->enabled) return "le focus du clavier est sur un bouton caché";
@@ -280,7 +279,7 @@ std::string verifierInvariants(const Jeu& jeu) {
         return formater("%ld cartes conseillées pour un seul tour", conseilles);
     if (d.phase == Phase::Ecart && conseilles != 0 && conseilles != 6)
         return formater("%ld cartes conseillées pour l'écart", conseilles);
-    if (f.menuReprendre.enabled && (donneTerminee(d.phase) || d.numeroPli < 1))
+    if (jeu.reprise && f.menuReprendre.enabled && (donneTerminee(d.phase) || d.numeroPli < 1))
         return "une carte peut être reprise hors du jeu de la carte";
 
     if (d.phase == Phase::DonneBloquee)

@@ -40,8 +40,7 @@ TEST(Menus, ArbreRaccourcisEtGroupes) {
     EXPECT_TRUE(arbre.back().feuille());
     EXPECT_EQ(enfants(arbre[0]),
               (std::vector<std::string>{"menuNewGame", "menuGameAgain", "menuChoisirDonne", "-",
-                                        "menuConseilJeu", "menuReprendre", "-",
-                                        "menuInitScores"}));
+                                        "menuConseilJeu", "menuReprendre", "-", "menuInitScores"}));
     EXPECT_EQ(enfants(arbre[3]),
               (std::vector<std::string>{"menuForceNormale", "-", "menuForcePrise", "menuForceGarde",
                                         "menuForceGardeSans", "menuForceGardeContre", "-",
@@ -64,16 +63,16 @@ TEST(Menus, ArbreRaccourcisEtGroupes) {
         }
     }
     EXPECT_EQ(touches, (std::map<std::string, std::string>{{"Ctrl+H", "menuConseilJeu"},
-                                                   {"Ctrl+Z", "menuReprendre"},
-                                                   {"F1", "menuSommaire"},
-                                                   {"F2", "menuNewGame"},
-                                                   {"F3", "menuGameAgain"},
-                                                   {"F4", "menuInitScores"},
-                                                   {"F5", "menuScoresGlobaux"},
-                                                   {"F6", "menuConseilEnch"},
-                                                   {"F7", "menuPointsPartieEnCours"},
-                                                   {"F8", "menuDeductions"},
-                                                   {"F9", "menuQuit"}}));
+                                                           {"Ctrl+Z", "menuReprendre"},
+                                                           {"F1", "menuSommaire"},
+                                                           {"F2", "menuNewGame"},
+                                                           {"F3", "menuGameAgain"},
+                                                           {"F4", "menuInitScores"},
+                                                           {"F5", "menuScoresGlobaux"},
+                                                           {"F6", "menuConseilEnch"},
+                                                           {"F7", "menuPointsPartieEnCours"},
+                                                           {"F8", "menuDeductions"},
+                                                           {"F9", "menuQuit"}}));
     EXPECT_EQ(f.menuDebutant.groupe, f.menuPro.groupe);
     EXPECT_NE(f.menuDebutant.groupe, 0);
     EXPECT_EQ(f.menuOptionNiveauAdaptatif.groupe, 0);

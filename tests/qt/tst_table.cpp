@@ -58,6 +58,8 @@ private slots:
     void laToucheF2Distribue();
     void chaqueCommandeDeMenuChangeSonOptionEtSaCoche();
     void unNiveauRefuseGardeSaCoche();
+    void uneDonneEntiereAuClavier();
+    void uneCarteJoueeGlisseJusquASaPlace();
 };
 
 void TstTable::laLangueMontreLaTable() {
@@ -251,6 +253,107 @@ void TstTable::unNiveauRefuseGardeSaCoche() {
     QCOMPARE(t.jeu->reglages.niveau, 4);
     QVERIFY(menus.action(t.q().menuPro)->isChecked()); // ...the model puts it back
     QVERIFY(!menus.action(t.q().menuBon)->isChecked());
+}
+
+// Arrows, Enter, the space bar and Escape only, from the start button to the hands window: SUD
+// bids the advice (a hand strong enough to take), discards, declines the handful and plays.
+void TstTable::uneDonneEntiereAuClavier() {
+    TableQt t;
+    t.vue->envoyer({Evt::MenuForce, 3});
+    auto& q = t.q();
+    const Jeu& jeu = *t.jeu;
+    // Right until the focus stands on what `voulu` accepts.
+    auto jusqua = [&](auto voulu) {
+        for (int n = 0; n < 60; ++n) {
+            if (voulu()) return true;
+            t.touche(Qt::Key_Right);
+        }
+        return false;
+    };
+    auto focusCarte = [&] {
+        for (int i = 1; i <= 24; ++i)
+            if (q.Carte3D[i].focusClavier) return i;
+        return 0;
+    };
+    QVERIFY(jusqua([&] { return q.PanelLancement.focusClavier; }));
+    t.touche(Qt::Key_Return);
+    bool ecart = false;
+    for (int pas = 0; pas < 4000 && !q.PanelResultat.visible; ++pas) {
+        const Donne& d = jeu.donne;
+        if (q.BarreEnchere.visible) {
+            QVERIFY(jusqua([&] { return q.evMaMain.focusClavier; }));
+            t.touche(Qt::Key_Return);
+        } else if (d.phase == Phase::Ecart) {
+            ecart = true;
+            while (jeu.ecart.nbEcartees < 6) {
+                QVERIFY(jusqua([&] {
+                    const int i = focusCarte();
+                    if (i == 0 || q.Carte3D[i].curseur != Curseur::Main) return false;
+                    const int source = jeu.ecart.sourceRangee[i];
+                    return (source <= 18 ? jeu.ecart.selectionMain[source]
+                                         : jeu.ecart.selectionChien[source - 18]) == 0;
+                }));
+                t.touche(Qt::Key_Space);
+            }
+            QVERIFY(jusqua([&] { return q.PanelConfirmeEcart.focusClavier; }));
+            t.touche(Qt::Key_Return);
+        } else if (q.PanelPoignee.visible) {
+            QVERIFY(jusqua([&] { return q.PanelPoigneeAucune.focusClavier; }));
+            t.touche(Qt::Key_Return);
+        } else if (t.tourDuJoueur()) {
+            QVERIFY(jusqua([&] { return focusCarte() != 0; }));
+            const int i = focusCarte();
+            QVERIFY(d.cartesJouables[SUD][i] == 1);
+            t.touche(Qt::Key_Return);
+            QVERIFY(!d.mains[SUD][i].enMain);
+        } else if (t.vue->avancer()) {
+            t.poser();
+        } else {
+            t.touche(Qt::Key_Space);
+        }
+    }
+    QVERIFY(q.PanelResultat.visible);
+    QVERIFY2(ecart, "SUD did not take: the discard was not played from the keyboard");
+    QVERIFY(jusqua([&] { return q.PanelVoirMains.focusClavier; }));
+    t.touche(Qt::Key_Return);
+    QVERIFY(jeu.fen.frmMains.fenetre.visible);
+    t.touche(Qt::Key_Escape);
+    QVERIFY(!jeu.fen.frmMains.fenetre.visible);
+}
+
+// The played card glides to its place, which shows it once there; a key puts it there at once,
+// and at the fastest speed nothing glides.
+void TstTable::uneCarteJoueeGlisseJusquASaPlace() {
+    TableQt t;
+    t.cliquer(t.q().PanelLancement);
+    qt::Mouvements* mouvements = t.vue->table()->mouvements();
+    QWidget* surTable = t.widget(t.q().CarteTable[SUD]);
+    auto jouer = [&] {
+        QVERIFY(t.jusquAuTourDuJoueur());
+        for (int i = 1; i <= 18; ++i)
+            if (t.jeu->donne.mains[SUD][i].enMain && t.jeu->donne.cartesJouables[SUD][i] == 1) {
+                QWidget* w = t.widget(t.q().Carte3D[i]);
+                QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+                return;
+            }
+    };
+    jouer();
+    QVERIFY(t.q().CarteTable[SUD].visible);
+    QVERIFY(mouvements->enCours());
+    QVERIFY(!surTable->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(surTable->isVisible(), 3000);
+    QVERIFY(!mouvements->enCours());
+
+    jouer();
+    QVERIFY(mouvements->enCours());
+    t.touche(Qt::Key_Left);
+    QVERIFY(!mouvements->enCours());
+    QVERIFY(surTable->isVisible());
+
+    t.vue->envoyer({Evt::MenuVitesse, 5});
+    jouer();
+    QVERIFY(!mouvements->enCours());
+    QVERIFY(surTable->isVisible());
 }
 
 QTEST_MAIN(TstTable)
