@@ -3,6 +3,7 @@
 #include "encheres/ecart.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/options.h"
+#include "fenetres/modele/revue.h"
 #include "partie/conseil.h"
 #include "partie/main_joueur.h"
 
@@ -143,6 +144,12 @@ void reprendreCarte(Jeu& jeu) {
     appliquerOptions(jeu);
     // The cards come back to where they were: nothing glides.
     jeu.montre.pli = jeu.donne.pli.cartes;
+    // The previous trick on show may have been the one taken back.
+    TfrmPliPrecedent& precedent = jeu.fen.frmPliPrecedent;
+    if (precedent.fenetre.visible) {
+        precedent.fenetre.visible = false;
+        montrerPliPrecedent(jeu);
+    }
 }
 
 void deplacerFocus(Jeu& jeu, int sens) {
