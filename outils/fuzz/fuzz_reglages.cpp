@@ -28,6 +28,8 @@ const std::set<std::string> BOOLEENS = {
     "optionBarreOutils",
     "optionBarreInfo",
     "optionNiveauAdaptatif",
+    "optionVisibiliteConseilJeu",
+    "optionAnimationCartes",
 };
 
 bool estChaine(const std::string& nom) {
