@@ -1,6 +1,7 @@
 #include "fenetres/modele/aide_table.h"
 
 #include "encheres/ecart.h"
+#include "fenetres/modele/controles.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/revue.h"
@@ -201,13 +202,7 @@ void montrerAideTable(Jeu& jeu) {
 
     // The focus: off everywhere, then on its target. Still shown from one turn to the next, it
     // lands on the nearest target of the new turn.
-    for (Composant* x :
-         {&q.PanelLancement, &q.evMaMain, &q.ButtonPasse, &q.ButtonPrise, &q.ButtonGarde,
-          &q.ButtonGardeSans, &q.ButtonGardeContre, &q.PanelConfirmeEcart, &q.PanelPoigneeSimple,
-          &q.PanelPoigneeDouble, &q.PanelPoigneeTriple, &q.PanelPoigneeAucune, &q.PanelVoirMains,
-          &q.PanelVoirPlis, &q.PanelScoreDetaille, &q.panelRejouerDonne, &q.PanelPanelNewPartie})
-        x->focusClavier = false;
-    for (Composant& x : q.Carte3D) x.focusClavier = false;
+    for (const Controle& c : controles(q)) c.composant->focusClavier = false;
     if (!jeu.clavier.montre) return;
     const std::vector<Cible> v = cibles(jeu);
     if (v.empty()) return;

@@ -139,20 +139,24 @@ public:
         return false;
     }
 
-    // Plays the person's cards (the first playable one each time) and goes on after every
-    // trick, to the end of the deal.
+    // One step of the play: the handful declined, the person's first playable card, the go-on
+    // click, or else a timer; false when nothing was pending.
+    bool unPas() {
+        if (table().PanelPoignee.visible)
+            geste(Evt::ClicPoignee, 0);
+        else if (tourDuJoueur())
+            clicCarte(premiereJouable());
+        else if (clicPourContinuer(donne().phase))
+            clicFond();
+        else
+            return tic();
+        return true;
+    }
+
+    // Plays the person's cards and goes on after every trick, to the end of the deal.
     void jouerJusquALaFin(int limite = 400) {
-        for (int n = 0; n < limite && donne().numeroPli <= 18; ++n) {
-            if (table().PanelPoignee.visible) {
-                geste(Evt::ClicPoignee, 0);
-            } else if (tourDuJoueur()) {
-                clicCarte(premiereJouable());
-            } else if (clicPourContinuer(donne().phase)) {
-                clicFond();
-            } else if (!tic()) {
-                return;
-            }
-        }
+        for (int n = 0; n < limite && donne().numeroPli <= 18; ++n)
+            if (!unPas()) return;
     }
 };
 

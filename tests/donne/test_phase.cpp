@@ -147,16 +147,7 @@ TEST(Phases, UneCopieDeLaPartieEstUnPointDeReprise) {
     ASSERT_TRUE(p.donneOu([&](Donne&) { return p.meilleureOrdinateur() == PASSE; }));
     p.encheresAvec(GARDE_CONTRE);
     // Into the third trick, SUD to play.
-    for (int n = 0; n < 100 && !(p.donne().numeroPli == 3 && p.tourDuJoueur()); ++n) {
-        if (p.table().PanelPoignee.visible)
-            p.geste(Evt::ClicPoignee, 0);
-        else if (p.tourDuJoueur())
-            p.clicCarte(p.premiereJouable());
-        else if (clicPourContinuer(p.donne().phase))
-            p.clicFond();
-        else
-            p.tic();
-    }
+    for (int n = 0; n < 100 && !(p.donne().numeroPli == 3 && p.tourDuJoueur()); ++n) p.unPas();
     ASSERT_TRUE(p.tourDuJoueur());
     const Partie reprise = p.jeu;
     const Partie temoin = reprise;

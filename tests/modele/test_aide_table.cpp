@@ -28,14 +28,7 @@ bool versUnTourAvecChoix(PartieTest& p) {
                 jouables += p.donne().mains[SUD][i].enMain && p.donne().cartesJouables[SUD][i] == 1;
             if (jouables >= 2) return true;
         }
-        if (p.table().PanelPoignee.visible)
-            p.geste(Evt::ClicPoignee, 0);
-        else if (p.tourDuJoueur())
-            p.clicCarte(p.premiereJouable());
-        else if (clicPourContinuer(p.donne().phase))
-            p.clicFond();
-        else
-            p.tic();
+        p.unPas();
     }
     return false;
 }
