@@ -33,6 +33,7 @@ void reinitialiserDonne(Partie& jeu) {
     // A stale playable flag must not let a card through before the first turn is computed.
     for (Siege s : SIEGES) d.cartesJouables[s].remplir(0);
     jeu.connaissance.petitDansPli = false;
+    jeu.challenge.termine = false; // the series just over stops showing
 }
 
 } // namespace

@@ -38,6 +38,27 @@ template <class V> void parcourir(Reglages& r, V& v) {
     v.entier("graineAleatoire", r.graineAleatoire);
     v.booleen("optionVisibiliteConseilJeu", r.optionVisibiliteConseilJeu);
     v.booleen("optionAnimationCartes", r.optionAnimationCartes);
+    for (int n = 1; n <= 4; ++n) {
+        StatistiquesNiveau& s = r.statistiques.niveaux[n];
+        const std::string k = std::to_string(n);
+        v.entier("statDonnes" + k, s.donnes);
+        for (int c = 1; c <= 4; ++c) {
+            v.entier("statPrises" + k + std::to_string(c), s.prises[c]);
+            v.entier("statPrisesGagnees" + k + std::to_string(c), s.prisesGagnees[c]);
+        }
+        v.entier("statDefenses" + k, s.defenses);
+        v.entier("statDefensesGagnees" + k, s.defensesGagnees);
+        v.entier("statPoints" + k, s.points);
+        v.entier("statMeilleure" + k, s.meilleure);
+        v.entier("statPire" + k, s.pire);
+        v.entier("statPoignees" + k, s.poignees);
+        v.entier("statPetitGagne" + k, s.petitGagne);
+        v.entier("statPetitPerdu" + k, s.petitPerdu);
+    }
+    v.entier("statNbDernieres", r.statistiques.nbDernieres);
+    for (int k = 1; k <= NB_DERNIERES_DONNES; ++k)
+        v.entier("statDerniere" + std::to_string(k), r.statistiques.dernieres[k]);
+    v.chaine("nomChallenge", r.nomChallenge);
 }
 
 struct Ecrivain {
@@ -154,6 +175,8 @@ void valeursParDefaut(Reglages& r) {
         }
     r.poidsRegles.remplir(100);
     r.scoresGlobaux.remplir(0);
+    r.statistiques = Statistiques{};
+    r.nomChallenge.clear();
 }
 
 void reglagesParDefaut(Reglages& r, MagasinReglages* magasin) {
@@ -165,6 +188,9 @@ void chargerReglages(Reglages& r, MagasinReglages* magasin) {
     if (magasin) {
         Lecteur l{*magasin};
         parcourir(r, l);
+        // A damaged count must not reach past the scores it counts.
+        int& n = r.statistiques.nbDernieres;
+        if (n < 0 || n > NB_DERNIERES_DONNES) n = 0;
         // Every run starts with normal deals, whatever was stored.
         r.optionForceMain = 2;
         r.optionAuMoinsUneMainDePrise = false;

@@ -8,6 +8,31 @@ namespace quarvel {
 
 constexpr int NB_REGLES = 100;
 
+// SUD's record at one level; contracts 1 Prise .. 4 Garde contre.
+struct StatistiquesNiveau {
+    int donnes = 0;
+    Tableau<int, 4> prises;
+    Tableau<int, 4> prisesGagnees;
+    int defenses = 0;
+    int defensesGagnees = 0;
+    int points = 0;    // the sum of his deal scores
+    int meilleure = 0; // best and worst deal score, once a deal is counted
+    int pire = 0;
+    int poignees = 0;
+    int petitGagne = 0; // petit au bout won by his side, and lost
+    int petitPerdu = 0;
+    bool operator==(const StatistiquesNiveau&) const = default;
+};
+
+constexpr int NB_DERNIERES_DONNES = 100;
+
+struct Statistiques {
+    Tableau<StatistiquesNiveau, 4> niveaux; // by playing level 1..4
+    Tableau<int, NB_DERNIERES_DONNES> dernieres; // his scores on the last deals, oldest first
+    int nbDernieres = 0;
+    bool operator==(const Statistiques&) const = default;
+};
+
 struct Reglages {
     int version = 0;
     bool verif = false;
@@ -40,6 +65,8 @@ struct Reglages {
     int graineAleatoire = 0;
     bool optionVisibiliteConseilJeu = false; // the play advice shown by itself at each turn
     bool optionAnimationCartes = true;       // played, gathered and dog cards glide
+    Statistiques statistiques;
+    std::string nomChallenge; // the last name entered in a high-score table
     bool operator==(const Reglages&) const = default;
 };
 

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "ia/moteur.h"
+#include "scores/challenge.h"
 #include "scores/partie_scores.h"
 #include "scores/score.h"
 #include "scores/scores_globaux.h"
@@ -21,6 +22,17 @@ void finDeDonne(PartieScores& jeu) {
         for (Siege s : SIEGES) {
             long long v = static_cast<long long>(scores[s]) + ((s == d.preneur) ? t : -t / 3);
             scores[s] = static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+        }
+        compterStatistiques(jeu.reglages.statistiques, jeu.reglages.niveau, d);
+        Challenge& c = jeu.challenge;
+        if (c.enCours && d.contrat >= PRISE && d.contrat <= GARDE_CONTRE) {
+            ++c.donnesJouees;
+            c.total = static_cast<int>(
+                std::clamp<long long>(static_cast<long long>(c.total) + scoreSud(d), INT_MIN, INT_MAX));
+            if (c.donnesJouees >= c.nbDonnes) {
+                c.enCours = false;
+                c.fini = true;
+            }
         }
     }
 

@@ -64,6 +64,7 @@ std::vector<Controle> controles(TfrmQuarvel& f) {
     l.ajouter("PanelPreneur", f.PanelPreneur, w, Genre::Panneau);
     l.ajouter("PanelEnchere", f.PanelEnchere, w, Genre::Panneau);
     l.ajouter("PanelNumeroDonne", f.PanelNumeroDonne, w, Genre::Panneau);
+    l.ajouter("PanelChallenge", f.PanelChallenge, w, Genre::Panneau);
 
     for (Siege s : SIEGES)
         l.ajouter("PanelDec" + std::to_string(entier(s)), f.PanelDec[s], w, Genre::Bouton);
@@ -99,6 +100,7 @@ std::vector<Controle> controles(TfrmQuarvel& f) {
     int bo = l.ajouter("PanelBarreOutils", f.PanelBarreOutils, w, Genre::Panneau);
     l.ajouter("SBNewGame", f.SBNewGame, bo, Genre::BoutonRapide);
     l.ajouter("SBGameAgain", f.SBGameAgain, bo, Genre::BoutonRapide);
+    l.ajouter("SBChallenge", f.SBChallenge, bo, Genre::BoutonRapide);
     l.ajouter("SBReprendre", f.SBReprendre, bo, Genre::BoutonRapide);
     l.ajouter("SBConseilJeu", f.SBConseilJeu, bo, Genre::BoutonRapide);
     l.ajouter("SBVoirDeductions", f.SBVoirDeductions, bo, Genre::BoutonRapide);

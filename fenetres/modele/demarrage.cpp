@@ -1,5 +1,7 @@
 #include "fenetres/modele/demarrage.h"
 
+#include "fenetres/modele/challenge.h"
+
 #include "fenetres/modele/evenements.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/langue.h"
@@ -56,6 +58,7 @@ void demarrerJeu(Jeu& jeu, Ecran ecran, MagasinReglages* magasin, Plateforme* pl
     creerFenetreQuarvel(jeu, ecran);
     preparerFenetreQuarvel(jeu);
     creerFenetresRevue(jeu);
+    creerFenetresChallenge(jeu);
     montrerMinuteries(jeu);
 }
 

@@ -129,6 +129,9 @@ void dessinQuarvel(TfrmQuarvel& f) {
     poser(f.PanelEnchere, 596, 5, 130, 18, false);
     // Above NORD's place, clear of his card.
     poser(f.PanelNumeroDonne, 148, 1, 195, 17, false);
+    // Under the deductions, clear of the bid bar.
+    poser(f.PanelChallenge, 3, 270, 102, 60, false);
+    f.PanelChallenge.taillePolice = 9;
 
     // Deductions: title, first row, then the suit images; the honour markers and the counts
     // below them are placed by disposerTable.
@@ -149,12 +152,13 @@ void dessinQuarvel(TfrmQuarvel& f) {
     }
 
     // Tool bar down the right edge, help apart at the bottom.
-    // Seven buttons between the current-deal figures and the hand.
+    // Eight buttons between the current-deal figures and the hand.
     poser(f.PanelBarreOutils, 746, 178, 31, 170);
-    Composant* outils[] = {&f.SBNewGame,    &f.SBGameAgain,      &f.SBReprendre,
-                           &f.SBConseilJeu, &f.SBVoirDeductions, &f.SBVoirScoresGlobaux};
-    for (int k = 0; k < 6; ++k) poser(*outils[k], 3, 3 + k * 23, 25, 22);
-    poser(f.SBAide, 3, 145, 25, 22);
+    Composant* outils[] = {&f.SBNewGame,    &f.SBGameAgain,      &f.SBChallenge,
+                           &f.SBReprendre,  &f.SBConseilJeu,     &f.SBVoirDeductions,
+                           &f.SBVoirScoresGlobaux};
+    for (int k = 0; k < 7; ++k) poser(*outils[k], 3, 3 + k * 20, 25, 19);
+    poser(f.SBAide, 3, 146, 25, 21);
     // Offered once there is a card to advise or to take back.
     f.SBReprendre.enabled = f.SBConseilJeu.enabled = false;
     f.menuReprendre.enabled = f.menuConseilJeu.enabled = false;

@@ -9,6 +9,7 @@
 #include "encheres/encheres.h"
 #include "encheres/poignee.h"
 #include "fenetres/modele/aide_table.h"
+#include "fenetres/modele/challenge.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/mesures.h"
 #include "fenetres/modele/options.h"
@@ -89,6 +90,11 @@ bool surLaTable(Evt t) {
     case Evt::ScoreOk:
     case Evt::ScoreImprimer:
     case Evt::ScoreCouleur:
+    case Evt::MeilleursScoresOk:
+    case Evt::MeilleursScoresImprimer:
+    case Evt::StatistiquesOk:
+    case Evt::StatistiquesImprimer:
+    case Evt::StatistiquesEffacer:
         return false;
     default:
         return true;
@@ -196,15 +202,9 @@ void traiterDonne(Jeu& jeu, Evenement e) {
     case Evt::ClicRejouerDonne:
         if (donneTerminee(phase)) nouvelleDonne(jeu, true);
         break;
-    case Evt::SBNewGame:
-        if (jeu.reglages.optionBarreOutils) nouvelleDonne(jeu, false);
-        break;
     case Evt::SBGameAgain:
         if (jeu.reglages.optionBarreOutils && phase != Phase::AttentePremiereDonne)
             nouvelleDonne(jeu, true);
-        break;
-    case Evt::MenuNewGame:
-        nouvelleDonne(jeu, false);
         break;
     case Evt::MenuGameAgain:
         if (phase != Phase::AttentePremiereDonne) nouvelleDonne(jeu, true);
@@ -255,7 +255,9 @@ void fermerRevuesOuvertes(Jeu& jeu) {
     for (auto [fenetre, ok] : {std::pair{&f.frmPliPrecedent.fenetre, Evt::OkPliPrecedent},
                                {&f.frmMains.fenetre, Evt::MainsOk},
                                {&f.frmScoreDetaille.fenetre, Evt::ScoreOk},
-                               {&f.frmTousPlis.fenetre, Evt::TousPlisOk}})
+                               {&f.frmTousPlis.fenetre, Evt::TousPlisOk},
+                               {&f.frmMeilleursScores.fenetre, Evt::MeilleursScoresOk},
+                               {&f.frmStatistiques.fenetre, Evt::StatistiquesOk}})
         if (fenetre->visible) {
             traiterGeste(jeu, {ok});
             fermee = true;
@@ -309,8 +311,10 @@ void traiterGeste(Jeu& jeu, Evenement e) {
     if (surLaTable(e.type) &&
         (!jeu.fen.frmQuarvel.fenetre.visible || jeu.donne.phase == Phase::ChoixPoignee))
         return;
+    if (refuserPendantChallenge(jeu, e)) return;
     if (traiterCommandeOption(jeu, e)) return;
     if (traiterEvenementRevue(jeu, e)) return;
+    if (traiterChallenge(jeu, e)) return;
     if (traiterAideTable(jeu, e)) return;
     traiterDonne(jeu, e);
 }
@@ -328,6 +332,12 @@ void traiterEvenement(Jeu& jeu, Evenement e) {
     if (clicSouris(e.type)) jeu.clavier.montre = false;
     traiterGeste(jeu, e);
     presenter(jeu, avant);
+    // The last deal of a series is on show before its end is told.
+    if (jeu.challenge.fini) {
+        const Phase fin = jeu.donne.phase;
+        conclureChallenge(jeu);
+        presenter(jeu, fin);
+    }
 }
 
 } // namespace quarvel

@@ -98,6 +98,17 @@ enum class Evt {
     ToucheDroite,
     ToucheEntree,
     ToucheEchap,
+    // Challenge series and statistics
+    MenuNouveauChallenge,
+    SBNouveauChallenge,
+    MenuNbDonnesChallenge, // index: 6, 12, 18 or 24 deals
+    MenuMeilleursScores,
+    MenuStatistiques,
+    MeilleursScoresOk,
+    MeilleursScoresImprimer,
+    StatistiquesOk,
+    StatistiquesImprimer,
+    StatistiquesEffacer, // asks Yes/No, then sets every figure back to zero
 };
 
 struct Evenement {

@@ -60,6 +60,7 @@ struct TfrmQuarvel {
     Tableau<Composant, 5> LibellesChiffres; // what each of those figures is, beside it
     Composant PanelPreneur, PanelEnchere;
     Composant PanelNumeroDonne; // "Donne n° …": the number a deal can be dealt again from
+    Composant PanelChallenge;   // the series in progress: deal number and SUD's total
 
     // Deductions
     Composant PanelDeductions, PanelInfoDeductions;
@@ -71,7 +72,7 @@ struct TfrmQuarvel {
 
     // Tool bar and information bar
     Composant PanelBarreOutils;
-    Composant SBNewGame, SBGameAgain, SBReprendre, SBConseilJeu, SBVoirDeductions,
+    Composant SBNewGame, SBGameAgain, SBChallenge, SBReprendre, SBConseilJeu, SBVoirDeductions,
         SBVoirScoresGlobaux, SBAide;
     Composant panelBarreInfo, info;
 
@@ -84,8 +85,8 @@ struct TfrmQuarvel {
     int dureeMouvement = 0; // milliseconds; 0: cards jump
 
     // Menu
-    ElementMenu menuQuarvel, menuNewGame, menuGameAgain, menuChoisirDonne, menuConseilJeu,
-        menuReprendre, menuInitScores;
+    ElementMenu menuQuarvel, menuNewGame, menuGameAgain, menuChoisirDonne, menuChallenge,
+        menuMeilleursScores, menuStatistiques, menuConseilJeu, menuReprendre, menuInitScores;
     ElementMenu menuLevel, menuDebutant, menuAmateur, menuBon, menuPro, menuOptionNiveauAdaptatif;
     ElementMenu menuVitesses, menuJeuDeLaCarte, menuInstantane, menuRapide, menuNormal, menuLent,
         menuEscargot;
@@ -97,6 +98,8 @@ struct TfrmQuarvel {
         menuDeductions, menuVoirConseilJeu, menuAnimation, menuBarreOutils, menuBarreInfo;
     ElementMenu menuOptions, menuProposerPoignee, menuPreviousTrick, menuCouleurFondEcran,
         menuCouleurTableRonde;
+    ElementMenu menuNbDonnesChallenge, menuChallenge6, menuChallenge12, menuChallenge18,
+        menuChallenge24;
     ElementMenu menuAide, menuSommaire, menuApropos;
     ElementMenu menuQuit;
 };
@@ -153,6 +156,32 @@ struct TfrmTousPlis {
     Tableau<int, 72> ordreTousPlis;
 };
 
+// The three high-score tables of the challenge series: Amateur, Bon and Pro, four lines each.
+struct TfrmMeilleursScores {
+    Composant fenetre;
+    Tableau<Composant, 3> titres;                   // the level group of each table
+    Tableau<Tableau<Composant, 4>, 3> noms, points; // [table][rank]
+    Composant panelDernier; // the series just played: its total, and its rank when it entered
+    Composant buttonImprimer, PanelOk;
+};
+
+// SUD's record: a table (a heading row, then one row per figure; a heading column, one column
+// per level, then all levels), his running score over the last deals as a line and his success
+// as taker by contract as bars. The charts' data change with `numeroGraphiques`.
+constexpr int LIGNES_STATISTIQUES = 13;
+constexpr int COLONNES_STATISTIQUES = 6;
+struct TfrmStatistiques {
+    Composant fenetre;
+    Tableau<Tableau<Composant, COLONNES_STATISTIQUES>, LIGNES_STATISTIQUES> cellules;
+    Composant Courbe, Barres; // the two charts: place, and title as caption
+    std::vector<int> courbe;  // running score after each of the last deals, oldest first
+    Tableau<int, 4> reussites; // by contract: per cent of the deals taken that were won, -1 none
+    Tableau<std::string, 4> contrats; // the bars' names
+    std::string axeDonnes, axePoints, axePourcents;
+    int numeroGraphiques = 0;
+    Composant buttonEffacer, buttonImprimer, PanelOk;
+};
+
 struct Fenetres {
     TfrmSplash frmSplash;
     TfrmQuarvel frmQuarvel;
@@ -161,6 +190,8 @@ struct Fenetres {
     TfrmMains frmMains;
     TfrmScoreDetaille frmScoreDetaille;
     TfrmTousPlis frmTousPlis;
+    TfrmMeilleursScores frmMeilleursScores;
+    TfrmStatistiques frmStatistiques;
 };
 
 } // namespace quarvel

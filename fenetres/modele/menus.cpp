@@ -4,7 +4,7 @@ namespace quarvel {
 
 namespace {
 
-enum Groupe { AUCUN = 0, NIVEAU = 1, VITESSE = 2, ATTENTE = 3, FORCE = 4 };
+enum Groupe { AUCUN = 0, NIVEAU = 1, VITESSE = 2, ATTENTE = 3, FORCE = 4, CHALLENGE = 5 };
 
 NoeudMenu feuille(const char* nom, ElementMenu& e, Evt type, int index = 0, bool cochable = false,
                   const char* raccourci = "", int groupe = AUCUN) {
@@ -49,6 +49,9 @@ std::vector<NoeudMenu> arbreMenu(TfrmQuarvel& f) {
         {feuille("menuNewGame", f.menuNewGame, Evt::MenuNewGame, 0, false, "F2"),
          feuille("menuGameAgain", f.menuGameAgain, Evt::MenuGameAgain, 0, false, "F3"),
          feuille("menuChoisirDonne", f.menuChoisirDonne, Evt::MenuChoisirDonne), separateur(),
+         feuille("menuChallenge", f.menuChallenge, Evt::MenuNouveauChallenge, 0, false, "Ctrl+N"),
+         feuille("menuMeilleursScores", f.menuMeilleursScores, Evt::MenuMeilleursScores),
+         feuille("menuStatistiques", f.menuStatistiques, Evt::MenuStatistiques), separateur(),
          feuille("menuConseilJeu", f.menuConseilJeu, Evt::MenuConseilJeu, 0, false, "Ctrl+H"),
          feuille("menuReprendre", f.menuReprendre, Evt::MenuReprendre, 0, false, "Ctrl+Z"),
          separateur(),
@@ -106,6 +109,15 @@ std::vector<NoeudMenu> arbreMenu(TfrmQuarvel& f) {
     m.push_back(sousMenu(
         "menuOptions", f.menuOptions,
         {feuille("menuProposerPoignee", f.menuProposerPoignee, Evt::MenuProposerPoignee, 0, true),
+         sousMenu("menuNbDonnesChallenge", f.menuNbDonnesChallenge,
+                  {feuille("menuChallenge6", f.menuChallenge6, Evt::MenuNbDonnesChallenge, 6,
+                           true, "", CHALLENGE),
+                   feuille("menuChallenge12", f.menuChallenge12, Evt::MenuNbDonnesChallenge, 12,
+                           true, "", CHALLENGE),
+                   feuille("menuChallenge18", f.menuChallenge18, Evt::MenuNbDonnesChallenge, 18,
+                           true, "", CHALLENGE),
+                   feuille("menuChallenge24", f.menuChallenge24, Evt::MenuNbDonnesChallenge, 24,
+                           true, "", CHALLENGE)}),
          separateur(), feuille("menuPreviousTrick", f.menuPreviousTrick, Evt::MenuPreviousTrick),
          separateur(),
          feuille("menuCouleurFondEcran", f.menuCouleurFondEcran, Evt::MenuCouleurFondEcran),

@@ -106,6 +106,11 @@ void appliquerOptions(Jeu& jeu) {
         changerIntervalle(jeu, jeu.minuteries.TimerTransition, intervallesPause[attente]);
 
     f.menuProposerPoignee.checked = r.optionProposePoignee;
+    cocher({{6, &f.menuChallenge6},
+            {12, &f.menuChallenge12},
+            {18, &f.menuChallenge18},
+            {24, &f.menuChallenge24}},
+           r.optionNbDonnesChallenge);
     f.menuVoirConseilJeu.checked = r.optionVisibiliteConseilJeu;
     f.menuAnimation.checked = r.optionAnimationCartes;
     // Cards glide within the pace of the card speed, and not at all at the fastest one.
@@ -192,6 +197,13 @@ bool traiterCommandeOption(Jeu& jeu, Evenement e) {
     case Evt::MenuForce:
         if (e.index >= 1 && e.index <= 6) {
             r.optionForceMain = e.index;
+            appliquerEtSauver(jeu);
+        }
+        return true;
+    case Evt::MenuNbDonnesChallenge:
+        // The series in progress keeps its length; the next one takes this.
+        if (e.index == 6 || e.index == 12 || e.index == 18 || e.index == 24) {
+            r.optionNbDonnesChallenge = e.index;
             appliquerEtSauver(jeu);
         }
         return true;

@@ -6,7 +6,7 @@
 
 namespace quarvel {
 
-enum class FenetreImprimee { TousPlis, Mains, ScoreDetaille };
+enum class FenetreImprimee { TousPlis, Mains, ScoreDetaille, MeilleursScores, Statistiques };
 
 class Plateforme {
 public:

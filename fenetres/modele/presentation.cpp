@@ -3,6 +3,7 @@
 #include "encheres/ecart.h"
 #include "encheres/poignee.h"
 #include "fenetres/modele/aide_table.h"
+#include "fenetres/modele/challenge.h"
 #include "fenetres/modele/deductions.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/mesures.h"
@@ -425,6 +426,7 @@ void presenter(Jeu& jeu, Phase avant) {
         jeu.donne.phase == Phase::EnchereSud && (avant != Phase::EnchereSud || nouvelleDonne);
     montrerJeu(jeu, barreOuverte);
     montrerAideTable(jeu);
+    montrerChallenge(jeu);
     montrerMouvements(jeu, avant, nouvelleDonne);
 }
 

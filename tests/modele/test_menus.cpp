@@ -40,7 +40,9 @@ TEST(Menus, ArbreRaccourcisEtGroupes) {
     EXPECT_TRUE(arbre.back().feuille());
     EXPECT_EQ(enfants(arbre[0]),
               (std::vector<std::string>{"menuNewGame", "menuGameAgain", "menuChoisirDonne", "-",
-                                        "menuConseilJeu", "menuReprendre", "-", "menuInitScores"}));
+                                        "menuChallenge", "menuMeilleursScores", "menuStatistiques",
+                                        "-", "menuConseilJeu", "menuReprendre", "-",
+                                        "menuInitScores"}));
     EXPECT_EQ(enfants(arbre[3]),
               (std::vector<std::string>{"menuForceNormale", "-", "menuForcePrise", "menuForceGarde",
                                         "menuForceGardeSans", "menuForceGardeContre", "-",
@@ -49,8 +51,9 @@ TEST(Menus, ArbreRaccourcisEtGroupes) {
               (std::vector<std::string>{"menuClickObligatoire", "-", "menuUneSeconde",
                                         "menuDeuxSecondes", "menuCinqSecondes"}));
     EXPECT_EQ(enfants(arbre[5]),
-              (std::vector<std::string>{"menuProposerPoignee", "-", "menuPreviousTrick", "-",
-                                        "menuCouleurFondEcran", "menuCouleurTableRonde"}));
+              (std::vector<std::string>{"menuProposerPoignee", "menuNbDonnesChallenge", "-",
+                                        "menuPreviousTrick", "-", "menuCouleurFondEcran",
+                                        "menuCouleurTableRonde"}));
 
     // Function keys F1..F9 and the two help commands, each on one item, copied onto the items.
     std::map<std::string, std::string> touches;
@@ -63,6 +66,7 @@ TEST(Menus, ArbreRaccourcisEtGroupes) {
         }
     }
     EXPECT_EQ(touches, (std::map<std::string, std::string>{{"Ctrl+H", "menuConseilJeu"},
+                                                           {"Ctrl+N", "menuChallenge"},
                                                            {"Ctrl+Z", "menuReprendre"},
                                                            {"F1", "menuSommaire"},
                                                            {"F2", "menuNewGame"},
@@ -100,10 +104,11 @@ TEST(Menus, ChaqueFeuilleCommandeCeQueDitSonNom) {
         }
         ++groupes;
     }
-    EXPECT_EQ(groupes, 4 + 5 + 4 + 6);
+    EXPECT_EQ(groupes, 4 + 5 + 4 + 6 + 4);
     EXPECT_EQ(jeu.reglages.optionForceMain, 1); // Defense, the last entry of its menu
     EXPECT_EQ(jeu.reglages.optionVitesseJeuDeLaCarte, 1);
     EXPECT_EQ(jeu.reglages.optionAttenteEntreChaquePli, 3);
+    EXPECT_EQ(jeu.reglages.optionNbDonnesChallenge, 24);
 }
 
 // Alt and a letter must reach one item: every item of a menu, and every title of the bar, has
