@@ -1,6 +1,7 @@
 // libFuzzer target: any content of the settings store, however damaged, loads without harm, and
 // the next save writes a sound key that loads back to the same values.
 #include "fenetres/modele/jeu.h"
+#include "fenetres/modele/challenge.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "reglages/magasin_memoire.h"
@@ -33,7 +34,7 @@ const std::set<std::string> BOOLEENS = {
 };
 
 bool estChaine(const std::string& nom) {
-    return nom.rfind("nomHighScoreChallenge", 0) == 0;
+    return nom.rfind("nomHighScoreChallenge", 0) == 0 || nom == "nomChallenge";
 }
 
 [[noreturn]] void echec(const char* quoi, const std::string& nom) {
@@ -46,6 +47,7 @@ void charger(MagasinMemoire& magasin, Jeu& jeu, PlateformeScriptee& plateforme) 
     jeu.plateforme = &plateforme;
     chargerReglages(jeu.reglages, jeu.magasin);
     appliquerOptions(jeu); // whatever was read must show without fault
+    remplirStatistiques(jeu);
 }
 
 } // namespace

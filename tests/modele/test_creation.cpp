@@ -1,3 +1,4 @@
+#include "fenetres/modele/challenge.h"
 #include "aides/cartes_test.h"
 #include "commun/partie_test.h"
 #include "fenetres/modele/controles.h"
@@ -189,7 +190,8 @@ TEST(Creation, ListeDesControles) {
     PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     for (auto liste : {controles(jeu.fen.frmSplash), controles(jeu.fen.frmQuarvel),
-                       controles(jeu.fen.frmPoignee)}) {
+                       controles(jeu.fen.frmPoignee), controles(jeu.fen.frmMeilleursScores),
+                       controles(jeu.fen.frmStatistiques)}) {
         std::set<std::string> noms;
         std::set<const Composant*> vus;
         ASSERT_EQ(liste[0].genre, Genre::Fenetre);
@@ -204,7 +206,8 @@ TEST(Creation, ListeDesControles) {
     }
     auto liste = controles(jeu.fen.frmQuarvel);
     EXPECT_EQ(liste.size(),
-              1u + 1 + 4 + 4 + 6 + 24 + 7 + 4 + 16 + 4 + 6 + 2 + 8 + 7 + 7 + 2 + 7 + 6 + 3 + 5 + 5);
+              1u + 1 + 4 + 4 + 6 + 24 + 7 + 4 + 16 + 4 + 6 + 2 + 8 + 7 + 7 + 2 + 7 + 6 + 3 + 5 + 5 +
+                  2); // the series panel and its tool-bar button
     const Controle* evMaMain = chercherControle(liste, "evMaMain");
     ASSERT_NE(evMaMain, nullptr);
     EXPECT_EQ(liste[evMaMain->parent].nom, "BarreEnchere");

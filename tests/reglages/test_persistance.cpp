@@ -19,7 +19,7 @@ TEST(Persistance, PremierLancementEcritToutesLesValeursParDefaut) {
     PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     const auto noms = nomsReglages();
-    ASSERT_EQ(noms.size(), 2u + 1 + 5 + 3 + 8 + 2 + 24 + 100 + 4 + 1 + 2);
+    ASSERT_EQ(noms.size(), 2u + 1 + 5 + 3 + 8 + 2 + 24 + 100 + 4 + 1 + 2 + 4 * 17 + 1 + 100 + 1);
     // One whole save, in table order.
     ASSERT_EQ(p.magasin.ecritures, noms);
     EXPECT_EQ(p.magasin.taille(), noms.size());
@@ -55,9 +55,13 @@ TEST(Persistance, PremierLancementEcritToutesLesValeursParDefaut) {
     EXPECT_EQ(noms[21], "highScoreChallenge11");
     EXPECT_EQ(noms[22], "nomHighScoreChallenge11");
     EXPECT_EQ(noms[45], "fr1");
-    EXPECT_EQ(noms[noms.size() - 4], "scoreTotal4");
-    EXPECT_EQ(noms[noms.size() - 3], "graineAleatoire");
-    EXPECT_EQ(noms.back(), "optionAnimationCartes");
+    EXPECT_EQ(noms[noms.size() - 174], "scoreTotal4");
+    EXPECT_EQ(noms[noms.size() - 173], "graineAleatoire");
+    EXPECT_EQ(noms[noms.size() - 171], "optionAnimationCartes");
+    // SUD's statistics, level by level, then his last scores, then the last name entered.
+    EXPECT_EQ(noms[noms.size() - 170], "statDonnes1");
+    EXPECT_EQ(noms[noms.size() - 102], "statNbDernieres");
+    EXPECT_EQ(noms.back(), "nomChallenge");
     EXPECT_EQ(octets("optionVisibiliteConseilJeu"), Octets{0});
     EXPECT_EQ(octets("optionAnimationCartes"), Octets{1});
     EXPECT_EQ(octets("graineAleatoire"), entier(0));
@@ -216,4 +220,26 @@ TEST(Persistance, EntiersSurQuatreOctetsPetitBoutiste) {
     Jeu& neuf = p.demarrer();
     EXPECT_EQ(neuf.reglages.scoresGlobaux,
               (Tableau<int, 4>{{-2147483647 - 1, 2147483647, -1, 256}}));
+}
+
+TEST(Persistance, UneStatistiqueAbimeeEstIgnoreeEtLesAutresSeChargent) {
+    PartieTest p{sansDemarrer};
+    Jeu& jeu = p.demarrer();
+    StatistiquesNiveau& n = jeu.reglages.statistiques.niveaux[2];
+    n.donnes = 7;
+    n.prises[3] = 2;
+    n.points = -345;
+    jeu.reglages.statistiques.nbDernieres = 1;
+    jeu.reglages.statistiques.dernieres[1] = -345;
+    sauverReglages(jeu.reglages, &p.magasin);
+    p.magasin.poserBinaire("statDonnes2", {7, 0, 0});   // a byte short
+    p.magasin.poserChaine("statPoints2", "-345");        // not binary
+    p.magasin.poserBinaire("statNbDernieres", entier(5000)); // past the scores kept
+    const Reglages relu = p.demarrer().reglages;
+    const StatistiquesNiveau& r = relu.statistiques.niveaux[2];
+    EXPECT_EQ(r.donnes, 0);
+    EXPECT_EQ(r.points, 0);
+    EXPECT_EQ(r.prises[3], 2);
+    EXPECT_EQ(relu.statistiques.nbDernieres, 0);
+    EXPECT_EQ(relu.statistiques.dernieres[1], -345);
 }
