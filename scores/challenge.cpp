@@ -71,7 +71,8 @@ std::string nomChallenge(const std::string& tape, const std::string& defaut) {
     int caracteres = 0;
     for (auto i = debut; i < fin; ++i) {
         // A UTF-8 lead byte starts a character; its continuation bytes go with it.
-        if ((static_cast<unsigned char>(*i) & 0xC0) != 0x80 && ++caracteres > LONGUEUR_NOM_CHALLENGE)
+        if ((static_cast<unsigned char>(*i) & 0xC0) != 0x80 &&
+            ++caracteres > LONGUEUR_NOM_CHALLENGE)
             break;
         nom += *i;
     }

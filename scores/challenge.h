@@ -13,7 +13,7 @@ struct Challenge {
     bool enCours = false;
     bool fini = false;    // the last deal is scored; its end waits to be shown
     bool termine = false; // over and shown: the table says so until the next deal
-    int niveau = 0;    // the level it is played at, from its start
+    int niveau = 0;       // the level it is played at, from its start
     int nbDonnes = 0;
     int donnesJouees = 0;
     int total = 0; // SUD's scores summed over the deals played

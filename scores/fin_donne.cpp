@@ -27,8 +27,8 @@ void finDeDonne(PartieScores& jeu) {
         Challenge& c = jeu.challenge;
         if (c.enCours && d.contrat >= PRISE && d.contrat <= GARDE_CONTRE) {
             ++c.donnesJouees;
-            c.total = static_cast<int>(
-                std::clamp<long long>(static_cast<long long>(c.total) + scoreSud(d), INT_MIN, INT_MAX));
+            c.total = static_cast<int>(std::clamp<long long>(
+                static_cast<long long>(c.total) + scoreSud(d), INT_MIN, INT_MAX));
             if (c.donnesJouees >= c.nbDonnes) {
                 c.enCours = false;
                 c.fini = true;

@@ -28,8 +28,7 @@ void message(Jeu& jeu, const char* fr, const char* en) {
 bool abandonAccepte(Jeu& jeu) {
     if (!jeu.challenge.enCours) return true;
     if (jeu.plateforme &&
-        !jeu.plateforme->question(PRODUIT, texte(jeu.textes,
-                                                 "Abandonner le challenge en cours ?",
+        !jeu.plateforme->question(PRODUIT, texte(jeu.textes, "Abandonner le challenge en cours ?",
                                                  "Abandon the challenge in progress?")))
         return false;
     abandonnerChallenge(jeu);
@@ -98,9 +97,9 @@ void imprimer(Jeu& jeu, FenetreImprimee quoi, const std::string& titre) {
 
 void effacerStatistiques(Jeu& jeu) {
     if (jeu.plateforme &&
-        !jeu.plateforme->question(PRODUIT, texte(jeu.textes,
-                                                 "Remettre toutes les statistiques à zéro ?",
-                                                 "Reset all the statistics to zero?")))
+        !jeu.plateforme->question(PRODUIT,
+                                  texte(jeu.textes, "Remettre toutes les statistiques à zéro ?",
+                                        "Reset all the statistics to zero?")))
         return;
     jeu.reglages.statistiques = Statistiques{};
     enregistrerReglages(jeu);
@@ -200,9 +199,9 @@ void remplirStatistiques(Jeu& jeu) {
         {"", "Donnes jouées", "Prises gagnées", "Gardes gagnées", "Gardes sans gagnées",
          "Gardes contre gagnées", "Défenses gagnées", "Points marqués", "Meilleure donne",
          "Pire donne", "Poignées annoncées", "Petits au bout gagnés", "Petits au bout perdus"},
-        {"", "Deals played", "Takes won", "Guards won", "Guards without won",
-         "Guards against won", "Defences won", "Points scored", "Best deal", "Worst deal",
-         "Handfuls declared", "Petit au bout won", "Petit au bout lost"}};
+        {"", "Deals played", "Takes won", "Guards won", "Guards without won", "Guards against won",
+         "Defences won", "Points scored", "Best deal", "Worst deal", "Handfuls declared",
+         "Petit au bout won", "Petit au bout lost"}};
     const int l = t.langue == FRANCAIS ? 0 : 1;
     for (int r = 1; r <= LIGNES_STATISTIQUES; ++r) f.cellules[r][1].caption = lignes[l][r - 1];
     for (int c = 2; c <= COLONNES_STATISTIQUES; ++c) {
@@ -211,7 +210,8 @@ void remplirStatistiques(Jeu& jeu) {
         auto& col = f.cellules;
         col[1][c].caption = total ? texte(t, "Total", "All levels") : t.nomsNiveaux[c - 1];
         col[2][c].caption = nombre(n.donnes);
-        for (int k = 1; k <= 4; ++k) col[2 + k][c].caption = surTotal(n.prisesGagnees[k], n.prises[k]);
+        for (int k = 1; k <= 4; ++k)
+            col[2 + k][c].caption = surTotal(n.prisesGagnees[k], n.prises[k]);
         col[7][c].caption = surTotal(n.defensesGagnees, n.defenses);
         col[8][c].caption = nombre(n.points);
         col[9][c].caption = n.donnes > 0 ? nombre(n.meilleure) : "-";
@@ -237,10 +237,10 @@ void remplirStatistiques(Jeu& jeu) {
     for (int k = 1; k <= 4; ++k) {
         f.contrats[k] = t.nomsEncheres[k];
         const int jouees = tout.prises[k];
-        f.reussites[k] = jouees <= 0 ? -1
-                                     : static_cast<int>(100LL * std::clamp(tout.prisesGagnees[k], 0,
-                                                                          jouees) /
-                                                        jouees);
+        f.reussites[k] =
+            jouees <= 0
+                ? -1
+                : static_cast<int>(100LL * std::clamp(tout.prisesGagnees[k], 0, jouees) / jouees);
     }
     ++f.numeroGraphiques;
     f.buttonEffacer.caption = texte(t, "REMETTRE À ZÉRO", "RESET");
@@ -349,8 +349,8 @@ void conclureChallenge(Jeu& jeu) {
         bilan += texte(t, "\nAu niveau Débutant, les challenges ne sont pas classés.",
                        "\nAt the Beginner level, challenges are not ranked.");
     } else if (rang == 0) {
-        bilan += std::string(texte(t, "\nIl n'entre pas au tableau ", "\nIt does not enter the "))
-                 + nomTable(jeu, table) + texte(t, ".", " table.");
+        bilan += std::string(texte(t, "\nIl n'entre pas au tableau ", "\nIt does not enter the ")) +
+                 nomTable(jeu, table) + texte(t, ".", " table.");
         dernier = texte(t, "Votre challenge : ", "Your challenge: ") + nombre(c.total) + " points";
     }
     if (jeu.plateforme) jeu.plateforme->message(bilan);

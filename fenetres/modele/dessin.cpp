@@ -154,8 +154,8 @@ void dessinQuarvel(TfrmQuarvel& f) {
     // Tool bar down the right edge, help apart at the bottom.
     // Eight buttons between the current-deal figures and the hand.
     poser(f.PanelBarreOutils, 746, 178, 31, 170);
-    Composant* outils[] = {&f.SBNewGame,    &f.SBGameAgain,      &f.SBChallenge,
-                           &f.SBReprendre,  &f.SBConseilJeu,     &f.SBVoirDeductions,
+    Composant* outils[] = {&f.SBNewGame,          &f.SBGameAgain,  &f.SBChallenge,
+                           &f.SBReprendre,        &f.SBConseilJeu, &f.SBVoirDeductions,
                            &f.SBVoirScoresGlobaux};
     for (int k = 0; k < 7; ++k) poser(*outils[k], 3, 3 + k * 20, 25, 19);
     poser(f.SBAide, 3, 146, 25, 21);

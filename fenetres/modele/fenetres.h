@@ -173,8 +173,8 @@ constexpr int COLONNES_STATISTIQUES = 6;
 struct TfrmStatistiques {
     Composant fenetre;
     Tableau<Tableau<Composant, COLONNES_STATISTIQUES>, LIGNES_STATISTIQUES> cellules;
-    Composant Courbe, Barres; // the two charts: place, and title as caption
-    std::vector<int> courbe;  // running score after each of the last deals, oldest first
+    Composant Courbe, Barres;  // the two charts: place, and title as caption
+    std::vector<int> courbe;   // running score after each of the last deals, oldest first
     Tableau<int, 4> reussites; // by contract: per cent of the deals taken that were won, -1 none
     Tableau<std::string, 4> contrats; // the bars' names
     std::string axeDonnes, axePoints, axePourcents;

@@ -47,6 +47,8 @@ int modeSinge(int argc, char** argv) {
     ResultatSinge r = lancerSinge(options);
     if (options.empreinte)
         std::printf("fenetres: %016llx\n", static_cast<unsigned long long>(r.empreinte));
+    std::fprintf(stderr, "challenges played to their end: %ld, of which ranked: %ld\n",
+                 r.challenges, r.inscrits);
     std::printf("%ld gestures, %ld deals, %ld failures\n", r.gestes, r.donnes, r.echecs);
     return r.echecs == 0 ? 0 : 1;
 }

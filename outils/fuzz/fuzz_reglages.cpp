@@ -1,7 +1,7 @@
 // libFuzzer target: any content of the settings store, however damaged, loads without harm, and
 // the next save writes a sound key that loads back to the same values.
-#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/challenge.h"
+#include "fenetres/modele/jeu.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "reglages/magasin_memoire.h"

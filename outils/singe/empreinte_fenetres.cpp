@@ -64,6 +64,9 @@ struct Hachage {
     void operator()(const std::vector<Mouvement>& v) {
         for (const Mouvement& m : v) (*this)(m);
     }
+    void operator()(const std::vector<int>& v) {
+        for (int x : v) (*this)(x);
+    }
     void operator()(const ElementMenu& m) {
         (*this)(static_cast<const Composant&>(m));
         (*this)(m.raccourci);
@@ -104,6 +107,9 @@ std::uint64_t empreinteFenetres(const Jeu& jeu) {
            q.nPointsDefense, q.PanelPreneur, q.PanelEnchere);
     h.tous(q.PanelDeductions, q.PanelInfoDeductions, q.PanelAtoutMax, q.Panel21, q.PanelPetit,
            q.PanelExcuse, q.PanelAtExt, q.ImagesCouleurs, q.MarqueursHonneurs, q.ComptesCouleurs);
+    h.tous(q.PanelChallenge, q.SBChallenge, q.menuChallenge, q.menuMeilleursScores,
+           q.menuStatistiques, q.menuNbDonnesChallenge, q.menuChallenge6, q.menuChallenge12,
+           q.menuChallenge18, q.menuChallenge24);
     h.tous(q.PanelBarreOutils, q.SBNewGame, q.SBGameAgain, q.SBReprendre, q.SBConseilJeu,
            q.SBVoirDeductions, q.SBVoirScoresGlobaux, q.SBAide, q.panelBarreInfo, q.info);
     h.tous(q.mouvements, q.numeroMouvements, q.dureeMouvement);
@@ -153,6 +159,13 @@ std::uint64_t empreinteFenetres(const Jeu& jeu) {
     h.tous(tp.fenetre, tp.Images, tp.Cadres, tp.PanelEffacer, tp.PanelPasApas, tp.panelLecture,
            tp.panelEnArriere, tp.PanelVoirTout, tp.PanelPlisOk, tp.buttonImprimerPlis, tp.SBColor,
            tp.timerTousPlis, tp.etapeTousPlis, tp.ordreTousPlis);
+    const TfrmMeilleursScores& ms = f.frmMeilleursScores;
+    h.tous(ms.fenetre, ms.titres, ms.noms, ms.points, ms.panelDernier, ms.buttonImprimer,
+           ms.PanelOk);
+    const TfrmStatistiques& st = f.frmStatistiques;
+    h.tous(st.fenetre, st.cellules, st.Courbe, st.Barres, st.courbe, st.reussites, st.contrats,
+           st.axeDonnes, st.axePoints, st.axePourcents, st.numeroGraphiques, st.buttonEffacer,
+           st.buttonImprimer, st.PanelOk);
     h(jeu.textes.langue);
     return h.h;
 }

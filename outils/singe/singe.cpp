@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <random>
@@ -25,16 +26,22 @@ public:
     explicit PlateformeAleatoire(std::mt19937& g) : g_(g) {}
     void message(const std::string&) override {}
     bool question(const std::string&, const std::string&) override { return g_() % 2 == 0; }
-    // Cancelled, a number, or something that is not one.
+    // Cancelled, a number, something that is not one, or a name of any length and script.
     bool demanderTexte(const std::string&, const std::string&, std::string& reponse) override {
-        switch (g_() % 3) {
+        static const char* const morceaux[] = {" ",   "\t", "\n", "é",   "東",
+                                               "Zoé", "x",  "  ", "\x7f"};
+        switch (g_() % 4) {
         case 0:
             return false;
         case 1:
             reponse = std::to_string(g_());
             return true;
-        default:
+        case 2:
             reponse = "-" + std::to_string(g_() % 100) + "x";
+            return true;
+        default:
+            reponse.clear();
+            for (unsigned n = g_() % 40; n > 0; --n) reponse += morceaux[g_() % 9];
             return true;
         }
     }
@@ -120,6 +127,11 @@ const Choix GESTES_TABLE[] = {
     {Evt::ToucheDroite, 200, 0, 0},
     {Evt::ToucheEntree, 200, 0, 0},
     {Evt::ToucheEchap, 30, 0, 0},
+    {Evt::MenuNouveauChallenge, 3, 0, 0},
+    {Evt::SBNouveauChallenge, 2, 0, 0},
+    {Evt::MenuNbDonnesChallenge, 10, 0, 30},
+    {Evt::MenuMeilleursScores, 5, 0, 0},
+    {Evt::MenuStatistiques, 5, 0, 0},
 };
 
 const Choix GESTES_POIGNEE[] = {
@@ -146,6 +158,17 @@ const Choix GESTES_SCORE[] = {
     {Evt::ScoreImprimer, 2, 0, 0},
     {Evt::ScoreCouleur, 2, 0, 0},
     {Evt::ScoreOk, 10, 0, 0},
+};
+
+const Choix GESTES_MEILLEURS_SCORES[] = {
+    {Evt::MeilleursScoresImprimer, 2, 0, 0},
+    {Evt::MeilleursScoresOk, 10, 0, 0},
+};
+
+const Choix GESTES_STATISTIQUES[] = {
+    {Evt::StatistiquesEffacer, 2, 0, 0},
+    {Evt::StatistiquesImprimer, 2, 0, 0},
+    {Evt::StatistiquesOk, 10, 0, 0},
 };
 
 // Once a deal is over, the player soon asks for the next one.
@@ -213,6 +236,8 @@ Evenement tirerGeste(const Jeu& jeu, std::mt19937& g, std::int64_t& echeance) {
     if (f.frmTousPlis.fenetre.visible) return tirerParmi(GESTES_TOUS_PLIS, g);
     if (f.frmMains.fenetre.visible) return tirerParmi(GESTES_MAINS, g);
     if (f.frmScoreDetaille.fenetre.visible) return tirerParmi(GESTES_SCORE, g);
+    if (f.frmMeilleursScores.fenetre.visible) return tirerParmi(GESTES_MEILLEURS_SCORES, g);
+    if (f.frmStatistiques.fenetre.visible) return tirerParmi(GESTES_STATISTIQUES, g);
     bool finie = donneTerminee(jeu.donne.phase) || f.frmQuarvel.PanelLancement.visible;
     if (finie && g() % 20 == 0) return tirerParmi(GESTES_NOUVELLE_DONNE, g);
     e = tirerParmi(GESTES_TABLE, g);
@@ -281,6 +306,36 @@ std::string verifierInvariants(const Jeu& jeu) {
         return formater("%ld cartes conseillées pour l'écart", conseilles);
     if (jeu.reprise && f.menuReprendre.enabled && (donneTerminee(d.phase) || d.numeroPli < 1))
         return "une carte peut être reprise hors du jeu de la carte";
+
+    const Reglages& r = jeu.reglages;
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 1; j <= 4; ++j) {
+            if (r.nomHighScoreChallenge[i][j].empty())
+                return formater("le tableau %ld a un nom vide au rang %ld", i, j);
+            if (j < 4 && r.highScoreChallenge[i][j] < r.highScoreChallenge[i][j + 1])
+                return formater("le tableau %ld n'est pas trié au rang %ld", i, j);
+        }
+    const Challenge& c = jeu.challenge;
+    if (c.enCours) {
+        if (r.niveau != c.niveau || r.optionForceMain != 2 || r.optionAuMoinsUneMainDePrise)
+            return "le niveau ou la force des mains a changé pendant un challenge";
+        if (c.donnesJouees < 0 || c.donnesJouees >= c.nbDonnes)
+            return formater("challenge à %ld donnes sur %ld", c.donnesJouees, c.nbDonnes);
+        if (d.donneRejouee) return "une donne rejouée pendant un challenge";
+    }
+    if (f.PanelChallenge.visible != (c.enCours || c.termine))
+        return "le panneau du challenge ne suit pas le challenge";
+    const Statistiques& st = r.statistiques;
+    if (st.nbDernieres < 0 || st.nbDernieres > NB_DERNIERES_DONNES)
+        return formater("%ld scores gardés pour la courbe", st.nbDernieres);
+    for (int n = 1; n <= 4; ++n) {
+        const StatistiquesNiveau& s = st.niveaux[n];
+        long comptees = s.defenses;
+        for (int k = 1; k <= 4; ++k) comptees += s.prises[k];
+        if (comptees != s.donnes)
+            return formater("niveau %ld : %ld donnes, %ld prises et défenses", n, s.donnes,
+                            comptees);
+    }
 
     if (d.phase == Phase::DonneBloquee)
         return formater("la donne est bloquée : le siège %ld n'a aucune carte à jouer",
@@ -353,6 +408,11 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
         demarrerJeu(*jeu, Ecran{1024, 768, 96}, &magasin, &plateforme, ".");
     };
     demarrer();
+    // A player with a history: tables low enough for random play to enter them now and then.
+    for (auto& table : jeu->reglages.highScoreChallenge) {
+        for (int& score : table) score = static_cast<int>(g() % 2500) - 2000;
+        std::sort(table.begin(), table.end(), std::greater<>());
+    }
     for (long i = 1; i <= options.gestes; ++i) {
         std::int64_t echeance = 0;
         Evenement e = tirerGeste(*jeu, g, echeance);
@@ -360,12 +420,18 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
         const bool avant = donneTerminee(jeu->donne.phase);
         // Asking the advice must leave the game as it was, to the last random draw.
         const bool conseil = e.type == Evt::MenuConseilJeu || e.type == Evt::SBConseilJeu;
-        const bool reprise = jeu->fen.frmQuarvel.menuReprendre.enabled &&
+        const bool reprise = jeu->fen.frmQuarvel.menuReprendre.enabled && !jeu->challenge.enCours &&
                              (e.type == Evt::MenuReprendre ||
                               (e.type == Evt::SBReprendre && jeu->reglages.optionBarreOutils));
         std::unique_ptr<Partie> partieAvant;
         if (conseil) partieAvant = std::make_unique<Partie>(*jeu);
+        const bool serieFinie = jeu->challenge.termine;
+        const auto tables = jeu->reglages.highScoreChallenge;
         traiterEvenement(*jeu, e);
+        if (!serieFinie && jeu->challenge.termine) {
+            ++r.challenges;
+            r.inscrits += !(tables == jeu->reglages.highScoreChallenge);
+        }
         std::string erreurAide;
         if (conseil && !(static_cast<const Partie&>(*jeu) == *partieAvant))
             erreurAide = "demander le conseil a changé la partie";

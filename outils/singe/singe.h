@@ -23,7 +23,9 @@ struct ResultatSinge {
     long gestes = 0;
     long donnes = 0; // deals played to their last trick
     long echecs = 0;
-    long relances = 0; // times the program was quit and started again
+    long relances = 0;   // times the program was quit and started again
+    long challenges = 0; // series played to their end
+    long inscrits = 0;   // of which entered a high-score table
     std::string premierEchec;
     std::uint64_t empreinte = 0; // of the windows after each gesture, when asked for
 };

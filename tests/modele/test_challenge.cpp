@@ -33,7 +33,7 @@ int jouerSerie(DonneJouee& t) {
 TEST(Challenge, UneSerieEntreAuTableauDeSonNiveauEtUneSerieDebutantDansAucun) {
     DonneJouee t;
     Reglages& r = t.jeu.reglages;
-    r.niveau = 3; // Bon: table 2
+    r.niveau = 3;          // Bon: table 2
     r.optionForceMain = 4; // a series is dealt by chance alone
     r.highScoreChallenge[2] = {{100000, 0, 0, -100000}};
     const auto avant = r;
@@ -56,7 +56,8 @@ TEST(Challenge, UneSerieEntreAuTableauDeSonNiveauEtUneSerieDebutantDansAucun) {
     ASSERT_LE(rang, 4) << c.total;
     EXPECT_EQ(r.highScoreChallenge[2][rang], c.total);
     EXPECT_EQ(r.nomHighScoreChallenge[2][rang], "Élodie des Grands Pr");
-    for (int j = 1; j < 4; ++j) EXPECT_GE(r.highScoreChallenge[2][j], r.highScoreChallenge[2][j + 1]);
+    for (int j = 1; j < 4; ++j)
+        EXPECT_GE(r.highScoreChallenge[2][j], r.highScoreChallenge[2][j + 1]);
     EXPECT_EQ(r.highScoreChallenge[1], avant.highScoreChallenge[1]);
     EXPECT_EQ(r.highScoreChallenge[3], avant.highScoreChallenge[3]);
     // Saved at once, and on show.
@@ -122,9 +123,14 @@ TEST(Challenge, LesRefusLaissentLesOptionsEtLaDonneCommeAvant) {
     p.clicCarte(p.premiereJouable());
     const Partie avant = p.jeu;
     const std::size_t messages = p.plateforme.messages.size();
-    for (Evenement e : {Evenement{Evt::MenuNiveau, 1}, {Evt::MenuForce, 5}, {Evt::MenuAtLeast},
-                        {Evt::MenuGameAgain}, {Evt::MenuChoisirDonne}, {Evt::MenuReprendre},
-                        {Evt::SBReprendre}, {Evt::SBGameAgain}})
+    for (Evenement e : {Evenement{Evt::MenuNiveau, 1},
+                        {Evt::MenuForce, 5},
+                        {Evt::MenuAtLeast},
+                        {Evt::MenuGameAgain},
+                        {Evt::MenuChoisirDonne},
+                        {Evt::MenuReprendre},
+                        {Evt::SBReprendre},
+                        {Evt::SBGameAgain}})
         traiterEvenement(p.jeu, e);
     EXPECT_EQ(p.plateforme.messages.size(), messages + 8);
     EXPECT_TRUE(static_cast<const Partie&>(p.jeu) == avant);

@@ -1,6 +1,6 @@
-#include "fenetres/modele/challenge.h"
 #include "aides/cartes_test.h"
 #include "commun/partie_test.h"
+#include "fenetres/modele/challenge.h"
 #include "fenetres/modele/controles.h"
 #include "fenetres/modele/dessin.h"
 

@@ -38,11 +38,11 @@ TEST(Menus, ArbreRaccourcisEtGroupes) {
               (std::vector<std::string>{"menuQuarvel", "menuLevel", "menuVitesses", "menuForce",
                                         "menuVoir", "menuOptions", "menuAide", "menuQuit"}));
     EXPECT_TRUE(arbre.back().feuille());
-    EXPECT_EQ(enfants(arbre[0]),
-              (std::vector<std::string>{"menuNewGame", "menuGameAgain", "menuChoisirDonne", "-",
-                                        "menuChallenge", "menuMeilleursScores", "menuStatistiques",
-                                        "-", "menuConseilJeu", "menuReprendre", "-",
-                                        "menuInitScores"}));
+    EXPECT_EQ(
+        enfants(arbre[0]),
+        (std::vector<std::string>{"menuNewGame", "menuGameAgain", "menuChoisirDonne", "-",
+                                  "menuChallenge", "menuMeilleursScores", "menuStatistiques", "-",
+                                  "menuConseilJeu", "menuReprendre", "-", "menuInitScores"}));
     EXPECT_EQ(enfants(arbre[3]),
               (std::vector<std::string>{"menuForceNormale", "-", "menuForcePrise", "menuForceGarde",
                                         "menuForceGardeSans", "menuForceGardeContre", "-",

@@ -232,8 +232,8 @@ TEST(Persistance, UneStatistiqueAbimeeEstIgnoreeEtLesAutresSeChargent) {
     jeu.reglages.statistiques.nbDernieres = 1;
     jeu.reglages.statistiques.dernieres[1] = -345;
     sauverReglages(jeu.reglages, &p.magasin);
-    p.magasin.poserBinaire("statDonnes2", {7, 0, 0});   // a byte short
-    p.magasin.poserChaine("statPoints2", "-345");        // not binary
+    p.magasin.poserBinaire("statDonnes2", {7, 0, 0});        // a byte short
+    p.magasin.poserChaine("statPoints2", "-345");            // not binary
     p.magasin.poserBinaire("statNbDernieres", entier(5000)); // past the scores kept
     const Reglages relu = p.demarrer().reglages;
     const StatistiquesNiveau& r = relu.statistiques.niveaux[2];
