@@ -1,4 +1,5 @@
 #include "fenetres/modele/demarrage.h"
+#include "fenetres/modele/horloge.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "reglages/persistance.h"
@@ -152,4 +153,53 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+// Deals played to their end on a real file: SUD's record is there for the next run, and it
+// adds up to what the running score says.
+TEST(MagasinQSettings, LesStatistiquesSurviventAuRedemarrage) {
+    PlateformeScriptee p;
+    const QString chemin = dossierTest() + "/statistiques.conf";
+    QFile::remove(chemin);
+    Statistiques attendues;
+    {
+        MagasinQSettings m(chemin);
+        auto jeu = demarrer(m, p);
+        traiterEvenement(*jeu, {Evt::StartFrench});
+        traiterEvenement(*jeu, {Evt::ClicLancement});
+        const int scoreAvant = jeu->reglages.scoresGlobaux[SUD];
+        // SUD passes and defends, playing his last playable card; every deal goes to its end.
+        for (int pas = 0; pas < 20000 && jeu->donnesFinies < 3; ++pas) {
+            const Donne& d = jeu->donne;
+            const TfrmQuarvel& f = jeu->fen.frmQuarvel;
+            Evenement e{Evt::ClicFond};
+            if (f.PanelPoignee.visible)
+                e = {Evt::ClicPoignee, 0};
+            else if (f.BarreEnchere.visible)
+                e = {Evt::ClicEnchere, entier(PASSE)};
+            else if (sudALaMain(d.phase) && d.joueurCourant == SUD &&
+                     !jeu->minuteries.TimerEntreCarte.enabled) {
+                for (int i = 18; i >= 1; --i)
+                    if (d.cartesJouables[SUD][i] == 1 && d.mains[SUD][i].enMain)
+                        e = {Evt::ClicCarte3D, i};
+            } else if (donneTerminee(d.phase))
+                e = {Evt::ClicNouvelleDonne};
+            else if (!clicPourContinuer(d.phase) && d.phase != Phase::ChienMontre &&
+                     avancerHorloge(*jeu))
+                continue;
+            traiterEvenement(*jeu, e);
+        }
+        ASSERT_EQ(jeu->donnesFinies, 3);
+        attendues = jeu->reglages.statistiques;
+        const StatistiquesNiveau& n = attendues.niveaux[jeu->reglages.niveau];
+        EXPECT_EQ(n.donnes, 3);
+        EXPECT_EQ(n.defenses, 3);
+        EXPECT_EQ(n.points, jeu->reglages.scoresGlobaux[SUD] - scoreAvant);
+        EXPECT_EQ(attendues.dernieres[1] + attendues.dernieres[2] + attendues.dernieres[3],
+                  n.points);
+    } // closed by its close box: only what the deals saved remains
+
+    MagasinQSettings relu(copieNeuve(chemin));
+    auto jeu = demarrer(relu, p);
+    EXPECT_EQ(jeu->reglages.statistiques, attendues);
 }
