@@ -83,6 +83,8 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
     liens_.lier(m.PanelPreneur, new VuePanneau(f, P::Chiffre));
     liens_.lier(m.PanelEnchere, new VuePanneau(f, P::Chiffre));
     liens_.lier(m.PanelNumeroDonne, new VuePanneau(f, P::Chiffre));
+    // The series in progress, on a plate like the deductions above it.
+    liens_.lier(m.PanelChallenge, new VuePanneau(f, P::Barre))->setPoliceDefaut(9);
 
     auto* scores = liens_.lier(m.PanneauScores, new VuePanneau(f, P::Barre));
     for (const Composant* c :
@@ -115,6 +117,8 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
                 {Evt::SBNewGame});
     liens_.lier(m.SBGameAgain, new VueOutil(outils, cache, QStringLiteral("rejouer")),
                 {Evt::SBGameAgain});
+    liens_.lier(m.SBChallenge, new VueOutil(outils, cache, QStringLiteral("challenge")),
+                {Evt::SBNouveauChallenge});
     liens_.lier(m.SBReprendre, new VueOutil(outils, cache, QStringLiteral("reprendre")),
                 {Evt::SBReprendre});
     liens_.lier(m.SBConseilJeu, new VueOutil(outils, cache, QStringLiteral("conseil")),

@@ -100,12 +100,18 @@ bool PlateformeQt::question(const std::string& titre, const std::string& texte) 
 bool PlateformeQt::demanderTexte(const std::string& titre, const std::string& question,
                                  std::string& reponse) {
     vue_.synchroniser();
-    bool ok = false;
-    const QString texte = QInputDialog::getText(
-        parentDialogue(vue_), titre.empty() ? titreProduit() : QString::fromStdString(titre),
-        QString::fromStdString(question), QLineEdit::Normal, QString(), &ok);
-    if (!ok) return false;
-    reponse = texte.toStdString();
+    QInputDialog dialogue(parentDialogue(vue_));
+    dialogue.setWindowTitle(titre.empty() ? titreProduit() : QString::fromStdString(titre));
+    dialogue.setLabelText(QString::fromStdString(question));
+    dialogue.setInputMode(QInputDialog::TextInput);
+    // The answer offered comes first; the core trims what it keeps, the field only stops a flood.
+    dialogue.setTextValue(QString::fromStdString(reponse));
+    if (auto* ligne = dialogue.findChild<QLineEdit*>()) {
+        ligne->setMaxLength(64);
+        ligne->selectAll();
+    }
+    if (dialogue.exec() != QDialog::Accepted) return false;
+    reponse = dialogue.textValue().toStdString();
     return true;
 }
 
@@ -120,9 +126,19 @@ bool PlateformeQt::choisirCouleur(int& couleur) {
 QWidget* PlateformeQt::fenetreImprimee(FenetreImprimee fenetre) {
     vue_.synchroniser();
     vue_.creerFenetres();
-    return vue_.fenetre(fenetre == FenetreImprimee::TousPlis ? 6
-                        : fenetre == FenetreImprimee::Mains  ? 4
-                                                             : 5);
+    switch (fenetre) {
+    case FenetreImprimee::TousPlis:
+        return vue_.fenetre(6);
+    case FenetreImprimee::Mains:
+        return vue_.fenetre(4);
+    case FenetreImprimee::ScoreDetaille:
+        return vue_.fenetre(5);
+    case FenetreImprimee::MeilleursScores:
+        return vue_.fenetre(7);
+    case FenetreImprimee::Statistiques:
+        return vue_.fenetre(8);
+    }
+    return nullptr;
 }
 
 bool PlateformeQt::imprimer(FenetreImprimee fenetre, const std::string& titre) {

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <vector>
 
 namespace quarvel::qt {
@@ -239,23 +240,40 @@ private:
         revues();
     }
 
-    // The review windows of the finished deal, one after the other.
+    // The review windows of the finished deal, one after the other, then the statistics (with
+    // that deal in them) and the high scores from the menu.
     void revues() {
         const quarvel::TfrmQuarvel& q = jeu().fen.frmQuarvel;
         struct Revue {
-            const Composant* bouton;
+            const Composant* bouton; // or else the menu command
+            Evenement ouvrir;
             int fenetre;
             const char* nom;
             Evenement fermer;
             const char* centree;
         };
         static const Revue liste[] = {
-            {&q.PanelVoirMains, 4, "mains", {Evt::MainsOk}, "hands window centred"},
-            {&q.PanelVoirPlis, 6, "plis", {Evt::TousPlisOk}, "tricks window centred"},
-            {&q.PanelScoreDetaille, 5, "score", {Evt::ScoreOk}, "score sheet centred"}};
-        if (revue_ >= 3) return QApplication::quit();
+            {&q.PanelVoirMains, {}, 4, "mains", {Evt::MainsOk}, "hands window centred"},
+            {&q.PanelVoirPlis, {}, 6, "plis", {Evt::TousPlisOk}, "tricks window centred"},
+            {&q.PanelScoreDetaille, {}, 5, "score", {Evt::ScoreOk}, "score sheet centred"},
+            {nullptr,
+             {Evt::MenuStatistiques},
+             8,
+             "statistiques",
+             {Evt::StatistiquesOk},
+             "statistics window centred"},
+            {nullptr,
+             {Evt::MenuMeilleursScores},
+             7,
+             "meilleurs-scores",
+             {Evt::MeilleursScoresOk},
+             "high-score window centred"}};
+        if (revue_ >= int(std::size(liste))) return QApplication::quit();
         const Revue& r = liste[revue_++];
-        cliquer(*r.bouton);
+        if (r.bouton)
+            cliquer(*r.bouton);
+        else
+            vue_.envoyer(r.ouvrir);
         QTimer::singleShot(300, this, [this, r] {
             capturer(vue_.fenetre(r.fenetre), r.nom);
             verifierCentree(vue_.fenetre(r.fenetre), r.centree);

@@ -3,6 +3,7 @@
 #include "fenetres/modele/creation.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/qt/aide.h"
+#include "fenetres/qt/frm_challenge.h"
 #include "fenetres/qt/frm_quarvel.h"
 #include "fenetres/qt/frm_revue.h"
 #include "fenetres/qt/frm_splash.h"
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <ctime>
+#include <iterator>
 
 namespace quarvel::qt {
 
@@ -50,6 +52,8 @@ void Vue::creerFenetres() {
     mains_ = new TfrmMains(*this, f.frmMains);
     scoreDetaille_ = new TfrmScoreDetaille(*this, f.frmScoreDetaille);
     tousPlis_ = new TfrmTousPlis(*this, f.frmTousPlis);
+    meilleursScores_ = new TfrmMeilleursScores(*this, f.frmMeilleursScores);
+    statistiques_ = new TfrmStatistiques(*this, f.frmStatistiques);
     lierMinuterie(jeu_.minuteries.TimerEnchere, Evt::TickEnchere);
     lierMinuterie(jeu_.minuteries.TimerEntreCarte, Evt::TickEntreCarte);
     lierMinuterie(jeu_.minuteries.TimerTransition, Evt::TickTransition);
@@ -58,6 +62,8 @@ void Vue::creerFenetres() {
 
 Vue::~Vue() {
     delete aide_;
+    delete statistiques_;
+    delete meilleursScores_;
     delete tousPlis_;
     delete scoreDetaille_;
     delete mains_;
@@ -68,8 +74,9 @@ Vue::~Vue() {
 }
 
 QWidget* Vue::fenetre(int n) const {
-    QWidget* t[] = {splash_, table_, poignee_, pliPrecedent_, mains_, scoreDetaille_, tousPlis_};
-    return n >= 0 && n < 7 ? t[n] : nullptr;
+    QWidget* t[] = {splash_,        table_,    poignee_,         pliPrecedent_, mains_,
+                    scoreDetaille_, tousPlis_, meilleursScores_, statistiques_};
+    return n >= 0 && n < int(std::size(t)) ? t[n] : nullptr;
 }
 
 void Vue::lierMinuterie(Minuterie& m, Evt tick) {
@@ -164,6 +171,8 @@ void Vue::synchroniser() {
         mains_->synchroniser();
         scoreDetaille_->synchroniser();
         tousPlis_->synchroniser();
+        meilleursScores_->synchroniser();
+        statistiques_->synchroniser();
         poignee_->synchroniser();
     }
     splash_->synchroniser();

@@ -31,6 +31,8 @@ class TfrmPliPrecedent;
 class TfrmMains;
 class TfrmScoreDetaille;
 class TfrmTousPlis;
+class TfrmMeilleursScores;
+class TfrmStatistiques;
 class FenetreAide;
 
 class Vue : public QObject {
@@ -71,7 +73,10 @@ public:
     TfrmMains* mains() const { return mains_; }
     TfrmScoreDetaille* scoreDetaille() const { return scoreDetaille_; }
     TfrmTousPlis* tousPlis() const { return tousPlis_; }
-    QWidget* fenetre(int n) const; // 0 splash .. 6 all tricks, for printing and the scenario
+    TfrmMeilleursScores* meilleursScores() const { return meilleursScores_; }
+    TfrmStatistiques* statistiques() const { return statistiques_; }
+    // 0 splash .. 6 all tricks, 7 high scores, 8 statistics: for printing and the scenario.
+    QWidget* fenetre(int n) const;
     void ouvrirAide(const QString& fichier);
     FenetreAide* aide() const { return aide_; }
 
@@ -121,6 +126,8 @@ private:
     TfrmMains* mains_ = nullptr;
     TfrmScoreDetaille* scoreDetaille_ = nullptr;
     TfrmTousPlis* tousPlis_ = nullptr;
+    TfrmMeilleursScores* meilleursScores_ = nullptr;
+    TfrmStatistiques* statistiques_ = nullptr;
     FenetreAide* aide_ = nullptr;
     // Qt's own texts (its dialogs' buttons and labels) in the game's language.
     std::unique_ptr<QTranslator> traductionQt_;

@@ -60,6 +60,7 @@ private slots:
     void unNiveauRefuseGardeSaCoche();
     void uneDonneEntiereAuClavier();
     void uneCarteJoueeGlisseJusquASaPlace();
+    void leTropheeDeLaBarreLanceUnChallenge();
 };
 
 void TstTable::laLangueMontreLaTable() {
@@ -187,6 +188,8 @@ void TstTable::chaqueCommandeDeMenuChangeSonOptionEtSaCoche() {
         {&q.menuForceGardeContre, &r.optionForceMain, 6},
         {&q.menuForceDefense, &r.optionForceMain, 1},
         {&q.menuForceNormale, &r.optionForceMain, 2},
+        {&q.menuChallenge18, &r.optionNbDonnesChallenge, 18},
+        {&q.menuChallenge6, &r.optionNbDonnesChallenge, 6},
     };
     for (const Radio& x : radios) {
         QAction* a = menus.action(*x.element);
@@ -354,6 +357,21 @@ void TstTable::uneCarteJoueeGlisseJusquASaPlace() {
     jouer();
     QVERIFY(!mouvements->enCours());
     QVERIFY(surTable->isVisible());
+}
+
+// The trophy of the tool bar starts a series at once: its panel shows on the table, whole, and the
+// series' first deal is dealt.
+void TstTable::leTropheeDeLaBarreLanceUnChallenge() {
+    TableQt t;
+    QCOMPARE(t.vue->table()->menus()->action(t.q().menuChallenge)->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+N")));
+    t.cliquer(t.q().SBChallenge);
+    QVERIFY(t.jeu->challenge.enCours);
+    ControleVue* panneau = t.vue->controle(t.q().PanelChallenge);
+    QVERIFY(panneau && panneau->widget()->isVisible());
+    QVERIFY(panneau->texteTient());
+    QVERIFY(t.widget(t.q().Carte3D[1])->isVisible());
+    QCOMPARE(ecarts(t), QString());
 }
 
 QTEST_MAIN(TstTable)

@@ -52,6 +52,11 @@ void TstTextes::chaqueTexteTientDansSonControle() {
                 t.cliquer(*b);
                 coupes << textesCoupes(*t.vue);
             }
+            // The statistics, with that deal counted, and the high scores, from the menu.
+            for (Evt menu : {Evt::MenuStatistiques, Evt::MenuMeilleursScores}) {
+                t.vue->envoyer({menu});
+                coupes << textesCoupes(*t.vue);
+            }
             coupes.removeDuplicates();
             QVERIFY2(coupes.isEmpty(), qPrintable(ou + coupes.join(QStringLiteral(", "))));
         }

@@ -2,14 +2,21 @@
 #include "fenetres/qt/aide.h"
 #include "fenetres/qt/cache_cartes.h"
 #include "fenetres/qt/ecran.h"
+#include "fenetres/qt/frm_challenge.h"
 #include "fenetres/qt/plateforme_qt.h"
 #include "table_qt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QLineSeries>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
@@ -28,6 +35,7 @@ private slots:
     void lesFacesSontNettesAToutesLesTailles();
     void unEcranLargeGardeLaFormeDesCartes();
     void lesFenetresDeRevueSuiventLeModele();
+    void lesStatistiquesDessinentLeursGraphiques();
     void leDialogueDePoigneeNaPasDeCaseDeFermeture();
     void limpressionVaDansLeFichierPdf();
     void laideMontreLaPageOuDitQuElleManque();
@@ -130,6 +138,110 @@ void TstVue::lesFenetresDeRevueSuiventLeModele() {
     QVERIFY(!score->isVisible());
 }
 
+namespace {
+
+// Pixels of about that colour inside a widget's place in a window's picture.
+int pixelsDeCouleur(const QImage& image, const QRect& zone, const QColor& couleur) {
+    const qreal r = image.devicePixelRatio();
+    const QRect pixels =
+        QRectF(QPointF(zone.topLeft()) * r, QSizeF(zone.size()) * r).toRect() & image.rect();
+    int n = 0;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += qAbs(c.red() - couleur.red()) + qAbs(c.green() - couleur.green()) +
+                     qAbs(c.blue() - couleur.blue()) <
+                 40;
+        }
+    return n;
+}
+
+void enregistrer(const QImage& image, const char* nom) {
+    image.save(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(nom));
+}
+
+} // namespace
+
+// The statistics window draws SUD's record, line and bars, in the picture printing uses; the
+// high-score window shows the three tables. Screenshots of both are left in the build folder.
+void TstVue::lesStatistiquesDessinentLeursGraphiques() {
+    TableQt t;
+    Statistiques& s = t.jeu->reglages.statistiques;
+    StatistiquesNiveau& niveau = s.niveaux[2];
+    niveau.donnes = 3;
+    niveau.prises[1] = 2;
+    niveau.prisesGagnees[1] = 1;
+    niveau.prises[2] = 1;
+    niveau.prisesGagnees[2] = 1;
+    niveau.defenses = 1;
+    const int scores[] = {40, -80, 120};
+    for (int k = 1; k <= 3; ++k) s.dernieres[k] = scores[k - 1];
+    s.nbDernieres = 3;
+    t.vue->envoyer({Evt::MenuStatistiques});
+    auto* fenetre = t.vue->statistiques();
+    QCOMPARE(t.vue->fenetre(8), fenetre);
+    QVERIFY(fenetre->isVisible());
+    QCOMPARE(fenetre->windowModality(), Qt::ApplicationModal);
+    QApplication::processEvents();
+
+    const TfrmStatistiques& m = t.jeu->fen.frmStatistiques;
+    QChartView* courbe = fenetre->courbe();
+    QChartView* barres = fenetre->barres();
+    QCOMPARE(barres->geometry(),
+             QRect(m.Barres.geo.left, m.Barres.geo.top, m.Barres.geo.width, m.Barres.geo.height));
+    QVERIFY(!courbe->chart()->series().isEmpty() && !barres->chart()->series().isEmpty());
+    auto* score = qobject_cast<QLineSeries*>(courbe->chart()->series().constLast());
+    QVERIFY(score);
+    QCOMPARE(score->count(), 4);
+    QCOMPARE(score->at(3), QPointF(3, 80));
+    auto* reussites = qobject_cast<QBarSeries*>(barres->chart()->series().constFirst());
+    QVERIFY(reussites);
+    QBarSet* barre = reussites->barSets().constFirst();
+    QCOMPARE(barre->count(), 4);
+    QCOMPARE(barre->at(0), 50.0);
+    QCOMPARE(barre->at(1), 100.0);
+    QCOMPARE(barre->at(2), 0.0); // never taken: an empty bar
+
+    // Both charts are in the window's picture, the one printing uses, drawn and not blank.
+    QImage image = fenetre->grab().toImage();
+    enregistrer(image, "statistiques.png");
+    QVERIFY(pixelsDeCouleur(image, courbe->geometry(), score->color()) > 100);
+    QVERIFY(pixelsDeCouleur(image, barres->geometry(), barre->color()) > 500);
+
+    // A re-sync without new figures keeps the charts; a reset draws them again, empty.
+    QChart* avant = courbe->chart();
+    t.vue->synchroniser();
+    QCOMPARE(courbe->chart(), avant);
+    t.vue->envoyer({Evt::StatistiquesEffacer});
+    QVERIFY(courbe->chart() != avant);
+    QApplication::processEvents();
+    score = qobject_cast<QLineSeries*>(courbe->chart()->series().value(1));
+    QVERIFY(score);
+    QCOMPARE(score->count(), 1);
+    image = fenetre->grab().toImage();
+    QVERIFY(pixelsDeCouleur(image, courbe->geometry(), score->color()) > 10);
+    fenetre->close();
+    QVERIFY(!fenetre->isVisible());
+
+    t.jeu->reglages.nomHighScoreChallenge[2][1] = "Amandine";
+    t.jeu->reglages.highScoreChallenge[2][1] = 812;
+    t.vue->envoyer({Evt::MenuMeilleursScores});
+    QWidget* tableaux = t.vue->fenetre(7);
+    QCOMPARE(tableaux, t.vue->meilleursScores());
+    QVERIFY(tableaux->isVisible());
+    const TfrmMeilleursScores& h = t.jeu->fen.frmMeilleursScores;
+    int noms = 0;
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 1; j <= 4; ++j) noms += t.widget(h.noms[i][j])->isVisible();
+    QCOMPARE(noms, 12);
+    auto* premier = static_cast<VuePanneau*>(t.widget(h.noms[2][1]));
+    QVERIFY(premier->texte().contains(QStringLiteral("Amandine")));
+    QCOMPARE(static_cast<VuePanneau*>(t.widget(h.points[2][1]))->texte(), QStringLiteral("812"));
+    enregistrer(tableaux->grab().toImage(), "meilleurs-scores.png");
+    QTest::keyClick(tableaux, Qt::Key_Escape);
+    QVERIFY(!tableaux->isVisible());
+}
+
 void TstVue::leDialogueDePoigneeNaPasDeCaseDeFermeture() {
     TableQt t;
     QWidget* dlg = t.vue->fenetre(2);
@@ -152,7 +264,8 @@ void TstVue::limpressionVaDansLeFichierPdf() {
     QTemporaryDir dossier;
     qt::PlateformeQt plateforme(*t.vue);
     for (FenetreImprimee f :
-         {FenetreImprimee::TousPlis, FenetreImprimee::Mains, FenetreImprimee::ScoreDetaille}) {
+         {FenetreImprimee::TousPlis, FenetreImprimee::Mains, FenetreImprimee::ScoreDetaille,
+          FenetreImprimee::MeilleursScores, FenetreImprimee::Statistiques}) {
         const QString pdf = dossier.filePath(QStringLiteral("page%1.pdf").arg(int(f)));
         qputenv("QUARVEL_PDF", pdf.toLocal8Bit());
         QVERIFY(plateforme.imprimer(f, "Quarvel \u2014 Deal #1"));
@@ -299,6 +412,22 @@ void TstVue::lesBoitesDeDialogueRepondentCommeLUtilisateur() {
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     QVERIFY(!plateforme.choisirCouleur(couleur));
     QCOMPARE(couleur, 0x332211);
+
+    // The name dialog offers the model's answer, and the field takes no flood of characters.
+    QString offert;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dlg);
+        offert = dlg->textValue();
+        auto* ligne = dlg->findChild<QLineEdit*>();
+        QVERIFY(ligne);
+        QTest::keyClicks(ligne, QString(100, QLatin1Char('x')));
+        dlg->accept();
+    });
+    std::string nom = "Zelbin";
+    QVERIFY(plateforme.demanderTexte(PRODUIT, "Votre nom :", nom));
+    QCOMPARE(offert, QStringLiteral("Zelbin"));
+    QCOMPARE(nom, std::string(64, 'x'));
 
     // Qt's own dialogs speak the game's language.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The whole program under a virtual X display: it starts, shows its start-up screen with both
 # buttons, "English version" leads to the table, the start button deals, a whole deal is played
-# to its result and the review windows open, the start-up screen and each review window centred
-# on the screen to the pixel. Screenshots of each stage are left in the output folder.
+# to its result and the review windows open, then the statistics and the high scores, the
+# start-up screen and each of those windows centred on the screen to the pixel. Screenshots of each stage are left in the output folder.
 # usage: xvfb_check.sh <quarvel executable> <output folder> [screen size, 1024x768 by default]
 #        [language: en or fr, en by default]
 set -uo pipefail
@@ -31,13 +31,13 @@ fi
 for etape in "start-up screen with both buttons" "start-up screen centred" "table shown" \
     "start button whole" \
     "first deal dealt" "whole deal played" "hands window centred" "tricks window centred" \
-    "score sheet centred"; do
+    "score sheet centred" "statistics window centred" "high-score window centred"; do
     if ! grep -q "quarvel-scenario: $etape: ok" "$journal"; then
         echo "FAIL: stage not reached: $etape"
         exit 1
     fi
 done
-for image in splash table donne fin mains plis score; do
+for image in splash table donne fin mains plis score statistiques meilleurs-scores; do
     f="$prefixe-$image.png"
     if [ ! -s "$f" ] || [ "$(stat -c %s "$f")" -lt 2000 ]; then
         echo "FAIL: no screenshot $f"
