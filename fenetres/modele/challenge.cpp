@@ -78,6 +78,7 @@ void remplirMeilleursScores(Jeu& jeu, const std::string& dernier) {
     }
     f.panelDernier.caption = dernier;
     f.panelDernier.visible = !dernier.empty();
+    f.PanelOk.focus = true;
     f.buttonImprimer.caption = texte(jeu.textes, "IMPRIMER", "PRINT");
     f.PanelOk.caption = "OK";
 }
@@ -119,31 +120,38 @@ void creerFenetresChallenge(Jeu& jeu) {
         poser(h.titres[i], x, 12, 164, 26);
         h.titres[i].taillePolice = 12;
         for (int j = 1; j <= 4; ++j) {
-            poser(h.noms[i][j], x, 44 + (j - 1) * 30, 112, 26);
-            poser(h.points[i][j], x + 114, 44 + (j - 1) * 30, 50, 26);
+            poser(h.noms[i][j], x, 44 + (j - 1) * 30, 124, 26);
+            poser(h.points[i][j], x + 126, 44 + (j - 1) * 30, 38, 26);
+            h.noms[i][j].taillePolice = h.points[i][j].taillePolice = 9;
         }
     }
     poser(h.panelDernier, 12, 172, 516, 56);
     h.panelDernier.visible = false;
+    h.panelDernier.taillePolice = 10;
     poser(h.buttonImprimer, 12, 244, 136, 32);
     poser(h.PanelOk, 392, 244, 136, 32, "OK");
+    h.buttonImprimer.taillePolice = h.PanelOk.taillePolice = 10;
     auto liste = controles(h);
     reechelonner(liste, m);
     centrerFenetre(jeu, h.fenetre);
 
     auto& s = jeu.fen.frmStatistiques;
     s = TfrmStatistiques{};
-    poser(s.fenetre, 0, 0, 780, 560);
+    // Low enough for a 600-pixel screen with a title bar and a desktop panel.
+    poser(s.fenetre, 0, 0, 780, 530);
     s.fenetre.visible = false;
     for (int l = 1; l <= LIGNES_STATISTIQUES; ++l)
-        for (int c = 1; c <= COLONNES_STATISTIQUES; ++c)
-            poser(s.cellules[l][c], c == 1 ? 10 : 190 + (c - 2) * 116, 8 + (l - 1) * 20,
-                  c == 1 ? 178 : 114, 19);
-    poser(s.Courbe, 10, 276, 376, 230);
-    poser(s.Barres, 394, 276, 376, 230);
-    poser(s.buttonEffacer, 10, 518, 160, 32);
-    poser(s.buttonImprimer, 320, 518, 136, 32);
-    poser(s.PanelOk, 634, 518, 136, 32, "OK");
+        for (int c = 1; c <= COLONNES_STATISTIQUES; ++c) {
+            poser(s.cellules[l][c], c == 1 ? 10 : 190 + (c - 2) * 116, 8 + (l - 1) * 19,
+                  c == 1 ? 178 : 114, 18);
+            s.cellules[l][c].taillePolice = 9;
+        }
+    poser(s.Courbe, 10, 260, 376, 222);
+    poser(s.Barres, 394, 260, 376, 222);
+    poser(s.buttonEffacer, 10, 490, 160, 32);
+    poser(s.buttonImprimer, 320, 490, 136, 32);
+    poser(s.PanelOk, 634, 490, 136, 32, "OK");
+    s.buttonEffacer.taillePolice = s.buttonImprimer.taillePolice = s.PanelOk.taillePolice = 10;
     auto ls = controles(s);
     reechelonner(ls, m);
     centrerFenetre(jeu, s.fenetre);
@@ -187,7 +195,10 @@ void ouvrirMeilleursScores(Jeu& jeu) {
 
 void ouvrirStatistiques(Jeu& jeu) {
     remplirStatistiques(jeu);
-    jeu.fen.frmStatistiques.fenetre.visible = true;
+    TfrmStatistiques& f = jeu.fen.frmStatistiques;
+    f.fenetre.visible = true;
+    // Space or Enter at once closes it, never resets.
+    f.PanelOk.focus = true;
 }
 
 void remplirStatistiques(Jeu& jeu) {

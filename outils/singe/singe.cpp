@@ -323,7 +323,8 @@ std::string verifierInvariants(const Jeu& jeu) {
             return formater("challenge à %ld donnes sur %ld", c.donnesJouees, c.nbDonnes);
         if (d.donneRejouee) return "une donne rejouée pendant un challenge";
     }
-    if (f.PanelChallenge.visible != (c.enCours || c.termine))
+    // Once the table is laid out, its panel shows the series and nothing else.
+    if (f.fenetre.geo.width > 0 && f.PanelChallenge.visible != (c.enCours || c.termine))
         return "le panneau du challenge ne suit pas le challenge";
     const Statistiques& st = r.statistiques;
     if (st.nbDernieres < 0 || st.nbDernieres > NB_DERNIERES_DONNES)

@@ -1,5 +1,6 @@
 // Random gestures on the whole game: whatever is clicked, in whatever order, the game holds.
 #include "outils/singe/singe.h"
+#include "reglages/persistance.h"
 
 #include "cartes/carte.h"
 #include "fenetres/modele/jeu.h"
@@ -44,6 +45,7 @@ TEST(InvariantsDuJeu, VoientUnJeuCasse) {
     ASSERT_EQ(r.echecs, 0) << r.premierEchec;
 
     Jeu jeu;
+    valeursParDefaut(jeu.reglages);
     Donne& d = jeu.donne;
     for (int n = 1; n <= 78; ++n) {
         Carte c = carteDuNumero(n);
@@ -67,6 +69,10 @@ TEST(InvariantsDuJeu, VoientUnJeuCasse) {
     Jeu scores = jeu;
     scores.reglages.scoresGlobaux[1] = 30;
     EXPECT_NE(verifierInvariants(scores), "");
+
+    Jeu tableau = jeu;
+    tableau.reglages.highScoreChallenge[2][3] = 301; // above the line over it
+    EXPECT_NE(verifierInvariants(tableau), "");
 
     Jeu enchere = jeu;
     enchere.minuteries.TimerEnchere.enabled = true;
