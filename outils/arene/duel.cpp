@@ -1,13 +1,18 @@
 // quarvel-arene duel: two levels of play against each other on the same deals.
 #include "fenetres/modele/jeu.h"
+#include "ia/connaissance.h"
 #include "outils/arene/commun.h"
 #include "outils/arene/tirage_donnes.h"
 #include "partie/donne_auto.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <thread>
+#include <vector>
 
 namespace quarvel::arene {
 
@@ -15,7 +20,7 @@ namespace {
 
 constexpr const char* AIDE_DUEL =
     "usage: quarvel-arene duel [--graine G] [--nombre K] [--niveau-a A] [--niveau-b B]\n"
-    "                          [--adaptatif 0|1]\n"
+    "                          [--adaptatif 0|1] [--fils N]\n"
     "  Plays each of K deals (default 1000) twice from a random state drawn from the seed G\n"
     "  and the deal's number: SUD at level A against three seats at level B, then SUD at B\n"
     "  against three at A. Every seat bids what its hand deserves. Prints SUD's mean score\n"
@@ -23,23 +28,40 @@ constexpr const char* AIDE_DUEL =
     "  'A: mean +- half-width, B: mean +- half-width'.\n"
     "  --niveau-a A, --niveau-b B   0 a legal card at random, 1 Debutant .. 4 Pro\n"
     "                               (defaults 4 and 1)\n"
-    "  --adaptatif 0|1              the adaptive level (default 0)\n";
+    "  --adaptatif 0|1              the adaptive level (default 0; it plays on one thread)\n"
+    "  --fils N                     threads sharing the deals (default: the number of cores);\n"
+    "                               the results do not depend on it\n";
 
-// Running mean and spread (Welford), for the confidence interval.
-struct Moyenne {
+// Sums of whole scores: exact, so that any split of the deals over threads adds up to the same
+// mean and interval, to the last digit.
+struct Sommes {
     long long n = 0;
-    double moyenne = 0;
-    double m2 = 0;
-    void ajouter(double x) {
+    long long somme = 0;
+    long long carres = 0;
+    void ajouter(long long x) {
         ++n;
-        const double delta = x - moyenne;
-        moyenne += delta / static_cast<double>(n);
-        m2 += delta * (x - moyenne);
+        somme += x;
+        carres += x * x;
+    }
+    void ajouter(const Sommes& o) {
+        n += o.n;
+        somme += o.somme;
+        carres += o.carres;
+    }
+    double moyenne() const {
+        return n == 0 ? 0 : static_cast<double>(somme) / static_cast<double>(n);
     }
     double demiLargeur() const {
         if (n < 2) return 0;
-        return 1.96 * std::sqrt(m2 / static_cast<double>(n - 1) / static_cast<double>(n));
+        const long double nn = static_cast<long double>(n);
+        const long double s = static_cast<long double>(somme);
+        const long double variance = (static_cast<long double>(carres) - s * s / nn) / (nn - 1);
+        return static_cast<double>(1.96L * std::sqrt(std::max(0.0L, variance) / nn));
     }
+};
+
+struct Bilan {
+    Sommes sudA, sudB, ecart;
 };
 
 std::unique_ptr<Jeu> nouveauJeu(int niveauSud, int niveauAutres, bool adaptatif) {
@@ -51,6 +73,12 @@ std::unique_ptr<Jeu> nouveauJeu(int niveauSud, int niveauAutres, bool adaptatif)
     return jeu;
 }
 
+// The computer players remember the taker's last lead from one deal to the next; a deal of the
+// duel starts with nothing remembered, so that it plays the same on whichever thread.
+void oublierDonnePrecedente(Jeu& jeu) {
+    jeu.connaissance.derniereEntamePreneur = Connaissance{}.derniereEntamePreneur;
+}
+
 } // namespace
 
 int modeDuel(int argc, char** argv) {
@@ -60,7 +88,8 @@ int modeDuel(int argc, char** argv) {
                         {"--nombre", true},
                         {"--niveau-a", true},
                         {"--niveau-b", true},
-                        {"--adaptatif", true}}))
+                        {"--adaptatif", true},
+                        {"--fils", true}}))
         return SORTIE_ARGUMENTS;
     if (args.aide()) {
         std::fputs(AIDE_DUEL, stdout);
@@ -73,34 +102,66 @@ int modeDuel(int argc, char** argv) {
         !args.entier("--adaptatif", 0, 1, 0, adaptatif))
         return SORTIE_ARGUMENTS;
 
-    // One game per side, each keeping its own weights and carried values from deal to deal.
-    auto jeuA = nouveauJeu(static_cast<int>(a), static_cast<int>(b), adaptatif != 0);
-    auto jeuB = nouveauJeu(static_cast<int>(b), static_cast<int>(a), adaptatif != 0);
-    Moyenne sudA, sudB, ecart;
-    DonneAuto r;
-    for (unsigned long long n = 1; n <= nombre; ++n) {
-        const std::uint32_t etat = etatDeLaDonne(static_cast<std::uint32_t>(graine), n);
-        placerDonne(*jeuA, etat, n);
-        jouerDonneAuto(*jeuA, r);
-        const int scoreA = scoreDeSud(r);
-        placerDonne(*jeuB, etat, n);
-        jouerDonneAuto(*jeuB, r);
-        const int scoreB = scoreDeSud(r);
-        sudA.ajouter(scoreA);
-        sudB.ajouter(scoreB);
-        ecart.ajouter(scoreA - scoreB);
-        if (nombre >= 10000 && n % 10000 == 0)
-            std::fprintf(stderr, "duel: %llu/%llu deals\n", n, nombre);
+    unsigned long long fils = 0;
+    const unsigned coeurs = std::max(1u, std::thread::hardware_concurrency());
+    if (!args.entier("--fils", 1, 256, coeurs, fils)) return SORTIE_ARGUMENTS;
+    // The adaptive level carries the weights from one deal to the next: one thread keeps their
+    // order, and so the results.
+    if (adaptatif != 0 && fils > 1) {
+        if (args.present("--fils"))
+            std::fputs("duel: the adaptive level plays its deals in order, on one thread\n",
+                       stderr);
+        fils = 1;
+    }
+    fils = std::min<unsigned long long>(fils, nombre);
+
+    // Each thread plays a run of consecutive deals with one game per side; a deal's random state
+    // comes from the seed and its number alone, whichever thread plays it.
+    std::vector<Bilan> bilans(fils);
+    std::atomic<unsigned long long> jouees{0};
+    auto jouer = [&](unsigned long long t) {
+        const unsigned long long premier = nombre * t / fils + 1, dernier = nombre * (t + 1) / fils;
+        auto jeuA = nouveauJeu(static_cast<int>(a), static_cast<int>(b), adaptatif != 0);
+        auto jeuB = nouveauJeu(static_cast<int>(b), static_cast<int>(a), adaptatif != 0);
+        Bilan& bilan = bilans[t];
+        DonneAuto r;
+        for (unsigned long long n = premier; n <= dernier; ++n) {
+            const std::uint32_t etat = etatDeLaDonne(static_cast<std::uint32_t>(graine), n);
+            placerDonne(*jeuA, etat, n);
+            oublierDonnePrecedente(*jeuA);
+            jouerDonneAuto(*jeuA, r);
+            const int scoreA = scoreDeSud(r);
+            placerDonne(*jeuB, etat, n);
+            oublierDonnePrecedente(*jeuB);
+            jouerDonneAuto(*jeuB, r);
+            const int scoreB = scoreDeSud(r);
+            bilan.sudA.ajouter(scoreA);
+            bilan.sudB.ajouter(scoreB);
+            bilan.ecart.ajouter(scoreA - scoreB);
+            const unsigned long long k = ++jouees;
+            if (nombre >= 10000 && k % 10000 == 0)
+                std::fprintf(stderr, "duel: %llu/%llu deals\n", k, nombre);
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned long long t = 1; t < fils; ++t) threads.emplace_back(jouer, t);
+    jouer(0);
+    for (std::thread& th : threads) th.join();
+    Sommes sudA, sudB, ecart;
+    for (const Bilan& x : bilans) {
+        sudA.ajouter(x.sudA);
+        sudB.ajouter(x.sudB);
+        ecart.ajouter(x.ecart);
     }
     std::printf("deals: %llu, seed %llu, SUD's score per deal\n", nombre, graine);
-    std::printf("SUD at level %llu against %llu: %.2f +- %.2f\n", a, b, sudA.moyenne,
+    std::printf("SUD at level %llu against %llu: %.2f +- %.2f\n", a, b, sudA.moyenne(),
                 sudA.demiLargeur());
-    std::printf("SUD at level %llu against %llu: %.2f +- %.2f\n", b, a, sudB.moyenne,
+    std::printf("SUD at level %llu against %llu: %.2f +- %.2f\n", b, a, sudB.moyenne(),
                 sudB.demiLargeur());
-    std::printf("difference on the same deals (A - B): %.2f +- %.2f\n", ecart.moyenne,
+    std::printf("difference on the same deals (A - B): %.2f +- %.2f\n", ecart.moyenne(),
                 ecart.demiLargeur());
-    std::printf("A: %.2f +- %.2f, B: %.2f +- %.2f\n", sudA.moyenne, sudA.demiLargeur(),
-                sudB.moyenne, sudB.demiLargeur());
+    std::printf("A: %.2f +- %.2f, B: %.2f +- %.2f\n", sudA.moyenne(), sudA.demiLargeur(),
+                sudB.moyenne(), sudB.demiLargeur());
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 

@@ -33,6 +33,7 @@ verifier duel --niveau-a 5
 verifier duel --niveau-b -1
 verifier duel --nombre 0
 verifier duel --adaptatif oui
+verifier duel --fils 0
 verifier bench --niveau 9
 verifier bench --graine 3
 "$arene" --help >/dev/null || { echo "FAILED: --help"; echec=1; }

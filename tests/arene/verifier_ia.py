@@ -42,6 +42,12 @@ derniere = sortie.strip().splitlines()[-1]
 if not re.fullmatch(r"A: -?\d+\.\d\d \+- \d+\.\d\d, B: -?\d+\.\d\d \+- \d+\.\d\d", derniere):
     fautes.append("duel's last line: %r" % derniere)
 
+# duel on several threads: the same deals give the same means, whatever the split.
+seuls = lancer("duel", "--graine", "5", "--nombre", "60", "--niveau-b", "2", "--fils", "1")
+for fils in ("2", "7"):
+    if lancer("duel", "--graine", "5", "--nombre", "60", "--niveau-b", "2", "--fils", fils) != seuls:
+        fautes.append("duel --fils %s differs from --fils 1" % fils)
+
 # bench: the same deals give the same signature.
 signatures = {re.search(r"signature: ([0-9a-f]{8})", lancer("bench", "--nombre", "30")).group(1)
               for _ in range(2)}
