@@ -52,6 +52,10 @@ void ecrireEcart(PartieEncheres& jeu, const Tableau<int, 24>& dansEcart) {
 
 } // namespace
 
+void poserEcart(PartieEncheres& jeu, const Tableau<int, 24>& dansEcart) {
+    ecrireEcart(jeu, dansEcart);
+}
+
 void fusionnerRangee(PartieEncheres& jeu) {
     const Donne& d = jeu.donne;
     EtatEcart& e = jeu.ecart;

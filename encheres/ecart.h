@@ -16,6 +16,9 @@ void fusionnerRangee(PartieEncheres& jeu);
 void choisirEcartOrdinateur(PartieEncheres& jeu);
 // The computer taker's whole discard; the knowledge is built by the caller.
 void ecartOrdinateur(PartieEncheres& jeu);
+// A discard chosen outside the game: the positions of the merged row (fusionnerRangee) set aside,
+// six of them; the taker's hand is made of the rest.
+void poserEcart(PartieEncheres& jeu, const Tableau<int, 24>& dansEcart);
 // The user's discard: the row of 24 cards.
 void proposerEcart(PartieEncheres& jeu);
 void choisirCarteEcart(PartieEncheres& jeu, int position);

@@ -1,7 +1,7 @@
 #pragma once
 // A whole deal with no window and no human: every seat, SUD included, bids the contract its hand
 // deserves and plays by the rule pass. For the arena and the benchmarks.
-#include "cartes/carte.h"
+#include "cartes/donne.h"
 
 #include <cstdint>
 
@@ -18,8 +18,34 @@ struct DonneAuto {
     // and the rules fired in the rule engine (grainesCartes, reglesDeclenchees).
 };
 
+// Seats played from outside the game (another program). Each question comes with the game as it
+// stands; an answer the rules do not allow is replaced by the first legal choice.
+class SiegesExternes {
+public:
+    virtual ~SiegesExternes() = default;
+    virtual bool externe(Siege s) const = 0;
+    // The cards are dealt (again, after four passes).
+    virtual void donne(const Partie& jeu) = 0;
+    // PASSE, or a bid above the best so far.
+    virtual Contrat enchere(const Partie& jeu, Siege s) = 0;
+    virtual void contrat(const Partie& jeu) = 0;
+    // The taker's six cards among the merged row of 24 (jeu.ecart.rangeeEcart): 1 in dansEcart.
+    virtual void ecart(const Partie& jeu, Siege s, Tableau<int, 24>& dansEcart) = 0;
+    // Before the seat's first card, when it holds 10 trumps or more: the kind shown (0 none,
+    // 1..3) and the hand slots of its cards.
+    virtual int poignee(const Partie& jeu, Siege s, Tableau<int, 15>& slots) = 0;
+    // The hand slot of the card, among those calculerJouables marked.
+    virtual int carte(const Partie& jeu, Siege s) = 0;
+    virtual void poigneeMontree(const Partie& jeu, Siege s, const Tableau<int, 15>& slots,
+                                int taille) = 0;
+    virtual void carteJouee(const Partie& jeu, Siege s, const Carte& c) = 0;
+    virtual void pliRamasse(const Partie& jeu, Siege gagnant) = 0;
+    virtual void fin(const Partie& jeu, const DonneAuto& r) = 0;
+};
+
 // Deals until a seat takes, discards for the taker, plays the 18 tricks and scores the deal.
-// The weights adapt after the deal, as in the game. Returns the result in r.
-void jouerDonneAuto(Partie& jeu, DonneAuto& r);
+// The weights adapt after the deal, as in the game. Returns the result in r. The seats that
+// `externes` names are asked their choices instead of the rules.
+void jouerDonneAuto(Partie& jeu, DonneAuto& r, SiegesExternes* externes = nullptr);
 
 } // namespace quarvel

@@ -57,6 +57,12 @@ bool Arguments::present(std::string_view nom) const {
     return false;
 }
 
+const char* Arguments::texte(std::string_view nom) const {
+    for (int i = 0; i < nb_; ++i)
+        if (noms_[i] == nom) return valeurs_[i];
+    return nullptr;
+}
+
 bool Arguments::entier(std::string_view nom, unsigned long long min, unsigned long long max,
                        unsigned long long defaut, unsigned long long& sortie) const {
     const char* texte = nullptr;

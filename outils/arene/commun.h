@@ -33,6 +33,8 @@ public:
     // printed otherwise.
     bool entier(std::string_view nom, unsigned long long min, unsigned long long max,
                 unsigned long long defaut, unsigned long long& sortie) const;
+    // The option's value as typed, nullptr when absent.
+    const char* texte(std::string_view nom) const;
 
 private:
     static constexpr int MAX = 16;

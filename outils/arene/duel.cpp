@@ -2,6 +2,7 @@
 #include "fenetres/modele/jeu.h"
 #include "ia/connaissance.h"
 #include "outils/arene/commun.h"
+#include "outils/arene/externe.h"
 #include "outils/arene/tirage_donnes.h"
 #include "partie/donne_auto.h"
 
@@ -11,6 +12,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -20,7 +23,8 @@ namespace {
 
 constexpr const char* AIDE_DUEL =
     "usage: quarvel-arene duel [--graine G] [--nombre K] [--niveau-a A] [--niveau-b B]\n"
-    "                          [--adaptatif 0|1] [--fils N]\n"
+    "                          [--adaptatif 0|1] [--fils N] [--externe-b COMMAND]\n"
+    "                          [--delai-externe S]\n"
     "  Plays each of K deals (default 1000) twice from a random state drawn from the seed G\n"
     "  and the deal's number: SUD at level A against three seats at level B, then SUD at B\n"
     "  against three at A. Every seat bids what its hand deserves. Prints SUD's mean score\n"
@@ -30,7 +34,12 @@ constexpr const char* AIDE_DUEL =
     "                               (defaults 4 and 1)\n"
     "  --adaptatif 0|1              the adaptive level (default 0; it plays on one thread)\n"
     "  --fils N                     threads sharing the deals (default: the number of cores);\n"
-    "                               the results do not depend on it\n";
+    "                               the results do not depend on it\n"
+    "  --externe-b COMMAND          side B is another program, started through the shell\n"
+    "                               (one per thread) and asked over the line protocol of\n"
+    "                               docs/joueur-externe.md; the last line adds 'external\n"
+    "                               faults: N'. Exit status 3 when it exits or stays silent\n"
+    "  --delai-externe S            seconds it may stay silent (default 10)\n";
 
 // Sums of whole scores: exact, so that any split of the deals over threads adds up to the same
 // mean and interval, to the last digit.
@@ -62,6 +71,7 @@ struct Sommes {
 
 struct Bilan {
     Sommes sudA, sudB, ecart;
+    long fautes = 0; // of the external program
 };
 
 std::unique_ptr<Jeu> nouveauJeu(int niveauSud, int niveauAutres, bool adaptatif) {
@@ -89,7 +99,9 @@ int modeDuel(int argc, char** argv) {
                         {"--niveau-a", true},
                         {"--niveau-b", true},
                         {"--adaptatif", true},
-                        {"--fils", true}}))
+                        {"--fils", true},
+                        {"--externe-b", true},
+                        {"--delai-externe", true}}))
         return SORTIE_ARGUMENTS;
     if (args.aide()) {
         std::fputs(AIDE_DUEL, stdout);
@@ -101,6 +113,10 @@ int modeDuel(int argc, char** argv) {
         !args.entier("--niveau-a", 0, 4, 4, a) || !args.entier("--niveau-b", 0, 4, 1, b) ||
         !args.entier("--adaptatif", 0, 1, 0, adaptatif))
         return SORTIE_ARGUMENTS;
+    const char* externe = args.texte("--externe-b");
+    unsigned long long delai = 0;
+    if (!args.entier("--delai-externe", 1, 3600, 10, delai)) return SORTIE_ARGUMENTS;
+    if (externe && !*externe) return refuser("duel", "--externe-b needs a command");
 
     unsigned long long fils = 0;
     const unsigned coeurs = std::max(1u, std::thread::hardware_concurrency());
@@ -117,36 +133,62 @@ int modeDuel(int argc, char** argv) {
 
     // Each thread plays a run of consecutive deals with one game per side; a deal's random state
     // comes from the seed and its number alone, whichever thread plays it.
+    // An external side B gets its own program on each thread.
     std::vector<Bilan> bilans(fils);
     std::atomic<unsigned long long> jouees{0};
+    std::atomic<bool> arret{false};
+    std::mutex verrou;
+    std::string raisonArret;
     auto jouer = [&](unsigned long long t) {
-        const unsigned long long premier = nombre * t / fils + 1, dernier = nombre * (t + 1) / fils;
-        auto jeuA = nouveauJeu(static_cast<int>(a), static_cast<int>(b), adaptatif != 0);
-        auto jeuB = nouveauJeu(static_cast<int>(b), static_cast<int>(a), adaptatif != 0);
-        Bilan& bilan = bilans[t];
-        DonneAuto r;
-        for (unsigned long long n = premier; n <= dernier; ++n) {
-            const std::uint32_t etat = etatDeLaDonne(static_cast<std::uint32_t>(graine), n);
-            placerDonne(*jeuA, etat, n);
-            oublierDonnePrecedente(*jeuA);
-            jouerDonneAuto(*jeuA, r);
-            const int scoreA = scoreDeSud(r);
-            placerDonne(*jeuB, etat, n);
-            oublierDonnePrecedente(*jeuB);
-            jouerDonneAuto(*jeuB, r);
-            const int scoreB = scoreDeSud(r);
-            bilan.sudA.ajouter(scoreA);
-            bilan.sudB.ajouter(scoreB);
-            bilan.ecart.ajouter(scoreA - scoreB);
-            const unsigned long long k = ++jouees;
-            if (nombre >= 10000 && k % 10000 == 0)
-                std::fprintf(stderr, "duel: %llu/%llu deals\n", k, nombre);
+        try {
+            const unsigned long long premier = nombre * t / fils + 1,
+                                     dernier = nombre * (t + 1) / fils;
+            auto jeuA = nouveauJeu(static_cast<int>(a), static_cast<int>(b), adaptatif != 0);
+            auto jeuB = nouveauJeu(static_cast<int>(b), static_cast<int>(a), adaptatif != 0);
+            std::unique_ptr<ProgrammeExterne> programme;
+            std::unique_ptr<SiegesProgramme> autresB, sudB;
+            if (externe) {
+                programme = std::make_unique<ProgrammeExterne>(externe, static_cast<int>(delai));
+                autresB =
+                    std::make_unique<SiegesProgramme>(*programme, std::vector{EST, NORD, OUEST});
+                sudB = std::make_unique<SiegesProgramme>(*programme, std::vector{SUD});
+            }
+            Bilan& bilan = bilans[t];
+            DonneAuto r;
+            for (unsigned long long n = premier; n <= dernier && !arret; ++n) {
+                const std::uint32_t etat = etatDeLaDonne(static_cast<std::uint32_t>(graine), n);
+                placerDonne(*jeuA, etat, n);
+                oublierDonnePrecedente(*jeuA);
+                if (autresB) autresB->numeroDonne(n), sudB->numeroDonne(n);
+                jouerDonneAuto(*jeuA, r, autresB.get());
+                const int scoreA = scoreDeSud(r);
+                placerDonne(*jeuB, etat, n);
+                oublierDonnePrecedente(*jeuB);
+                jouerDonneAuto(*jeuB, r, sudB.get());
+                const int scoreB = scoreDeSud(r);
+                bilan.sudA.ajouter(scoreA);
+                bilan.sudB.ajouter(scoreB);
+                bilan.ecart.ajouter(scoreA - scoreB);
+                const unsigned long long k = ++jouees;
+                if (nombre >= 10000 && k % 10000 == 0)
+                    std::fprintf(stderr, "duel: %llu/%llu deals\n", k, nombre);
+            }
+            if (autresB) bilan.fautes = autresB->fautes() + sudB->fautes();
+        } catch (const ArretExterne& e) {
+            const std::lock_guard<std::mutex> garde(verrou);
+            if (!arret.exchange(true)) raisonArret = e.what();
         }
     };
     std::vector<std::thread> threads;
     for (unsigned long long t = 1; t < fils; ++t) threads.emplace_back(jouer, t);
     jouer(0);
     for (std::thread& th : threads) th.join();
+    if (arret) {
+        refuser("duel", raisonArret);
+        return SORTIE_EXTERNE;
+    }
+    long fautes = 0;
+    for (const Bilan& x : bilans) fautes += x.fautes;
     Sommes sudA, sudB, ecart;
     for (const Bilan& x : bilans) {
         sudA.ajouter(x.sudA);
@@ -154,14 +196,23 @@ int modeDuel(int argc, char** argv) {
         ecart.ajouter(x.ecart);
     }
     std::printf("deals: %llu, seed %llu, SUD's score per deal\n", nombre, graine);
-    std::printf("SUD at level %llu against %llu: %.2f +- %.2f\n", a, b, sudA.moyenne(),
-                sudA.demiLargeur());
-    std::printf("SUD at level %llu against %llu: %.2f +- %.2f\n", b, a, sudB.moyenne(),
-                sudB.demiLargeur());
+    if (externe) {
+        std::printf("SUD at level %llu against the external program: %.2f +- %.2f\n", a,
+                    sudA.moyenne(), sudA.demiLargeur());
+        std::printf("the external program as SUD against level %llu: %.2f +- %.2f\n", a,
+                    sudB.moyenne(), sudB.demiLargeur());
+    } else {
+        std::printf("SUD at level %llu against %llu: %.2f +- %.2f\n", a, b, sudA.moyenne(),
+                    sudA.demiLargeur());
+        std::printf("SUD at level %llu against %llu: %.2f +- %.2f\n", b, a, sudB.moyenne(),
+                    sudB.demiLargeur());
+    }
     std::printf("difference on the same deals (A - B): %.2f +- %.2f\n", ecart.moyenne(),
                 ecart.demiLargeur());
-    std::printf("A: %.2f +- %.2f, B: %.2f +- %.2f\n", sudA.moyenne(), sudA.demiLargeur(),
+    std::printf("A: %.2f +- %.2f, B: %.2f +- %.2f", sudA.moyenne(), sudA.demiLargeur(),
                 sudB.moyenne(), sudB.demiLargeur());
+    if (externe) std::printf(", external faults: %ld", fautes);
+    std::printf("\n");
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
