@@ -52,7 +52,7 @@ for ligne in sys.stdin:
         repondre({"poignee": atouts[:9] if une_fois({"poignee-interdite"}) else []})
     elif t == "carte":
         main = mains[m["siege"]]
-        if une_fois({"carte-illegale"}) and len(m["jouables"]) < len(main):
+        if len(m["jouables"]) < len(main) and une_fois({"carte-illegale"}):
             repondre({"carte": next(c for c in main if c not in m["jouables"])})
         elif une_fois({"carte-absente"}):
             repondre({"carte": next(c for c in ["ATOUT1", "ATOUT2", "PIQUE1"] if c not in main)})
