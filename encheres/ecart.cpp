@@ -56,6 +56,24 @@ void poserEcart(PartieEncheres& jeu, const Tableau<int, 24>& dansEcart) {
     ecrireEcart(jeu, dansEcart);
 }
 
+void ecartOrdinateurOuImpose(PartieEncheres& jeu) {
+    EtatEcart& e = jeu.ecart;
+    if (!e.ecartImpose) return ecartOrdinateur(jeu);
+    fusionnerRangee(jeu);
+    Tableau<int, 24> dans;
+    int n = 0;
+    for (const Carte& c : e.cartesImposees)
+        for (int p = 1; p <= 24; ++p)
+            if (dans[p] == 0 && ecartable(c) && e.rangeeEcart[p].couleur == c.couleur &&
+                e.rangeeEcart[p].valeur == c.valeur) {
+                dans[p] = 1;
+                ++n;
+                break;
+            }
+    if (n != 6) return ecartOrdinateur(jeu);
+    ecrireEcart(jeu, dans);
+}
+
 void fusionnerRangee(PartieEncheres& jeu) {
     const Donne& d = jeu.donne;
     EtatEcart& e = jeu.ecart;

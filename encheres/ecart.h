@@ -19,6 +19,9 @@ void ecartOrdinateur(PartieEncheres& jeu);
 // A discard chosen outside the game: the positions of the merged row (fusionnerRangee) set aside,
 // six of them; the taker's hand is made of the rest.
 void poserEcart(PartieEncheres& jeu, const Tableau<int, 24>& dansEcart);
+// The computer taker's discard: the six cards imposed when they may go (ecartImpose), else its
+// own choice.
+void ecartOrdinateurOuImpose(PartieEncheres& jeu);
 // The user's discard: the row of 24 cards.
 void proposerEcart(PartieEncheres& jeu);
 void choisirCarteEcart(PartieEncheres& jeu, int position);

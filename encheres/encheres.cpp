@@ -42,6 +42,19 @@ void tickEnchere(PartieEncheres& jeu) {
     enchereSuivante(jeu, siege);
 }
 
+void imposerEnchere(PartieEncheres& jeu, Contrat code) {
+    Donne& d = jeu.donne;
+    const Siege siege = jeu.encheres.siegeEnAttente;
+    if (siege == Siege::Aucun || siege == SUD) return;
+    Contrat meilleure = PASSE;
+    for (Siege s = d.premierParlant; s != siege; s = siegeSuivant(s))
+        if (d.encheresAnnoncees[s] > meilleure && d.encheresAnnoncees[s] <= GARDE_CONTRE)
+            meilleure = d.encheresAnnoncees[s];
+    if (code <= meilleure || code > GARDE_CONTRE) code = PASSE;
+    d.encheresAnnoncees[siege] = code;
+    jeu.encheres.meilleureEnchere = code > meilleure ? code : meilleure;
+}
+
 void enchereJoueur(PartieEncheres& jeu, Contrat code) {
     if (jeu.donne.phase != Phase::EnchereSud) return;
     if (code < PASSE || code > GARDE_CONTRE) return;

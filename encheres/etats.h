@@ -21,7 +21,9 @@ struct EtatEcart {
     Tableau<int, 24> garderCarte;   // computer's discard: 1 stays in the hand
     int nbEcartees = 0;
     Tableau<int, 6> origineEcart{{-1, -1, -1, -1, -1, -1}};
-    bool chienLeveParClic = false;   // the dog was taken up by a click on one of its cards
+    bool chienLeveParClic = false; // the dog was taken up by a click on one of its cards
+    bool ecartImpose = false;      // a computer taker's discard chosen outside the game
+    Tableau<Carte, 6> cartesImposees;
     Tableau<int, 6> hauteursChien;   // uneven heights of the dog on show, 1..3 units
     Tableau<int, 24> hauteursRangee; // uneven heights of the discard row, 1..3 pixels
     bool operator==(const EtatEcart&) const = default;

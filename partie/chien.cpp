@@ -25,7 +25,7 @@ void retirerChien(Partie& jeu, bool parClicChien) {
     if (d.phase != Phase::ChienMontre) return;
     jeu.ecart.chienLeveParClic = parClicChien;
     if (d.preneur != SUD) {
-        ecartOrdinateur(jeu);
+        ecartOrdinateurOuImpose(jeu);
         initialiserConnaissance(jeu);
         passerA(d, Phase::AttenteJeu);
         continuer(jeu);

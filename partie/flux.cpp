@@ -42,7 +42,11 @@ std::optional<Blocage> tourSuivant(Partie& jeu) {
         return std::nullopt;
     }
     passerA(d, Phase::JeuEnCours);
-    const int slot = jouerOrdinateur(jeu, s);
+    const int impose = jeu.carteImposee[s];
+    jeu.carteImposee[s] = 0;
+    const bool permise = impose >= 1 && impose <= 18 && d.cartesJouables[s][impose] == 1 &&
+                         d.mains[s][impose].enMain;
+    const int slot = permise ? impose : jouerOrdinateur(jeu, s);
     if (slot < 1 || slot > 18) {
         passerA(d, Phase::DonneBloquee);
         return Blocage{s};

@@ -13,6 +13,9 @@ struct Partie : PartieScores {
     int candidats = 0;       // candidates drawn for the last deal
     bool continuerAuto = true;
     int donnesDistribuees = 0; // deals dealt in this game, replays and deals passed out included
+    // A computer seat's next card chosen outside the game (hand slot, 0 none): played instead
+    // of the rules' choice when the rules allow it.
+    Tableau<int, 4> carteImposee;
 
     bool operator==(const Partie&) const = default;
 };

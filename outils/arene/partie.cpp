@@ -1,6 +1,9 @@
 // quarvel-arene partie: whole deals played through the game's own flow, one JSON object per
 // deal. SUD is driven by gestures only, as a person would play him, and plays like the computer.
+#include "donne/pli.h"
 #include "encheres/ecart.h"
+#include "encheres/encheres.h"
+#include "encheres/poignee.h"
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/evenements.h"
 #include "fenetres/modele/horloge.h"
@@ -9,6 +12,7 @@
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "ia/moteur.h"
 #include "outils/arene/commun.h"
+#include "outils/arene/externe.h"
 #include "reglages/magasin_memoire.h"
 #include "scores/score.h"
 
@@ -17,6 +21,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 namespace quarvel::arene {
 
@@ -25,6 +30,7 @@ namespace {
 constexpr const char* AIDE_PARTIE =
     "usage: quarvel-arene partie [--graine G] [--nombre K] [--niveau N] [--niveau-sud N]\n"
     "                            [--adaptatif 0|1] [--conseil] [--verifier]\n"
+    "                            [--externe COMMAND --sieges LIST [--delai-externe S]]\n"
     "  Plays K deals (default 1) from the seed G (0..4294967295, default the game's own)\n"
     "  through the game's flow on a virtual clock, SUD bidding the advice, discarding and\n"
     "  playing like the computer and declaring the largest handful offered. Prints one JSON\n"
@@ -41,7 +47,12 @@ constexpr const char* AIDE_PARTIE =
     "  --conseil       ask the play advice before each card and discard of SUD, as a player\n"
     "                  would from the menu: the records must not change\n"
     "  --verifier      stop with exit status 1 at the first deal whose card points do not\n"
-    "                  make 182 half points or whose running scores do not sum to zero\n";
+    "                  make 182 half points or whose running scores do not sum to zero\n"
+    "  --externe COMMAND  another program, started through the shell, plays the seats of\n"
+    "                  --sieges (e.g. 2,4; 1 is SUD) over the line protocol of\n"
+    "                  docs/joueur-externe.md; 'partie: external faults: N' ends standard\n"
+    "                  error. Exit status 3 when it exits or stays silent for S seconds\n"
+    "                  (--delai-externe, default 10)\n";
 
 // Gestures and ticks allowed for one deal before it is declared stuck.
 constexpr int PAS_MAX_PAR_DONNE = 5000;
@@ -53,6 +64,132 @@ struct Partie {
     explicit Partie(Jeu& j) : jeu(j), q(j.fen.frmQuarvel) {}
     bool conseil = false; // the play advice asked before each of SUD's choices
     long conseilsDonnes = 0;
+
+    // Seats played by another program: told what happens at the table, asked its choices.
+    SiegesProgramme* ext = nullptr;
+    unsigned long long numero = 0; // of the deal on the table, as the records count them
+    int donneVue = -1;
+    bool contratDit = false, ecartDemande = false, finDite = false;
+    Tableau<bool, 4> enchereDemandee;
+    int pliCartes = 0, pliDit = 0;
+    Tableau<bool, 4> carteDite;
+    int tourDemande = -1; // 4 * trick + cards down when the card was asked for
+
+    bool externe(Siege s) const { return ext && ext->externe(s); }
+
+    // Tells the program what the last gesture or tick did: a new deal, the contract, the cards
+    // put down, the tricks gathered, the end.
+    void suivreExterne() {
+        if (!ext) return;
+        const Donne& d = jeu.donne;
+        if (jeu.donnesDistribuees != donneVue) {
+            donneVue = jeu.donnesDistribuees;
+            contratDit = ecartDemande = finDite = false;
+            enchereDemandee.remplir(false);
+            pliCartes = pliDit = 0;
+            tourDemande = -1;
+            ext->numeroDonne(numero);
+            ext->donne(jeu);
+        }
+        const Phase p = d.phase;
+        if (!contratDit && d.preneur != Siege::Aucun &&
+            (p == Phase::ChienMontre || p == Phase::AttenteJeu || p == Phase::Ecart)) {
+            contratDit = true;
+            ext->contrat(jeu);
+        }
+        const bool complet = p == Phase::PliARamasser || p == Phase::DernierPli;
+        const int t = complet ? d.numeroPli - 1 : d.numeroPli;
+        if (t >= 1 && t <= 18 && t > pliDit) {
+            if (t != pliCartes) {
+                pliCartes = t;
+                carteDite.remplir(false);
+            }
+            Siege s = d.entamesPlis[t] != Siege::Aucun ? d.entamesPlis[t] : d.pli.entame;
+            for (int k = 0; k < 4; ++k, s = siegeSuivant(s))
+                if (d.pli.cartes[s].couleur != AUCUNE && !carteDite[s]) {
+                    carteDite[s] = true;
+                    ext->carteJouee(jeu, s, d.pli.cartes[s]);
+                }
+            if (complet) {
+                pliDit = t;
+                ext->pliRamasse(jeu, d.pli.entame);
+            }
+        }
+        if (donneTerminee(p) && !finDite) {
+            finDite = true;
+            DonneAuto r;
+            r.preneur = d.preneur;
+            r.contrat = d.contrat;
+            r.score = scorePreneur(d);
+            ext->fin(jeu, r);
+        }
+    }
+
+    // The choices of external computer seats, made before the timer plays them.
+    void questionsExternes() {
+        if (!ext) return;
+        Donne& d = jeu.donne;
+        const Siege attente = jeu.encheres.siegeEnAttente;
+        if (d.phase == Phase::Encheres && attente != Siege::Aucun && attente != SUD &&
+            externe(attente) && !enchereDemandee[attente]) {
+            enchereDemandee[attente] = true;
+            imposerEnchere(jeu, ext->enchere(jeu, attente));
+        }
+        if (d.phase == Phase::ChienMontre && d.preneur != SUD && externe(d.preneur) &&
+            !ecartDemande) {
+            ecartDemande = true;
+            quarvel::Partie copie = jeu;
+            fusionnerRangee(copie);
+            Tableau<int, 24> dans;
+            ext->ecart(copie, d.preneur, dans);
+            int k = 0;
+            for (int p = 1; p <= 24; ++p)
+                if (dans[p] == 1 && k < 6)
+                    jeu.ecart.cartesImposees[++k] = copie.ecart.rangeeEcart[p];
+            jeu.ecart.ecartImpose = k == 6;
+        }
+        const Siege s = d.joueurCourant;
+        const int tour = 4 * d.numeroPli + d.pli.nbCartesJouees;
+        if (d.phase == Phase::JeuEnCours && jeu.minuteries.TimerEntreCarte.enabled && s != SUD &&
+            externe(s) && tour != tourDemande) {
+            tourDemande = tour;
+            quarvel::Partie copie = jeu;
+            calculerJouables(copie.donne, s);
+            jeu.carteImposee[s] = ext->carte(copie, s);
+        }
+    }
+
+    // SUD played by the program, by the gestures a person would make.
+    void encherirExterne() {
+        geste(Evt::ClicEnchere, entier(ext->enchere(jeu, SUD)));
+        if (q.BarreEnchere.visible) geste(Evt::ClicEnchere, entier(PASSE));
+    }
+    void ecarterExterne() {
+        Tableau<int, 24> dans;
+        ext->ecart(jeu, SUD, dans);
+        for (int p = 1; p <= 24; ++p)
+            if (dans[p] == 1) geste(Evt::ClicCarte3D, p);
+        geste(Evt::ClicConfirmeEcart);
+    }
+    void poigneeExterne() {
+        Tableau<int, 15> slots;
+        const int type = ext->poignee(jeu, SUD, slots);
+        geste(Evt::ClicPoignee, type);
+        const TfrmPoignee& dlg = jeu.fen.frmPoignee;
+        if (type == 0 || !dlg.fenetre.visible) return;
+        for (int k = 1; k <= taillePoignee(type); ++k) geste(Evt::ClicCartePoignee, slots[k]);
+        geste(Evt::ClicOkPoignee);
+        if (dlg.fenetre.visible) {
+            geste(Evt::ClicAnnulerPoignee);
+            geste(Evt::ClicPoignee, 0);
+        } else {
+            ext->poigneeMontree(jeu, SUD, slots, taillePoignee(type));
+        }
+    }
+    void jouerExterne() {
+        const int slot = ext->carte(jeu, SUD);
+        if (slot >= 1 && slot <= 18) geste(Evt::ClicCarte3D, slot);
+    }
 
     void demanderConseil() {
         if (!conseil) return;
@@ -124,21 +261,36 @@ struct Partie {
     bool jouerDonne(bool& bloquee) {
         bloquee = false;
         const Donne& d = jeu.donne;
+        const bool sudExterne = externe(SUD);
         for (int pas = 0; pas < PAS_MAX_PAR_DONNE; ++pas) {
+            suivreExterne();
             if (donneTerminee(d.phase)) return true;
+            questionsExternes();
             if (jeu.fen.frmPoignee.fenetre.visible) {
                 validerDialoguePoignee();
             } else if (q.PanelPoignee.visible) {
-                declarerPoignee();
+                if (sudExterne)
+                    poigneeExterne();
+                else
+                    declarerPoignee();
             } else if (q.BarreEnchere.visible) {
-                geste(Evt::ClicConseil);
-                if (q.BarreEnchere.visible)
-                    geste(Evt::ClicEnchere, entier(PASSE)); // advice refused
-
+                if (sudExterne) {
+                    encherirExterne();
+                } else {
+                    geste(Evt::ClicConseil);
+                    if (q.BarreEnchere.visible)
+                        geste(Evt::ClicEnchere, entier(PASSE)); // advice refused
+                }
             } else if (d.phase == Phase::Ecart) {
-                ecarter();
+                if (sudExterne)
+                    ecarterExterne();
+                else
+                    ecarter();
             } else if (tourDeSud()) {
-                jouer();
+                if (sudExterne)
+                    jouerExterne();
+                else
+                    jouer();
             } else if (d.phase == Phase::EncheresCloses && tousPasse()) {
                 return false;
             } else if (clicPourContinuer(d.phase) || d.phase == Phase::ChienMontre) {
@@ -294,6 +446,9 @@ std::string verifier(const Jeu& jeu, bool jouee) {
 
 } // namespace
 
+int jouerPartie(Partie& partie, Jeu& jeuRef, unsigned long long nombre, bool verif,
+                const SiegesProgramme* ext);
+
 int modePartie(int argc, char** argv) {
     Arguments args;
     if (!args.analyser("partie", argc, argv,
@@ -303,7 +458,10 @@ int modePartie(int argc, char** argv) {
                         {"--niveau-sud", true},
                         {"--adaptatif", true},
                         {"--conseil", false},
-                        {"--verifier", false}}))
+                        {"--verifier", false},
+                        {"--externe", true},
+                        {"--sieges", true},
+                        {"--delai-externe", true}}))
         return SORTIE_ARGUMENTS;
     if (args.aide()) {
         std::fputs(AIDE_PARTIE, stdout);
@@ -317,6 +475,14 @@ int modePartie(int argc, char** argv) {
         !args.entier("--adaptatif", 0, 1, 0, adaptatif))
         return SORTIE_ARGUMENTS;
     const bool verif = args.present("--verifier");
+    const char* externe = args.texte("--externe");
+    std::vector<Siege> sieges;
+    unsigned long long delai = 0;
+    if (!args.entier("--delai-externe", 1, 3600, 10, delai)) return SORTIE_ARGUMENTS;
+    if (externe && !*externe) return refuser("partie", "--externe needs a command");
+    if (externe && !lireSieges(args.texte("--sieges"), sieges))
+        return refuser("partie", "--sieges must list seats 1 to 4, each once, as in 2,4");
+    if (!externe && args.present("--sieges")) return refuser("partie", "--sieges needs --externe");
 
     auto jeu = std::make_unique<Jeu>();
     MagasinMemoire magasin;
@@ -335,6 +501,26 @@ int modePartie(int argc, char** argv) {
 
     Partie partie(*jeu);
     partie.conseil = args.present("--conseil");
+    std::unique_ptr<ProgrammeExterne> programme;
+    std::unique_ptr<SiegesProgramme> sieges_;
+    try {
+        if (externe) {
+            programme = std::make_unique<ProgrammeExterne>(externe, static_cast<int>(delai));
+            sieges_ = std::make_unique<SiegesProgramme>(*programme, sieges);
+            partie.ext = sieges_.get();
+        }
+        return jouerPartie(partie, *jeu, nombre, verif, sieges_.get());
+    } catch (const ArretExterne& e) {
+        std::fflush(stdout);
+        refuser("partie", e.what());
+        return SORTIE_EXTERNE;
+    }
+}
+
+int jouerPartie(Partie& partie, Jeu& jeuRef, unsigned long long nombre, bool verif,
+                const SiegesProgramme* ext) {
+    Jeu* jeu = &jeuRef;
+    partie.numero = 1;
     partie.geste(Evt::ClicLancement);
     std::string ligne;
     for (unsigned long long n = 1; n <= nombre; ++n) {
@@ -369,6 +555,7 @@ int modePartie(int argc, char** argv) {
         if (nombre >= 1000 && n % 1000 == 0)
             std::fprintf(stderr, "partie: %llu/%llu deals\n", n, nombre);
         if (n == nombre) break;
+        partie.numero = n + 1;
         // All passed: the closing click deals the next deal.
         if (jouee)
             partie.geste(Evt::ClicNouvelleDonne);
@@ -377,6 +564,7 @@ int modePartie(int argc, char** argv) {
     }
     if (partie.conseil)
         std::fprintf(stderr, "partie: advice given %ld times\n", partie.conseilsDonnes);
+    if (ext) std::fprintf(stderr, "partie: external faults: %ld\n", ext->fautes());
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 

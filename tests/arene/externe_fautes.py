@@ -20,6 +20,22 @@ for joueur in ("aleatoire", "merite"):
     if r.returncode != 0 or not derniere.endswith("external faults: 0"):
         fautes.append("%s: status %d, %r, %s" % (joueur, r.returncode, derniere, r.stderr[-300:]))
 
+# Through the game's own flow, at seats of their choice, SUD included: checked records.
+for joueur, sieges in (("merite", "2,4"), ("aleatoire", "1,3")):
+    r = subprocess.run([arene, "partie", "--graine", "5", "--nombre", "40", "--verifier",
+                        "--externe", "python3 %s/outils/joueurs/%s.py" % (sources, joueur),
+                        "--sieges", sieges], capture_output=True, text=True, timeout=300)
+    if r.returncode != 0 or len(r.stdout.splitlines()) != 40 or \
+            "external faults: 0" not in r.stderr:
+        fautes.append("partie %s %s: status %d, %s" % (joueur, sieges, r.returncode,
+                                                      r.stderr[-300:]))
+r = subprocess.run([arene, "partie", "--graine", "5", "--nombre", "60", "--externe",
+                    "python3 %s/tests/arene/joueur_fautif.py ecart-interdit" % sources,
+                    "--sieges", "2,3,4"], capture_output=True, text=True, timeout=300)
+if r.returncode != 0 or "a trump or a Roi may not go to the discard" not in r.stderr:
+    fautes.append("partie, a computer taker's discard: status %d, %s" % (r.returncode,
+                                                                        r.stderr[-300:]))
+
 # A reply the rules do not allow is reported, replaced, counted; the run goes on.
 raisons = {
     "carte-illegale": "a card the rules do not allow here",
