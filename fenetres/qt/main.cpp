@@ -1,6 +1,7 @@
 // The desktop program: the start-up screen, then the table, until the start-up screen closes.
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/jeu.h"
+#include "fenetres/modele/ligne_commande.h"
 #include "fenetres/qt/aide.h"
 #include "fenetres/qt/ecran.h"
 #include "fenetres/qt/plateforme_qt.h"
@@ -70,6 +71,8 @@ void noter(const QElapsedTimer& t, const char* etape) {
 int main(int argc, char** argv) {
     QElapsedTimer depuisLancement;
     depuisLancement.start();
+    // Options first: --help and --version need no display.
+    if (const int sortie = quarvel::optionsQuarvel(argc, argv); sortie >= 0) return sortie;
     if (!ecranDisponible()) {
         std::fprintf(stderr, "%s\n", SANS_ECRAN);
         return 1;

@@ -1,4 +1,5 @@
 // quarvel-arene: command-line tools on the game core, one mode per file.
+#include "fenetres/modele/ligne_commande.h"
 #include "outils/arene/commun.h"
 
 #include <cstdio>
@@ -31,6 +32,7 @@ constexpr Mode MODES[] = {
 
 void usage(std::FILE* f) {
     std::fputs("usage: quarvel-arene <mode> [options]   (quarvel-arene <mode> --help)\n"
+               "       quarvel-arene --version\n"
                "modes:\n",
                f);
     for (const Mode& m : MODES) std::fprintf(f, "  %-10s %s\n", m.nom, m.resume);
@@ -49,6 +51,10 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
         std::strcmp(argv[1], "help") == 0) {
         usage(stdout);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-v") == 0) {
+        quarvel::afficherVersion("quarvel-arene");
         return 0;
     }
     for (const Mode& m : MODES)

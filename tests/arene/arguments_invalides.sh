@@ -34,6 +34,9 @@ verifier duel --niveau-b -1
 verifier duel --nombre 0
 verifier duel --adaptatif oui
 verifier duel --fils 0
+verifier partie --sieges 2
+verifier partie --externe true --sieges 1,1
+verifier partie --externe true --sieges 5
 verifier bench --niveau 9
 verifier bench --graine 3
 "$arene" --help >/dev/null || { echo "FAILED: --help"; echec=1; }
@@ -42,4 +45,5 @@ verifier bench --graine 3
 for mode in duel bench; do
     "$arene" $mode --help >/dev/null || { echo "FAILED: $mode --help"; echec=1; }
 done
+LANG=C "$arene" --version | grep -q '^quarvel-arene [0-9.]*$' || { echo "FAILED: --version"; echec=1; }
 exit $echec

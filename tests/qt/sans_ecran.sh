@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Without a display the program says so in one line and ends with status 1, with no crash dump:
-# once with no display named at all, once with a display that does not answer.
+# once with no display named at all, once with a display that does not answer. Its options need
+# no display: --help and --version in the environment's language, anything else refused in one
+# line with status 2.
 # usage: sans_ecran.sh <quarvel executable>
 set -u
 programme=$1
@@ -22,4 +24,23 @@ for cas in aucun muet; do
         exit 1
     fi
 done
+sans() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL -u LC_MESSAGES "$@"; }
+verifier() { # expected status, pattern of the whole output, command...
+    local statut=$1 motif=$2
+    shift 2
+    sortie=$("$@" 2>&1)
+    local s=$?
+    if [ $s -ne "$statut" ] || ! [[ "$sortie" =~ $motif ]]; then
+        echo "FAIL: $*: status $s, output:"
+        echo "$sortie"
+        exit 1
+    fi
+}
+verifier 0 '^quarvel [0-9.]+' sans LANG=C "$programme" --version
+verifier 0 '^Usage: quarvel .*--version' sans LANG=en_GB.UTF-8 "$programme" --help
+verifier 0 '^Usage : quarvel .*affiche la version' sans LANG=fr_FR.UTF-8 "$programme" -h
+verifier 2 "^quarvel: unknown option '--plein-ecran'; 'quarvel --help' lists the options\.$" \
+    sans LANG=C "$programme" --plein-ecran
+verifier 2 '^quarvel : option inconnue « partie » ; « quarvel --help » donne les options\.$' \
+    sans LANG=fr_BE "$programme" partie
 echo "PASS"

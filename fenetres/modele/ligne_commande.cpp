@@ -1,0 +1,64 @@
+#include "fenetres/modele/ligne_commande.h"
+
+#include "fenetres/modele/textes.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace quarvel {
+
+bool langueFrancaise() {
+    for (const char* nom : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* v = std::getenv(nom);
+        if (v && *v) return std::strncmp(v, "fr", 2) == 0;
+    }
+    return false;
+}
+
+void afficherVersion(const char* programme) {
+    const bool fr = langueFrancaise();
+    std::printf("%s %s\n%s\n", programme, VERSION.c_str(),
+                fr ? "Le tarot à quatre : vous, au SUD, contre trois joueurs de l'ordinateur."
+                   : "French tarot for four: you, sitting SOUTH, against three computer players.");
+}
+
+int optionsQuarvel(int argc, char** argv) {
+    const bool fr = langueFrancaise();
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
+            std::fputs(fr ? "Usage : quarvel [OPTION]\n"
+                            "Le tarot à quatre : vous, au SUD, contre trois joueurs de "
+                            "l'ordinateur.\n\n"
+                            "  -h, --help     affiche cette aide et quitte\n"
+                            "  -v, --version  affiche la version et quitte\n\n"
+                            "Sans option, le jeu s'ouvre sur l'écran de départ. L'aide du jeu "
+                            "(F1) explique les règles\net les menus ; les réglages et les scores "
+                            "sont gardés d'une partie à l'autre.\n"
+                          : "Usage: quarvel [OPTION]\n"
+                            "French tarot for four: you, sitting SOUTH, against three computer "
+                            "players.\n\n"
+                            "  -h, --help     show this help and exit\n"
+                            "  -v, --version  show the version and exit\n\n"
+                            "With no option the game opens on its start-up screen. The game's "
+                            "help (F1) explains the\nrules and the menus; settings and scores "
+                            "are kept from one run to the next.\n",
+                       stdout);
+            return 0;
+        }
+        if (std::strcmp(a, "--version") == 0 || std::strcmp(a, "-v") == 0) {
+            afficherVersion("quarvel");
+            return 0;
+        }
+        std::fprintf(stderr,
+                     fr ? "quarvel : option inconnue « %s » ; « quarvel --help » donne les "
+                          "options.\n"
+                        : "quarvel: unknown option '%s'; 'quarvel --help' lists the options.\n",
+                     a);
+        return 2;
+    }
+    return -1;
+}
+
+} // namespace quarvel
