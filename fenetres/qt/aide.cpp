@@ -19,10 +19,12 @@
 namespace quarvel::qt {
 
 QString dossierAide(const QString& dossierProgramme) {
+    // Beside the program (the build folder), then where a package puts them relative to it
+    // (bin/ or games/ beside share/), wherever it was unpacked; the install prefix last.
     const QString candidats[] = {
         dossierProgramme,
-        QStringLiteral(QUARVEL_DOSSIER_PARTAGE),
         QDir(dossierProgramme).absoluteFilePath(QStringLiteral("../share/quarvel")),
+        QStringLiteral(QUARVEL_DOSSIER_PARTAGE),
     };
     for (const QString& d : candidats)
         if (QFileInfo::exists(QDir(d).filePath(QStringLiteral("quarvelfr.html"))))
