@@ -6,7 +6,7 @@ FUZZ ?= build-fuzz
 FUZZ_SECONDES ?= 30
 JOBS ?= $(shell nproc)
 
-.PHONY: all install build run test test-asan fuzz bench format clean
+.PHONY: all install build run test test-asan fuzz bench format clean deb
 
 all: build
 
@@ -16,6 +16,10 @@ install:
 build: install
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j$(JOBS)
+
+# The Debian package, in the build folder.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 run: build
 	@if [ -x $(BUILD)/fenetres/qt/quarvel ]; then $(BUILD)/fenetres/qt/quarvel; \

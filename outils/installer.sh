@@ -4,6 +4,7 @@ set -euo pipefail
 paquets=(cmake g++ make pkg-config python3 clang-format clang libclang-rt-14-dev
          libgtest-dev libgmock-dev libbenchmark-dev
          qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n qt6-pdf-dev libgl-dev nlohmann-json3-dev
+         dpkg-dev lintian desktop-file-utils appstream
          fonts-dejavu-core xvfb xauth)
 manquants=()
 for p in "${paquets[@]}"; do

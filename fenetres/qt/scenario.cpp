@@ -1,6 +1,7 @@
 #include "fenetres/qt/scenario.h"
 
 #include "fenetres/modele/jeu.h"
+#include "fenetres/qt/aide.h"
 #include "fenetres/qt/controles.h"
 #include "fenetres/qt/frm_quarvel.h"
 #include "fenetres/qt/frm_splash.h"
@@ -145,6 +146,13 @@ private:
                                         visible(jeu().fen.frmQuarvel.PanelLancement, nullptr));
             ControleVue* lancement = vue_.controle(jeu().fen.frmQuarvel.PanelLancement);
             verifier("start button whole", lancement && lancement->texteTient());
+            // The help pages, wherever the program was put.
+            vue_.envoyer({Evt::MenuSommaire});
+            const FenetreAide* aide = vue_.aide();
+            const QString page = aide ? aide->pageOuverte() : QString();
+            std::fprintf(stderr, "quarvel-scenario: help page %s\n", qPrintable(page));
+            verifier("help pages found", !page.isEmpty());
+            if (vue_.aide()) vue_.aide()->close();
             QTimer::singleShot(150, this, [this] { lancerDonne(); });
         });
         const bool francais = qgetenv("QUARVEL_SCENARIO_LANGUE") == "fr";
