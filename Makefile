@@ -19,6 +19,7 @@ build: install
 
 # The Debian package, in the build folder.
 deb: build
+	cmake --build $(BUILD) --target capture_paquet
 	cd $(BUILD) && cpack -G DEB
 
 run: build

@@ -12,19 +12,15 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#ifndef QUARVEL_DOSSIER_PARTAGE
-#define QUARVEL_DOSSIER_PARTAGE "/usr/local/share/quarvel"
-#endif
-
 namespace quarvel::qt {
 
 QString dossierAide(const QString& dossierProgramme) {
-    // Beside the program (the build folder), then where a package puts them relative to it
-    // (bin/ or games/ beside share/), wherever it was unpacked; the install prefix last.
+    // Beside the program (the build folder), then where an install puts them relative to it
+    // (games/ or bin/ beside share/): no path fixed at build time, so a package unpacked or
+    // moved anywhere finds its own.
     const QString candidats[] = {
         dossierProgramme,
         QDir(dossierProgramme).absoluteFilePath(QStringLiteral("../share/quarvel")),
-        QStringLiteral(QUARVEL_DOSSIER_PARTAGE),
     };
     for (const QString& d : candidats)
         if (QFileInfo::exists(QDir(d).filePath(QStringLiteral("quarvelfr.html"))))

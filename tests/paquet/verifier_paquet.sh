@@ -9,6 +9,8 @@ prive=$(mktemp -d)
 trap 'rm -rf "$prive"' EXIT
 echec() { echo "FAIL: $*"; exit 1; }
 
+cmake --build "$build" --target capture_paquet >"$prive/capture.txt" 2>&1 ||
+    { cat "$prive/capture.txt"; echec "the screenshot under Xvfb"; }
 cpack -G DEB -B "$prive/paquet" --config "$build/CPackConfig.cmake" >"$prive/cpack.txt" 2>&1 ||
     { cat "$prive/cpack.txt"; echec "cpack"; }
 deb=$(ls "$prive"/paquet/quarvel_*_*.deb 2>/dev/null | head -1)
@@ -21,7 +23,8 @@ for f in usr/games/quarvel usr/games/quarvel-arene usr/share/quarvel/quarvelfr.h
     usr/share/quarvel/quarvelus.html usr/share/applications/quarvel.desktop \
     usr/share/icons/hicolor/scalable/apps/quarvel.svg \
     usr/share/metainfo/fr.ostravin.quarvel.metainfo.xml usr/share/man/man6/quarvel.6.gz \
-    usr/share/man/man6/quarvel-arene.6.gz usr/share/doc/quarvel/copyright; do
+    usr/share/man/man6/quarvel-arene.6.gz usr/share/doc/quarvel/copyright \
+    usr/share/quarvel/capture.png; do
     grep -qx "./$f" <<<"$contenu" || echec "the package lacks $f"
 done
 
