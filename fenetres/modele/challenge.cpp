@@ -88,14 +88,6 @@ std::string surTotal(int gagnees, int jouees) {
     return jouees <= 0 ? "-" : nombre(gagnees) + " / " + nombre(jouees);
 }
 
-void imprimer(Jeu& jeu, FenetreImprimee quoi, const std::string& titre) {
-    if (!jeu.plateforme || jeu.plateforme->imprimer(quoi, titre)) return;
-    message(jeu, "Aucune imprimante n'est disponible.", "No printer is available.");
-    if (jeu.plateforme->question(PRODUIT, texte(jeu.textes, "L'enregistrer en fichier PDF ?",
-                                                "Save it as a PDF file instead?")))
-        jeu.plateforme->enregistrerPdf(quoi, titre);
-}
-
 void effacerStatistiques(Jeu& jeu) {
     if (jeu.plateforme &&
         !jeu.plateforme->question(PRODUIT,
@@ -327,14 +319,16 @@ bool traiterChallenge(Jeu& jeu, Evenement e) {
         return true;
     case Evt::MeilleursScoresImprimer:
         if (fen.frmMeilleursScores.fenetre.visible)
-            imprimer(jeu, FenetreImprimee::MeilleursScores, fen.frmMeilleursScores.fenetre.caption);
+            imprimerFenetre(jeu, FenetreImprimee::MeilleursScores,
+                            fen.frmMeilleursScores.fenetre.caption);
         return true;
     case Evt::StatistiquesOk:
         fen.frmStatistiques.fenetre.visible = false;
         return true;
     case Evt::StatistiquesImprimer:
         if (fen.frmStatistiques.fenetre.visible)
-            imprimer(jeu, FenetreImprimee::Statistiques, fen.frmStatistiques.fenetre.caption);
+            imprimerFenetre(jeu, FenetreImprimee::Statistiques,
+                            fen.frmStatistiques.fenetre.caption);
         return true;
     case Evt::StatistiquesEffacer:
         if (fen.frmStatistiques.fenetre.visible) effacerStatistiques(jeu);

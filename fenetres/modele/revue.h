@@ -14,6 +14,9 @@
 #include "fenetres/modele/composant.h"
 #include "fenetres/modele/controles.h"
 #include "fenetres/modele/evenements.h"
+#include "fenetres/modele/plateforme.h"
+
+#include <string>
 
 namespace quarvel {
 
@@ -47,6 +50,8 @@ void remplirMains(Jeu& jeu);
 // Printing and colours of the three modal windows.
 enum class FenetreRevue { TousPlis, Mains, ScoreDetaille };
 void imprimerRevue(Jeu& jeu, FenetreRevue f);
+// Prints a window under a title line; with no printer, says so and offers a PDF file instead.
+void imprimerFenetre(Jeu& jeu, FenetreImprimee fenetre, const std::string& titre);
 void couleurRevue(Jeu& jeu, FenetreRevue f);
 
 // The windows as flat lists of controls, window first, each child after its parent.

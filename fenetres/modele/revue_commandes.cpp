@@ -50,16 +50,18 @@ void ouvrirScoreDetaille(Jeu& jeu) {
     jeu.fen.frmScoreDetaille.fenetre.visible = true;
 }
 
-void imprimerRevue(Jeu& jeu, FenetreRevue f) {
-    if (jeu.plateforme == nullptr) return;
-    const CibleRevue c = cible(jeu, f);
-    const std::string titre = titreImpression(jeu, *c.fenetre);
-    if (jeu.plateforme->imprimer(c.imprimee, titre)) return;
+void imprimerFenetre(Jeu& jeu, FenetreImprimee fenetre, const std::string& titre) {
+    if (jeu.plateforme == nullptr || jeu.plateforme->imprimer(fenetre, titre)) return;
     jeu.plateforme->message(
         texte(jeu.textes, "Aucune imprimante n'est disponible.", "No printer is available."));
     if (jeu.plateforme->question(PRODUIT, texte(jeu.textes, "L'enregistrer en fichier PDF ?",
                                                 "Save it as a PDF file instead?")))
-        jeu.plateforme->enregistrerPdf(c.imprimee, titre);
+        jeu.plateforme->enregistrerPdf(fenetre, titre);
+}
+
+void imprimerRevue(Jeu& jeu, FenetreRevue f) {
+    const CibleRevue c = cible(jeu, f);
+    imprimerFenetre(jeu, c.imprimee, titreImpression(jeu, *c.fenetre));
 }
 
 void couleurRevue(Jeu& jeu, FenetreRevue f) {
