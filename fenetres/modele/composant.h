@@ -39,6 +39,7 @@ struct Composant {
     bool focus = false;
     bool focusClavier = false; // the arrows' focus: Enter presses it
     bool conseille = false;    // what the play advice points at
+    bool operator==(const Composant&) const = default;
 };
 
 struct ElementMenu : Composant {

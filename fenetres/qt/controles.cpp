@@ -37,13 +37,6 @@ Qt::CursorShape formeCurseur(Curseur c) {
 
 namespace {
 
-bool memeEtat(const Composant& a, const Composant& b) {
-    return a.visible == b.visible && a.enabled == b.enabled && a.couleur == b.couleur &&
-           a.taillePolice == b.taillePolice && a.geo == b.geo && a.curseur == b.curseur &&
-           a.checked == b.checked && a.carte == b.carte && a.focus == b.focus &&
-           a.caption == b.caption && a.hint == b.hint;
-}
-
 QRect rectQt(const Rect& r) {
     return QRect(r.left, r.top, r.width, r.height);
 }
@@ -53,7 +46,7 @@ QRect rectQt(const Rect& r) {
 void ControleVue::suivre(const Composant& c) {
     QWidget* w = widget();
     const bool premier = premier_;
-    if (!premier && memeEtat(c, vu_)) return;
+    if (!premier && c == vu_) return;
 
     if (ancrage != Ancrage::Aucun) {
         if (premier || !(c.geo == vu_.geo)) {
