@@ -9,13 +9,16 @@ namespace quarvel {
 
 struct PartieIA;
 
+// Where an observer places a card (lieuCarte, lieuAtout): a seat 1..4, or one of these.
 constexpr int LIEU_INCONNU = -1;
-constexpr int LIEU_ECART = 5;
+constexpr int LIEU_ECART = 5; // set aside: no seat can hold it
 constexpr int LIEU_JOUEE = 10;
 
 struct Connaissance {
-    // Common facts
-    Tableau<Tableau<int, 14>, 4> detenteurCarte, slotCarte; // [c][v]; 0 discard, 10 played
+    // Common facts. Each card's holder: a seat 1..4, 0 for the six cards set aside (the
+    // discard, or the dog at GARDE SANS and GARDE CONTRE), LIEU_JOUEE once played; and its slot
+    // in that hand, 0 when set aside, LIEU_JOUEE once played.
+    Tableau<Tableau<int, 14>, 4> detenteurCarte, slotCarte; // [c][v]
     Tableau<int, 20, 2> detenteurAtout, slotAtout;          // v = 2..21
     int detenteurPetit = 0, slotPetit = 0;
     int detenteurExcuse = 0, slotExcuse = 0;
@@ -50,17 +53,18 @@ struct Connaissance {
     // Per observer o: what o knows of seat s
     Tableau<Tableau<Tableau<bool, 4>, 4>, 4> couleurCoupee; // [o][s][c]
     Tableau<Tableau<bool, 4>, 4> sansAtout;                 // [o][s]
-    Tableau<Tableau<Tableau<int, 14>, 4>, 4> lieuCarte;     // [o][c][v]
-    Tableau<Tableau<int, 22, 0>, 4> lieuAtout;              // [o][v], v = 0..21
+    // Where o places each card: its own cards at its seat, a card another seat alone can
+    // hold at that seat (once o knows the discard), LIEU_ECART when no seat can, LIEU_JOUEE
+    // once played (and the taker's own discard), LIEU_INCONNU until then.
+    Tableau<Tableau<Tableau<int, 14>, 4>, 4> lieuCarte; // [o][c][v]
+    Tableau<Tableau<int, 22, 0>, 4> lieuAtout;          // [o][v], v = 0..21
     Tableau<Tableau<Tableau<Tableau<bool, 14>, 4>, 4>, 4> detenteurPossibleCarte; // [o][h][c][v]
     Tableau<Tableau<Tableau<bool, 22, 0>, 4>, 4> detenteurPossibleAtout;          // [o][h][v]
     Tableau<bool, 4> ecartConnu;
     Tableau<Tableau<int, 4>, 4> cartesAutres; // [o][c]
     Tableau<int, 4> atoutsAutres;
 
-    Tableau<int, 4> nbPartis; // cards each observer places at 10
-    // Figures the deductions panel shows: the four suit counts, the highest trump, the trumps
-    // out; -2 before the first showing.
+    Tableau<int, 4> nbPartis;         // cards each observer places at LIEU_JOUEE
     int nbCartesJouees = 0;           // cards played in this deal, 72 once it is over
     std::uint32_t graineInitiale = 0; // the random state when this deal's tables were built
     bool operator==(const Connaissance&) const = default;

@@ -53,9 +53,12 @@ struct Reglages {
     bool optionBarreOutils = false;
     bool optionBarreInfo = false;
     bool optionNiveauAdaptatif = false;
-    // Carried from older versions: read, written and defaulted, used by nothing else.
+    // Deals in a challenge series: 6, 12, 18 or 24; the series takes any other value as 12.
     int optionNbDonnesChallenge = 0;
+    // Carried from older versions: read, written and defaulted, used by nothing else.
     int optionRepartitionDonne = 0;
+    // The challenge high-score tables 1..3 (Amateur, Bon, Pro), four totals and names each,
+    // the best first.
     Tableau<Tableau<int, 4>, 3> highScoreChallenge;
     Tableau<Tableau<std::string, 4>, 3> nomHighScoreChallenge;
     Tableau<int, NB_REGLES> poidsRegles;

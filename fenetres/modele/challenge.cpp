@@ -27,9 +27,9 @@ void message(Jeu& jeu, const char* fr, const char* en) {
 
 bool abandonAccepte(Jeu& jeu) {
     if (!jeu.challenge.enCours) return true;
-    if (jeu.plateforme &&
-        !jeu.plateforme->question(PRODUIT, texte(jeu.textes, "Abandonner le challenge en cours ?",
-                                                 "Abandon the challenge in progress?")))
+    if (jeu.plateforme && !jeu.plateforme->question(
+                              PRODUIT, texte(jeu.textes, "Abandonner le challenge en cours\u00a0?",
+                                             "Abandon the challenge in progress?")))
         return false;
     abandonnerChallenge(jeu);
     return true;
@@ -90,9 +90,9 @@ std::string surTotal(int gagnees, int jouees) {
 
 void effacerStatistiques(Jeu& jeu) {
     if (jeu.plateforme &&
-        !jeu.plateforme->question(PRODUIT,
-                                  texte(jeu.textes, "Remettre toutes les statistiques à zéro ?",
-                                        "Reset all the statistics to zero?")))
+        !jeu.plateforme->question(PRODUIT, texte(jeu.textes,
+                                                 "Remettre toutes les statistiques à zéro\u00a0?",
+                                                 "Reset all the statistics to zero?")))
         return;
     jeu.reglages.statistiques = Statistiques{};
     enregistrerReglages(jeu);
@@ -199,7 +199,7 @@ void remplirStatistiques(Jeu& jeu) {
     const Statistiques& s = jeu.reglages.statistiques;
     f.fenetre.caption = texte(t, "Statistiques", "Statistics");
     const char* const lignes[2][LIGNES_STATISTIQUES] = {
-        {"", "Donnes jouées", "Prises gagnées", "Gardes gagnées", "Gardes sans gagnées",
+        {"", "Donnes jouées", "Prises gagnées", "Gardes gagnées", "Gardes sans le chien gagnées",
          "Gardes contre gagnées", "Défenses gagnées", "Points marqués", "Meilleure donne",
          "Pire donne", "Poignées annoncées", "Petits au bout gagnés", "Petits au bout perdus"},
         {"", "Deals played", "Takes won", "Guards won", "Guards without won", "Guards against won",
@@ -287,6 +287,10 @@ bool refuserPendantChallenge(Jeu& jeu, Evenement e) {
         message(jeu, "Pendant un challenge, une carte jouée ne se reprend pas.",
                 "During a challenge, a card played cannot be taken back.");
         return true;
+    case Evt::MenuQuit:
+    case Evt::FermerTable:
+        // Leaving would lose the series: the player says so first.
+        return !abandonAccepte(jeu);
     default:
         return false;
     }
@@ -346,9 +350,9 @@ void conclureChallenge(Jeu& jeu) {
     const Textes& t = jeu.textes;
     const int table = tableChallenge(c.niveau);
     const int rang = rangChallenge(jeu.reglages, table, c.total);
-    std::string bilan = texte(t, "Challenge terminé : ", "Challenge over: ") + nombre(c.total) +
-                        texte(t, " points en ", " points in ") + nombre(c.nbDonnes) +
-                        texte(t, " donnes.", " deals.");
+    std::string bilan = texte(t, "Challenge terminé\u00a0: ", "Challenge over: ") +
+                        nombre(c.total) + texte(t, " points en ", " points in ") +
+                        nombre(c.nbDonnes) + texte(t, " donnes.", " deals.");
     std::string dernier;
     if (table == 0) {
         bilan += texte(t, "\nAu niveau Débutant, les challenges ne sont pas classés.",
@@ -356,23 +360,26 @@ void conclureChallenge(Jeu& jeu) {
     } else if (rang == 0) {
         bilan += std::string(texte(t, "\nIl n'entre pas au tableau ", "\nIt does not enter the ")) +
                  nomTable(jeu, table) + texte(t, ".", " table.");
-        dernier = texte(t, "Votre challenge : ", "Your challenge: ") + nombre(c.total) + " points";
+        dernier =
+            texte(t, "Votre challenge\u00a0: ", "Your challenge: ") + nombre(c.total) + " points";
     }
     if (jeu.plateforme) jeu.plateforme->message(bilan);
     if (table != 0 && rang != 0) {
         std::string tape = nomParDefaut(jeu.reglages);
+        // Each language's sentence whole: the words do not come in the same order.
         const std::string question =
-            std::string(texte(t, "Vous entrez à la ", "You enter the ")) + nomTable(jeu, table) +
-            texte(t, " table at rank ", "") + rangEcrit(jeu, rang) +
-            texte(t, " place du tableau.\nVotre nom (20 caractères au plus) :",
-                  ".\nYour name (up to 20 characters):");
+            t.langue == FRANCAIS
+                ? "Vous entrez au tableau " + std::string(nomTable(jeu, table)) + " à la " +
+                      rangEcrit(jeu, rang) + " place.\nVotre nom (20 caractères au plus)\u00a0:"
+                : "You enter the " + std::string(nomTable(jeu, table)) + " table in " +
+                      rangEcrit(jeu, rang) + " place.\nYour name (up to 20 characters):";
         std::string nom = nomParDefaut(jeu.reglages);
         if (jeu.plateforme && jeu.plateforme->demanderTexte(PRODUIT, question, tape))
             nom = nomChallenge(tape, nom);
         jeu.reglages.nomChallenge = nom;
         inscrireChallenge(jeu.reglages, table, rang, c.total, nom);
         enregistrerReglages(jeu);
-        dernier = texte(t, "Votre challenge : ", "Your challenge: ") + nombre(c.total) +
+        dernier = texte(t, "Votre challenge\u00a0: ", "Your challenge: ") + nombre(c.total) +
                   texte(t, " points, ", " points, ") + rangEcrit(jeu, rang) +
                   texte(t, " au tableau ", " in the ") + nomTable(jeu, table) +
                   texte(t, ".", " table.");
@@ -393,11 +400,11 @@ void montrerChallenge(Jeu& jeu) {
         const int numero = c.donnesJouees + (donneTerminee(jeu.donne.phase) ? 0 : 1);
         p.caption = "Challenge\n" + std::string(texte(t, "Donne ", "Deal ")) +
                     nombre(std::max(1, numero)) + " / " + nombre(c.nbDonnes) + "\n" +
-                    texte(t, "Total : ", "Total: ") + nombre(c.total);
+                    texte(t, "Total\u00a0: ", "Total: ") + nombre(c.total);
     } else {
         p.caption = std::string(texte(t, "Challenge terminé", "Challenge over")) + "\n" +
                     nombre(c.nbDonnes) + texte(t, " donnes", " deals") + "\n" +
-                    texte(t, "Total : ", "Total: ") + nombre(c.total);
+                    texte(t, "Total\u00a0: ", "Total: ") + nombre(c.total);
     }
 }
 

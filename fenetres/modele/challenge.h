@@ -14,7 +14,8 @@ struct Jeu;
 // Creates the two windows once, at start-up, with the review windows.
 void creerFenetresChallenge(Jeu& jeu);
 
-// Refuses, with a message, what a series in progress does not allow; true when refused.
+// Refuses, with a message, what a series in progress does not allow, and asks before what would
+// drop it (leaving the program); true when refused.
 bool refuserPendantChallenge(Jeu& jeu, Evenement e);
 // The commands of series, high scores and statistics; false for any other event.
 bool traiterChallenge(Jeu& jeu, Evenement e);

@@ -107,21 +107,20 @@ void redisposerTable(Jeu& jeu, Ecran e) {
     e = ecranValide(e);
     const Disposition& avant = jeu.disposition;
     if (e.largeur == avant.largeurEcran && e.hauteur == avant.hauteurEcran) return;
-    const int ancienM = avant.rapportM;
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
     const TfrmQuarvel ancien = f;
     calculerEchelles(jeu, e);
     creerFenetreQuarvel(jeu, e);
     TfrmQuarvel dispose = f;
     f = ancien;
-    const int m = jeu.disposition.rapportM;
     auto vers = controles(f);
     const auto de = controles(dispose);
+    // Places and fonts as a table created at this size has them; the presentation then sets its
+    // own fonts for the new size.
     for (std::size_t i = 0; i < vers.size() && i < de.size(); ++i) {
         Composant& c = *vers[i].composant;
         c.geo = de[i].composant->geo;
-        // Fonts set by the presentation keep their share of the new size.
-        if (c.taillePolice > 0) c.taillePolice = std::max(1, mulDiv(c.taillePolice, m, ancienM));
+        c.taillePolice = de[i].composant->taillePolice;
     }
     presenter(jeu, jeu.donne.phase);
 }
@@ -175,20 +174,22 @@ void disposerTable(Jeu& jeu) {
             p->geo.top = carte.top - px((p->geo.height - carte.height) / 2.0);
         }
     }
-    // Each seat's name outside its table card: SUD under it, NORD over it, EST and OUEST on
-    // their outer side.
+    // Each seat's name beside its table card, clear of the bid and score bubbles centred on the
+    // card, of the taker's frame round it and of the bid bar: level with the top of the card on
+    // its outer side for EST and OUEST, on its left for NORD (no room above it), and left of the
+    // bubble just over the bar for SUD. They hide while the dog or the discard row is on show.
     for (Siege s : SIEGES) {
         const Rect carte = f.CarteTable[s].geo;
         Rect& n = f.NomSiege[s].geo;
         n.width = px(70 * eh);
         n.height = px(16 * ev);
-        const int ecart = px(3 * ev);
-        if (s == SUD || s == NORD) {
-            n.left = carte.left + (carte.width - n.width) / 2;
-            n.top = s == SUD ? carte.bottom() + ecart : carte.top - n.height - ecart;
+        const int ecartH = px(7 * eh), ecartV = px(6 * ev);
+        if (s == SUD) {
+            n.left = f.PanelDec[s].geo.left - ecartH - n.width;
+            n.top = f.BarreEnchere.geo.top - ecartV - n.height;
         } else {
-            n.top = carte.top + (carte.height - n.height) / 2;
-            n.left = s == EST ? carte.right() + ecart : carte.left - n.width - ecart;
+            n.top = carte.top;
+            n.left = s == EST ? carte.right() + ecartH : carte.left - ecartH - n.width;
         }
     }
     f.CadreGagnant.geo = {0, 0, d.largeurCarte + px(6 * eh), d.hauteurCarte + px(6 * ev)};

@@ -89,8 +89,9 @@ void dessinQuarvel(TfrmQuarvel& f) {
     for (int k = 0; k < 5; ++k) poser(*boutons[k], 4 + k * 112, 4, 110, 21);
     poser(f.evMaMain, 4, 28, 558, 26);
 
-    // Right of EST's place: clear of the trick and of the hand.
-    poser(f.PanelPoignee, 545, 100, 168, 170, false);
+    // Right of EST's place, under the current-deal figures: clear of the trick, the hand and
+    // EST's name.
+    poser(f.PanelPoignee, 545, 178, 168, 170, false);
     poser(f.PanelPoigneeSimple, 6, 9, 156, 34);
     poser(f.PanelPoigneeDouble, 6, 49, 156, 34);
     poser(f.PanelPoigneeTriple, 6, 89, 156, 34);
@@ -113,14 +114,15 @@ void dessinQuarvel(TfrmQuarvel& f) {
     // Current-deal figures, top to bottom, each named on its left; the points still needed
     // stand out. Under the taker's name and bid.
     poser(f.PanneauScores, 655, 26, 138, 149);
-    poser(f.nPointsAttaque, 78, 3, 57, 26);
-    poser(f.nBoutsPreneur, 78, 31, 57, 26);
-    poser(f.nContrat, 78, 59, 57, 31);
-    poser(f.nBoutsDefense, 78, 92, 57, 26);
-    poser(f.nPointsDefense, 78, 120, 57, 26);
+    // The names take what the figures, three digits at most, leave them.
+    poser(f.nPointsAttaque, 88, 3, 47, 26);
+    poser(f.nBoutsPreneur, 88, 31, 47, 26);
+    poser(f.nContrat, 88, 59, 47, 31);
+    poser(f.nBoutsDefense, 88, 92, 47, 26);
+    poser(f.nPointsDefense, 88, 120, 47, 26);
     const int hauts[] = {3, 31, 59, 92, 120}, hauteurs[] = {26, 26, 31, 26, 26};
     for (int k = 1; k <= 5; ++k) {
-        poser(f.LibellesChiffres[k], 3, hauts[k - 1], 73, hauteurs[k - 1]);
+        poser(f.LibellesChiffres[k], 3, hauts[k - 1], 83, hauteurs[k - 1]);
         f.LibellesChiffres[k].taillePolice = 8;
     }
     f.nContrat.taillePolice = 14;

@@ -7,6 +7,9 @@ namespace quarvel {
 
 // The table window's client area in the 800 x 600 design: the rest goes to title and menus.
 constexpr int HAUTEUR_CLIENT_DESSIN = 534;
+// The smallest client area the table window takes: every caption of the table is whole there.
+constexpr int LARGEUR_CLIENT_MIN = 720;
+constexpr int HAUTEUR_CLIENT_MIN = (LARGEUR_CLIENT_MIN * HAUTEUR_CLIENT_DESSIN + 799) / 800;
 
 // Seat colours shared by the taker frame, the bid bubble and the score panel (0x00BBGGRR).
 int couleurSiege(Siege siege);

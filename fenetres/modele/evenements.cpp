@@ -47,14 +47,15 @@ void choisirDonne(Jeu& jeu) {
     if (!jeu.plateforme) return;
     std::string tape;
     if (!jeu.plateforme->demanderTexte(PRODUIT,
-                                       texte(jeu.textes, "Numéro de la donne (de 0 à 4294967295) :",
+                                       texte(jeu.textes,
+                                             "Numéro de la donne (de 0 à 4294967295)\u00a0:",
                                              "Deal number (0 to 4294967295):"),
                                        tape))
         return;
     const std::optional<std::uint32_t> n = lireNumeroDonne(tape);
     if (!n) {
         jeu.plateforme->message(texte(
-            jeu.textes, "Ce n'est pas un numéro de donne : tapez un nombre de 0 à 4294967295.",
+            jeu.textes, "Ce n'est pas un numéro de donne\u00a0: tapez un nombre de 0 à 4294967295.",
             "This is not a deal number: type a number from 0 to 4294967295."));
         return;
     }

@@ -120,6 +120,7 @@ struct TfrmMains {
     Composant fenetre;
     Tableau<Composant, 4> PanelsMains; // PanelMainSud, PanelMainEst, PanelMainNord, PanelMainOuest
     Tableau<Tableau<Composant, 18>, 4> ImagesMains;
+    Tableau<Composant, 4> NomsMains; // each hand's seat, under its cards
     Composant PanelChienAvantEcart, PanelChienApresEcart;
     Tableau<Composant, 6> ImagesChien, ImagesEcart;
     Tableau<Composant, 6> Cadres;

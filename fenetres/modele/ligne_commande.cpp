@@ -19,7 +19,8 @@ bool langueFrancaise() {
 void afficherVersion(const char* programme) {
     const bool fr = langueFrancaise();
     std::printf("%s %s\n%s\n", programme, VERSION.c_str(),
-                fr ? "Le tarot à quatre : vous, au SUD, contre trois joueurs de l'ordinateur."
+                fr ? "Le tarot à quatre\u00a0: vous, au SUD, contre trois joueurs de "
+                     "l'ordinateur."
                    : "French tarot for four: you, sitting SOUTH, against three computer players.");
 }
 
@@ -28,14 +29,14 @@ int optionsQuarvel(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
         if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
-            std::fputs(fr ? "Usage : quarvel [OPTION]\n"
-                            "Le tarot à quatre : vous, au SUD, contre trois joueurs de "
+            std::fputs(fr ? "Usage\u00a0: quarvel [OPTION]\n"
+                            "Le tarot à quatre\u00a0: vous, au SUD, contre trois joueurs de "
                             "l'ordinateur.\n\n"
                             "  -h, --help     affiche cette aide et quitte\n"
                             "  -v, --version  affiche la version et quitte\n\n"
                             "Sans option, le jeu s'ouvre sur l'écran de départ. L'aide du jeu "
-                            "(F1) explique les règles\net les menus ; les réglages et les scores "
-                            "sont gardés d'une partie à l'autre.\n"
+                            "(F1) explique les règles\net les menus\u00a0; les réglages et "
+                            "les scores sont gardés d'une partie à l'autre.\n"
                           : "Usage: quarvel [OPTION]\n"
                             "French tarot for four: you, sitting SOUTH, against three computer "
                             "players.\n\n"
@@ -52,8 +53,8 @@ int optionsQuarvel(int argc, char** argv) {
             return 0;
         }
         std::fprintf(stderr,
-                     fr ? "quarvel : option inconnue « %s » ; « quarvel --help » donne les "
-                          "options.\n"
+                     fr ? "quarvel\u00a0: option inconnue «\u00a0%s\u00a0»\u00a0; "
+                          "«\u00a0quarvel --help\u00a0» donne les options.\n"
                         : "quarvel: unknown option '%s'; 'quarvel --help' lists the options.\n",
                      a);
         return 2;

@@ -129,8 +129,8 @@ void changerNiveau(Jeu& jeu, int niveau) {
     if (niveau < 1 || niveau > 4) return;
     const int pli = jeu.donne.numeroPli;
     if (pli >= 1 && pli <= 18) {
-        message(jeu, "Vous ne pouvez pas changer de niveau en pleine partie !",
-                "You can only change level at the beginning of a new deal !");
+        message(jeu, "Vous ne pouvez pas changer de niveau en pleine partie\u00a0!",
+                "You can only change level at the beginning of a new deal!");
         return;
     }
     jeu.reglages.niveau = niveau;
@@ -252,6 +252,7 @@ bool traiterCommandeOption(Jeu& jeu, Evenement e) {
         afficherAPropos(jeu);
         return true;
     case Evt::MenuQuit:
+    case Evt::FermerTable: // the close box leaves as Quit does
         quitter(jeu);
         return true;
     case Evt::StartFrench:

@@ -13,9 +13,9 @@ void changerNiveau(Jeu& jeu, int niveau);
 void basculerDeductions(Jeu& jeu);
 void choisirCouleurFondEcran(Jeu& jeu);
 void choisirCouleurTableRonde(Jeu& jeu);
-// Saves, then leaves.
 // Writes the settings, the random state the next deal is drawn from with them.
 void enregistrerReglages(Jeu& jeu);
+// Saves, then leaves.
 void quitter(Jeu& jeu);
 void afficherAPropos(Jeu& jeu);
 void ouvrirAide(Jeu& jeu);

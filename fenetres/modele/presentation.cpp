@@ -89,10 +89,10 @@ void montrerTable(Jeu& jeu) {
         const bool dite = encheres && code != PAS_PARLE && s != jeu.encheres.siegeEnAttente &&
                           !(s == SUD && d.phase == Phase::EnchereSud);
         Composant& bulle = q.PanelDec[s];
-        if (dite && !bulle.visible) {
-            bulle.caption = jeu.textes.nomsEncheres[code];
-            bulle.taillePolice = code == PASSE ? 10 : 14;
-        }
+        if (dite && !bulle.visible) bulle.caption = jeu.textes.nomsEncheres[code];
+        // Scaled with the table like every font of its layout; PASSE smaller, still readable on
+        // the smallest table.
+        if (dite) bulle.taillePolice = (code == PASSE ? 12 : 14) * jeu.disposition.rapportM / 800;
         bulle.visible = dite;
     }
 
@@ -195,26 +195,26 @@ void montrerInfo(Jeu& jeu) {
         return;
     case Phase::EnchereSud:
         info = jeu.encheres.enchereRefusee
-                   ? texte(t, "Vous devez faire une meilleure enchère ou passer !",
-                           "Make a better bid or pass !")
-                   : texte(t, "Cliquez sur l'enchère que vous désirez annoncer !",
-                           "Click on the bid you want to do.");
+                   ? texte(t, "Vous devez faire une meilleure enchère ou passer\u00a0!",
+                           "Make a better bid or pass!")
+                   : texte(t, "Cliquez sur l'enchère que vous désirez annoncer\u00a0!",
+                           "Click the bid you want to make.");
         break;
     case Phase::EncheresCloses:
         if (jeu.encheres.meilleureEnchere == PASSE) { // all passed
-            info = texte(t, "Tout le monde a passé : cliquez pour une nouvelle donne.",
+            info = texte(t, "Tout le monde a passé\u00a0: cliquez pour une nouvelle donne.",
                          "Everybody passed: click for a new deal.");
             break;
         }
         [[fallthrough]];
     case Phase::AttenteJeu:
     case Phase::PliARamasser:
-        info = texte(t, "Cliquez n'importe où pour continuer à jouer... !",
+        info = texte(t, "Cliquez n'importe où pour continuer à jouer...",
                      "Click anywhere to go on playing...");
         break;
     case Phase::ChienMontre:
-        info = texte(t, "Et voici le Chien ! A présent, cliquez pour continuer à jouer...",
-                     "Here is the Dog ! And now, please click anywhere to go on playing...");
+        info = texte(t, "Et voici le Chien\u00a0! À présent, cliquez pour continuer à jouer...",
+                     "Here is the Dog! And now, please click anywhere to go on playing...");
         break;
     case Phase::Ecart:
         info = texte(t, "Cliquez sur 6 cartes pour constituer l'écart",
@@ -223,13 +223,13 @@ void montrerInfo(Jeu& jeu) {
     case Phase::TourSud:
     case Phase::OffrePoignee:
     case Phase::ChoixPoignee:
-        info = texte(t, "A vous de jouer !", "Play !");
+        info = texte(t, "À vous de jouer\u00a0!", "Play!");
         break;
     case Phase::DernierPli: // the result panel says the rest
         break;
     case Phase::JeuEnCours:
     case Phase::DonneBloquee:
-        if (d.pli.cartes[SUD].couleur != AUCUNE) info = texte(t, "A vous de jouer !", "Play !");
+        if (d.pli.cartes[SUD].couleur != AUCUNE) info = texte(t, "À vous de jouer\u00a0!", "Play!");
         break;
     case Phase::DonneFinie:
         break;
@@ -265,8 +265,8 @@ void montrerPhase(Jeu& jeu) {
                                 &q.ButtonGardeContre};
         for (Contrat code : {PRISE, GARDE, GARDE_SANS, GARDE_CONTRE})
             boutons[entier(code) - 1]->visible = code > meilleure;
-        ecrire(q.evMaMain,
-               jeu.textes.motConseil + ": " + jeu.textes.nomsEncheres[d.encheresAnnoncees[SUD]]);
+        ecrire(q.evMaMain, jeu.textes.motConseil + texte(jeu.textes, "\u00a0: ", ": ") +
+                               jeu.textes.nomsEncheres[d.encheresAnnoncees[SUD]]);
     }
     // The handful dialog holds the table until it closes.
     const bool choix = d.phase == Phase::ChoixPoignee;

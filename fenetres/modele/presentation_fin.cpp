@@ -16,14 +16,14 @@ namespace {
 
 const char* verdict(const Textes& t, bool humainPreneur, bool humainGagne) {
     if (humainPreneur)
-        return humainGagne ? texte(t, "Bravo, vous avez gagné contre la Défense !",
-                                   "Bravo, you won against this so weak Defense !")
-                           : texte(t, "AIIIIE, la Défense vous a fait chuter !",
-                                   "OWWWW, you lose against the Defense");
-    return humainGagne ? texte(t, "Bravo, votre Défense a fait chuter le Preneur !",
-                               "Bravo to you and the Defense !")
-                       : texte(t, "Aie, vous n'avez pas pu faire chuter le Preneur...",
-                               "OWW, you Defense was not very good...");
+        return humainGagne ? texte(t, "Bravo, vous avez gagné contre la Défense\u00a0!",
+                                   "Bravo, you won against this so weak Defence!")
+                           : texte(t, "AÏÏÏÏE, la Défense vous a fait chuter\u00a0!",
+                                   "OWWWW, you lose against the Defence");
+    return humainGagne ? texte(t, "Bravo, votre Défense a fait chuter le Preneur\u00a0!",
+                               "Bravo to you and the Defence!")
+                       : texte(t, "Aïe, vous n'avez pas pu faire chuter le Preneur...",
+                               "OWW, your Defence was not very good...");
 }
 
 // The deal just scored: the message of a replayed deal, the result panel and its buttons, then
@@ -33,9 +33,9 @@ void montrerFinDonne(Jeu& jeu) {
     if (d.donneRejouee && jeu.plateforme != nullptr)
         jeu.plateforme->message(texte(jeu.textes,
                                       "Les points n'ont pas été comptabilisés dans les scores "
-                                      "globaux car cette donne a été rejouée ou redémarrée !",
+                                      "globaux car cette donne a été rejouée ou redémarrée\u00a0!",
                                       "Because you replayed or restarted this deal, global "
-                                      "scores didn't change !"));
+                                      "scores didn't change!"));
 
     auto& f = jeu.fen.frmQuarvel;
     f.PanelTexteResultat.caption = texteResultat(jeu, scorePreneur(d));
@@ -89,8 +89,8 @@ void afficherScores(Jeu& jeu) {
 
 void initialiserScores(Jeu& jeu) {
     if (jeu.plateforme == nullptr) return;
-    const char* q = texte(jeu.textes, "Voulez-vous réellement remettre les scores à 0 ?",
-                          "Do you really want to initialize scores ?");
+    const char* q = texte(jeu.textes, "Voulez-vous réellement remettre les scores à 0\u00a0?",
+                          "Do you really want to initialize scores?");
     if (!jeu.plateforme->question(PRODUIT, q)) return;
     remettreScoresAZero(jeu);
     // The panels take the zeros, seen or not.
@@ -101,7 +101,7 @@ void initialiserScores(Jeu& jeu) {
 std::string texteResultat(const Jeu& jeu, int t) {
     const bool humainPreneur = jeu.donne.preneur == SUD;
     const int gainHumain = humainPreneur ? t : -t / 3;
-    std::string r = texte(jeu.textes, "Résultat du Preneur : ", "Result for the Taker : ");
+    std::string r = texte(jeu.textes, "Résultat du Preneur\u00a0: ", "Result for the Taker: ");
     r += std::to_string(t);
     r += " points.\n";
     r += verdict(jeu.textes, humainPreneur, gainHumain > 0);

@@ -60,8 +60,8 @@ void montrerPoignee(Jeu& jeu, Phase avant) {
 
 void refuserExcusePoignee(Jeu& jeu) {
     if (jeu.plateforme != nullptr)
-        jeu.plateforme->message(texte(jeu.textes, "Vous ne pouvez pas sélectionner l'Excuse !",
-                                      "You can't choose the Fool !"));
+        jeu.plateforme->message(texte(jeu.textes, "Vous ne pouvez pas sélectionner l'Excuse\u00a0!",
+                                      "You can't choose the Fool!"));
 }
 
 } // namespace quarvel

@@ -52,9 +52,12 @@ void creerMains(Jeu& jeu, int m) {
     // Sud at the bottom, Est on the right, Nord at the top, Ouest on the left, with room beside
     // each for the dog and discard panels.
     static constexpr int places[5][2] = {{0, 0}, {215, 290}, {420, 150}, {215, 10}, {10, 150}};
-    for (Siege s : SIEGES)
+    // Each hand panel carries its seat's name under its two rows.
+    for (Siege s : SIEGES) {
         poser(f.PanelsMains[s], places[entier(s)][0], places[entier(s)][1], 9 * 2 + 9 * W + 2,
-              2 * 2 + 2 * H + 2);
+              2 * 2 + 2 * H + 2 + 18);
+        poser(f.NomsMains[s], 2, 2 * 2 + 2 * H + 2, 9 * 2 + 9 * W - 2, 16);
+    }
     // Each dog panel carries its label under its six cards.
     poser(f.PanelChienAvantEcart, 16, 27, 6 * 2 + 6 * W + 2, 2 + H + 2 + 18);
     poser(f.PanelChienApresEcart, 510, 27, 6 * 2 + 6 * W + 2, 2 + H + 2 + 18);

@@ -36,6 +36,7 @@ std::vector<Controle> controles(TfrmMains& f) {
         for (int i = 1; i <= 18; ++i)
             l.ajouter(n("ImageMain", entier(s) * 100 + i), f.ImagesMains[s][i], panneaux[entier(s)],
                       Genre::ImageCarte);
+        l.ajouter(n("NomMain", entier(s)), f.NomsMains[s], panneaux[entier(s)], Genre::Etiquette);
     }
     const int chien = l.ajouter("PanelChienAvantEcart", f.PanelChienAvantEcart, w, Genre::Panneau);
     const int ecart = l.ajouter("PanelChienApresEcart", f.PanelChienApresEcart, w, Genre::Panneau);

@@ -3,6 +3,7 @@
 #include "fenetres/modele/revue.h"
 
 #include <cmath>
+#include <string>
 
 namespace quarvel {
 
@@ -55,11 +56,16 @@ void remplirMains(Jeu& jeu) {
     const bool preneurConnu = d.preneur >= SUD && d.preneur <= OUEST;
     if (preneurConnu) placerChiens(jeu, d.preneur);
 
-    for (Siege s : SIEGES)
+    for (Siege s : SIEGES) {
         for (int i = 1; i <= 18; ++i) {
             f.ImagesMains[s][i].carte = d.mainsDonnees[s][i];
             f.ImagesMains[s][i].visible = true;
         }
+        // The taker's hand says his contract too.
+        std::string nom = jeu.textes.nomsJoueurs[s];
+        if (preneurConnu && s == d.preneur) nom += " \u2014 " + jeu.textes.nomsEncheres[d.contrat];
+        f.NomsMains[s].caption = nom;
+    }
     for (int k = 1; k <= 6; ++k) {
         f.ImagesChien[k].carte = d.chienDonne[k];
         f.ImagesChien[k].visible = true;

@@ -156,7 +156,12 @@ void VueBouton::ajusterPolice() {
 }
 
 bool VueBouton::texteTient() {
-    return texteTientDans(font(), text(), zoneTexte(), Qt::TextShowMnemonic);
+    // A hidden button gets its new size, and the font that fits it, only as it shows: measure
+    // the font it will show with.
+    const QFont f = policeDessin_.family().isEmpty()
+                        ? font()
+                        : policeQuiTient(policeDessin_, text(), zoneTexte(), Qt::TextShowMnemonic);
+    return texteTientDans(f, text(), zoneTexte(), Qt::TextShowMnemonic);
 }
 
 void VueBouton::majIcone() {

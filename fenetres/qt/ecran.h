@@ -11,4 +11,8 @@ namespace quarvel::qt {
 // centres that area in the window.
 Ecran ecranDeJeu(QSize taille, double pointsParPouce);
 
+// The program's look, for the program and its widget tests alike: Qt's Fusion style under the
+// program's own style sheet.
+void appliquerStyle();
+
 } // namespace quarvel::qt

@@ -1,5 +1,6 @@
 #include "fenetres/qt/frm_quarvel.h"
 
+#include "fenetres/modele/dessin.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/qt/menus_qt.h"
 #include "fenetres/qt/mouvements.h"
@@ -37,6 +38,8 @@ TfrmQuarvel::TfrmQuarvel(Vue& vue, const quarvel::TfrmQuarvel& m)
     setCentralWidget(fond_);
     fond_->setObjectName(QStringLiteral("fond"));
     fond_->setFocusPolicy(Qt::StrongFocus);
+    // Smaller, a caption of the table would no longer be whole.
+    fond_->setMinimumSize(LARGEUR_CLIENT_MIN, HAUTEUR_CLIENT_MIN);
     fond_->surClic = [&vue] { vue.envoyer({Evt::ClicFond}); };
     fond_->surTaille = [this] {
         placerScene();
@@ -222,10 +225,10 @@ bool TfrmQuarvel::eventFilter(QObject* o, QEvent* e) {
 }
 
 void TfrmQuarvel::closeEvent(QCloseEvent* e) {
-    // Closing the table ends the run, without saving.
+    // The close box is Quit: the game saves and ends the run through the platform, or keeps
+    // the window when the player chooses to go on with his series.
+    e->ignore();
     vue_.envoyer({Evt::FermerTable});
-    e->accept();
-    QApplication::quit();
 }
 
 } // namespace quarvel::qt

@@ -50,6 +50,7 @@ TfrmMains::TfrmMains(Vue& vue, const quarvel::TfrmMains& m)
         mains_[entier(s)] = panneau;
         for (int i = 1; i <= 18; ++i)
             liens_.lier(m.ImagesMains[s][i], new VueCarte(panneau, cache, VueCarte::Mode::Coin));
+        liens_.lier(m.NomsMains[s], new VuePanneau(panneau, P::Etiquette))->setPoliceDefaut(9);
     }
     auto* chien = liens_.lier(m.PanelChienAvantEcart, new VuePanneau(this, P::Cadre));
     chien_ = chien;

@@ -10,10 +10,8 @@
 #include "reglages/qt/magasin_qsettings.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <QScreen>
-#include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -87,10 +85,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     applicationDemarree();
     noter(depuisLancement, "QApplication");
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    quarvel::qt::appliquerStyle();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/quarvel.svg")));
-    QFile style(QStringLiteral(":/style.qss"));
-    if (style.open(QIODevice::ReadOnly)) app.setStyleSheet(QString::fromUtf8(style.readAll()));
 
     quarvel::Ecran ecran;
     if (QScreen* s = QGuiApplication::primaryScreen())

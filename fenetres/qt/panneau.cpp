@@ -170,6 +170,8 @@ void VuePanneau::paintEvent(QPaintEvent*) {
 QRectF VuePanneau::zoneTexte() const {
     // A chip is too small to spare a margin.
     if (style_ == Style::Marqueur) return QRectF(rect()).adjusted(1, 0.5, -1, -0.5);
+    // Plain text has no border to keep clear of: two lines of names fit a small table.
+    if (style_ == Style::Etiquette) return QRectF(rect()).adjusted(2.5, 0.5, -2.5, -0.5);
     return QRectF(rect()).adjusted(4.5, 1.5, -4.5, -1.5);
 }
 

@@ -211,8 +211,8 @@ void Vue::suivreLangue() {
 
 void Vue::ouvrirAide(const QString& fichier) {
     if (!aide_) aide_ = new FenetreAide();
-    const char* absent =
-        texte(jeu_.textes, "La page d'aide est introuvable :", "The help page cannot be found:");
+    const char* absent = texte(
+        jeu_.textes, "La page d'aide est introuvable\u00a0:", "The help page cannot be found:");
     aide_->ouvrir(fichier, QString::fromUtf8(absent));
 }
 

@@ -454,7 +454,7 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
             if (options.journal) *options.journal << rapport << '\n';
             if (options.arreterAuPremierEchec) break;
         }
-        if (plateforme.quitte || e.type == Evt::FermerTable) {
+        if (plateforme.quitte) {
             plateforme.quitte = false;
             ++r.relances;
             demarrer();

@@ -10,7 +10,7 @@ using quarvel::test::PartieTest;
 
 namespace {
 
-constexpr const char* CLIQUEZ = "Cliquez n'importe où pour continuer à jouer... !";
+constexpr const char* CLIQUEZ = "Cliquez n'importe où pour continuer à jouer...";
 
 bool sansCarteDeDefausseInterdite(const Chien& ecart) {
     for (const Carte& c : ecart)
@@ -47,11 +47,11 @@ TEST(Flux, TousPassentEtLaDonneEstRedistribuee) {
     ASSERT_TRUE(p.donneOu([&](Donne&) { return p.meilleureOrdinateur() == PASSE; }));
     const Siege premier = p.donne().premierParlant;
     p.encheresAvec(PASSE);
-    EXPECT_EQ(p.info(), "Tout le monde a passé : cliquez pour une nouvelle donne.");
+    EXPECT_EQ(p.info(), "Tout le monde a passé\u00a0: cliquez pour une nouvelle donne.");
     for (Siege s : SIEGES) {
         EXPECT_TRUE(p.table().PanelDec[s].visible);
         EXPECT_EQ(p.table().PanelDec[s].caption, "PASSE");
-        EXPECT_EQ(p.table().PanelDec[s].taillePolice, 10);
+        EXPECT_EQ(p.table().PanelDec[s].taillePolice, 12); // readable, if smaller than a bid
     }
     // A click during the bidding's last wait closes it: nobody took, a new deal at once.
     p.espace();
@@ -77,7 +77,7 @@ TEST(Flux, PriseDuJoueurAvecEcart) {
         EXPECT_TRUE(q.CarteChien[k].visible);
         EXPECT_EQ(q.CarteChien[k].carte, p.donne().chienDonne[k]);
     }
-    EXPECT_EQ(p.info(), "Et voici le Chien ! A présent, cliquez pour continuer à jouer...");
+    EXPECT_EQ(p.info(), "Et voici le Chien\u00a0! À présent, cliquez pour continuer à jouer...");
     EXPECT_FALSE(q.TableRonde.visible);
     for (Siege s : SIEGES) EXPECT_FALSE(q.PanelDec[s].visible);
 

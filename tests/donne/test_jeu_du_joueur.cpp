@@ -45,7 +45,7 @@ TEST(JeuDuJoueur, CartesInterditesEtClicsHorsDeSonTour) {
     PartieTest p;
     enJeu(p);
     ASSERT_TRUE(jusquAUneCarteInterdite(p));
-    EXPECT_EQ(p.info(), "A vous de jouer !");
+    EXPECT_EQ(p.info(), "À vous de jouer\u00a0!");
     const int interdite = p.premiereInterdite();
     const int posees = p.donne().pli.nbCartesJouees;
     p.clicCarte(interdite);
@@ -62,7 +62,7 @@ TEST(JeuDuJoueur, CartesInterditesEtClicsHorsDeSonTour) {
     EXPECT_TRUE(p.table().CarteTable[SUD].visible);
     EXPECT_EQ(p.table().CarteTable[SUD].carte, carte);
     if (!pliARamasser(p)) {
-        EXPECT_EQ(p.info(), "A vous de jouer !"); // not cleared by the click
+        EXPECT_EQ(p.info(), "À vous de jouer\u00a0!"); // not cleared by the click
     }
     const int autre = p.premiereJouable() == jouable ? 0 : p.premiereJouable();
     if (autre) {
@@ -103,7 +103,7 @@ TEST(JeuDuJoueur, UnClicSurUneCartePendantQueLePliAttendLeRamasse) {
     }
     ASSERT_TRUE(pliARamasser(p));
     EXPECT_EQ(p.cartesSurLaTable(), 4);
-    EXPECT_EQ(p.info(), "Cliquez n'importe où pour continuer à jouer... !");
+    EXPECT_EQ(p.info(), "Cliquez n'importe où pour continuer à jouer...");
     // Click obligatoire: nothing moves by itself.
     EXPECT_FALSE(p.tic());
     int image = 0;

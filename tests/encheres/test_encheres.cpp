@@ -20,9 +20,9 @@ TEST(Encheres, SudParleEnPremierEtSuitLeConseil) {
     for (const Composant* b :
          {&q.ButtonPasse, &q.ButtonPrise, &q.ButtonGarde, &q.ButtonGardeSans, &q.ButtonGardeContre})
         EXPECT_TRUE(b->visible);
-    EXPECT_EQ(q.evMaMain.caption, "Conseil: GARDE");
+    EXPECT_EQ(q.evMaMain.caption, "Conseil\u00a0: GARDE");
     EXPECT_TRUE(q.evMaMain.focus);
-    EXPECT_EQ(p.info(), "Cliquez sur l'enchère que vous désirez annoncer !");
+    EXPECT_EQ(p.info(), "Cliquez sur l'enchère que vous désirez annoncer\u00a0!");
     // Clicks on the table do not close a bidding still open.
     p.clicFond();
     EXPECT_TRUE(q.BarreEnchere.visible);
@@ -55,13 +55,13 @@ TEST(Encheres, UneGardeAvantSudNeLaisseQueLesEncheresSuperieures) {
     EXPECT_FALSE(q.ButtonGarde.visible);
     EXPECT_TRUE(q.ButtonGardeSans.visible);
     EXPECT_TRUE(q.ButtonGardeContre.visible);
-    EXPECT_EQ(q.evMaMain.caption, "Conseil: PASSE");
+    EXPECT_EQ(q.evMaMain.caption, "Conseil\u00a0: PASSE");
     // A hidden button does nothing; a bid that does not beat GARDE is refused.
     p.encherir(PRISE);
     EXPECT_TRUE(q.BarreEnchere.visible);
     enchereJoueur(p.jeu, GARDE);
     presenter(p.jeu, Phase::EnchereSud);
-    EXPECT_EQ(p.info(), "Vous devez faire une meilleure enchère ou passer !");
+    EXPECT_EQ(p.info(), "Vous devez faire une meilleure enchère ou passer\u00a0!");
     EXPECT_TRUE(q.BarreEnchere.visible);
     EXPECT_EQ(p.jeu.encheres.nbEncheres, [&] {
         int n = 0;
@@ -71,7 +71,7 @@ TEST(Encheres, UneGardeAvantSudNeLaisseQueLesEncheresSuperieures) {
 
     p.conseil();
     EXPECT_EQ(q.PanelDec[SUD].caption, "PASSE");
-    EXPECT_EQ(q.PanelDec[SUD].taillePolice, 10);
+    EXPECT_EQ(q.PanelDec[SUD].taillePolice, 12);
 }
 
 TEST(Encheres, LeConseilMasqueResteAJourEtEnAnglais) {
@@ -85,7 +85,7 @@ TEST(Encheres, LeConseilMasqueResteAJourEtEnAnglais) {
     EXPECT_FALSE(q.evMaMain.visible);
     EXPECT_FALSE(q.evMaMain.focus);
     EXPECT_EQ(q.evMaMain.caption, "Advice: GUARD WITHOUT");
-    EXPECT_EQ(p.info(), "Click on the bid you want to do.");
+    EXPECT_EQ(p.info(), "Click the bid you want to make.");
     p.conseil(); // hidden: nothing
     EXPECT_TRUE(q.BarreEnchere.visible);
     p.encherir(GARDE_SANS);

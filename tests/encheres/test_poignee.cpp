@@ -69,7 +69,7 @@ TEST(Poignee, DeclareeAvecLeBoutonParesseuxEtRefusDeLExcuse) {
 
     // The Excuse (last trump) is not needed: refused with a message.
     p.geste(Evt::ClicCartePoignee, n);
-    EXPECT_EQ(p.plateforme.dernierMessage(), "Vous ne pouvez pas sélectionner l'Excuse !");
+    EXPECT_EQ(p.plateforme.dernierMessage(), "Vous ne pouvez pas sélectionner l'Excuse\u00a0!");
     EXPECT_EQ(p.jeu.poignee.nbSelectionPoignee, 0);
     // By hand: one trump up and down again.
     const int haut = dlg.CartePoignee[1].geo.top;
@@ -144,6 +144,6 @@ TEST(Poignee, SansLOptionPasDOffreEtMessageEnAnglais) {
         jusquALOffre(p, 11);
         p.geste(Evt::ClicPoignee, 1);
         p.geste(Evt::ClicCartePoignee, atoutsDeSud(p.donne()));
-        EXPECT_EQ(p.plateforme.dernierMessage(), "You can't choose the Fool !");
+        EXPECT_EQ(p.plateforme.dernierMessage(), "You can't choose the Fool!");
     }
 }

@@ -56,6 +56,10 @@ TEST(Challenge, UneSerieEntreAuTableauDeSonNiveauEtUneSerieDebutantDansAucun) {
     ASSERT_LE(rang, 4) << c.total;
     EXPECT_EQ(r.highScoreChallenge[2][rang], c.total);
     EXPECT_EQ(r.nomHighScoreChallenge[2][rang], "Élodie des Grands Pr");
+    EXPECT_EQ(t.partie.plateforme.questions.back().texte,
+              "Vous entrez au tableau Bon à la " + std::string(rang == 1 ? "1re" : "") +
+                  (rang > 1 ? std::to_string(rang) + "e" : "") +
+                  " place.\nVotre nom (20 caractères au plus)\u00a0:");
     for (int j = 1; j < 4; ++j)
         EXPECT_GE(r.highScoreChallenge[2][j], r.highScoreChallenge[2][j + 1]);
     EXPECT_EQ(r.highScoreChallenge[1], avant.highScoreChallenge[1]);
@@ -135,6 +139,15 @@ TEST(Challenge, LesRefusLaissentLesOptionsEtLaDonneCommeAvant) {
     EXPECT_EQ(p.plateforme.messages.size(), messages + 8);
     EXPECT_TRUE(static_cast<const Partie&>(p.jeu) == avant);
 
+    // Quit and the close box ask the same question: No keeps the run and the series.
+    p.plateforme.reponses = {false, false};
+    p.geste(Evt::MenuQuit);
+    p.geste(Evt::FermerTable);
+    EXPECT_EQ(p.plateforme.questions.size(), 2u);
+    EXPECT_EQ(p.plateforme.questions.back().texte, "Abandonner le challenge en cours\u00a0?");
+    EXPECT_EQ(p.plateforme.nbQuitter, 0);
+    EXPECT_TRUE(static_cast<const Partie&>(p.jeu) == avant);
+
     // A new deal mid-deal asks first: No keeps the series, Yes ends it.
     p.plateforme.reponses = {false, true};
     p.nouvelleDonneMenu();
@@ -142,6 +155,19 @@ TEST(Challenge, LesRefusLaissentLesOptionsEtLaDonneCommeAvant) {
     p.nouvelleDonneMenu();
     EXPECT_FALSE(p.jeu.challenge.enCours);
     EXPECT_FALSE(p.table().PanelChallenge.visible);
+
+    // Out of a series, the close box leaves at once, settings saved, as Quit does.
+    p.magasin.ecritures.clear();
+    p.geste(Evt::FermerTable);
+    EXPECT_EQ(p.plateforme.questions.size(), 4u); // none more
+    EXPECT_EQ(p.plateforme.nbQuitter, 1);
+    EXPECT_EQ(p.magasin.ecritures.size(), nomsReglages().size());
+    // In a series, Yes leaves.
+    p.geste(Evt::MenuNouveauChallenge);
+    p.plateforme.reponses = {true};
+    p.geste(Evt::MenuQuit);
+    EXPECT_EQ(p.plateforme.questions.size(), 5u);
+    EXPECT_EQ(p.plateforme.nbQuitter, 2);
 }
 
 TEST(Statistiques, ComptentLesDonnesJoueesEtSeRemettentAZero) {
@@ -181,4 +207,17 @@ TEST(Statistiques, ComptentLesDonnesJoueesEtSeRemettentAZero) {
     EXPECT_EQ(r.statistiques, Statistiques{});
     EXPECT_EQ(t.partie.magasin.valeur("statDonnes" + std::to_string(r.niveau))->octets,
               octetsEntier(0));
+}
+
+// The name prompt reads as one sentence in each language, with the table's name in it.
+TEST(Challenge, LaQuestionDuNomEstDansUneSeuleLangue) {
+    PartieTest p(ANGLAIS);
+    Challenge& c = p.jeu.challenge;
+    c.niveau = 2; // Amateur: the Medium table
+    c.nbDonnes = 6;
+    c.total = 100000;
+    c.fini = true;
+    conclureChallenge(p.jeu);
+    EXPECT_EQ(p.plateforme.questions.back().texte,
+              "You enter the Medium table in 1st place.\nYour name (up to 20 characters):");
 }

@@ -27,7 +27,7 @@ TEST(Creation, Ecran800x600EstLeDessinInchange) {
     EXPECT_EQ(f.ButtonPasse.geo.width, 110);
     EXPECT_EQ(f.ButtonGardeContre.geo.height, 21);
     EXPECT_EQ(f.evMaMain.geo, (Rect{4, 28, 558, 26}));
-    EXPECT_EQ(f.PanelPoignee.geo, (Rect{545, 100, 168, 170}));
+    EXPECT_EQ(f.PanelPoignee.geo, (Rect{545, 178, 168, 170}));
     EXPECT_EQ(f.PanelPoigneeAucune.geo, (Rect{6, 129, 156, 34}));
     EXPECT_EQ(f.PanelConfirmeEcart.geo, (Rect{299, 296, 186, 29}));
     EXPECT_EQ(f.PanelLancement.geo, (Rect{205, 106, 371, 127}));
@@ -212,4 +212,47 @@ TEST(Creation, ListeDesControles) {
     ASSERT_NE(evMaMain, nullptr);
     EXPECT_EQ(liste[evMaMain->parent].nom, "BarreEnchere");
     EXPECT_EQ(chercherControle(liste, "Carte3D24")->composant, &jeu.fen.frmQuarvel.Carte3D[24]);
+}
+
+// Each seat's name stands where nothing that shows with it can cover it, on the smallest table
+// the window takes as on the largest: bubbles, cards and their frames, the bid bar, the panels.
+TEST(Creation, LesNomsDesSiegesNeSontCouvertsParRien) {
+    PartieTest p{sansDemarrer};
+    const auto croise = [](const Rect& a, const Rect& b) {
+        return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+    };
+    for (Ecran e : {Ecran{LARGEUR_CLIENT_MIN, LARGEUR_CLIENT_MIN * 3 / 4, 96}, Ecran{800, 600, 96},
+                    Ecran{1024, 768, 96}, Ecran{1440, 1080, 96}}) {
+        Jeu& jeu = p.demarrer(e);
+        const TfrmQuarvel& f = jeu.fen.frmQuarvel;
+        const Disposition& d = jeu.disposition;
+        std::vector<Rect> autres = {f.BarreEnchere.geo,     f.PanelPoignee.geo,
+                                    f.PanelResultat.geo,    f.PanneauScores.geo,
+                                    f.PanelPreneur.geo,     f.PanelEnchere.geo,
+                                    f.PanelNumeroDonne.geo, f.PanelChallenge.geo,
+                                    f.PanelDeductions.geo,  f.PanelBarreOutils.geo};
+        // The hand row, its cards raised by a click included.
+        autres.push_back({d.margeMain, d.hautMain - d.leveeCarte, 17 * d.pasMain + d.largeurCarte,
+                          d.hauteurCarte + d.leveeCarte});
+        for (Siege s : SIEGES)
+            for (const Composant* c :
+                 {&f.PanelDec[s], &f.panelScoreTotal[s], &f.CadrePreneur[s], &f.CarteTable[s]})
+                autres.push_back(c->geo);
+        for (Siege s : SIEGES) {
+            const Rect n = f.NomSiege[s].geo;
+            EXPECT_GE(n.left, 0);
+            EXPECT_LE(n.right(), f.fenetre.geo.width);
+            EXPECT_GE(n.top, 0);
+            for (const Rect& r : autres) {
+                EXPECT_FALSE(croise(n, r))
+                    << e.largeur << " seat " << entier(s) << " under " << r.left << "," << r.top
+                    << " " << r.width << "x" << r.height;
+            }
+            for (Siege o : SIEGES) {
+                if (o != s) {
+                    EXPECT_FALSE(croise(n, f.NomSiege[o].geo));
+                }
+            }
+        }
+    }
 }

@@ -38,8 +38,8 @@ std::map<std::string, Composant*> parNom(TfrmQuarvel& f) {
 
 const Attendu textesMenus[] = {
     {"menuNewGame", "&Nouvelle partie", "&New deal"},
-    {"menuGameAgain", "&Redémarrer la partie", "&Re-start the deal"},
-    {"menuInitScores", "&Initialiser les scores", "&Init scores"},
+    {"menuGameAgain", "&Redémarrer la partie", "&Restart the deal"},
+    {"menuInitScores", "&Initialiser les scores", "R&eset scores"},
     {"menuQuit", "Q&uitter", "Q&uit"},
     {"menuVoir", "&Voir/Cacher", "Sho&w/Hide"},
     {"menuScoresGlobaux", "Les &Scores globaux", "&Global scores"},
@@ -59,8 +59,8 @@ const Attendu textesMenus[] = {
     {"menuForceGarde", "&Garde", "&Guard"},
     {"menuForceGardeSans", "Garde &Sans", "Guard &Without"},
     {"menuForceGardeContre", "Garde &Contre", "Guard &Against"},
-    {"menuForceDefense", "&Défense (faible)", "&Defense (weak)"},
-    {"menuAtLeast", "&Au moins une main quelconque de PRISE !", "At &least a hand TAKING !"},
+    {"menuForceDefense", "&Défense (faible)", "&Defence (weak)"},
+    {"menuAtLeast", "&Au moins une main quelconque de PRISE\u00a0!", "At &least a hand TAKING!"},
     {"menuVitesses", "Vitesse&s", "S&peeds"},
     {"menuJeuDeLaCarte", "&Jeu de la carte", "&Card throw"},
     {"menuInstantane", "&Instantané", "&Very quick"},
@@ -87,7 +87,7 @@ const Attendu textesMenus[] = {
 
 const Attendu bullesBarreOutils[] = {
     {"SBNewGame", "Nouvelle partie", "New deal"},
-    {"SBGameAgain", "Redémarrer la partie", "Re-start the deal"},
+    {"SBGameAgain", "Redémarrer la partie", "Restart the deal"},
     {"SBVoirScoresGlobaux", "Scores globaux", "Global scores"},
     {"SBVoirDeductions", "Déductions", "Deductions"},
     {"SBAide", "Aide de Quarvel", "Quarvel Help"},
@@ -95,11 +95,11 @@ const Attendu bullesBarreOutils[] = {
 
 const Attendu textesBoutonsTable[] = {
     {"PanelInfoDeductions", "Déductions", "Deductions"},
-    {"PanelLancement", "Cliquez ici pour commencer à jouer !", "Click here to start playing !"},
-    {"PanelPoigneeSimple", "Poignée SIMPLE", "SINGLE POIGNEE"},
-    {"PanelPoigneeDouble", "Poignée DOUBLE", "DOUBLE POIGNEE"},
-    {"PanelPoigneeTriple", "Poignée TRIPLE", "TRIPLE POIGNEE"},
-    {"PanelPoigneeAucune", "Aucune", "NO ONE !"},
+    {"PanelLancement", "Cliquez ici pour commencer à jouer\u00a0!", "Click here to start playing!"},
+    {"PanelPoigneeSimple", "Poignée SIMPLE", "SINGLE POIGNÉE"},
+    {"PanelPoigneeDouble", "Poignée DOUBLE", "DOUBLE POIGNÉE"},
+    {"PanelPoigneeTriple", "Poignée TRIPLE", "TRIPLE POIGNÉE"},
+    {"PanelPoigneeAucune", "Aucune", "NO ONE!"},
     {"PanelConfirmeEcart", "Accepter cet écart", "Confirm discard"},
     {"PanelPanelNewPartie", "NOUVELLE DONNE", "NEW DEAL"},
     {"panelRejouerDonne", "REJOUER LA DONNE", "SAME DEAL"},
@@ -145,6 +145,9 @@ TEST_P(Langues, MenusBullesBoutonsEtNoms) {
     EXPECT_EQ(t.nomsNiveaux[4], "Pro");
     EXPECT_EQ(t.motConseil, fr ? "Conseil" : "Advice");
     EXPECT_EQ(jeu.fen.frmQuarvel.ButtonGardeSans.caption, fr ? "GARDE SANS" : "GUARD WITHOUT");
+    // The advice is a button that bids: its hint says so.
+    EXPECT_EQ(jeu.fen.frmQuarvel.evMaMain.hint,
+              fr ? "Cliquez pour annoncer ce conseil" : "Click to bid this advice");
     EXPECT_EQ(t.fichierAide, fr ? "/opt/quarvel/quarvelfr.html" : "/opt/quarvel/quarvelus.html");
 
     // Secondary windows.
@@ -152,11 +155,11 @@ TEST_P(Langues, MenusBullesBoutonsEtNoms) {
     EXPECT_EQ(w.frmScoreDetaille.panelDefNbBouts.caption,
               fr ? "Nombre de BOUTS" : "Oudlers number");
     EXPECT_EQ(w.frmPoignee.fenetre.caption,
-              fr ? "Sélectionnez les cartes à mettre dans la Poignée !"
-                 : "Choose cards to create your Poignée !");
+              fr ? "Sélectionnez les cartes à mettre dans la Poignée\u00a0!"
+                 : "Choose cards to create your Poignée!");
     EXPECT_EQ(w.frmPoignee.PanelOkPoignee.caption, "OK");
     EXPECT_EQ(w.frmTousPlis.buttonImprimerPlis.caption, fr ? "IMPRIMER" : "PRINT");
-    EXPECT_EQ(w.frmMains.PanelEcart.caption, fr ? "L'ECART" : "THE DISCARD");
+    EXPECT_EQ(w.frmMains.PanelEcart.caption, fr ? "L'ÉCART" : "THE DISCARD");
     EXPECT_EQ(w.frmPliPrecedent.fenetre.caption,
               fr ? "Voici le pli précédent..." : "Here is the previous trick...");
 }

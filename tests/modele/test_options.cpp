@@ -17,7 +17,7 @@ TEST(Options, LeNiveauNeChangePasEnPleinePartie) {
     EXPECT_TRUE(traiterCommandeOption(jeu, {Evt::MenuNiveau, 3}));
     ASSERT_EQ(p.plateforme.messages.size(), 1u);
     EXPECT_EQ(p.plateforme.dernierMessage(),
-              "Vous ne pouvez pas changer de niveau en pleine partie !");
+              "Vous ne pouvez pas changer de niveau en pleine partie\u00a0!");
     EXPECT_EQ(jeu.reglages.niveau, 4);
     EXPECT_TRUE(f.menuPro.checked);
     EXPECT_FALSE(f.menuBon.checked);
@@ -49,7 +49,7 @@ TEST(Options, LeRefusParleLaLangueChoisie) {
     jeu.donne.numeroPli = 12;
     changerNiveau(jeu, 2);
     EXPECT_EQ(p.plateforme.dernierMessage(),
-              "You can only change level at the beginning of a new deal !");
+              "You can only change level at the beginning of a new deal!");
 }
 
 TEST(Options, VitesseEtAttenteReglentLesMinuteries) {
@@ -194,7 +194,7 @@ TEST(Options, DonnesNouvellesAChaqueLancementEtDonneChoisie) {
         premier.plateforme.textes.push_back(tape);
         premier.geste(Evt::MenuChoisirDonne);
         EXPECT_EQ(premier.plateforme.dernierMessage(),
-                  "Ce n'est pas un numéro de donne : tapez un nombre de 0 à 4294967295.")
+                  "Ce n'est pas un numéro de donne\u00a0: tapez un nombre de 0 à 4294967295.")
             << tape;
         EXPECT_TRUE(premier.donne().mainsDonnees == d2.mainsDonnees) << tape;
     }

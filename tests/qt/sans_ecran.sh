@@ -38,9 +38,9 @@ verifier() { # expected status, pattern of the whole output, command...
 }
 verifier 0 '^quarvel [0-9.]+' sans LANG=C "$programme" --version
 verifier 0 '^Usage: quarvel .*--version' sans LANG=en_GB.UTF-8 "$programme" --help
-verifier 0 '^Usage : quarvel .*affiche la version' sans LANG=fr_FR.UTF-8 "$programme" -h
+verifier 0 '^Usage : quarvel .*affiche la version' sans LANG=fr_FR.UTF-8 "$programme" -h
 verifier 2 "^quarvel: unknown option '--plein-ecran'; 'quarvel --help' lists the options\.$" \
     sans LANG=C "$programme" --plein-ecran
-verifier 2 '^quarvel : option inconnue « partie » ; « quarvel --help » donne les options\.$' \
+verifier 2 '^quarvel : option inconnue « partie » ; « quarvel --help » donne les options\.$' \
     sans LANG=fr_BE "$programme" partie
 echo "PASS"

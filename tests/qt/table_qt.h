@@ -5,6 +5,7 @@
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/plateforme_scriptee.h"
 #include "fenetres/qt/controles.h"
+#include "fenetres/qt/ecran.h"
 #include "fenetres/qt/frm_quarvel.h"
 #include "fenetres/qt/mouvements.h"
 #include "fenetres/qt/vue.h"
@@ -22,6 +23,7 @@ struct TableQt {
     std::unique_ptr<Vue> vue;
 
     explicit TableQt(int langue = ANGLAIS, Ecran ecran = {1024, 768, 96}) {
+        appliquerStyle(); // the program's own look, so that what fits here fits there
         vue = std::make_unique<Vue>(*jeu);
         vue->setHorlogeVirtuelle(true);
         demarrerJeu(*jeu, ecran, &magasin, &plateforme, "/opt/quarvel");

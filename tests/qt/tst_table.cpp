@@ -76,7 +76,7 @@ void TstTable::laLangueMontreLaTable() {
     QCOMPARE(t.vue->table()->windowTitle(), QStringLiteral("QUARVEL 99.2"));
     auto* lancement = qobject_cast<QPushButton*>(t.widget(t.q().PanelLancement));
     QVERIFY(lancement->isVisible());
-    QCOMPARE(lancement->text(), QStringLiteral("Click here to start playing !"));
+    QCOMPARE(lancement->text(), QStringLiteral("Click here to start playing!"));
     QCOMPARE(t.vue->table()->menus()->action(t.q().menuLevel)->text(), QStringLiteral("&Level"));
     QCOMPARE(ecarts(t), QString());
 }
@@ -360,7 +360,7 @@ void TstTable::uneCarteJoueeGlisseJusquASaPlace() {
 }
 
 // The trophy of the tool bar starts a series at once: its panel shows on the table, whole, and the
-// series' first deal is dealt.
+// series' first deal is dealt. Closing the window then asks first.
 void TstTable::leTropheeDeLaBarreLanceUnChallenge() {
     TableQt t;
     QCOMPARE(t.vue->table()->menus()->action(t.q().menuChallenge)->shortcut(),
@@ -372,6 +372,14 @@ void TstTable::leTropheeDeLaBarreLanceUnChallenge() {
     QVERIFY(panneau->texteTient());
     QVERIFY(t.widget(t.q().Carte3D[1])->isVisible());
     QCOMPARE(ecarts(t), QString());
+    // The close box asks before it drops the series: No keeps the window, Yes leaves.
+    t.plateforme.reponses = {false, true};
+    QVERIFY(!t.vue->table()->close());
+    QVERIFY(t.vue->table()->isVisible());
+    QCOMPARE(t.plateforme.nbQuitter, 0);
+    QVERIFY(t.jeu->challenge.enCours);
+    t.vue->table()->close();
+    QCOMPARE(t.plateforme.nbQuitter, 1);
 }
 
 QTEST_MAIN(TstTable)

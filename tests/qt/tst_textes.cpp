@@ -1,5 +1,6 @@
-// Every text the program shows fits its control, whole, in both languages and at every screen
-// size; run again under Qt's scale factors.
+// Every text the program shows fits its control, whole, in both languages, at every screen size
+// and on the table window shrunk as far as it goes; run again under Qt's scale factors.
+#include "fenetres/modele/dessin.h"
 #include "table_qt.h"
 
 #include <QAbstractButton>
@@ -33,15 +34,32 @@ QStringList textesCoupes(qt::Vue& vue) {
 
 void TstTextes::chaqueTexteTientDansSonControle() {
     for (int langue : {FRANCAIS, ANGLAIS}) {
-        for (Ecran ecran : {Ecran{800, 600, 96}, Ecran{1024, 768, 96}, Ecran{1920, 1080, 96}}) {
+        // 0 x 0: the table window on a large screen, then made as small as it lets itself be.
+        for (Ecran ecran :
+             {Ecran{800, 600, 96}, Ecran{1024, 768, 96}, Ecran{1920, 1080, 96}, Ecran{0, 0, 96}}) {
+            const bool reduite = ecran.largeur == 0;
+            if (reduite) ecran = {1920, 1080, 96};
             const QString ou = QStringLiteral("%1 at %2x%3: ")
                                    .arg(langue == FRANCAIS ? "French" : "English")
-                                   .arg(ecran.largeur)
-                                   .arg(ecran.hauteur);
+                                   .arg(reduite ? 0 : ecran.largeur)
+                                   .arg(reduite ? 0 : ecran.hauteur);
             TableQt t(LANGUE_AUCUNE, ecran);
             QStringList coupes = textesCoupes(*t.vue);
             t.cliquer(langue == FRANCAIS ? t.jeu->fen.frmSplash.PanelStartFrench
                                          : t.jeu->fen.frmSplash.PanelStartEnglish);
+            if (reduite) {
+                QWidget* table = t.vue->table();
+                QApplication::processEvents(); // its first size taken
+                table->showNormal();
+                // Larger first: under a scale factor the screen itself may be under the minimum.
+                for (QSize taille : {QSize(1000, 760), QSize(300, 200)}) {
+                    table->resize(taille);
+                    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+                }
+                QCOMPARE(t.vue->table()->fond()->size(),
+                         QSize(LARGEUR_CLIENT_MIN, HAUTEUR_CLIENT_MIN));
+                QCOMPARE(t.jeu->disposition.largeurEcran, LARGEUR_CLIENT_MIN);
+            }
             coupes << textesCoupes(*t.vue);
             // A whole deal, then its review windows, so that every text has been written once.
             t.cliquer(t.q().PanelLancement);

@@ -58,8 +58,8 @@ TEST_F(FinDonne, GardeJusteAvecDeuxBoutsPayeeParChaqueDefenseur) {
     jeu.reglages.scoresGlobaux = {{10, -20, 30, -20}};
     donne(NORD, 82, 2, GARDE);
     finir();
-    EXPECT_EQ(resultat(), "Résultat du Preneur : 150 points.\n"
-                          "Aie, vous n'avez pas pu faire chuter le Preneur...");
+    EXPECT_EQ(resultat(), "Résultat du Preneur\u00a0: 150 points.\n"
+                          "Aïe, vous n'avez pas pu faire chuter le Preneur...");
     EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{-40, -70, 180, -70}}));
     const auto& f = jeu.fen.frmQuarvel;
     EXPECT_TRUE(f.PanelResultat.visible && f.PanelPanelNewPartie.visible &&
@@ -87,13 +87,14 @@ TEST_F(FinDonne, LesQuatreVerdictsDansLesDeuxLangues) {
         const char* en;
     };
     const Cas cas[] = {
-        {SUD, 120, "Bravo, vous avez gagné contre la Défense !",
-         "Bravo, you won against this so weak Defense !"},
-        {SUD, 60, "AIIIIE, la Défense vous a fait chuter !", "OWWWW, you lose against the Defense"},
-        {EST, 60, "Bravo, votre Défense a fait chuter le Preneur !",
-         "Bravo to you and the Defense !"},
-        {OUEST, 120, "Aie, vous n'avez pas pu faire chuter le Preneur...",
-         "OWW, you Defense was not very good..."},
+        {SUD, 120, "Bravo, vous avez gagné contre la Défense\u00a0!",
+         "Bravo, you won against this so weak Defence!"},
+        {SUD, 60, "AÏÏÏÏE, la Défense vous a fait chuter\u00a0!",
+         "OWWWW, you lose against the Defence"},
+        {EST, 60, "Bravo, votre Défense a fait chuter le Preneur\u00a0!",
+         "Bravo to you and the Defence!"},
+        {OUEST, 120, "Aïe, vous n'avez pas pu faire chuter le Preneur...",
+         "OWW, your Defence was not very good..."},
     };
     for (const Cas& c : cas) {
         for (int langue : {FRANCAIS, ANGLAIS}) {
@@ -102,7 +103,7 @@ TEST_F(FinDonne, LesQuatreVerdictsDansLesDeuxLangues) {
             finir();
             const std::string attendu = c.demiPoints == 120 ? "102" : "-138";
             const std::string tete =
-                langue == FRANCAIS ? "Résultat du Preneur : " : "Result for the Taker : ";
+                langue == FRANCAIS ? "Résultat du Preneur\u00a0: " : "Result for the Taker: ";
             EXPECT_EQ(resultat(),
                       tete + attendu + " points.\n" + (langue == FRANCAIS ? c.fr : c.en));
         }
@@ -119,8 +120,8 @@ TEST_F(FinDonne, DefenseurGagnantEtScoresToujoursVisibles) {
         donne(OUEST, 110, 0, PRISE, 2);
         finir();
         EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{36, 36, 36, -108}}));
-        EXPECT_EQ(resultat(), "Résultat du Preneur : -108 points.\n"
-                              "Bravo, votre Défense a fait chuter le Preneur !");
+        EXPECT_EQ(resultat(), "Résultat du Preneur\u00a0: -108 points.\n"
+                              "Bravo, votre Défense a fait chuter le Preneur\u00a0!");
         EXPECT_TRUE(f.menuScoresGlobaux.checked && f.SBVoirScoresGlobaux.checked);
         for (Siege s : SIEGES) EXPECT_TRUE(f.panelScoreTotal[s].visible);
         EXPECT_EQ(f.panelScoreTotal[4].caption, "-108");
@@ -178,6 +179,6 @@ TEST(FinDonneJouee, UneDonneRejoueeNeChangePasLesScores) {
     ASSERT_EQ(d.partie.plateforme.messages.size(), 1u);
     EXPECT_EQ(d.partie.plateforme.messages[0].texte,
               "Les points n'ont pas été comptabilisés dans les scores globaux car cette donne a "
-              "été rejouée ou redémarrée !");
+              "été rejouée ou redémarrée\u00a0!");
     EXPECT_TRUE(d.jeu.fen.frmQuarvel.PanelResultat.visible);
 }

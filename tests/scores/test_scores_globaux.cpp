@@ -50,14 +50,15 @@ TEST_F(ScoresGlobaux, InitialiserDemandeConfirmation) {
     clic(Evt::MenuInitScores);
     ASSERT_EQ(plateforme.questions.size(), 1u);
     EXPECT_EQ(plateforme.questions[0].titre, "QUARVEL 99.2");
-    EXPECT_EQ(plateforme.questions[0].texte, "Voulez-vous réellement remettre les scores à 0 ?");
+    EXPECT_EQ(plateforme.questions[0].texte,
+              "Voulez-vous réellement remettre les scores à 0\u00a0?");
     EXPECT_EQ(jeu.reglages.scoresGlobaux[1], 120);
     EXPECT_TRUE(partie.magasin.ecritures.empty());
 
     // Yes while the panels are hidden: zeros, still hidden, saved.
     jeu.textes.langue = ANGLAIS;
     clic(Evt::MenuInitScores);
-    EXPECT_EQ(plateforme.questions[1].texte, "Do you really want to initialize scores ?");
+    EXPECT_EQ(plateforme.questions[1].texte, "Do you really want to initialize scores?");
     EXPECT_EQ(jeu.reglages.scoresGlobaux, (Tableau<int, 4>{{0, 0, 0, 0}}));
     EXPECT_FALSE(partie.magasin.ecritures.empty());
     EXPECT_EQ(partie.magasin.valeur("scoreTotal2")->octets, (Octets{0, 0, 0, 0}));
