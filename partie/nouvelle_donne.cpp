@@ -62,6 +62,10 @@ void effacerTable(Partie& jeu) {
 
 void nouvelleDonne(Partie& jeu, bool rejouer) {
     Donne& d = jeu.donne;
+    if (!rejouer && jeu.donneChoisie) {
+        jeu.alea.graine = jeu.graineSuite;
+        jeu.donneChoisie = false;
+    }
 
     d.donneRejouee = rejouer;
     jeu.moteur.nbReglesDeclenchees = 0;
@@ -80,6 +84,19 @@ void nouvelleDonne(Partie& jeu, bool rejouer) {
     jeu.encheres.etapesTimer = 0;
 
     etapeEnchere(jeu, d.premierParlant);
+}
+
+void nouvelleDonneNumero(Partie& jeu, std::uint32_t numero) {
+    const std::uint32_t suite = graineDesDonnes(jeu);
+    jeu.donneChoisie = false;
+    jeu.alea.graine = numero;
+    nouvelleDonne(jeu, false);
+    jeu.donneChoisie = true;
+    jeu.graineSuite = suite;
+}
+
+std::uint32_t graineDesDonnes(const Partie& jeu) {
+    return jeu.donneChoisie ? jeu.graineSuite : jeu.alea.graine;
 }
 
 } // namespace quarvel

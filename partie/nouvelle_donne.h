@@ -1,6 +1,8 @@
 #pragma once
 #include "cartes/generation.h"
 
+#include <cstdint>
+
 namespace quarvel {
 
 struct Partie;
@@ -11,8 +13,13 @@ OptionsDonne optionsDonne(const Partie& jeu);
 // options, from the game's random source; counts the candidates drawn.
 void produireDonne(Partie& jeu, bool rejouer);
 // Starts a deal (the same cards and first speaker again when `rejouer`), dropping any deal in
-// progress, and opens the bidding.
+// progress, and opens the bidding. A new deal after chosen ones goes on where the game's own
+// deals stopped.
 void nouvelleDonne(Partie& jeu, bool rejouer);
+// Starts the deal of that number: the cards a new deal from that random state has.
+void nouvelleDonneNumero(Partie& jeu, std::uint32_t numero);
+// The random state the game's own deals go on from: what the next run deals from.
+std::uint32_t graineDesDonnes(const Partie& jeu);
 // Clears the table for a new deal: the score panels, the timers, and leaves the windows of the
 // deal dropped for the presentation to close.
 void effacerTable(Partie& jeu);

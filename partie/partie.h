@@ -5,6 +5,7 @@
 // nothing. The window model (fenetres/modele) is computed from it after each event.
 #include "cartes/tableau.h"
 #include "scores/partie_scores.h"
+#include <cstdint>
 
 namespace quarvel {
 
@@ -16,6 +17,11 @@ struct Partie : PartieScores {
     // A computer seat's next card chosen outside the game (hand slot, 0 none): played instead
     // of the rules' choice when the rules allow it.
     Tableau<int, 4> carteImposee;
+    // While deals dealt by their number are on, the random state the game's own deals stopped
+    // at: the next new deal goes on from it, so that a chosen number never moves where the
+    // game's own deals go on, in this run or the next.
+    bool donneChoisie = false;
+    std::uint32_t graineSuite = 0;
 
     bool operator==(const Partie&) const = default;
 };

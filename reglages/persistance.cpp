@@ -146,6 +146,12 @@ bool sauverReglages(Reglages& r, MagasinReglages* magasin) {
     return e.ok && fini;
 }
 
+bool sauverGraineAleatoire(const Reglages& r, MagasinReglages* magasin) {
+    if (!magasin) return false;
+    const bool ecrite = magasin->ecrireBinaire("graineAleatoire", octetsEntier(r.graineAleatoire));
+    return magasin->terminer() && ecrite;
+}
+
 void valeursParDefaut(Reglages& r) {
     r.niveau = 4;
     r.optionCouleurFondEcran = 0x404000;

@@ -14,6 +14,8 @@ constexpr int VERSION_REGLAGES = 1;
 // Writes every value in order; false without a store or when the store refused any of them (nothing
 // is lost in memory, the game goes on).
 bool sauverReglages(Reglages& r, MagasinReglages* magasin);
+// Writes "graineAleatoire" alone, as sauverReglages writes it.
+bool sauverGraineAleatoire(const Reglages& r, MagasinReglages* magasin);
 // Reads every value but "version"; a value missing, of another type or of another size leaves
 // its variable as it was. Then the start values, the first-run defaults, and the options.
 void chargerReglages(Reglages& r, MagasinReglages* magasin);

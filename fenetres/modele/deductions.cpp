@@ -31,14 +31,13 @@ void afficherDeductions(Jeu& jeu) {
 
     ecrireNombre(f.PanelAtoutMax, k.atoutMaitre[SUD], false);
     ecrireNombre(f.PanelAtExt, k.atoutsDehors[SUD], false);
-    // A card played stays played: a marker shown stays until the next deal.
-    if (k.detenteurAtout[21] == LIEU_JOUEE) f.Panel21.visible = true;
-    if (k.detenteurPetit == LIEU_JOUEE) f.PanelPetit.visible = true;
-    if (k.detenteurExcuse == LIEU_JOUEE) f.PanelExcuse.visible = true;
+    // Drawn from the tables alone, so that a card taken back is no longer shown as gone.
+    f.Panel21.visible = k.detenteurAtout[21] == LIEU_JOUEE;
+    f.PanelPetit.visible = k.detenteurPetit == LIEU_JOUEE;
+    f.PanelExcuse.visible = k.detenteurExcuse == LIEU_JOUEE;
     for (int c = 1; c <= 4; ++c) {
         for (int h = 1; h <= 4; ++h)
-            if (k.lieuCarte[SUD][c][honneurs[h]] == LIEU_JOUEE)
-                f.MarqueursHonneurs[c][h].visible = true;
+            f.MarqueursHonneurs[c][h].visible = k.lieuCarte[SUD][c][honneurs[h]] == LIEU_JOUEE;
         ecrireNombre(f.ComptesCouleurs[c], k.cartesDehors[SUD][c], true);
     }
 }

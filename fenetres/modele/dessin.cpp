@@ -126,7 +126,7 @@ void dessinQuarvel(TfrmQuarvel& f) {
         f.LibellesChiffres[k].taillePolice = 8;
     }
     f.nContrat.taillePolice = 14;
-    f.nContrat.couleur = couleurRGB(0xFFFF80);
+    f.nContrat.couleur = COULEUR_POINTS_A_FAIRE;
     poser(f.PanelPreneur, 518, 5, 75, 18, false);
     poser(f.PanelEnchere, 596, 5, 130, 18, false);
     // Above NORD's place, clear of his card.

@@ -11,6 +11,9 @@ constexpr int HAUTEUR_CLIENT_DESSIN = 534;
 constexpr int LARGEUR_CLIENT_MIN = 720;
 constexpr int HAUTEUR_CLIENT_MIN = (LARGEUR_CLIENT_MIN * HAUTEUR_CLIENT_DESSIN + 799) / 800;
 
+// The points the taker still needs stand out in this colour until a taker gives his own.
+constexpr int COULEUR_POINTS_A_FAIRE = couleurRGB(0xFFFF80);
+
 // Seat colours shared by the taker frame, the bid bubble and the score panel (0x00BBGGRR).
 int couleurSiege(Siege siege);
 

@@ -59,8 +59,7 @@ void choisirDonne(Jeu& jeu) {
             "This is not a deal number: type a number from 0 to 4294967295."));
         return;
     }
-    jeu.alea.graine = *n;
-    nouvelleDonne(jeu, false);
+    nouvelleDonneNumero(jeu, *n);
 }
 
 // Events aimed at the main table (its clicks, keys, tool bar and menus).
@@ -330,8 +329,10 @@ bool clicSouris(Evt t) {
 
 void traiterEvenement(Jeu& jeu, Evenement e) {
     const Phase avant = jeu.donne.phase;
+    const int donnes = jeu.donnesDistribuees;
     if (clicSouris(e.type)) jeu.clavier.montre = false;
     traiterGeste(jeu, e);
+    if (jeu.donnesDistribuees != donnes) enregistrerGraine(jeu);
     presenter(jeu, avant);
     // The last deal of a series is on show before its end is told.
     if (jeu.challenge.fini) {

@@ -3,6 +3,7 @@
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/plateforme.h"
+#include "partie/nouvelle_donne.h"
 #include "reglages/persistance.h"
 
 #include <algorithm>
@@ -153,8 +154,13 @@ void choisirCouleurTableRonde(Jeu& jeu) {
 
 void enregistrerReglages(Jeu& jeu) {
     // The random state goes with the settings: the next run deals on from here.
-    jeu.reglages.graineAleatoire = static_cast<int>(jeu.alea.graine);
+    jeu.reglages.graineAleatoire = static_cast<int>(graineDesDonnes(jeu));
     sauverReglages(jeu.reglages, jeu.magasin);
+}
+
+void enregistrerGraine(Jeu& jeu) {
+    jeu.reglages.graineAleatoire = static_cast<int>(graineDesDonnes(jeu));
+    sauverGraineAleatoire(jeu.reglages, jeu.magasin);
 }
 
 void quitter(Jeu& jeu) {

@@ -15,6 +15,9 @@ void choisirCouleurFondEcran(Jeu& jeu);
 void choisirCouleurTableRonde(Jeu& jeu);
 // Writes the settings, the random state the next deal is drawn from with them.
 void enregistrerReglages(Jeu& jeu);
+// The same random state alone, as soon as a deal is dealt: a run that ends without a word (the
+// power cut, the program killed) never leaves the next one to deal that deal again.
+void enregistrerGraine(Jeu& jeu);
 // Saves, then leaves.
 void quitter(Jeu& jeu);
 void afficherAPropos(Jeu& jeu);

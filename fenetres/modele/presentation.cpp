@@ -5,6 +5,7 @@
 #include "fenetres/modele/aide_table.h"
 #include "fenetres/modele/challenge.h"
 #include "fenetres/modele/deductions.h"
+#include "fenetres/modele/dessin.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/mesures.h"
 #include "fenetres/modele/presentation_fin.h"
@@ -283,7 +284,11 @@ void montrerPhase(Jeu& jeu) {
     ecrire(q.PanelPreneur, preneur ? jeu.textes.nomsJoueurs[d.preneur] : std::string());
     ecrire(q.PanelEnchere, preneur ? jeu.textes.nomsEncheres[d.contrat] : std::string());
     for (auto& c : q.Carte3D) c.enabled = preneur;
-    // The taker's colour marks his frame and his figures.
+    // The taker's colour marks his frame and his figures; before a taker is known, the figures
+    // wear their own colours, not the last deal's taker's.
+    for (Composant* c : {&q.nPointsAttaque, &q.nBoutsPreneur, &q.PanelPreneur, &q.PanelEnchere})
+        c->couleur = -1;
+    q.nContrat.couleur = COULEUR_POINTS_A_FAIRE;
     if (preneur) {
         Composant& cadre = q.CadrePreneur[d.preneur];
         const Rect& carte = q.CarteTable[d.preneur].geo;

@@ -91,6 +91,42 @@ TEST(AideTable, UneCarteRepriseRemetLaPartieEtUneAutreSeJoue) {
     EXPECT_TRUE(p.donne().pli.cartes[SUD] == p.donne().mains[SUD][seconde]);
 }
 
+// The deductions panel as the player sees it.
+std::vector<Composant> panneauDeductions(const TfrmQuarvel& q) {
+    std::vector<Composant> v = {q.PanelAtoutMax, q.PanelAtExt, q.Panel21, q.PanelPetit,
+                                q.PanelExcuse};
+    for (int c = 1; c <= 4; ++c) {
+        v.push_back(q.ComptesCouleurs[c]);
+        for (int h = 1; h <= 4; ++h) v.push_back(q.MarqueursHonneurs[c][h]);
+    }
+    return v;
+}
+
+int marqueursMontres(const TfrmQuarvel& q) {
+    int n = q.Panel21.visible + q.PanelPetit.visible + q.PanelExcuse.visible;
+    for (int c = 1; c <= 4; ++c)
+        for (int h = 1; h <= 4; ++h) n += q.MarqueursHonneurs[c][h].visible;
+    return n;
+}
+
+// A card taken back after the trick showed an honour or a bout gone: the panel shows it held
+// again, as everything else drawn from the game.
+TEST(AideTable, UneCarteRepriseRemetLePanneauDesDeductions) {
+    PartieTest p;
+    ASSERT_TRUE(versUnTourAvecChoix(p));
+    bool vu = false;
+    for (int tour = 0; tour < 16 && !vu && p.tourDuJoueur(); ++tour) {
+        const auto avant = panneauDeductions(p.table());
+        const int marqueurs = marqueursMontres(p.table());
+        jouerPuisAttendre(p, p.premiereJouable());
+        if (marqueursMontres(p.table()) == marqueurs || !p.table().menuReprendre.enabled) continue;
+        p.geste(Evt::MenuReprendre);
+        EXPECT_EQ(panneauDeductions(p.table()), avant);
+        vu = true;
+    }
+    EXPECT_TRUE(vu) << "no card of the deal showed an honour or a bout gone";
+}
+
 TEST(AideTable, RejouerLaCarteRepriseRefaitLaMemeDonne) {
     PartieTest p;
     ASSERT_TRUE(versUnTourAvecChoix(p));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace quarvel;
 using namespace quarvel::test;
 
@@ -202,4 +204,42 @@ TEST(Options, DonnesNouvellesAChaqueLancementEtDonneChoisie) {
     premier.geste(Evt::MenuChoisirDonne);
     EXPECT_TRUE(premier.donne().mainsDonnees == d1.mainsDonnees);
     EXPECT_EQ(premier.donne().numero, d1.numero);
+}
+
+// Deals chosen by their number leave the game's own deals where they were: a new deal, and the
+// next run, go on from there, even when the run ends mid-deal without Quit; the first run of
+// all deals the constant deal.
+TEST(Options, UnLancementNeRedonneJamaisUneDonneDejaCommencee) {
+    PartieTest sansChoix;
+    sansChoix.commencer();
+    sansChoix.nouvelleDonneMenu();
+    const std::uint32_t suiteAttendue = sansChoix.donne().numero;
+
+    PartieTest p{sansDemarrer};
+    p.demarrer({}, FRANCAIS);
+    p.commencer();
+    std::set<std::uint32_t> commencees = {p.donne().numero};
+    EXPECT_EQ(p.donne().numero, GRAINE_INITIALE);
+    for (const char* n : {"12345", "4294967295"}) {
+        p.plateforme.textes.push_back(n);
+        p.geste(Evt::MenuChoisirDonne);
+        commencees.insert(p.donne().numero);
+    }
+    EXPECT_EQ(commencees, (std::set<std::uint32_t>{GRAINE_INITIALE, 12345u, 4294967295u}));
+    // The run ends here, no Quit: the next one deals what the game's own deals led to.
+    for (int lancement = 0; lancement < 3; ++lancement) {
+        p.demarrer({}, FRANCAIS);
+        p.commencer();
+        EXPECT_EQ(commencees.count(p.donne().numero), 0u) << lancement;
+        if (lancement == 0) {
+            EXPECT_EQ(p.donne().numero, suiteAttendue);
+        }
+        commencees.insert(p.donne().numero);
+    }
+    // In a run too: a new deal after a chosen one goes on with the game's own deals.
+    p.plateforme.textes.push_back(std::to_string(GRAINE_INITIALE));
+    p.geste(Evt::MenuChoisirDonne);
+    EXPECT_EQ(p.donne().numero, GRAINE_INITIALE);
+    p.nouvelleDonneMenu();
+    EXPECT_EQ(commencees.count(p.donne().numero), 0u);
 }

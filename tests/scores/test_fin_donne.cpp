@@ -1,4 +1,5 @@
 #include "commun/partie_test.h"
+#include "fenetres/modele/dessin.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/presentation_fin.h"
 #include "modele/donne_jouee.h"
@@ -171,8 +172,13 @@ TEST(FinDonneJouee, UneDonneRejoueeNeChangePasLesScores) {
     EXPECT_EQ(scores[1] + scores[2] + scores[3] + scores[4], 0);
     EXPECT_NE(scores[1], 0);
 
-    // The same cards again from the result panel: played out, counted nowhere.
+    // The same cards again from the result panel: played out, counted nowhere. Until its
+    // bidding names a taker, the figures wear their own colours, not the last taker's.
+    const TfrmQuarvel& q = d.jeu.fen.frmQuarvel;
+    EXPECT_NE(q.nPointsAttaque.couleur, -1);
     d.geste(Evt::ClicRejouerDonne);
+    EXPECT_EQ(q.nPointsAttaque.couleur, -1);
+    EXPECT_EQ(q.nContrat.couleur, COULEUR_POINTS_A_FAIRE);
     EXPECT_TRUE(d.jeu.donne.donneRejouee);
     ASSERT_TRUE(d.jouer());
     EXPECT_EQ(d.jeu.reglages.scoresGlobaux, scores);
