@@ -25,8 +25,11 @@ public:
     // False when the value could not be written; never throws.
     virtual bool ecrireBinaire(const std::string& nom, const Octets& octets) = 0;
     virtual bool ecrireChaine(const std::string& nom, const std::string& texte) = 0;
-    // Called once after a whole save, so a store can flush.
+    // Called after a save, whole or of one value, so a store can flush.
     virtual bool terminer() { return true; }
+    // Where the values are kept, as the player may look for them (a file); empty when nowhere
+    // he could.
+    virtual std::string emplacement() const { return {}; }
 };
 
 } // namespace quarvel

@@ -24,11 +24,43 @@ void afficherVersion(const char* programme) {
                    : "French tarot for four: you, sitting SOUTH, against three computer players.");
 }
 
+namespace {
+
+bool estAide(const char* a) {
+    return std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0;
+}
+
+bool estVersion(const char* a) {
+    return std::strcmp(a, "--version") == 0 || std::strcmp(a, "-v") == 0;
+}
+
+} // namespace
+
 int optionsQuarvel(int argc, char** argv) {
     const bool fr = langueFrancaise();
+    // Every argument is looked at before any is obeyed: one the program does not know, or a
+    // second one, is refused whatever comes before it.
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
-        if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
+        if (!estAide(a) && !estVersion(a)) {
+            std::fprintf(stderr,
+                         fr ? "quarvel\u00a0: option inconnue «\u00a0%s\u00a0»\u00a0; "
+                              "«\u00a0quarvel --help\u00a0» donne les options.\n"
+                            : "quarvel: unknown option '%s'; 'quarvel --help' lists the options.\n",
+                         a);
+            return 2;
+        }
+        if (i > 1) {
+            std::fputs(fr ? "quarvel\u00a0: une seule option à la fois\u00a0; "
+                            "«\u00a0quarvel --help\u00a0» donne les options.\n"
+                          : "quarvel: one option at a time; 'quarvel --help' lists the options.\n",
+                       stderr);
+            return 2;
+        }
+    }
+    if (argc > 1) {
+        const char* a = argv[1];
+        if (estAide(a)) {
             std::fputs(fr ? "Usage\u00a0: quarvel [OPTION]\n"
                             "Le tarot à quatre\u00a0: vous, au SUD, contre trois joueurs de "
                             "l'ordinateur.\n\n"
@@ -48,16 +80,8 @@ int optionsQuarvel(int argc, char** argv) {
                        stdout);
             return 0;
         }
-        if (std::strcmp(a, "--version") == 0 || std::strcmp(a, "-v") == 0) {
-            afficherVersion("quarvel");
-            return 0;
-        }
-        std::fprintf(stderr,
-                     fr ? "quarvel\u00a0: option inconnue «\u00a0%s\u00a0»\u00a0; "
-                          "«\u00a0quarvel --help\u00a0» donne les options.\n"
-                        : "quarvel: unknown option '%s'; 'quarvel --help' lists the options.\n",
-                     a);
-        return 2;
+        afficherVersion("quarvel");
+        return 0;
     }
     return -1;
 }

@@ -4,6 +4,7 @@
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/plateforme.h"
 #include "partie/nouvelle_donne.h"
+#include "reglages/magasin.h"
 #include "reglages/persistance.h"
 
 #include <algorithm>
@@ -169,7 +170,21 @@ void quitter(Jeu& jeu) {
 }
 
 void afficherAPropos(Jeu& jeu) {
-    if (jeu.plateforme) jeu.plateforme->message("QUARVEL " + VERSION);
+    if (!jeu.plateforme) return;
+    const Textes& t = jeu.textes;
+    std::string texteAPropos =
+        PRODUIT + "\n\n" +
+        texte(t, "Le tarot à quatre\u00a0: vous, au SUD, contre trois joueurs de l'ordinateur.",
+              "French tarot for four: you, sitting SOUTH, against three computer players.") +
+        "\n\n" +
+        texte(t, "© 2026 Ostravin. Tous droits réservés.", "© 2026 Ostravin. All rights reserved.");
+    const std::string ou = jeu.magasin ? jeu.magasin->emplacement() : std::string();
+    if (!ou.empty())
+        texteAPropos += std::string("\n\n") +
+                        texte(t, "Vos réglages, scores et statistiques sont gardés dans\u00a0:",
+                              "Your settings, scores and statistics are kept in:") +
+                        "\n" + ou;
+    jeu.plateforme->aPropos(texte(t, "À propos de Quarvel", "About Quarvel"), texteAPropos);
 }
 
 void ouvrirAide(Jeu& jeu) {

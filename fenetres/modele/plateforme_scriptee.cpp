@@ -6,8 +6,13 @@ void PlateformeScriptee::message(const std::string& texte) {
     messages.push_back({"", texte});
 }
 
-bool PlateformeScriptee::question(const std::string& titre, const std::string& texte) {
-    questions.push_back({titre, texte});
+void PlateformeScriptee::aPropos(const std::string& titre, const std::string& texte) {
+    messages.push_back({titre, texte});
+}
+
+bool PlateformeScriptee::question(const std::string& titre, const std::string& texte,
+                                  bool ouiParDefaut) {
+    questions.push_back({titre, texte, ouiParDefaut});
     if (reponses.empty()) return true;
     bool r = reponses.front();
     reponses.pop_front();
@@ -37,12 +42,13 @@ bool PlateformeScriptee::choisirCouleur(int& couleur) {
 
 bool PlateformeScriptee::imprimer(FenetreImprimee fenetre, const std::string& titre) {
     if (!imprimanteDisponible) return false;
-    impressions.push_back({fenetre, titre});
+    impressions.push_back({fenetre, titre, false, {}});
     return true;
 }
 
-bool PlateformeScriptee::enregistrerPdf(FenetreImprimee fenetre, const std::string& titre) {
-    impressions.push_back({fenetre, titre, true});
+bool PlateformeScriptee::enregistrerPdf(FenetreImprimee fenetre, const std::string& titre,
+                                        const std::string& nomFichier) {
+    impressions.push_back({fenetre, titre, true, nomFichier});
     return true;
 }
 

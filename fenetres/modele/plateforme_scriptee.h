@@ -15,20 +15,25 @@ public:
     struct Boite {
         std::string titre; // empty for an OK box
         std::string texte;
+        bool ouiParDefaut = false;
     };
     struct Impression {
         FenetreImprimee fenetre;
         std::string titre;
-        bool pdf = false; // saved as a PDF file instead
+        bool pdf = false;       // saved as a PDF file instead
+        std::string nomFichier; // the file name offered for it
     };
 
+    using Plateforme::question;
     void message(const std::string& texte) override;
-    bool question(const std::string& titre, const std::string& texte) override;
+    void aPropos(const std::string& titre, const std::string& texte) override; // as a message
+    bool question(const std::string& titre, const std::string& texte, bool ouiParDefaut) override;
     bool demanderTexte(const std::string& titre, const std::string& question,
                        std::string& reponse) override;
     bool choisirCouleur(int& couleur) override;
     bool imprimer(FenetreImprimee fenetre, const std::string& titre) override;
-    bool enregistrerPdf(FenetreImprimee fenetre, const std::string& titre) override;
+    bool enregistrerPdf(FenetreImprimee fenetre, const std::string& titre,
+                        const std::string& nomFichier) override;
     void ouvrirAide(const std::string& fichier) override;
     void quitter() override;
 

@@ -43,6 +43,26 @@ std::string titreImpression(const Jeu& jeu, const Composant& fenetre) {
     return t;
 }
 
+// Named after what it holds: the deal's windows after the deal, the others after themselves.
+std::string nomFichierPdf(const Jeu& jeu, FenetreImprimee fenetre) {
+    const Textes& t = jeu.textes;
+    const std::string donne =
+        texte(t, "quarvel-donne-", "quarvel-deal-") + std::to_string(jeu.donne.numero) + "-";
+    switch (fenetre) {
+    case FenetreImprimee::TousPlis:
+        return donne + texte(t, "plis.pdf", "tricks.pdf");
+    case FenetreImprimee::Mains:
+        return donne + texte(t, "mains.pdf", "hands.pdf");
+    case FenetreImprimee::ScoreDetaille:
+        return donne + "score.pdf";
+    case FenetreImprimee::MeilleursScores:
+        return texte(t, "quarvel-meilleurs-scores.pdf", "quarvel-high-scores.pdf");
+    case FenetreImprimee::Statistiques:
+        break;
+    }
+    return texte(t, "quarvel-statistiques.pdf", "quarvel-statistics.pdf");
+}
+
 } // namespace
 
 void ouvrirScoreDetaille(Jeu& jeu) {
@@ -52,11 +72,13 @@ void ouvrirScoreDetaille(Jeu& jeu) {
 
 void imprimerFenetre(Jeu& jeu, FenetreImprimee fenetre, const std::string& titre) {
     if (jeu.plateforme == nullptr || jeu.plateforme->imprimer(fenetre, titre)) return;
-    jeu.plateforme->message(
-        texte(jeu.textes, "Aucune imprimante n'est disponible.", "No printer is available."));
-    if (jeu.plateforme->question(PRODUIT, texte(jeu.textes, "L'enregistrer en fichier PDF ?",
-                                                "Save it as a PDF file instead?")))
-        jeu.plateforme->enregistrerPdf(fenetre, titre);
+    // One question, whose answer Enter gives is the one the player came for.
+    if (jeu.plateforme->question(PRODUIT,
+                                 texte(jeu.textes,
+                                       "Aucune imprimante\u00a0: l'enregistrer en PDF\u00a0?",
+                                       "No printer: save it as a PDF?"),
+                                 true))
+        jeu.plateforme->enregistrerPdf(fenetre, titre, nomFichierPdf(jeu, fenetre));
 }
 
 void imprimerRevue(Jeu& jeu, FenetreRevue f) {

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -38,6 +39,15 @@ FenetreAide::FenetreAide() : QWidget(nullptr, Qt::Window), navigateur_(new QText
                       ? QGuiApplication::primaryScreen()->availableSize()
                       : QSize(1024, 768);
     resize(qMin(760, ecran.width() * 9 / 10), qMin(820, ecran.height() * 9 / 10));
+    // Closed from the keyboard as any reading window: Escape, and the system's Close keys with
+    // Ctrl+W among them.
+    QList<QKeySequence> fermer = QKeySequence::keyBindings(QKeySequence::Close);
+    if (!fermer.contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+        fermer << QKeySequence(Qt::CTRL | Qt::Key_W);
+    fermer << QKeySequence(Qt::Key_Escape);
+    auto* raccourci = new QShortcut(this);
+    raccourci->setKeys(fermer);
+    connect(raccourci, &QShortcut::activated, this, &QWidget::close);
 }
 
 void FenetreAide::ouvrir(const QString& fichier, const QString& absent) {

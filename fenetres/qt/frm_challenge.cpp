@@ -7,6 +7,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -66,8 +67,9 @@ public:
     }
     QWidget* widget() override { return this; }
 
-    // Replaces the chart; the old one goes with its series and axes.
+    // Replaces the chart; the old one goes with its series and axes, and its figures.
     void remplacer(QChart* graphique) {
+        etiquettes_.clear();
         graphique->setTitle(titre_);
         graphique->legend()->hide();
         graphique->setBackgroundBrush(PAPIER);
@@ -78,7 +80,28 @@ public:
         QChart* ancien = chart();
         setChart(graphique);
         delete ancien;
+        connect(graphique, &QChart::plotAreaChanged, this, [this] { placerEtiquettes(); });
         ajusterPolices();
+    }
+
+    // Each bar's figure, drawn here rather than by the series, which shows none on a bar of
+    // 0 %: over the bar, or inside its top when it reaches the top of the chart.
+    void etiqueter(QBarSeries* serie, const QList<int>& pourcents) {
+        for (int k = 0; k < pourcents.size(); ++k) {
+            if (pourcents[k] < 0) continue; // never taken: nothing to tell
+            auto* e =
+                new QGraphicsSimpleTextItem(QStringLiteral("%1 %").arg(pourcents[k]), chart());
+            e->setBrush(ENCRE);
+            e->setZValue(1000); // over the bars
+            etiquettes_.push_back({e, serie, k, pourcents[k]});
+        }
+        ajusterPolices();
+    }
+    // The figures drawn over the bars, for the tests.
+    QStringList etiquettes() const {
+        QStringList v;
+        for (const Etiquette& e : etiquettes_) v << e.texte->text();
+        return v;
     }
 
 protected:
@@ -103,11 +126,25 @@ private:
             a->setLabelsFont(policePixels(base, texte, false));
             a->setTitleFont(policePixels(base, texte, true));
         }
-        for (QAbstractSeries* s : g->series())
-            if (auto* barres = qobject_cast<QBarSeries*>(s))
-                for (QBarSet* b : barres->barSets())
-                    b->setLabelFont(policePixels(base, texte, true));
+        for (const Etiquette& e : etiquettes_) e.texte->setFont(policePixels(base, texte, true));
+        placerEtiquettes();
     }
+    void placerEtiquettes() {
+        for (const Etiquette& e : etiquettes_) {
+            const QRectF r = e.texte->boundingRect();
+            const QPointF sommet = chart()->mapToPosition(QPointF(e.barre, e.valeur), e.serie);
+            const bool dedans = sommet.y() - r.height() - 2 < chart()->plotArea().top();
+            e.texte->setPos(sommet.x() - r.width() / 2,
+                            dedans ? sommet.y() + 2 : sommet.y() - r.height() - 2);
+        }
+    }
+    struct Etiquette {
+        QGraphicsSimpleTextItem* texte; // the chart's own, gone with it
+        QBarSeries* serie;
+        int barre;
+        int valeur;
+    };
+    QList<Etiquette> etiquettes_;
     QString titre_;
     int hauteur_ = 230;
 };
@@ -175,6 +212,10 @@ QChartView* TfrmStatistiques::barres() const {
     return barres_;
 }
 
+QStringList TfrmStatistiques::etiquettesBarres() const {
+    return barres_->etiquettes();
+}
+
 void TfrmStatistiques::synchroniser() {
     // Charts cost milliseconds: made when the data change, or the first time the window shows.
     if (m_.numeroGraphiques != numeroVu_ || (!construits_ && m_.fenetre.visible)) {
@@ -233,13 +274,16 @@ void TfrmStatistiques::construireGraphiques() {
         }
         courbe_->remplacer(g);
     }
-    // Per cent won as taker, by contract; a contract never taken shows an empty bar.
+    // Per cent won as taker, by contract: a contract never taken shows no bar, one taken and
+    // never won a sliver of one, and its 0 %.
     {
         auto* g = new QChart;
         auto* reussite = new QBarSet(QString());
         QStringList contrats;
+        QList<int> pourcents;
         for (int k = 1; k <= 4; ++k) {
-            *reussite << std::max(0, m_.reussites[k]);
+            pourcents << m_.reussites[k];
+            *reussite << (m_.reussites[k] < 0 ? 0.0 : std::max(1.5, double(m_.reussites[k])));
             // Two-word contracts on two lines, as the bars are narrow.
             contrats << QStringLiteral("<center>%1</center>")
                             .arg(QString::fromStdString(m_.contrats[k])
@@ -252,9 +296,6 @@ void TfrmStatistiques::construireGraphiques() {
         auto* serie = new QBarSeries;
         serie->append(reussite);
         serie->setBarWidth(0.6);
-        serie->setLabelsVisible(true);
-        serie->setLabelsFormat(QStringLiteral("@value %"));
-        serie->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
         g->addSeries(serie);
         auto* x = new QBarCategoryAxis;
         x->append(contrats);
@@ -272,6 +313,7 @@ void TfrmStatistiques::construireGraphiques() {
         serie->attachAxis(x);
         serie->attachAxis(y);
         barres_->remplacer(g);
+        barres_->etiqueter(serie, pourcents);
     }
 }
 

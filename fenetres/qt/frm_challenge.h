@@ -25,6 +25,7 @@ public:
     // The two charts, for the tests.
     QChartView* courbe() const;
     QChartView* barres() const;
+    QStringList etiquettesBarres() const; // the figures over the bars
 
 private:
     void construireGraphiques();

@@ -4,6 +4,7 @@
 #include "fenetres/qt/controles.h"
 #include "fenetres/qt/vue.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDate>
@@ -51,8 +52,33 @@ void preparerImprimante(QPrinter& imprimante, const QWidget* w) {
 
 } // namespace
 
+QImage imageAImprimer(QWidget* w, QRect* zone) {
+    const qreal ratio = w->devicePixelRatioF();
+    QImage image((QSizeF(w->size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    // The window's own background, then each of its controls but the buttons, in their stacking.
+    w->render(&p, QPoint(), QRegion(), QWidget::RenderFlags());
+    QRect contenu;
+    for (QObject* o : w->children()) {
+        auto* c = qobject_cast<QWidget*>(o);
+        if (!c || c->isWindow() || !c->isVisibleTo(w) || qobject_cast<QAbstractButton*>(c))
+            continue;
+        c->render(&p, c->pos(), QRegion(), QWidget::DrawChildren);
+        contenu |= c->geometry();
+    }
+    p.end();
+    const int marge = qMax(4, w->width() / 80);
+    contenu =
+        contenu.isEmpty() ? w->rect() : contenu.adjusted(-marge, -marge, marge, marge) & w->rect();
+    if (zone) *zone = contenu;
+    return image.copy(
+        QRectF(QPointF(contenu.topLeft()) * ratio, QSizeF(contenu.size()) * ratio).toRect());
+}
+
 bool imprimerPage(QPrinter& imprimante, QWidget* w, const QString& titre, const QLocale& langue) {
-    const QPixmap image = w->grab();
+    const QImage image = imageAImprimer(w);
     QPainter p;
     if (!p.begin(&imprimante)) return false;
     // The painter's origin is the printable rectangle's corner.
@@ -68,12 +94,12 @@ bool imprimerPage(QPrinter& imprimante, QWidget* w, const QString& titre, const 
     p.drawText(bandeau, Qt::AlignLeft | Qt::AlignVCenter,
                fm.elidedText(ligne, Qt::ElideRight, bandeau.width()));
     const QRect reste = zone.adjusted(0, bandeau.height() * 3 / 2, 0, 0);
-    QSize taille = image.size();
+    QSize taille = (QSizeF(image.size()) / image.devicePixelRatio()).toSize();
     taille.scale(reste.size(), Qt::KeepAspectRatio);
     const QRect cible(reste.left() + (reste.width() - taille.width()) / 2, reste.top(),
                       taille.width(), taille.height());
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(cible, image);
+    p.drawImage(cible, image);
     return p.end();
 }
 
@@ -84,7 +110,17 @@ void PlateformeQt::message(const std::string& texte) {
     boite.exec();
 }
 
-bool PlateformeQt::question(const std::string& titre, const std::string& texte) {
+void PlateformeQt::aPropos(const std::string& titre, const std::string& texte) {
+    vue_.synchroniser();
+    QMessageBox boite(QMessageBox::NoIcon, QString::fromStdString(titre),
+                      QString::fromStdString(texte), QMessageBox::Ok, parentDialogue(vue_));
+    boite.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    // The settings file can be copied from the box.
+    boite.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    boite.exec();
+}
+
+bool PlateformeQt::question(const std::string& titre, const std::string& texte, bool ouiParDefaut) {
     vue_.synchroniser();
     QMessageBox boite(
         QMessageBox::Question, titre.empty() ? titreProduit() : QString::fromStdString(titre),
@@ -93,7 +129,7 @@ bool PlateformeQt::question(const std::string& titre, const std::string& texte) 
         boite.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
         boite.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
     }
-    boite.setDefaultButton(QMessageBox::No);
+    boite.setDefaultButton(ouiParDefaut ? QMessageBox::Yes : QMessageBox::No);
     return boite.exec() == QMessageBox::Yes;
 }
 
@@ -160,13 +196,13 @@ bool PlateformeQt::imprimer(FenetreImprimee fenetre, const std::string& titre) {
     return imprimerPage(imprimante, w, QString::fromStdString(titre), langueQt(vue_));
 }
 
-bool PlateformeQt::enregistrerPdf(FenetreImprimee fenetre, const std::string& titre) {
+bool PlateformeQt::enregistrerPdf(FenetreImprimee fenetre, const std::string& titre,
+                                  const std::string& nomFichier) {
     QWidget* w = fenetreImprimee(fenetre);
     if (!w) return false;
     const QString nom = QFileDialog::getSaveFileName(
         parentDialogue(vue_), titreProduit(),
-        QDir::home().filePath(QStringLiteral("quarvel-%1.pdf").arg(vue_.jeu().donne.numero)),
-        QStringLiteral("PDF (*.pdf)"));
+        QDir::home().filePath(QString::fromStdString(nomFichier)), QStringLiteral("PDF (*.pdf)"));
     if (nom.isEmpty()) return false;
     QPrinter imprimante(QPrinter::HighResolution);
     preparerImprimante(imprimante, w);

@@ -25,7 +25,8 @@ class PlateformeAleatoire : public Plateforme {
 public:
     explicit PlateformeAleatoire(std::mt19937& g) : g_(g) {}
     void message(const std::string&) override {}
-    bool question(const std::string&, const std::string&) override { return g_() % 2 == 0; }
+    bool question(const std::string&, const std::string&, bool) override { return g_() % 2 == 0; }
+    void aPropos(const std::string&, const std::string&) override {}
     // Cancelled, a number, something that is not one, or a name of any length and script.
     bool demanderTexte(const std::string&, const std::string&, std::string& reponse) override {
         static const char* const morceaux[] = {" ",   "\t", "\n", "é",   "東",
@@ -51,7 +52,9 @@ public:
         return true;
     }
     bool imprimer(FenetreImprimee, const std::string&) override { return g_() % 2 == 0; }
-    bool enregistrerPdf(FenetreImprimee, const std::string&) override { return g_() % 2 == 0; }
+    bool enregistrerPdf(FenetreImprimee, const std::string&, const std::string&) override {
+        return g_() % 2 == 0;
+    }
     void ouvrirAide(const std::string&) override {}
     void quitter() override { quitte = true; }
     bool quitte = false;

@@ -55,6 +55,10 @@ bool MagasinQSettings::terminer() {
     return s_->status() == QSettings::NoError;
 }
 
+std::string MagasinQSettings::emplacement() const {
+    return fichier().toStdString();
+}
+
 QString MagasinQSettings::fichier() const {
     return s_->fileName();
 }

@@ -23,6 +23,7 @@ public:
     bool ecrireChaine(const std::string& nom, const std::string& texte) override;
     // Flushes to disk; false when the file could not be written.
     bool terminer() override;
+    std::string emplacement() const override;
 
     QString fichier() const;
 

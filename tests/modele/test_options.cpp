@@ -163,7 +163,10 @@ TEST(Options, QuitterAideEtAPropos) {
     EXPECT_EQ(p.plateforme.nbQuitter, 1);
 
     traiterCommandeOption(jeu, {Evt::MenuApropos});
-    EXPECT_EQ(p.plateforme.dernierMessage(), "QUARVEL 99.2");
+    EXPECT_EQ(p.plateforme.messages.back().titre, "About Quarvel");
+    EXPECT_EQ(p.plateforme.dernierMessage(),
+              "QUARVEL 99.2\n\nFrench tarot for four: you, sitting SOUTH, against three computer "
+              "players.\n\n© 2026 Ostravin. All rights reserved.");
     traiterCommandeOption(jeu, {Evt::SBAide});
     traiterCommandeOption(jeu, {Evt::MenuSommaire});
     EXPECT_EQ(p.plateforme.aides, (std::vector<std::string>{"/opt/quarvel/quarvelus.html",

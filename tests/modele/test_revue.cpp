@@ -187,10 +187,11 @@ TEST_F(Revue, GardeSansNiEcartNiCadres) {
     for (const auto& c : f.Cadres) EXPECT_FALSE(c.visible);
 }
 
-TEST_F(Revue, ImpressionSansImprimanteDonneUnMessage) {
+// With no printer, one question offers a PDF, Yes by default, named after what it holds.
+TEST_F(Revue, ImpressionSansImprimanteUneSeuleQuestion) {
     uneDonne();
     plateforme.imprimanteDisponible = false;
-    plateforme.reponses = {true, false, true};
+    plateforme.reponses = {true, false, true, true};
     clic(Evt::ClicVoirPlis);
     clic(Evt::TousPlisImprimer);
     clic(Evt::ClicVoirMains);
@@ -198,21 +199,30 @@ TEST_F(Revue, ImpressionSansImprimanteDonneUnMessage) {
     jeu.textes.langue = ANGLAIS;
     clic(Evt::ClicScoreDetaille);
     clic(Evt::ScoreImprimer);
-    ASSERT_EQ(plateforme.messages.size(), 3u);
-    EXPECT_EQ(plateforme.messages[0].texte, "Aucune imprimante n'est disponible.");
-    EXPECT_EQ(plateforme.messages[2].texte, "No printer is available.");
-    // Each time a PDF file is offered instead; the second offer is declined.
-    EXPECT_EQ(plateforme.questions.back().texte, "Save it as a PDF file instead?");
-    ASSERT_EQ(plateforme.impressions.size(), 2u);
-    EXPECT_TRUE(plateforme.impressions[0].pdf);
-    EXPECT_EQ(plateforme.impressions[1].fenetre, FenetreImprimee::ScoreDetaille);
+    d.geste(Evt::MenuStatistiques);
+    d.geste(Evt::StatistiquesImprimer);
+    EXPECT_TRUE(plateforme.messages.empty());
+    ASSERT_EQ(plateforme.questions.size(), 4u);
+    EXPECT_EQ(plateforme.questions[0].texte,
+              "Aucune imprimante\u00a0: l'enregistrer en PDF\u00a0?");
+    EXPECT_EQ(plateforme.questions[2].texte, "No printer: save it as a PDF?");
+    for (const auto& q : plateforme.questions) EXPECT_TRUE(q.ouiParDefaut);
+    // The second offer is declined.
+    ASSERT_EQ(plateforme.impressions.size(), 3u);
+    const std::string numero = std::to_string(jeu.donne.numero);
+    EXPECT_EQ(plateforme.impressions[0].nomFichier, "quarvel-donne-" + numero + "-plis.pdf");
+    EXPECT_EQ(plateforme.impressions[1].nomFichier, "quarvel-deal-" + numero + "-score.pdf");
+    EXPECT_EQ(plateforme.impressions[2].nomFichier, "quarvel-statistics.pdf");
+    for (const auto& i : plateforme.impressions) EXPECT_TRUE(i.pdf);
+    d.geste(Evt::StatistiquesOk);
 
     plateforme.imprimanteDisponible = true;
     clic(Evt::ScoreImprimer);
-    EXPECT_EQ(plateforme.messages.size(), 3u);
-    ASSERT_EQ(plateforme.impressions.size(), 3u);
+    EXPECT_EQ(plateforme.questions.size(), 4u);
+    ASSERT_EQ(plateforme.impressions.size(), 4u);
     const Donne& donne = jeu.donne;
-    EXPECT_EQ(plateforme.impressions[2].titre, jeu.fen.frmScoreDetaille.fenetre.caption +
+    EXPECT_FALSE(plateforme.impressions[3].pdf);
+    EXPECT_EQ(plateforme.impressions[3].titre, jeu.fen.frmScoreDetaille.fenetre.caption +
                                                    " \u2014 Deal #" + std::to_string(donne.numero) +
                                                    " \u2014 " +
                                                    jeu.textes.nomsEncheres[donne.contrat] + ", " +

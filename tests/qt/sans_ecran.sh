@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Without a display the program says so in one line and ends with status 1, with no crash dump:
 # once with no display named at all, once with a display that does not answer. Its options need
-# no display: --help and --version in the environment's language, anything else refused in one
-# line with status 2.
+# no display: --help and --version in the environment's language, anything else (an extra
+# argument too) refused in one line with status 2.
 # usage: sans_ecran.sh <quarvel executable>
 set -u
 programme=$1
@@ -43,4 +43,11 @@ verifier 2 "^quarvel: unknown option '--plein-ecran'; 'quarvel --help' lists the
     sans LANG=C "$programme" --plein-ecran
 verifier 2 '^quarvel : option inconnue « partie » ; « quarvel --help » donne les options\.$' \
     sans LANG=fr_BE "$programme" partie
+# An argument after a good option is refused all the same, before the option is obeyed.
+verifier 2 "^quarvel: unknown option 'extra'; 'quarvel --help' lists the options\\.$" \
+    sans LANG=C "$programme" --version extra
+verifier 2 "^quarvel: unknown option '--bogus'; 'quarvel --help' lists the options\\.$" \
+    sans LANG=C "$programme" --help --bogus
+verifier 2 "^quarvel: one option at a time; 'quarvel --help' lists the options\\.$" \
+    sans LANG=C "$programme" -h --version
 echo "PASS"

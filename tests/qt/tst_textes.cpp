@@ -20,6 +20,11 @@ namespace {
 QStringList textesCoupes(qt::Vue& vue) {
     QStringList coupes;
     for (ControleVue* c : vue.controles()) {
+        // A button that shows a glyph alone says what it does in a tool tip.
+        if (auto* b = qobject_cast<QAbstractButton*>(c->widget());
+            b && b->isVisible() && b->text().isEmpty() && b->toolTip().isEmpty())
+            coupes
+                << QStringLiteral("no tool tip on a button of %1").arg(b->window()->objectName());
         if (c->texteTient()) continue;
         QWidget* w = c->widget();
         QString texte = w->accessibleName();

@@ -173,6 +173,7 @@ void TstVue::lesStatistiquesDessinentLeursGraphiques() {
     niveau.prisesGagnees[1] = 1;
     niveau.prises[2] = 1;
     niveau.prisesGagnees[2] = 1;
+    niveau.prises[4] = 2; // taken twice, never won
     niveau.defenses = 1;
     const int scores[] = {40, -80, 120};
     for (int k = 1; k <= 3; ++k) s.dernieres[k] = scores[k - 1];
@@ -201,12 +202,20 @@ void TstVue::lesStatistiquesDessinentLeursGraphiques() {
     QCOMPARE(barre->at(0), 50.0);
     QCOMPARE(barre->at(1), 100.0);
     QCOMPARE(barre->at(2), 0.0); // never taken: an empty bar
+    // The figure of each bar taken, the bar at 0 % included, and a sliver of that bar.
+    QCOMPARE(fenetre->etiquettesBarres(),
+             (QStringList{QStringLiteral("50 %"), QStringLiteral("100 %"), QStringLiteral("0 %")}));
+    const QPoint pied = barres->mapFromScene(
+        barres->chart()->mapToScene(barres->chart()->mapToPosition(QPointF(3, 0), reussites)));
 
     // Both charts are in the window's picture, the one printing uses, drawn and not blank.
     QImage image = fenetre->grab().toImage();
     enregistrer(image, "statistiques.png");
     QVERIFY(pixelsDeCouleur(image, courbe->geometry(), score->color()) > 100);
     QVERIFY(pixelsDeCouleur(image, barres->geometry(), barre->color()) > 500);
+    const QPoint piedDansFenetre = barres->mapTo(fenetre, pied);
+    QVERIFY(pixelsDeCouleur(image, QRect(piedDansFenetre - QPoint(6, 6), QSize(12, 7)),
+                            barre->color()) > 0);
 
     // A re-sync without new figures keeps the charts; a reset draws them again, empty.
     QChart* avant = courbe->chart();
@@ -299,6 +308,27 @@ void TstVue::limpressionVaDansLeFichierPdf() {
                                 .arg(imprimable.height())));
         QVERIFY(encre.width() > imprimable.width() * 0.6 ||
                 encre.height() > imprimable.height() * 0.6);
+
+        // The content alone: where each button of the window stands, the printed picture shows
+        // the window's background only (each row of one colour), and the buttons are left as
+        // they were.
+        const int numeros[] = {6, 4, 5, 7, 8};
+        QWidget* w = t.vue->fenetre(numeros[int(f)]);
+        QRect zone;
+        const QImage image = qt::imageAImprimer(w, &zone);
+        int boutons = 0;
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+            if (!b->isVisibleTo(w)) continue;
+            ++boutons;
+            const QRect r = QRect(b->mapTo(w, QPoint(0, 0)), b->size())
+                                .intersected(zone)
+                                .translated(-zone.topLeft());
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    QVERIFY2(image.pixel(x, y) == image.pixel(r.left(), y),
+                             qPrintable(b->text() + QStringLiteral(" printed")));
+        }
+        QVERIFY(boutons >= 2);
     }
 }
 
@@ -315,6 +345,13 @@ void TstVue::laideMontreLaPageOuDitQuElleManque() {
     QVERIFY(t.vue->aide()->isVisible());
     QCOMPARE(t.vue->aide()->pageOuverte(), QFileInfo(page).absoluteFilePath());
     QVERIFY(t.vue->aide()->navigateur()->toPlainText().contains(QStringLiteral("Rules")));
+    // Escape and Ctrl+W close it.
+    for (QKeyCombination touche : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+        plateforme.ouvrirAide(page.toStdString());
+        QVERIFY(QTest::qWaitForWindowActive(t.vue->aide()));
+        QTest::keyClick(t.vue->aide()->navigateur(), touche.key(), touche.keyboardModifiers());
+        QVERIFY(!t.vue->aide()->isVisible());
+    }
     plateforme.ouvrirAide(dossier.filePath(QStringLiteral("absente/nulle.html")).toStdString());
     QVERIFY(t.vue->aide()->pageOuverte().isEmpty());
     QVERIFY(t.vue->aide()->navigateur()->toPlainText().contains(

@@ -53,6 +53,13 @@ TEST(MagasinQSettings, RangeSousOstravin) {
     EXPECT_TRUE(m.ecrireBinaire("verif", {1}));
     EXPECT_TRUE(m.terminer());
     EXPECT_TRUE(QFile::exists(m.fichier()));
+    // The About box tells the player where that file is.
+    PlateformeScriptee p;
+    auto jeu = demarrer(m, p);
+    choisirLangue(*jeu, FRANCAIS);
+    traiterEvenement(*jeu, {Evt::MenuApropos});
+    EXPECT_NE(p.dernierMessage().find("gardés dans\u00a0:\n" + m.fichier().toStdString()),
+              std::string::npos);
 }
 
 TEST(MagasinQSettings, LesOctetsReviennentTelsQuels) {
