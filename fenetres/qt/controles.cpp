@@ -126,12 +126,15 @@ void VueBouton::paintEvent(QPaintEvent* e) {
     QPushButton::paintEvent(e);
     // In a dialog, the button Tab stands on wears the same outline.
     if (!vu_.focusClavier && !(hasFocus() && focusPolicy() != Qt::NoFocus)) return;
-    // The keyboard's focus, in the gold of a card under the mouse.
+    // The keyboard's focus, in the gold of a card under the mouse, lined with dark brown so that
+    // it shows on a gold button too.
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0xe0, 0xa5, 0x26), 3));
     p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0xe0, 0xa5, 0x26), 3));
     p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+    p.setPen(QPen(QColor(0x3b, 0x2a, 0x05), 1.5));
+    p.drawRoundedRect(QRectF(rect()).adjusted(3.75, 3.75, -3.75, -3.75), 4.5, 4.5);
 }
 
 void VueBouton::resizeEvent(QResizeEvent* e) {

@@ -4,6 +4,7 @@
 #include "table_qt.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QImage>
 
 using namespace quarvel;
@@ -39,6 +40,11 @@ QImage photo(TableQt& t) {
     return t.vue->table()->grab().toImage();
 }
 
+// Left in the build folder for whoever wants to look.
+void enregistrer(TableQt& t, const char* nom) {
+    photo(t).save(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(nom));
+}
+
 // The hand images that wear the colour, as the player sees them.
 QList<int> cartesMarquees(TableQt& t, const QColor& couleur) {
     const QImage image = photo(t);
@@ -67,6 +73,7 @@ private slots:
 
 // One deal played from the keyboard with the advice asked by Ctrl+H, the light bulb and the
 // menu, then shown by itself at every turn: each time, the pixels show what the model says.
+// Screenshots of the bid bar, the discard and a turn are left in the build folder.
 void TstMarques::leConseilEtLeFocusSeVoientToutAuLongDUneDonne() {
     TableQt t(ANGLAIS, {800, 600, 96}); // whole inside the offscreen screen
     auto& q = t.q();
@@ -103,6 +110,7 @@ void TstMarques::leConseilEtLeFocusSeVoientToutAuLongDUneDonne() {
         parcourus.insert(vus.front());
     }
     QVERIFY(parcourus.size() >= 3);
+    enregistrer(t, "marques-encheres.png");
     while (!q.evMaMain.focusClavier) t.touche(Qt::Key_Right);
     t.touche(Qt::Key_Return); // bids the advice: PRISE
 
@@ -116,6 +124,7 @@ void TstMarques::leConseilEtLeFocusSeVoientToutAuLongDUneDonne() {
         if (jeu.conseil.ecart[i]) conseil << i;
     QCOMPARE(conseil.size(), 6);
     QCOMPARE(cartesMarquees(t, VERT_CONSEIL), conseil);
+    enregistrer(t, "marques-ecart.png");
     for (int choisies = 0; choisies < 6; ++choisies) {
         // Right until the outline stands on a card that may go and is not chosen yet.
         for (int n = 0; n < 30; ++n) {
@@ -170,6 +179,7 @@ void TstMarques::leConseilEtLeFocusSeVoientToutAuLongDUneDonne() {
         QVERIFY(jeu.conseil.actif);
         QCOMPARE(cartesMarquees(t, VERT_CONSEIL), QList<int>{jeu.conseil.carte});
         t.touche(Qt::Key_Right);
+        if (tours == 5) enregistrer(t, "marques-carte.png");
         const QList<int> focus = cartesMarquees(t, OR_FOCUS);
         QCOMPARE(focus.size(), 1);
         QVERIFY(q.Carte3D[focus.front()].focusClavier);
