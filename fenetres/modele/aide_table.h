@@ -1,6 +1,6 @@
 #pragma once
 // Help at the table: the play advice, taking SUD's last card back, and the keyboard.
-#include "fenetres/modele/evenements.h"
+#include "fenetres/modele/gestes.h"
 
 namespace quarvel {
 

@@ -149,34 +149,68 @@ void creerFenetresChallenge(Jeu& jeu) {
     centrerFenetre(jeu, s.fenetre);
 }
 
+// Both windows hold the table, on the felt of the table like the previous trick.
+constexpr Apparence FENETRE{
+    .allure = Allure::Revue, .modale = true, .couleurDefaut = couleurRGB(0x1D5E3A)};
+constexpr Apparence COMMANDE{.allure = Allure::Commande};
+constexpr int OR_PALE = couleurRGB(0xF6E2A3);
+
 std::vector<Controle> controles(TfrmMeilleursScores& f) {
     ListeControles l;
-    const int w = l.ajouter("frmMeilleursScores", f.fenetre, -1, Genre::Fenetre);
+    const int w = l.ajouter("frmMeilleursScores", f.fenetre, -1, Genre::Fenetre, FENETRE,
+                            Evenement{Evt::MeilleursScoresOk});
     for (int i = 1; i <= 3; ++i) {
-        l.ajouter("titre" + nombre(i), f.titres[i], w, Genre::Etiquette);
+        l.ajouter("titre" + nombre(i), f.titres[i], w, Genre::Panneau,
+                  {.allure = Allure::Titre, .policeDefaut = 12});
         for (int j = 1; j <= 4; ++j) {
-            l.ajouter("nom" + nombre(i * 10 + j), f.noms[i][j], w, Genre::Panneau);
-            l.ajouter("points" + nombre(i * 10 + j), f.points[i][j], w, Genre::Panneau);
+            l.ajouter("nom" + nombre(i * 10 + j), f.noms[i][j], w, Genre::Panneau,
+                      {.allure = Allure::Encadre,
+                       .alignement = Alignement::Gauche,
+                       .gras = false,
+                       .policeDefaut = 10});
+            // The leader of each table stands out.
+            l.ajouter("points" + nombre(i * 10 + j), f.points[i][j], w, Genre::Panneau,
+                      {.allure = Allure::Encadre,
+                       .alignement = Alignement::Droite,
+                       .policeDefaut = 10,
+                       .couleurDefaut = j == 1 ? OR_PALE : -1});
         }
     }
-    l.ajouter("panelDernier", f.panelDernier, w, Genre::Etiquette);
-    l.ajouter("buttonImprimer", f.buttonImprimer, w, Genre::Bouton);
-    l.ajouter("PanelOk", f.PanelOk, w, Genre::Bouton);
+    l.ajouter("panelDernier", f.panelDernier, w, Genre::Panneau,
+              {.allure = Allure::Etiquette, .policeDefaut = 11});
+    l.ajouter("buttonImprimer", f.buttonImprimer, w, Genre::Bouton,
+              {.allure = Allure::Commande, .icone = "imprimer"},
+              Evenement{Evt::MeilleursScoresImprimer});
+    l.ajouter("PanelOk", f.PanelOk, w, Genre::Bouton, COMMANDE, Evenement{Evt::MeilleursScoresOk});
     return l.v;
 }
 
 std::vector<Controle> controles(TfrmStatistiques& f) {
     ListeControles l;
-    const int w = l.ajouter("frmStatistiques", f.fenetre, -1, Genre::Fenetre);
+    const int w = l.ajouter("frmStatistiques", f.fenetre, -1, Genre::Fenetre, FENETRE,
+                            Evenement{Evt::StatistiquesOk});
     for (int r = 1; r <= LIGNES_STATISTIQUES; ++r)
-        for (int c = 1; c <= COLONNES_STATISTIQUES; ++c)
-            l.ajouter("cellule" + nombre(r * 10 + c), f.cellules[r][c], w,
-                      r == 1 || c == 1 ? Genre::Etiquette : Genre::Panneau);
-    l.ajouter("Courbe", f.Courbe, w, Genre::Panneau);
-    l.ajouter("Barres", f.Barres, w, Genre::Panneau);
-    l.ajouter("buttonEffacer", f.buttonEffacer, w, Genre::Bouton);
-    l.ajouter("buttonImprimer", f.buttonImprimer, w, Genre::Bouton);
-    l.ajouter("PanelOk", f.PanelOk, w, Genre::Bouton);
+        for (int c = 1; c <= COLONNES_STATISTIQUES; ++c) {
+            // Headings as text, figures in cells, the column of all levels apart.
+            const bool total = c == COLONNES_STATISTIQUES;
+            Apparence a{.allure = Allure::Etiquette, .policeDefaut = 9};
+            if (c == 1) a.alignement = Alignement::Gauche;
+            if (r > 1 && c > 1) {
+                a.allure = Allure::Encadre;
+                a.gras = total;
+                if (total) a.couleurDefaut = OR_PALE;
+            }
+            l.ajouter("cellule" + nombre(r * 10 + c), f.cellules[r][c], w, Genre::Panneau, a);
+        }
+    l.ajouter("Courbe", f.Courbe, w, Genre::Graphique);
+    l.ajouter("Barres", f.Barres, w, Genre::Graphique);
+    l.ajouter("buttonEffacer", f.buttonEffacer, w, Genre::Bouton,
+              {.allure = Allure::Commande, .icone = "effacer"},
+              Evenement{Evt::StatistiquesEffacer});
+    l.ajouter("buttonImprimer", f.buttonImprimer, w, Genre::Bouton,
+              {.allure = Allure::Commande, .icone = "imprimer"},
+              Evenement{Evt::StatistiquesImprimer});
+    l.ajouter("PanelOk", f.PanelOk, w, Genre::Bouton, COMMANDE, Evenement{Evt::StatistiquesOk});
     return l.v;
 }
 
@@ -254,7 +288,6 @@ void remplirStatistiques(Jeu& jeu) {
 bool refuserPendantChallenge(Jeu& jeu, Evenement e) {
     const Challenge& c = jeu.challenge;
     if (!c.enCours) return false;
-    const bool barre = jeu.reglages.optionBarreOutils;
     const Phase phase = jeu.donne.phase;
     switch (e.type) {
     case Evt::MenuNiveau:
@@ -272,17 +305,11 @@ bool refuserPendantChallenge(Jeu& jeu, Evenement e) {
     case Evt::ClicRejouerDonne:
         if (!donneTerminee(phase)) return false;
         [[fallthrough]];
-    case Evt::SBGameAgain:
-        if (e.type == Evt::SBGameAgain && !barre) return false;
-        [[fallthrough]];
     case Evt::MenuGameAgain:
     case Evt::MenuChoisirDonne:
         message(jeu, "Pendant un challenge, on ne rejoue pas une donne.",
                 "During a challenge, a deal cannot be played again.");
         return true;
-    case Evt::SBReprendre:
-        if (!barre) return false;
-        [[fallthrough]];
     case Evt::MenuReprendre:
         message(jeu, "Pendant un challenge, une carte jouée ne se reprend pas.",
                 "During a challenge, a card played cannot be taken back.");
@@ -298,19 +325,12 @@ bool refuserPendantChallenge(Jeu& jeu, Evenement e) {
 
 bool traiterChallenge(Jeu& jeu, Evenement e) {
     auto& fen = jeu.fen;
-    const bool barre = jeu.reglages.optionBarreOutils;
     switch (e.type) {
-    case Evt::SBNouveauChallenge:
-        if (barre) nouveauChallenge(jeu);
-        return true;
     case Evt::MenuNouveauChallenge:
         nouveauChallenge(jeu);
         return true;
     case Evt::MenuNewGame:
         nouvelleDonneDemandee(jeu);
-        return true;
-    case Evt::SBNewGame:
-        if (barre) nouvelleDonneDemandee(jeu);
         return true;
     case Evt::MenuMeilleursScores:
         ouvrirMeilleursScores(jeu);

@@ -5,7 +5,7 @@
 // the window. The charts of the statistics window are drawn by the view from `courbe` and
 // `reussites`.
 #include "fenetres/modele/controles.h"
-#include "fenetres/modele/evenements.h"
+#include "fenetres/modele/gestes.h"
 
 namespace quarvel {
 

@@ -5,121 +5,188 @@ namespace quarvel {
 namespace {
 
 using Liste = ListeControles;
+using G = Genre;
+using A = Allure;
+
+std::string n(const char* prefixe, int i) {
+    return prefixe + std::to_string(i);
+}
+
+// A clickable card picture of the table.
+void carte(Liste& l, const char* nom, int i, Composant& c, int parent, Evenement geste) {
+    l.ajouter(n(nom, i), c, parent, G::ImageCarte, {}, geste);
+}
 
 } // namespace
 
 std::vector<Controle> controles(TfrmSplash& f) {
     Liste l;
-    int w = l.ajouter("frmSplash", f.fenetre, -1, Genre::Fenetre);
-    int cadre = l.ajouter("FrameSplash", f.FrameSplash, w, Genre::GroupBox);
-    l.ajouter("ImgLogo", f.ImgLogo, cadre, Genre::Image);
-    l.ajouter("lblCompanyProduct", f.lblCompanyProduct, cadre, Genre::Etiquette);
-    l.ajouter("PanelStartFrench", f.PanelStartFrench, cadre, Genre::Bouton);
-    l.ajouter("PanelStartEnglish", f.PanelStartEnglish, cadre, Genre::Bouton);
+    const int w = l.ajouter("frmSplash", f.fenetre, -1, G::Fenetre,
+                            {.allure = A::Demarrage, .couleurDefaut = couleurRGB(0x145232)});
+    const int cadre = l.ajouter("FrameSplash", f.FrameSplash, w, G::Panneau, {.allure = A::Barre});
+    l.ajouter("ImgLogo", f.ImgLogo, cadre, G::Image, {.icone = "quarvel"});
+    l.ajouter("lblCompanyProduct", f.lblCompanyProduct, cadre, G::Panneau,
+              {.allure = A::Etiquette, .encre = couleurRGB(0xF6E7B4)});
+    l.ajouter("PanelStartFrench", f.PanelStartFrench, cadre, G::Bouton, {.allure = A::Demarrer},
+              Evenement{Evt::StartFrench});
+    l.ajouter("PanelStartEnglish", f.PanelStartEnglish, cadre, G::Bouton, {.allure = A::Demarrer},
+              Evenement{Evt::StartEnglish});
     return l.v;
 }
 
 std::vector<Controle> controles(TfrmQuarvel& f) {
     Liste l;
-    l.v.reserve(128);
-    int w = l.ajouter("frmQuarvel", f.fenetre, -1, Genre::Fenetre);
-    l.ajouter("TableRonde", f.TableRonde, w, Genre::Ellipse);
-    for (Siege s : SIEGES)
-        l.ajouter("CadrePreneur" + std::to_string(entier(s)), f.CadrePreneur[s], w,
-                  Genre::Rectangle);
-    for (Siege s : SIEGES)
-        l.ajouter("CarteTable" + std::to_string(entier(s)), f.CarteTable[s], w, Genre::ImageCarte);
-    l.ajouter("CadreGagnant", f.CadreGagnant, w, Genre::Rectangle);
-    for (Siege s : SIEGES)
-        l.ajouter("NomSiege" + std::to_string(entier(s)), f.NomSiege[s], w, Genre::Panneau);
-    for (int i = 1; i <= 6; ++i)
-        l.ajouter("CarteChien" + std::to_string(i), f.CarteChien[i], w, Genre::ImageCarte);
-    for (int i = 1; i <= 24; ++i)
-        l.ajouter("Carte3D" + std::to_string(i), f.Carte3D[i], w, Genre::ImageCarte);
+    l.v.reserve(140);
+    const int w = l.ajouter("frmQuarvel", f.fenetre, -1, G::Fenetre, {.allure = A::Principale});
 
-    int pd = l.ajouter("PanelDeductions", f.PanelDeductions, w, Genre::Panneau);
-    l.ajouter("PanelInfoDeductions", f.PanelInfoDeductions, pd, Genre::Panneau);
-    l.ajouter("PanelAtoutMax", f.PanelAtoutMax, pd, Genre::Panneau);
-    l.ajouter("Panel21", f.Panel21, pd, Genre::Panneau);
-    l.ajouter("PanelPetit", f.PanelPetit, pd, Genre::Panneau);
-    l.ajouter("PanelExcuse", f.PanelExcuse, pd, Genre::Panneau);
-    l.ajouter("PanelAtExt", f.PanelAtExt, pd, Genre::Panneau);
-    static const char* const images[] = {"ImagePique", "ImageCoeur", "ImageTrefle", "ImageCarreau"};
-    for (int c = 1; c <= 4; ++c) l.ajouter(images[c - 1], f.ImagesCouleurs[c], pd, Genre::Image);
-    for (int c = 1; c <= 4; ++c)
-        for (int k = 1; k <= 4; ++k)
-            l.ajouter("MarqueurHonneur" + std::to_string(c) + std::to_string(k),
-                      f.MarqueursHonneurs[c][k], pd, Genre::Panneau);
-    for (int c = 1; c <= 4; ++c)
-        l.ajouter("CompteCouleur" + std::to_string(c), f.ComptesCouleurs[c], pd, Genre::Panneau);
+    // The table under everything, the bars and buttons on top.
+    l.ajouter("TableRonde", f.TableRonde, w, G::Ellipse, {}, Evenement{Evt::ClicTable});
+    for (Siege s : SIEGES)
+        l.ajouter(n("CadrePreneur", entier(s)), f.CadrePreneur[s], w, G::Rectangle,
+                  {.couleurDefaut = couleurRGB(0x9CD7F3)});
+    // A card lying on the table is no control of its own: a click on it is a click on the window.
+    for (Siege s : SIEGES) carte(l, "CarteTable", entier(s), f.CarteTable[s], w, {Evt::ClicFond});
+    l.ajouter("CadreGagnant", f.CadreGagnant, w, G::Cadre, {.couleurDefaut = couleurRGB(0xF2C23A)});
+    for (Siege s : SIEGES)
+        l.ajouter(n("NomSiege", entier(s)), f.NomSiege[s], w, G::Panneau, {.allure = A::Bulle});
+    for (int k = 1; k <= 6; ++k)
+        carte(l, "CarteChien", k, f.CarteChien[k], w, {Evt::ClicCarteChien, k});
+    for (int i = 1; i <= 24; ++i) carte(l, "Carte3D", i, f.Carte3D[i], w, {Evt::ClicCarte3D, i});
+    for (Siege s : SIEGES)
+        l.ajouter(n("PanelDec", entier(s)), f.PanelDec[s], w, G::Panneau,
+                  {.allure = A::Bulle, .policeDefaut = 12},
+                  Evenement{Evt::ClicPanelDec, entier(s)});
+    for (Siege s : SIEGES)
+        l.ajouter(n("panelScoreTotal", entier(s)), f.panelScoreTotal[s], w, G::Panneau,
+                  {.allure = A::Bulle, .policeDefaut = 16},
+                  Evenement{Evt::ClicScoreTotal, entier(s)});
 
-    int ps = l.ajouter("PanneauScores", f.PanneauScores, w, Genre::Panneau);
-    l.ajouter("nPointsAttaque", f.nPointsAttaque, ps, Genre::Panneau);
-    l.ajouter("nBoutsPreneur", f.nBoutsPreneur, ps, Genre::Panneau);
-    l.ajouter("nContrat", f.nContrat, ps, Genre::Panneau);
-    l.ajouter("nBoutsDefense", f.nBoutsDefense, ps, Genre::Panneau);
-    l.ajouter("nPointsDefense", f.nPointsDefense, ps, Genre::Panneau);
+    const Apparence chiffre{.allure = A::Chiffre};
+    l.ajouter("PanelPreneur", f.PanelPreneur, w, G::Panneau, chiffre);
+    l.ajouter("PanelEnchere", f.PanelEnchere, w, G::Panneau, chiffre);
+    l.ajouter("PanelNumeroDonne", f.PanelNumeroDonne, w, G::Panneau, chiffre);
+    // The series in progress, on a plate like the deductions above it.
+    l.ajouter("PanelChallenge", f.PanelChallenge, w, G::Panneau,
+              {.allure = A::Barre, .policeDefaut = 9});
+
+    const int ps = l.ajouter("PanneauScores", f.PanneauScores, w, G::Panneau, {.allure = A::Barre});
+    l.ajouter("nPointsAttaque", f.nPointsAttaque, ps, G::Panneau, chiffre);
+    l.ajouter("nBoutsPreneur", f.nBoutsPreneur, ps, G::Panneau, chiffre);
+    l.ajouter("nContrat", f.nContrat, ps, G::Panneau, chiffre);
+    l.ajouter("nBoutsDefense", f.nBoutsDefense, ps, G::Panneau, chiffre);
+    l.ajouter("nPointsDefense", f.nPointsDefense, ps, G::Panneau, chiffre);
     for (int k = 1; k <= 5; ++k)
-        l.ajouter("LibelleChiffre" + std::to_string(k), f.LibellesChiffres[k], ps, Genre::Panneau);
-    l.ajouter("PanelPreneur", f.PanelPreneur, w, Genre::Panneau);
-    l.ajouter("PanelEnchere", f.PanelEnchere, w, Genre::Panneau);
-    l.ajouter("PanelNumeroDonne", f.PanelNumeroDonne, w, Genre::Panneau);
-    l.ajouter("PanelChallenge", f.PanelChallenge, w, Genre::Panneau);
+        l.ajouter(n("LibelleChiffre", k), f.LibellesChiffres[k], ps, G::Panneau,
+                  {.allure = A::Etiquette, .alignement = Alignement::Droite, .gras = false});
 
-    for (Siege s : SIEGES)
-        l.ajouter("PanelDec" + std::to_string(entier(s)), f.PanelDec[s], w, Genre::Bouton);
-    for (Siege s : SIEGES)
-        l.ajouter("panelScoreTotal" + std::to_string(entier(s)), f.panelScoreTotal[s], w,
-                  Genre::Bouton);
+    const int pd =
+        l.ajouter("PanelDeductions", f.PanelDeductions, w, G::Panneau, {.allure = A::Barre});
+    l.ajouter("PanelInfoDeductions", f.PanelInfoDeductions, pd, G::Panneau, {.allure = A::Titre});
+    l.ajouter("PanelAtoutMax", f.PanelAtoutMax, pd, G::Panneau, chiffre);
+    const Apparence marqueur{.allure = A::Marqueur};
+    l.ajouter("Panel21", f.Panel21, pd, G::Panneau, marqueur);
+    l.ajouter("PanelPetit", f.PanelPetit, pd, G::Panneau, marqueur);
+    l.ajouter("PanelExcuse", f.PanelExcuse, pd, G::Panneau, marqueur);
+    l.ajouter("PanelAtExt", f.PanelAtExt, pd, G::Panneau, chiffre);
+    static const char* const images[] = {"ImagePique", "ImageCoeur", "ImageTrefle", "ImageCarreau"};
+    static const char* const symboles[] = {"pique", "coeur", "trefle", "carreau"};
+    for (int c = 1; c <= 4; ++c) {
+        // A light disc behind each symbol, so the dark ones stand out on the dark panel.
+        l.ajouter(images[c - 1], f.ImagesCouleurs[c], pd, G::Image,
+                  {.pastille = couleurRGB(0xFBF8EF), .icone = symboles[c - 1]});
+        for (int h = 1; h <= 4; ++h)
+            l.ajouter(n("MarqueurHonneur", c * 10 + h), f.MarqueursHonneurs[c][h], pd, G::Panneau,
+                      marqueur);
+        l.ajouter(n("CompteCouleur", c), f.ComptesCouleurs[c], pd, G::Panneau, chiffre);
+    }
 
-    int be = l.ajouter("BarreEnchere", f.BarreEnchere, w, Genre::Panneau);
-    l.ajouter("ButtonPasse", f.ButtonPasse, be, Genre::Bouton);
-    l.ajouter("ButtonPrise", f.ButtonPrise, be, Genre::Bouton);
-    l.ajouter("ButtonGarde", f.ButtonGarde, be, Genre::Bouton);
-    l.ajouter("ButtonGardeSans", f.ButtonGardeSans, be, Genre::Bouton);
-    l.ajouter("ButtonGardeContre", f.ButtonGardeContre, be, Genre::Bouton);
-    l.ajouter("evMaMain", f.evMaMain, be, Genre::Bouton);
+    // Each tool-bar button is its menu item's twin: the same command.
+    const int bo =
+        l.ajouter("PanelBarreOutils", f.PanelBarreOutils, w, G::Panneau, {.allure = A::Barre});
+    const struct {
+        const char* nom;
+        Composant* c;
+        const char* icone;
+        Evt commande;
+    } outils[] = {
+        {"SBNewGame", &f.SBNewGame, "nouvelle", Evt::MenuNewGame},
+        {"SBGameAgain", &f.SBGameAgain, "rejouer", Evt::MenuGameAgain},
+        {"SBChallenge", &f.SBChallenge, "challenge", Evt::MenuNouveauChallenge},
+        {"SBReprendre", &f.SBReprendre, "reprendre", Evt::MenuReprendre},
+        {"SBConseilJeu", &f.SBConseilJeu, "conseil", Evt::MenuConseilJeu},
+        {"SBVoirDeductions", &f.SBVoirDeductions, "deductions", Evt::MenuDeductions},
+        {"SBVoirScoresGlobaux", &f.SBVoirScoresGlobaux, "scores", Evt::MenuScoresGlobaux},
+        {"SBAide", &f.SBAide, "aide", Evt::MenuSommaire},
+    };
+    for (const auto& o : outils)
+        l.ajouter(o.nom, *o.c, bo, G::BoutonRapide, {.icone = o.icone}, Evenement{o.commande});
 
-    int pp = l.ajouter("PanelPoignee", f.PanelPoignee, w, Genre::Panneau);
-    l.ajouter("PanelPoigneeSimple", f.PanelPoigneeSimple, pp, Genre::Bouton);
-    l.ajouter("PanelPoigneeDouble", f.PanelPoigneeDouble, pp, Genre::Bouton);
-    l.ajouter("PanelPoigneeTriple", f.PanelPoigneeTriple, pp, Genre::Bouton);
-    l.ajouter("PanelPoigneeAucune", f.PanelPoigneeAucune, pp, Genre::Bouton);
+    const int be = l.ajouter("BarreEnchere", f.BarreEnchere, w, G::Panneau, {.allure = A::Barre});
+    Composant* boutons[] = {&f.ButtonPasse, &f.ButtonPrise, &f.ButtonGarde, &f.ButtonGardeSans,
+                            &f.ButtonGardeContre};
+    static const char* const nomsBoutons[] = {"ButtonPasse", "ButtonPrise", "ButtonGarde",
+                                              "ButtonGardeSans", "ButtonGardeContre"};
+    for (int code = 0; code <= 4; ++code)
+        l.ajouter(nomsBoutons[code], *boutons[code], be, G::Bouton, {.allure = A::Enchere},
+                  Evenement{Evt::ClicEnchere, code});
+    l.ajouter("evMaMain", f.evMaMain, be, G::Bouton, {.allure = A::Conseil},
+              Evenement{Evt::ClicConseil});
 
-    l.ajouter("PanelConfirmeEcart", f.PanelConfirmeEcart, w, Genre::Bouton);
-    l.ajouter("PanelLancement", f.PanelLancement, w, Genre::Bouton);
+    l.ajouter("PanelConfirmeEcart", f.PanelConfirmeEcart, w, G::Bouton, {.allure = A::Action},
+              Evenement{Evt::ClicConfirmeEcart});
 
-    int pr = l.ajouter("PanelResultat", f.PanelResultat, w, Genre::Panneau);
-    l.ajouter("PanelTexteResultat", f.PanelTexteResultat, pr, Genre::Etiquette);
-    l.ajouter("PanelVoirMains", f.PanelVoirMains, pr, Genre::Bouton);
-    l.ajouter("PanelVoirPlis", f.PanelVoirPlis, pr, Genre::Bouton);
-    l.ajouter("PanelScoreDetaille", f.PanelScoreDetaille, pr, Genre::Bouton);
-    l.ajouter("panelRejouerDonne", f.panelRejouerDonne, pr, Genre::Bouton);
-    l.ajouter("PanelPanelNewPartie", f.PanelPanelNewPartie, pr, Genre::Bouton);
+    const int pp = l.ajouter("PanelPoignee", f.PanelPoignee, w, G::Panneau, {.allure = A::Encadre});
+    l.ajouter("PanelPoigneeSimple", f.PanelPoigneeSimple, pp, G::Bouton, {.allure = A::Action},
+              Evenement{Evt::ClicPoignee, 1});
+    l.ajouter("PanelPoigneeDouble", f.PanelPoigneeDouble, pp, G::Bouton, {.allure = A::Action},
+              Evenement{Evt::ClicPoignee, 2});
+    l.ajouter("PanelPoigneeTriple", f.PanelPoigneeTriple, pp, G::Bouton, {.allure = A::Action},
+              Evenement{Evt::ClicPoignee, 3});
+    l.ajouter("PanelPoigneeAucune", f.PanelPoigneeAucune, pp, G::Bouton, {.allure = A::Action},
+              Evenement{Evt::ClicPoignee, 0});
 
-    int bo = l.ajouter("PanelBarreOutils", f.PanelBarreOutils, w, Genre::Panneau);
-    l.ajouter("SBNewGame", f.SBNewGame, bo, Genre::BoutonRapide);
-    l.ajouter("SBGameAgain", f.SBGameAgain, bo, Genre::BoutonRapide);
-    l.ajouter("SBChallenge", f.SBChallenge, bo, Genre::BoutonRapide);
-    l.ajouter("SBReprendre", f.SBReprendre, bo, Genre::BoutonRapide);
-    l.ajouter("SBConseilJeu", f.SBConseilJeu, bo, Genre::BoutonRapide);
-    l.ajouter("SBVoirDeductions", f.SBVoirDeductions, bo, Genre::BoutonRapide);
-    l.ajouter("SBVoirScoresGlobaux", f.SBVoirScoresGlobaux, bo, Genre::BoutonRapide);
-    l.ajouter("SBAide", f.SBAide, bo, Genre::BoutonRapide);
+    const int pr = l.ajouter("PanelResultat", f.PanelResultat, w, G::Panneau, {.allure = A::Barre});
+    l.ajouter("PanelTexteResultat", f.PanelTexteResultat, pr, G::Panneau,
+              {.allure = A::Etiquette, .policeDefaut = 14});
+    const Apparence resultat{.allure = A::Resultat};
+    l.ajouter("PanelVoirMains", f.PanelVoirMains, pr, G::Bouton, resultat,
+              Evenement{Evt::ClicVoirMains});
+    l.ajouter("PanelVoirPlis", f.PanelVoirPlis, pr, G::Bouton, resultat,
+              Evenement{Evt::ClicVoirPlis});
+    l.ajouter("PanelScoreDetaille", f.PanelScoreDetaille, pr, G::Bouton, resultat,
+              Evenement{Evt::ClicScoreDetaille});
+    l.ajouter("panelRejouerDonne", f.panelRejouerDonne, pr, G::Bouton, resultat,
+              Evenement{Evt::ClicRejouerDonne});
+    l.ajouter("PanelPanelNewPartie", f.PanelPanelNewPartie, pr, G::Bouton, resultat,
+              Evenement{Evt::ClicNouvelleDonne});
 
-    int bi = l.ajouter("panelBarreInfo", f.panelBarreInfo, w, Genre::Panneau);
-    l.ajouter("info", f.info, bi, Genre::Etiquette);
+    l.ajouter("PanelLancement", f.PanelLancement, w, G::Bouton, {.allure = A::Lancement},
+              Evenement{Evt::ClicLancement});
+
+    // The information bar spans the whole window, whatever the width of the game.
+    const int bi = l.ajouter(
+        "panelBarreInfo", f.panelBarreInfo, w, G::Panneau,
+        {.allure = A::Barre, .ancrage = Ancrage::Bas, .couleurDefaut = 0, .opacite = 110});
+    l.ajouter("info", f.info, bi, G::Panneau,
+              {.allure = A::Etiquette, .ancrage = Ancrage::Remplit, .policeDefaut = 11});
     return l.v;
 }
 
 std::vector<Controle> controles(TfrmPoignee& f) {
     Liste l;
-    int w = l.ajouter("frmPoignee", f.fenetre, -1, Genre::Fenetre);
+    const int w =
+        l.ajouter("frmPoignee", f.fenetre, -1, G::Fenetre,
+                  {.allure = A::Dialogue, .modale = true, .couleurDefaut = couleurRGB(0x1D5E3A)},
+                  Evenement{Evt::ClicAnnulerPoignee});
     for (int i = 1; i <= 18; ++i)
-        l.ajouter("CartePoignee" + std::to_string(i), f.CartePoignee[i], w, Genre::ImageCarte);
-    l.ajouter("PanelBoutonParesseux", f.PanelBoutonParesseux, w, Genre::Bouton);
-    l.ajouter("PanelOkPoignee", f.PanelOkPoignee, w, Genre::Bouton);
-    l.ajouter("PanelAnnulerPoignee", f.PanelAnnulerPoignee, w, Genre::Bouton);
+        carte(l, "CartePoignee", i, f.CartePoignee[i], w, {Evt::ClicCartePoignee, i});
+    const Apparence action{.allure = A::Action};
+    l.ajouter("PanelBoutonParesseux", f.PanelBoutonParesseux, w, G::Bouton, action,
+              Evenement{Evt::ClicParesseux});
+    l.ajouter("PanelOkPoignee", f.PanelOkPoignee, w, G::Bouton, action,
+              Evenement{Evt::ClicOkPoignee});
+    l.ajouter("PanelAnnulerPoignee", f.PanelAnnulerPoignee, w, G::Bouton, action,
+              Evenement{Evt::ClicAnnulerPoignee});
     return l.v;
 }
 

@@ -2,7 +2,7 @@
 
 #include "fenetres/modele/challenge.h"
 
-#include "fenetres/modele/evenements.h"
+#include "fenetres/modele/gestes.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/langue.h"
 #include "fenetres/modele/options.h"

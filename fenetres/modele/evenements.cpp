@@ -202,10 +202,6 @@ void traiterDonne(Jeu& jeu, Evenement e) {
     case Evt::ClicRejouerDonne:
         if (donneTerminee(phase)) nouvelleDonne(jeu, true);
         break;
-    case Evt::SBGameAgain:
-        if (jeu.reglages.optionBarreOutils && phase != Phase::AttentePremiereDonne)
-            nouvelleDonne(jeu, true);
-        break;
     case Evt::MenuGameAgain:
         if (phase != Phase::AttentePremiereDonne) nouvelleDonne(jeu, true);
         break;
@@ -267,17 +263,10 @@ void fermerRevuesOuvertes(Jeu& jeu) {
 
 // The commands of help at the table and the keys; false for any other event.
 bool traiterAideTable(Jeu& jeu, Evenement e) {
-    const bool barre = jeu.reglages.optionBarreOutils;
     Evenement geste{};
     switch (e.type) {
-    case Evt::SBConseilJeu:
-        if (barre) demanderConseil(jeu);
-        return true;
     case Evt::MenuConseilJeu:
         demanderConseil(jeu);
-        return true;
-    case Evt::SBReprendre:
-        if (barre) reprendreCarte(jeu);
         return true;
     case Evt::MenuReprendre:
         reprendreCarte(jeu);

@@ -3,8 +3,8 @@
 // presentation computes from it after each event, with what it last drew, the texts of the language
 // in force, the layout, and the settings store and platform it talks to.
 #include "fenetres/modele/disposition.h"
-#include "fenetres/modele/evenements.h"
 #include "fenetres/modele/fenetres.h"
+#include "fenetres/modele/gestes.h"
 #include "fenetres/modele/textes.h"
 #include "partie/partie.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 // The main menu as data: the view builds its real menu by walking this tree, and each command
 // forwards the event of its leaf.
-#include "fenetres/modele/evenements.h"
 #include "fenetres/modele/fenetres.h"
+#include "fenetres/modele/gestes.h"
 
 #include <string>
 #include <vector>

@@ -247,7 +247,6 @@ bool traiterCommandeOption(Jeu& jeu, Evenement e) {
         appliquerEtSauver(jeu);
         return true;
     case Evt::MenuDeductions:
-    case Evt::SBVoirDeductions:
         basculerDeductions(jeu);
         return true;
     case Evt::MenuProposerPoignee:
@@ -266,7 +265,6 @@ bool traiterCommandeOption(Jeu& jeu, Evenement e) {
         choisirCouleurTableRonde(jeu);
         return true;
     case Evt::MenuSommaire:
-    case Evt::SBAide:
         ouvrirAide(jeu);
         return true;
     case Evt::MenuApropos:

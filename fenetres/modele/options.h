@@ -1,6 +1,6 @@
 #pragma once
 // The option commands of the menus and the tool bar, and their one way to the windows.
-#include "fenetres/modele/evenements.h"
+#include "fenetres/modele/gestes.h"
 
 namespace quarvel {
 

@@ -13,7 +13,7 @@
 // `TousPlisPas` shows one card more, as each tick of the replay timer does.
 #include "fenetres/modele/composant.h"
 #include "fenetres/modele/controles.h"
-#include "fenetres/modele/evenements.h"
+#include "fenetres/modele/gestes.h"
 #include "fenetres/modele/plateforme.h"
 
 #include <string>

@@ -108,7 +108,6 @@ bool traiterEvenementRevue(Jeu& jeu, Evenement e) {
     const bool feuille = fen.frmScoreDetaille.fenetre.visible;
     switch (e.type) {
     case Evt::MenuScoresGlobaux:
-    case Evt::SBVoirScoresGlobaux:
         basculerScores(jeu);
         montrerScores(jeu);
         return true;

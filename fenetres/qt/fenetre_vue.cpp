@@ -1,5 +1,6 @@
 #include "fenetres/qt/fenetre_vue.h"
 
+#include "fenetres/qt/construction.h"
 #include "fenetres/qt/frm_quarvel.h"
 
 #include <QAbstractButton>
@@ -18,13 +19,40 @@ void peindreFond(QWidget* w, QColor couleur) {
     p.fillRect(w->rect(), g);
 }
 
-FenetreVue::FenetreVue(Vue& vue, const Composant& fenetre, std::optional<Evenement> fermeture,
-                       Qt::WindowFlags drapeaux, QColor defaut)
-    : QWidget(nullptr, drapeaux), vue_(vue), fenetre_(fenetre), liens_(vue), fermeture_(fermeture) {
+namespace {
+
+Qt::WindowFlags drapeaux(Allure a) {
+    switch (a) {
+    case Allure::Demarrage:
+        return Qt::Window | Qt::FramelessWindowHint;
+    case Allure::Dialogue:
+        return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    default:
+        return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+               Qt::WindowCloseButtonHint;
+    }
+}
+
+} // namespace
+
+FenetreVue::FenetreVue(Vue& vue, const std::vector<Controle>& description)
+    : QWidget(nullptr, drapeaux(description.front().apparence.allure)), vue_(vue),
+      fenetre_(*description.front().composant), liens_(vue), fermeture_(description.front().geste),
+      description_(description) {
+    const Apparence& a = description.front().apparence;
+    setObjectName(QString::fromStdString(description.front().nom));
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, defaut);
+    pal.setColor(QPalette::Window, couleurDescription(a.couleurDefaut));
     setPalette(pal);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    if (a.modale) setWindowModality(Qt::ApplicationModal);
+    controles_ = construire(vue, liens_, description_, this, this);
+}
+
+ControleVue* FenetreVue::controle(const char* nom) const {
+    for (std::size_t i = 0; i < description_.size(); ++i)
+        if (description_[i].nom == nom) return controles_[i];
+    return nullptr;
 }
 
 void FenetreVue::synchroniser() {

@@ -1,18 +1,22 @@
 #pragma once
-// What the secondary windows share: a background in the window's colour, controls bound to the
-// model, and a close box that forwards the window's own closing gesture.
+// What the secondary windows share: built from their description (the window's frame, colour
+// and modality from its entry 0, its controls from the rest), a background in the window's colour,
+// and a close box that forwards the window's own closing gesture.
+#include "fenetres/modele/controles.h"
 #include "fenetres/qt/liens.h"
 
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 namespace quarvel::qt {
 
 class FenetreVue : public QWidget {
 public:
-    FenetreVue(Vue& vue, const Composant& fenetre, std::optional<Evenement> fermeture,
-               Qt::WindowFlags drapeaux, QColor defaut);
+    FenetreVue(Vue& vue, const std::vector<Controle>& description);
     virtual void synchroniser();
+    // The widget of the control of that name, for what it needs of its own.
+    ControleVue* controle(const char* nom) const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -25,6 +29,8 @@ protected:
     Liens liens_;
     SuiviFenetre suivi_;
     std::optional<Evenement> fermeture_;
+    std::vector<Controle> description_;
+    std::vector<ControleVue*> controles_; // by entry of the description
 };
 
 // Paints a window background: the colour, a little lighter at the top.

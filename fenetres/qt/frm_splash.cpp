@@ -1,5 +1,6 @@
 #include "fenetres/qt/frm_splash.h"
 
+#include "fenetres/modele/controles.h"
 #include "fenetres/modele/jeu.h"
 
 #include <QApplication>
@@ -9,18 +10,7 @@
 
 namespace quarvel::qt {
 
-TfrmSplash::TfrmSplash(Vue& vue, const quarvel::TfrmSplash& m)
-    : FenetreVue(vue, m.fenetre, std::nullopt, Qt::Window | Qt::FramelessWindowHint,
-                 QColor(0x14, 0x52, 0x32)) {
-    setObjectName(QStringLiteral("frmSplash"));
-    using P = VuePanneau::Style;
-    auto* cadre = liens_.lier(m.FrameSplash, new VuePanneau(this, P::Barre));
-    liens_.lier(m.ImgLogo, new VueImage(cadre, vue.cartes(), QStringLiteral("quarvel")));
-    auto* titre = liens_.lier(m.lblCompanyProduct, new VuePanneau(cadre, P::Etiquette));
-    titre->setEncre(QColor(0xf6, 0xe7, 0xb4));
-    liens_.lier(m.PanelStartFrench, new VueBouton(cadre, "demarrer"), {Evt::StartFrench});
-    liens_.lier(m.PanelStartEnglish, new VueBouton(cadre, "demarrer"), {Evt::StartEnglish});
-}
+TfrmSplash::TfrmSplash(Vue& vue, const quarvel::TfrmSplash& m) : FenetreVue(vue, description(m)) {}
 
 void TfrmSplash::paintEvent(QPaintEvent*) {
     QPainter p(this);

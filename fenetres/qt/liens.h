@@ -2,7 +2,7 @@
 // What every window shares: its controls bound to the components they show, and the copy of the
 // window's own component (title, colour, size, shown or hidden).
 #include "fenetres/modele/composant.h"
-#include "fenetres/modele/evenements.h"
+#include "fenetres/modele/gestes.h"
 #include "fenetres/qt/controles.h"
 #include "fenetres/qt/vue.h"
 

@@ -1,6 +1,7 @@
 #include "fenetres/qt/vue.h"
 
 #include "fenetres/modele/creation.h"
+#include "fenetres/modele/evenements.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/qt/aide.h"
 #include "fenetres/qt/frm_challenge.h"

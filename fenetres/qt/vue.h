@@ -1,7 +1,7 @@
 #pragma once
 // The desktop view of one game: owns the windows and the timers, forwards every gesture to the
 // core, then brings every widget back in line with the window model. It decides nothing.
-#include "fenetres/modele/evenements.h"
+#include "fenetres/modele/gestes.h"
 #include "fenetres/qt/cache_cartes.h"
 
 #include <QElapsedTimer>

@@ -1,6 +1,10 @@
 #include "outils/singe/empreinte_fenetres.h"
 
+#include "fenetres/modele/challenge.h"
+#include "fenetres/modele/controles.h"
 #include "fenetres/modele/jeu.h"
+#include "fenetres/modele/menus.h"
+#include "fenetres/modele/revue.h"
 
 #include <string>
 #include <vector>
@@ -84,88 +88,44 @@ struct Hachage {
     template <class... T> void tous(const T&... x) { ((*this)(x), ...); }
 };
 
+void menus(Hachage& h, const std::vector<NoeudMenu>& noeuds) {
+    for (const NoeudMenu& n : noeuds) {
+        if (n.element) h(*n.element);
+        menus(h, n.enfants);
+    }
+}
+
+// Every control of the window, as its description lists them.
+template <class F> void fenetre(Hachage& h, const F& f) {
+    for (const Controle& c : description(f)) h(*c.composant);
+}
+
 } // namespace
 
 std::uint64_t empreinteFenetres(const Jeu& jeu) {
     Hachage h;
     const Fenetres& f = jeu.fen;
-
-    const TfrmSplash& s = f.frmSplash;
-    h.tous(s.fenetre, s.FrameSplash, s.ImgLogo, s.lblCompanyProduct, s.PanelStartFrench,
-           s.PanelStartEnglish);
-
+    fenetre(h, f.frmSplash);
     const TfrmQuarvel& q = f.frmQuarvel;
-    h.tous(q.fenetre, q.TableRonde, q.CarteTable, q.CadrePreneur, q.Carte3D, q.CarteChien,
-           q.PanelDec, q.panelScoreTotal);
-    h.tous(q.BarreEnchere, q.ButtonPasse, q.ButtonPrise, q.ButtonGarde, q.ButtonGardeSans,
-           q.ButtonGardeContre, q.evMaMain);
-    h.tous(q.PanelPoignee, q.PanelPoigneeSimple, q.PanelPoigneeDouble, q.PanelPoigneeTriple,
-           q.PanelPoigneeAucune, q.PanelConfirmeEcart, q.PanelLancement);
-    h.tous(q.PanelResultat, q.PanelTexteResultat, q.PanelVoirMains, q.PanelVoirPlis,
-           q.PanelScoreDetaille, q.panelRejouerDonne, q.PanelPanelNewPartie);
-    h.tous(q.PanneauScores, q.nPointsAttaque, q.nBoutsPreneur, q.nContrat, q.nBoutsDefense,
-           q.nPointsDefense, q.PanelPreneur, q.PanelEnchere);
-    h.tous(q.PanelDeductions, q.PanelInfoDeductions, q.PanelAtoutMax, q.Panel21, q.PanelPetit,
-           q.PanelExcuse, q.PanelAtExt, q.ImagesCouleurs, q.MarqueursHonneurs, q.ComptesCouleurs);
-    h.tous(q.PanelChallenge, q.SBChallenge, q.menuChallenge, q.menuMeilleursScores,
-           q.menuStatistiques, q.menuNbDonnesChallenge, q.menuChallenge6, q.menuChallenge12,
-           q.menuChallenge18, q.menuChallenge24);
-    h.tous(q.PanelBarreOutils, q.SBNewGame, q.SBGameAgain, q.SBReprendre, q.SBConseilJeu,
-           q.SBVoirDeductions, q.SBVoirScoresGlobaux, q.SBAide, q.panelBarreInfo, q.info);
+    fenetre(h, q);
     h.tous(q.mouvements, q.numeroMouvements, q.dureeMouvement);
     // The view runs its timers from the game's.
     h.tous(jeu.minuteries.TimerEnchere, jeu.minuteries.TimerEntreCarte,
            jeu.minuteries.TimerTransition);
-    h.tous(q.menuQuarvel, q.menuNewGame, q.menuGameAgain, q.menuConseilJeu, q.menuReprendre,
-           q.menuInitScores, q.menuLevel, q.menuDebutant, q.menuAmateur, q.menuBon, q.menuPro,
-           q.menuOptionNiveauAdaptatif);
-    h.tous(q.menuVitesses, q.menuJeuDeLaCarte, q.menuInstantane, q.menuRapide, q.menuNormal,
-           q.menuLent, q.menuEscargot);
-    h.tous(q.menuAttenteEntreChaquePli, q.menuClickObligatoire, q.menuUneSeconde,
-           q.menuDeuxSecondes, q.menuCinqSecondes);
-    h.tous(q.menuForce, q.menuForceNormale, q.menuForcePrise, q.menuForceGarde,
-           q.menuForceGardeSans, q.menuForceGardeContre, q.menuForceDefense, q.menuAtLeast);
-    h.tous(q.menuVoir, q.menuScoresGlobaux, q.menuConseilEnch, q.menuPointsPartieEnCours,
-           q.menuDeductions, q.menuVoirConseilJeu, q.menuAnimation, q.menuBarreOutils,
-           q.menuBarreInfo);
-    h.tous(q.menuOptions, q.menuProposerPoignee, q.menuPreviousTrick, q.menuCouleurFondEcran,
-           q.menuCouleurTableRonde, q.menuAide, q.menuSommaire, q.menuApropos, q.menuQuit);
-
-    const TfrmPoignee& p = f.frmPoignee;
-    h.tous(p.fenetre, p.CartePoignee, p.PanelBoutonParesseux, p.PanelOkPoignee,
-           p.PanelAnnulerPoignee);
-
-    const TfrmPliPrecedent& pp = f.frmPliPrecedent;
-    h.tous(pp.fenetre, pp.cardPreviousTrick, pp.ButtonOkPreviousTrick);
-
-    const TfrmMains& m = f.frmMains;
-    h.tous(m.fenetre, m.PanelsMains, m.ImagesMains, m.PanelChienAvantEcart, m.PanelChienApresEcart,
-           m.ImagesChien, m.ImagesEcart, m.Cadres, m.parentCadre, m.PanelChien, m.PanelEcart,
-           m.buttonImprimerMains, m.PanelMainsOK, m.SBColor);
-
-    const TfrmScoreDetaille& sd = f.frmScoreDetaille;
-    h.tous(sd.fenetre, sd.cardinalPreneur, sd.panelPreneur, sd.panelNbBouts, sd.panelDefNbBouts,
-           sd.panelPointsRealises, sd.panelPoints, sd.panelMoins, sd.panelContrat,
-           sd.panelDefContrat, sd.panelEgal1, sd.panelAuDessusContrat);
-    h.tous(sd.panelSensPrimePetit, sd.panelPrimePetit, sd.panelEgal2, sd.panelScoreApresPetit,
-           sd.panelDefPrimePetit, sd.panelSigneGain, sd.panelConstContrat, sd.panelEgal3,
-           sd.panelScoreTmp, sd.panelX, sd.panelCoefficientEnchere, sd.panelEgal4,
-           sd.panelScoreApresEnchere);
-    h.tous(sd.panelSensPoignee, sd.panelValeurPoignee, sd.panelEgal5, sd.panelScoreApresPoignee,
-           sd.panelDefPrimePoignee, sd.panelX3, sd.panelScoreFinalPreneur, sd.SBColor,
-           sd.buttonImprimer, sd.panelFeuilleScore);
-
+    menus(h, arbreMenu(const_cast<TfrmQuarvel&>(q)));
+    fenetre(h, f.frmPoignee);
+    fenetre(h, f.frmPliPrecedent);
+    fenetre(h, f.frmMains);
+    h(f.frmMains.parentCadre);
+    fenetre(h, f.frmScoreDetaille);
     const TfrmTousPlis& tp = f.frmTousPlis;
-    h.tous(tp.fenetre, tp.Images, tp.Cadres, tp.PanelEffacer, tp.PanelPasApas, tp.panelLecture,
-           tp.panelEnArriere, tp.PanelVoirTout, tp.PanelPlisOk, tp.buttonImprimerPlis, tp.SBColor,
-           tp.timerTousPlis, tp.etapeTousPlis, tp.ordreTousPlis);
-    const TfrmMeilleursScores& ms = f.frmMeilleursScores;
-    h.tous(ms.fenetre, ms.titres, ms.noms, ms.points, ms.panelDernier, ms.buttonImprimer,
-           ms.PanelOk);
+    fenetre(h, tp);
+    h.tous(tp.timerTousPlis, tp.etapeTousPlis, tp.ordreTousPlis);
+    fenetre(h, f.frmMeilleursScores);
     const TfrmStatistiques& st = f.frmStatistiques;
-    h.tous(st.fenetre, st.cellules, st.Courbe, st.Barres, st.courbe, st.reussites, st.contrats,
-           st.axeDonnes, st.axePoints, st.axePourcents, st.numeroGraphiques, st.buttonEffacer,
-           st.buttonImprimer, st.PanelOk);
+    fenetre(h, st);
+    h.tous(st.courbe, st.reussites, st.contrats, st.axeDonnes, st.axePoints, st.axePourcents,
+           st.numeroGraphiques);
     h(jeu.textes.langue);
     return h.h;
 }

@@ -86,18 +86,13 @@ const Choix GESTES_TABLE[] = {
     {Evt::ClicLancement, 100, 0, 0},
     {Evt::ClicNouvelleDonne, 1, 0, 0},
     {Evt::ClicRejouerDonne, 1, 0, 0},
-    {Evt::MenuNewGame, 1, 0, 0},
-    {Evt::MenuGameAgain, 1, 0, 0},
+    {Evt::MenuNewGame, 2, 0, 0},
+    {Evt::MenuGameAgain, 2, 0, 0},
     {Evt::MenuChoisirDonne, 1, 0, 0},
-    {Evt::SBNewGame, 1, 0, 0},
-    {Evt::SBGameAgain, 1, 0, 0},
     {Evt::ClicVoirMains, 60, 0, 0},
     {Evt::ClicVoirPlis, 60, 0, 0},
     {Evt::ClicScoreDetaille, 60, 0, 0},
     {Evt::ClicScoreTotal, 40, 1, 4},
-    {Evt::SBVoirDeductions, 20, 0, 0},
-    {Evt::SBVoirScoresGlobaux, 20, 0, 0},
-    {Evt::SBAide, 10, 0, 0},
     {Evt::MenuInitScores, 2, 0, 0},
     {Evt::MenuNiveau, 30, 1, 4},
     {Evt::MenuNiveauAdaptatif, 10, 0, 0},
@@ -105,10 +100,10 @@ const Choix GESTES_TABLE[] = {
     {Evt::MenuAttente, 20, 0, 3},
     {Evt::MenuForce, 20, 1, 6},
     {Evt::MenuAtLeast, 10, 0, 0},
-    {Evt::MenuScoresGlobaux, 10, 0, 0},
+    {Evt::MenuScoresGlobaux, 30, 0, 0},
     {Evt::MenuConseilEnch, 10, 0, 0},
     {Evt::MenuPointsPartieEnCours, 10, 0, 0},
-    {Evt::MenuDeductions, 10, 0, 0},
+    {Evt::MenuDeductions, 30, 0, 0},
     {Evt::MenuBarreOutils, 10, 0, 0},
     {Evt::MenuBarreInfo, 10, 0, 0},
     {Evt::MenuProposerPoignee, 10, 0, 0},
@@ -116,22 +111,19 @@ const Choix GESTES_TABLE[] = {
     {Evt::OkPliPrecedent, 30, 0, 0},
     {Evt::MenuCouleurFondEcran, 10, 0, 0},
     {Evt::MenuCouleurTableRonde, 10, 0, 0},
-    {Evt::MenuSommaire, 10, 0, 0},
+    {Evt::MenuSommaire, 20, 0, 0},
     {Evt::MenuApropos, 10, 0, 0},
     {Evt::MenuQuit, 1, 0, 0},
     {Evt::FermerTable, 1, 0, 0},
-    {Evt::MenuConseilJeu, 60, 0, 0},
-    {Evt::SBConseilJeu, 20, 0, 0},
-    {Evt::MenuReprendre, 40, 0, 0},
-    {Evt::SBReprendre, 20, 0, 0},
+    {Evt::MenuConseilJeu, 80, 0, 0},
+    {Evt::MenuReprendre, 60, 0, 0},
     {Evt::MenuVoirConseilJeu, 10, 0, 0},
     {Evt::MenuAnimation, 10, 0, 0},
     {Evt::ToucheGauche, 200, 0, 0},
     {Evt::ToucheDroite, 200, 0, 0},
     {Evt::ToucheEntree, 200, 0, 0},
     {Evt::ToucheEchap, 30, 0, 0},
-    {Evt::MenuNouveauChallenge, 3, 0, 0},
-    {Evt::SBNouveauChallenge, 2, 0, 0},
+    {Evt::MenuNouveauChallenge, 5, 0, 0},
     {Evt::MenuNbDonnesChallenge, 10, 0, 30},
     {Evt::MenuMeilleursScores, 5, 0, 0},
     {Evt::MenuStatistiques, 5, 0, 0},
@@ -177,9 +169,8 @@ const Choix GESTES_STATISTIQUES[] = {
 // Once a deal is over, the player soon asks for the next one.
 const Choix GESTES_NOUVELLE_DONNE[] = {
     {Evt::ClicNouvelleDonne, 10, 0, 0}, {Evt::ClicRejouerDonne, 3, 0, 0},
-    {Evt::MenuNewGame, 2, 0, 0},        {Evt::MenuGameAgain, 1, 0, 0},
-    {Evt::MenuChoisirDonne, 1, 0, 0},   {Evt::SBNewGame, 2, 0, 0},
-    {Evt::SBGameAgain, 1, 0, 0},        {Evt::ClicLancement, 3, 0, 0},
+    {Evt::MenuNewGame, 4, 0, 0},        {Evt::MenuGameAgain, 2, 0, 0},
+    {Evt::MenuChoisirDonne, 1, 0, 0},   {Evt::ClicLancement, 3, 0, 0},
 };
 
 const Choix GESTES_DEMARRAGE[] = {
@@ -423,10 +414,9 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
         jeu->maintenant = std::max(jeu->maintenant, echeance);
         const bool avant = donneTerminee(jeu->donne.phase);
         // Asking the advice must leave the game as it was, to the last random draw.
-        const bool conseil = e.type == Evt::MenuConseilJeu || e.type == Evt::SBConseilJeu;
+        const bool conseil = e.type == Evt::MenuConseilJeu;
         const bool reprise = jeu->fen.frmQuarvel.menuReprendre.enabled && !jeu->challenge.enCours &&
-                             (e.type == Evt::MenuReprendre ||
-                              (e.type == Evt::SBReprendre && jeu->reglages.optionBarreOutils));
+                             e.type == Evt::MenuReprendre;
         std::unique_ptr<Partie> partieAvant;
         if (conseil) partieAvant = std::make_unique<Partie>(*jeu);
         const bool serieFinie = jeu->challenge.termine;

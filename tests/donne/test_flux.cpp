@@ -266,7 +266,7 @@ TEST(Flux, FinDeDonneLesCartesRestentEtPlusRienNeSeJoue) {
     EXPECT_EQ(p.cartesSurLaTable(), 0);
     p.geste(Evt::ClicNouvelleDonne); // hidden now: nothing
     EXPECT_TRUE(p.donne().donneRejouee);
-    p.geste(Evt::SBNewGame);
+    p.geste(Evt::MenuNewGame);
     EXPECT_FALSE(p.donne().donneRejouee);
     EXPECT_EQ(p.donne().premierParlant, siegeSuivant(finie.premierParlant));
 }

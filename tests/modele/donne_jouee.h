@@ -2,7 +2,7 @@
 // Whole deals played by gestures on a started game, SUD bidding and discarding as the test
 // says and playing his first playable card, so that the review windows show a real deal.
 #include "commun/partie_test.h"
-#include "fenetres/modele/evenements.h"
+#include "fenetres/modele/gestes.h"
 #include "fenetres/modele/horloge.h"
 
 #include <functional>

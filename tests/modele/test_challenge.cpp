@@ -133,10 +133,10 @@ TEST(Challenge, LesRefusLaissentLesOptionsEtLaDonneCommeAvant) {
                         {Evt::MenuGameAgain},
                         {Evt::MenuChoisirDonne},
                         {Evt::MenuReprendre},
-                        {Evt::SBReprendre},
-                        {Evt::SBGameAgain}})
+                        {Evt::ClicRejouerDonne}})
         traiterEvenement(p.jeu, e);
-    EXPECT_EQ(p.plateforme.messages.size(), messages + 8);
+    // Replaying from the result panel is no refusal mid-deal: the deal is not over.
+    EXPECT_EQ(p.plateforme.messages.size(), messages + 6);
     EXPECT_TRUE(static_cast<const Partie&>(p.jeu) == avant);
 
     // Quit and the close box ask the same question: No keeps the run and the series.

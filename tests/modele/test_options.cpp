@@ -103,7 +103,7 @@ TEST(Options, LesBasculesGardentMenuPanneauEtBoutonEnAccord) {
     Jeu& jeu = p.demarrer({}, FRANCAIS);
     TfrmQuarvel& f = jeu.fen.frmQuarvel;
 
-    traiterCommandeOption(jeu, {Evt::SBVoirDeductions});
+    traiterCommandeOption(jeu, {Evt::MenuDeductions});
     EXPECT_FALSE(f.PanelDeductions.visible);
     EXPECT_FALSE(f.SBVoirDeductions.checked);
     EXPECT_FALSE(f.menuDeductions.checked);
@@ -167,7 +167,7 @@ TEST(Options, QuitterAideEtAPropos) {
     EXPECT_EQ(p.plateforme.dernierMessage(),
               "QUARVEL 99.2\n\nFrench tarot for four: you, sitting SOUTH, against three computer "
               "players.\n\n© 2026 Ostravin. All rights reserved.");
-    traiterCommandeOption(jeu, {Evt::SBAide});
+    traiterCommandeOption(jeu, {Evt::MenuSommaire});
     traiterCommandeOption(jeu, {Evt::MenuSommaire});
     EXPECT_EQ(p.plateforme.aides, (std::vector<std::string>{"/opt/quarvel/quarvelus.html",
                                                             "/opt/quarvel/quarvelus.html"}));

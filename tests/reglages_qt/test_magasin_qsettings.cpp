@@ -1,4 +1,5 @@
 #include "fenetres/modele/demarrage.h"
+#include "fenetres/modele/evenements.h"
 #include "fenetres/modele/horloge.h"
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/plateforme_scriptee.h"

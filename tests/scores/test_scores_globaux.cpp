@@ -39,7 +39,7 @@ TEST_F(ScoresGlobaux, LesTroisGestesBasculentLesPanneaux) {
     EXPECT_FALSE(f.SBVoirScoresGlobaux.checked || f.menuScoresGlobaux.checked);
     for (Siege s : SIEGES) EXPECT_FALSE(f.panelScoreTotal[s].visible);
 
-    EXPECT_TRUE(clic(Evt::SBVoirScoresGlobaux));
+    EXPECT_TRUE(clic(Evt::MenuScoresGlobaux));
     EXPECT_TRUE(f.panelScoreTotal[2].visible);
 }
 
