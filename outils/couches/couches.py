@@ -18,7 +18,7 @@ COUCHES = ["cartes", "reglages", "donne", "encheres", "ia", "scores", "partie",
 
 
 def couche(chemin):
-    if chemin.startswith(("fenetres/qt/", "reglages/qt/")):
+    if chemin.startswith(("fenetres/qt/", "reglages/qt/", "fenetres/web/")):
         return "vue"
     for c in sorted(COUCHES, key=len, reverse=True):
         if chemin.startswith(c + "/"):
@@ -31,8 +31,10 @@ INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 
 def includes(racine):
     for c in COUCHES:
-        dossier = os.path.join(racine, "fenetres/qt" if c == "vue" else c)
-        for base, _, fichiers in os.walk(dossier):
+        dossiers = ["fenetres/qt", "fenetres/web"] if c == "vue" else [c]
+        for base, _, fichiers in (e for d in dossiers for e in os.walk(os.path.join(racine, d))):
+            if "node_modules" in base.split(os.sep):
+                continue
             for f in sorted(fichiers):
                 if not f.endswith((".h", ".cpp", ".h.in")):
                     continue

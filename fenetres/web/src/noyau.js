@@ -1,0 +1,44 @@
+// The game itself, compiled to WebAssembly from the same C++ as the desktop program, and its small
+// C interface: a gesture or an answer in, what changed out, as JSON.
+import creerQuarvel from './quarvel.mjs';
+
+export async function chargerNoyau() {
+    const m = await creerQuarvel();
+    const lire = (pointeur) => JSON.parse(m.UTF8ToString(pointeur));
+    // The model's time per gesture, for whoever measures it (the page's own figures).
+    const durees = [];
+    const mesurer = (f) => {
+        const debut = performance.now();
+        const r = f();
+        durees.push(performance.now() - debut);
+        if (durees.length > 10000) durees.shift();
+        return r;
+    };
+    return {
+        durees,
+        demarrer() {
+            m._qv_demarrer();
+        },
+        description() {
+            return lire(m._qv_description());
+        },
+        etat() {
+            return lire(m._qv_etat());
+        },
+        geste(type, index) {
+            return mesurer(() => lire(m._qv_geste(type, index, performance.now())));
+        },
+        repondre({ oui = false, annulee = false, texte = '', couleur = 0 }) {
+            return mesurer(() =>
+                JSON.parse(
+                    m.ccall(
+                        'qv_repondre',
+                        'string',
+                        ['number', 'number', 'string', 'number'],
+                        [oui ? 1 : 0, annulee ? 1 : 0, texte, couleur]
+                    )
+                )
+            );
+        },
+    };
+}
