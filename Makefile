@@ -2,11 +2,12 @@
 # make test: installs what is missing, builds, runs every test (then the core tests under sanitizers).
 BUILD ?= build
 ASAN ?= build-asan
+WEB ?= build-web
 FUZZ ?= build-fuzz
 FUZZ_SECONDES ?= 30
 JOBS ?= $(shell nproc)
 
-.PHONY: all install build run test test-asan fuzz bench format clean deb
+.PHONY: all install build run test test-asan test-web fuzz bench format clean deb web
 
 all: build
 
@@ -26,10 +27,25 @@ run: build
 	@if [ -x $(BUILD)/fenetres/qt/quarvel ]; then $(BUILD)/fenetres/qt/quarvel; \
 	else $(BUILD)/quarvel-arene donnes --graine 1 --nombre 3; fi
 
-# The sanitizer build and the fuzzer first, so that the last lines are the summary of every test.
+# The site for browsers in $(WEB)/site, and quarvel-arene.js for node: the same C++ compiled by
+# Debian's emscripten (its optimizer needs Debian's acorn), the page bundled by the web view's tools.
+web: install
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB) -DQUARVEL_QT=OFF -DCMAKE_BUILD_TYPE=Release
+	NODE_PATH=/usr/share/nodejs cmake --build $(WEB) -j$(JOBS)
+	cd fenetres/web && node construire.mjs ../../$(WEB) ../../$(WEB)/site
+
+# The web build is the same game (bench signature, the monkey's digests), and the site plays in
+# Debian's Chromium, headless, served on 127.0.0.1.
+test-web: web build
+	sh tests/web/noeud.sh $(WEB)/quarvel-arene.js $(BUILD)/quarvel-arene
+	cd fenetres/web && QUARVEL_SITE=../../$(WEB)/site npx playwright test
+
+# The sanitizer build, the fuzzer and the web first, so that the last lines are the summary of
+# every test.
 test: build
 	$(MAKE) test-asan
 	$(MAKE) fuzz
+	$(MAKE) test-web
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 test-asan: install
@@ -52,4 +68,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(FUZZ)
+	rm -rf $(BUILD) $(ASAN) $(FUZZ) $(WEB)

@@ -77,7 +77,7 @@ extern "C" {
 // A new run: the start-up screen, the settings read again from the browser's storage.
 EMSCRIPTEN_KEEPALIVE void qv_demarrer() {
     session.reset();
-    session = std::make_unique<quarvel::web::Session>(&magasin, "aide/");
+    session = std::make_unique<quarvel::web::Session>(&magasin, "aide");
 }
 
 EMSCRIPTEN_KEEPALIVE const char* qv_description() {

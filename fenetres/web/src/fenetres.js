@@ -39,7 +39,7 @@ export class Fenetre {
         this.element.append(this.client);
         if (d.allure === 'Principale') {
             // A click on the background goes on with the deal.
-            this.client.addEventListener('click', () => vue.geste(vue.gestes.ClicFond));
+            this.client.addEventListener('click', () => vue.geste([vue.gestes.ClicFond, 0]));
         }
         this.fondFenetre = null;
         this.controles = [null];
