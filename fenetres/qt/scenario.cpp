@@ -179,6 +179,7 @@ private:
     void jouerDonne() {
         vue_.apresEvenement = [this](Evenement e, qint64 us) {
             durees_.push_back(us);
+            coeurs_.push_back(vue_.dureeDernierCoeur());
             synchros_.push_back(us - vue_.dureeDernierCoeur());
             cpu_.push_back(vue_.cpuDernierEvenement());
             cpuSynchros_.push_back(vue_.cpuDernierEvenement() - vue_.cpuDernierCoeur());
@@ -241,6 +242,7 @@ private:
             resumer("images des mouvements (du pas a l'image peinte)",
                     vue_.table()->mouvements()->coutsImages());
         resumer("evenements (coeur + synchro)", durees_);
+        resumer("coeur seul (le modele)", coeurs_);
         resumer("synchronisations seules", synchros_);
         resumer("evenements, temps processeur", cpu_);
         resumer("synchronisations, temps processeur", cpuSynchros_);
@@ -295,7 +297,7 @@ private:
     QElapsedTimer depuis_;
     bool mesurer_;
     bool mouvements_ = qEnvironmentVariableIsSet("QUARVEL_SCENARIO_MOUVEMENTS");
-    std::vector<qint64> durees_, synchros_, cpu_, cpuSynchros_;
+    std::vector<qint64> durees_, coeurs_, synchros_, cpu_, cpuSynchros_;
     int etapes_ = 0;
     int revue_ = 0;
     bool vuChien_ = false, vuPli_ = false;

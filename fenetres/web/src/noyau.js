@@ -16,6 +16,9 @@ export async function chargerNoyau() {
     };
     return {
         durees,
+        memoire() {
+            return m.HEAP8.buffer.byteLength;
+        },
         demarrer() {
             m._qv_demarrer();
         },

@@ -1,10 +1,12 @@
 // A static server for the tests, on 127.0.0.1 only: the site's files with their types.
-// usage: node serveur.mjs <site folder> <port>
+// usage: node serveur.mjs <site folder> <port> [isole]
+// With "isole", the pages are cross-origin isolated: the browser's clock then reads to the
+// microsecond, for whoever measures.
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
 
-const [dossier, port] = process.argv.slice(2);
+const [dossier, port, isole] = process.argv.slice(2);
 const racine = path.resolve(dossier);
 const TYPES = {
     '.html': 'text/html; charset=utf-8',
@@ -34,6 +36,9 @@ http.createServer((req, res) => {
         res.writeHead(200, {
             'Content-Type': TYPES[path.extname(fichier)] || 'application/octet-stream',
             'Cache-Control': 'no-cache',
+            ...(isole === 'isole'
+                ? { 'Cross-Origin-Opener-Policy': 'same-origin', 'Cross-Origin-Embedder-Policy': 'require-corp' }
+                : {}),
         });
         res.end(data);
     });
