@@ -94,6 +94,11 @@ EMSCRIPTEN_KEEPALIVE const char* qv_geste(int type, int index, double maintenant
         .c_str();
 }
 
+// The game's own share of the last call, in milliseconds, for whoever measures.
+EMSCRIPTEN_KEEPALIVE double qv_duree_jeu() {
+    return session->dureeJeu();
+}
+
 EMSCRIPTEN_KEEPALIVE const char* qv_repondre(int oui, int annulee, const char* texte, int couleur) {
     quarvel::web::PlateformeWeb::Reponse r;
     r.oui = oui != 0;

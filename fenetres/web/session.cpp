@@ -6,6 +6,8 @@
 #include "fenetres/modele/menus.h"
 #include "fenetres/modele/revue.h"
 
+#include <chrono>
+
 namespace quarvel::web {
 
 namespace {
@@ -288,7 +290,10 @@ const std::string& Session::repondre(const PlateformeWeb::Reponse& r) {
 void Session::jouer() {
     plateforme_.commencer(reponses_);
     jeu_->maintenant = maintenant_;
+    const auto debut = std::chrono::steady_clock::now();
     traiterEvenement(*jeu_, geste_);
+    dureeJeu_ =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
     // What an earlier run already had shown is not shown again.
     const auto& annonces = plateforme_.annonces;
     for (std::size_t k = annoncesFaites_; k < annonces.size(); ++k)

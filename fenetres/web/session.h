@@ -47,6 +47,9 @@ public:
     // Everything that changed since the last call; the first, everything.
     const std::string& etat();
     bool enAttente() const { return enAttente_; }
+    // The time the game itself took over the last gesture, in milliseconds: the rest of a
+    // call is this session's own (the copy kept for a question, what changed, the JSON).
+    double dureeJeu() const { return dureeJeu_; }
 
     Jeu& jeu() { return *jeu_; }
 
@@ -76,6 +79,7 @@ private:
     int graphiquesVus_ = -1;
     int langueVue_ = -1;
     bool premier_ = true;
+    double dureeJeu_ = 0;
 
     Json json_;
     std::string sortie_;

@@ -5,17 +5,24 @@ import creerQuarvel from './quarvel.mjs';
 export async function chargerNoyau() {
     const m = await creerQuarvel();
     const lire = (pointeur) => JSON.parse(m.UTF8ToString(pointeur));
-    // The model's time per gesture, for whoever measures it (the page's own figures).
+    // The time of each call for whoever measures it: whole (the game, what changed, the JSON
+    // read back) and the game's own share.
     const durees = [];
+    const dureesJeu = [];
     const mesurer = (f) => {
         const debut = performance.now();
         const r = f();
         durees.push(performance.now() - debut);
-        if (durees.length > 10000) durees.shift();
+        dureesJeu.push(m._qv_duree_jeu());
+        if (durees.length > 10000) {
+            durees.shift();
+            dureesJeu.shift();
+        }
         return r;
     };
     return {
         durees,
+        dureesJeu,
         memoire() {
             return m.HEAP8.buffer.byteLength;
         },
