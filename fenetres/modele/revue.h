@@ -52,6 +52,8 @@ enum class FenetreRevue { TousPlis, Mains, ScoreDetaille };
 void imprimerRevue(Jeu& jeu, FenetreRevue f);
 // Prints a window under a title line; with no printer, says so and offers a PDF file instead.
 void imprimerFenetre(Jeu& jeu, FenetreImprimee fenetre, const std::string& titre);
+// The name a PDF of that window is offered under: after the deal, or after the window.
+std::string nomFichierPdf(const Jeu& jeu, FenetreImprimee fenetre);
 void couleurRevue(Jeu& jeu, FenetreRevue f);
 
 // The windows as flat lists of controls, window first, each child after its parent.

@@ -43,7 +43,8 @@ std::string titreImpression(const Jeu& jeu, const Composant& fenetre) {
     return t;
 }
 
-// Named after what it holds: the deal's windows after the deal, the others after themselves.
+} // namespace
+
 std::string nomFichierPdf(const Jeu& jeu, FenetreImprimee fenetre) {
     const Textes& t = jeu.textes;
     const std::string donne =
@@ -62,8 +63,6 @@ std::string nomFichierPdf(const Jeu& jeu, FenetreImprimee fenetre) {
     }
     return texte(t, "quarvel-statistiques.pdf", "quarvel-statistics.pdf");
 }
-
-} // namespace
 
 void ouvrirScoreDetaille(Jeu& jeu) {
     remplirFeuilleScore(jeu);

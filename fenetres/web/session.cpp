@@ -438,13 +438,17 @@ const std::string& Session::etat() {
         ecrireChangements(j);
     }
     j.cle("annonces").debutTableau();
-    for (const PlateformeWeb::Annonce& a : aAnnoncer_)
+    for (const PlateformeWeb::Annonce& a : aAnnoncer_) {
         j.debutObjet()
             .champ("genre", nom(a.genre))
             .champ("titre", a.titre)
             .champ("texte", a.texte)
-            .champ("fenetre", static_cast<int>(a.fenetre))
-            .finObjet();
+            .champ("fenetre", static_cast<int>(a.fenetre));
+        // The browser offers the page's title as the PDF's name: the desktop program's.
+        if (a.genre == PlateformeWeb::Annonce::Genre::Imprimer)
+            j.champ("fichier", nomFichierPdf(*jeu_, a.fenetre));
+        j.finObjet();
+    }
     j.finTableau();
     aAnnoncer_.clear();
     j.cle("question");

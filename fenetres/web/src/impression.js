@@ -1,6 +1,7 @@
 // Printing through the browser's print dialog, which offers printers and PDF files alike: the
 // window's content alone (its buttons left out, cut to what is left), fitted to the page under
-// the desktop program's title line, the window's title, the deal, then the date.
+// the desktop program's title line, the window's title, the deal, then the date. The page's title
+// meanwhile is the file name the desktop program offers, which the browser offers for a PDF.
 const PAGE = { longueur: 1047, largeur: 718 }; // A4 less 10 mm margins, in CSS pixels
 const LIGNE = 28;
 
@@ -28,7 +29,7 @@ export function contenu(fenetre) {
     return { x, y, w: Math.min(l, d + marge) - x, h: Math.min(H, b + marge) - y };
 }
 
-export function imprimer(fenetre, titre, langue) {
+export function imprimer(fenetre, titre, langue, fichier) {
     const zone = contenu(fenetre);
     const paysage = zone.w > zone.h;
     const pageL = paysage ? PAGE.longueur : PAGE.largeur;
@@ -59,9 +60,12 @@ export function imprimer(fenetre, titre, langue) {
     const regles = document.styleSheets[0];
     const k = regles.insertRule(`@page { size: A4 ${paysage ? 'landscape' : 'portrait'}; margin: 10mm; }`, regles.cssRules.length);
     document.documentElement.classList.add('impression');
+    const titrePage = document.title;
+    if (fichier) document.title = fichier.replace(/\.pdf$/, '');
     try {
         window.print();
     } finally {
+        document.title = titrePage;
         document.documentElement.classList.remove('impression');
         regles.deleteRule(k);
         client.style.transform = '';

@@ -132,7 +132,7 @@ export class Vue {
                         await this.dialogues.message(a.texte, this.langue, a.titre, 'icones/quarvel.svg');
                         break;
                     case 'imprimer':
-                        imprimer(this.fenetres[IMPRIMEES[a.fenetre]], a.titre, this.langue);
+                        imprimer(this.fenetres[IMPRIMEES[a.fenetre]], a.titre, this.langue, a.fichier);
                         break;
                     case 'aide':
                         this.aide.ouvrir(a.texte);

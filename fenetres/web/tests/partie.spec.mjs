@@ -26,6 +26,7 @@ test.describe('a whole deal', () => {
             window.print = () => {
                 const feuille = document.getElementById('impression');
                 window.imprime = {
+                    fichier: document.title,
                     ligne: feuille.querySelector('.titre-impression').textContent,
                     cartes: feuille.querySelectorAll('[data-nom^="ImageMain"]').length,
                     boutons: [...feuille.querySelectorAll('button')].filter(
@@ -39,6 +40,7 @@ test.describe('a whole deal', () => {
         await page.emulateMedia({ media: 'screen' });
         const imprime = await page.evaluate(() => window.imprime);
         expect(imprime.ligne).toMatch(/^Les 4 mains et le chien\.\.\. \u2014 Donne n° \d+/);
+        expect(imprime.fichier).toMatch(/^quarvel-donne-\d+-mains$/);
         expect(imprime.cartes).toBe(72);
         expect(imprime.boutons).toBe(0);
         await expect(mains).toBeVisible();
