@@ -59,10 +59,11 @@ export async function estVisible(page, nom) {
 }
 
 // A whole deal: the player passes, declines the handful, plays his first playable card and goes
-// on; `souris`: with real mouse clicks, else with the page's own clicks.
-export async function jouerDonne(page, { souris = false } = {}) {
+// on; `souris`: with real mouse clicks, `toucher`: with taps, else with the page's own clicks.
+export async function jouerDonne(page, { souris = false, toucher = false } = {}) {
     const clic = async (nom, position) => {
         if (souris) await ctl(page, nom).click(position ? { position } : undefined);
+        else if (toucher) await ctl(page, nom).tap(position ? { position } : undefined);
         else await clicRapide(page, nom);
     };
     for (let k = 0; k < 3000; ++k) {
@@ -86,7 +87,7 @@ export async function jouerDonne(page, { souris = false } = {}) {
             continue;
         }
         // Nothing asked of the player: a click on the information bar goes on.
-        if (souris) await ctl(page, 'info').click();
+        if (souris || toucher) await clic('info');
         else await clicRapide(page, 'info');
         await page.waitForTimeout(5);
     }

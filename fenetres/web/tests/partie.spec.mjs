@@ -124,3 +124,24 @@ test.describe('a whole deal', () => {
         await expect(page.locator('[data-fenetre="frmMains"]')).toBeHidden();
     });
 });
+
+test.describe('on a phone held sideways', () => {
+    test.use({ viewport: { width: 844, height: 390 }, hasTouch: true, isMobile: true });
+
+    test('a whole deal by touch, the menus too', async ({ page }) => {
+        await ouvrir(page);
+        await ctl(page, 'PanelStartEnglish').tap();
+        // No pointer hovers on a touch screen: each level opens when touched.
+        await page.locator('.menu-haut > .libelle', { hasText: /^Speeds$/ }).tap();
+        await page.locator('.menu-haut.ouvert .menu-item > .libelle', { hasText: /^Card throw$/ }).tap();
+        await page.locator('.menu-item.ouvert .menu-item > .libelle', { hasText: /^Very quick$/ }).tap();
+        await expect(page.locator('.menu-haut.ouvert')).toHaveCount(0);
+        await jouerDonne(page, { toucher: true });
+        await expect(ctl(page, 'PanelTexteResultat')).toContainText('Result for the Taker');
+        await ctl(page, 'PanelVoirPlis').tap();
+        const plis = page.locator('[data-fenetre="frmTousPlis"]');
+        await expect(plis).toBeVisible();
+        await plis.locator('.fermer').tap();
+        await expect(plis).toBeHidden();
+    });
+});
