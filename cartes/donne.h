@@ -1,6 +1,7 @@
 #pragma once
 #include "cartes/carte.h"
 
+#include <cassert>
 #include <cstdint>
 
 namespace quarvel {
@@ -88,8 +89,44 @@ struct Donne {
     bool operator==(const Donne&) const = default;
 };
 
-// Every change of phase goes through here.
+// The moves a deal may make from one phase to the next. A new deal may start from anywhere.
+constexpr bool mouvementPermis(Phase de, Phase vers) {
+    using P = Phase;
+    if (vers == P::Encheres) return true;
+    switch (de) {
+    case P::Encheres:
+        return vers == P::EnchereSud || vers == P::EncheresCloses;
+    case P::EnchereSud:
+        return vers == P::EncheresCloses;
+    case P::EncheresCloses:
+        return vers == P::ChienMontre || vers == P::AttenteJeu; // guard without or against
+    case P::ChienMontre:
+        return vers == P::Ecart || vers == P::AttenteJeu; // the user's discard, or a computer's
+    case P::Ecart:
+        return vers == P::AttenteJeu;
+    case P::AttenteJeu:
+        return vers == P::JeuEnCours;
+    case P::JeuEnCours:
+        return vers == P::JeuEnCours || vers == P::TourSud || vers == P::PliARamasser ||
+               vers == P::DernierPli || vers == P::DonneBloquee;
+    case P::TourSud:
+        return vers == P::JeuEnCours || vers == P::OffrePoignee;
+    case P::OffrePoignee:
+        return vers == P::TourSud || vers == P::ChoixPoignee;
+    case P::ChoixPoignee:
+        return vers == P::TourSud;
+    case P::PliARamasser:
+        return vers == P::JeuEnCours;
+    case P::DernierPli:
+        return vers == P::DonneFinie;
+    default:
+        return false;
+    }
+}
+
+// Every change of phase goes through here; a move outside the table is a fault of the flow.
 constexpr void passerA(Donne& d, Phase vers) {
+    assert(mouvementPermis(d.phase, vers));
     d.phase = vers;
 }
 

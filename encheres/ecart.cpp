@@ -32,14 +32,14 @@ int positionDe(const EtatEcart& e, Couleur couleur, int valeur) {
 void choisirEcartRangee(PartieEncheres& jeu);
 
 // The row split into the new hand and the discard, in row order.
-void ecrireEcart(PartieEncheres& jeu, const Tableau<int, 24>& dansEcart) {
+void ecrireEcart(PartieEncheres& jeu, std::uint32_t positions) {
     Donne& d = jeu.donne;
     EtatEcart& e = jeu.ecart;
     MainJoueur& main = d.mains[d.preneur];
     int slot = 0, k = 0;
     for (int p = 1; p <= 24; ++p) {
         Carte c = e.rangeeEcart[p];
-        if (dansEcart[p] == 1 && k < 6) {
+        if ((positions >> p & 1u) && k < 6) {
             c.enMain = false;
             d.chien[++k] = c;
         } else if (slot < 18) {
@@ -52,31 +52,15 @@ void ecrireEcart(PartieEncheres& jeu, const Tableau<int, 24>& dansEcart) {
 
 } // namespace
 
-void poserEcart(PartieEncheres& jeu, const Tableau<int, 24>& dansEcart) {
-    ecrireEcart(jeu, dansEcart);
+void poserEcart(PartieEncheres& jeu, std::uint32_t positions) {
+    ecrireEcart(jeu, positions);
 }
 
-void ecartOrdinateurOuImpose(PartieEncheres& jeu) {
-    EtatEcart& e = jeu.ecart;
-    if (!e.ecartImpose) return ecartOrdinateur(jeu);
-    fusionnerRangee(jeu);
-    Tableau<int, 24> dans;
-    int n = 0;
-    for (const Carte& c : e.cartesImposees)
-        for (int p = 1; p <= 24; ++p)
-            if (dans[p] == 0 && ecartable(c) && e.rangeeEcart[p].couleur == c.couleur &&
-                e.rangeeEcart[p].valeur == c.valeur) {
-                dans[p] = 1;
-                ++n;
-                break;
-            }
-    if (n != 6) return ecartOrdinateur(jeu);
-    ecrireEcart(jeu, dans);
-}
+namespace {
 
-void fusionnerRangee(PartieEncheres& jeu) {
-    const Donne& d = jeu.donne;
-    EtatEcart& e = jeu.ecart;
+// The taker's hand and the dog merged in the order of the hand: f(p, card, source) for each
+// position p of the row.
+template <class F> void parcourirRangee(const Donne& d, F&& f) {
     const MainJoueur& main = d.mains[d.preneur];
     int h = 1, c = 1;
     for (int p = 1; p <= 24; ++p) {
@@ -91,13 +75,31 @@ void fusionnerRangee(PartieEncheres& jeu) {
             prendreMain = a.couleur < b.couleur || (a.couleur == b.couleur && a.valeur > b.valeur);
         }
         if (prendreMain) {
-            e.rangeeEcart[p] = main[h];
-            e.sourceRangee[p] = h++;
+            f(p, main[h], h);
+            ++h;
         } else {
-            e.rangeeEcart[p] = d.chien[c];
-            e.sourceRangee[p] = 18 + c++;
+            f(p, d.chien[c], 18 + c);
+            ++c;
         }
     }
+}
+
+} // namespace
+
+void fusionnerRangee(PartieEncheres& jeu) {
+    EtatEcart& e = jeu.ecart;
+    parcourirRangee(jeu.donne, [&e](int p, const Carte& c, int source) {
+        e.rangeeEcart[p] = c;
+        e.sourceRangee[p] = source;
+    });
+}
+
+std::uint32_t positionsEcartables(const PartieEncheres& jeu) {
+    std::uint32_t masque = 0;
+    parcourirRangee(jeu.donne, [&masque](int p, const Carte& c, int) {
+        if (ecartable(c)) masque |= 1u << p;
+    });
+    return masque;
 }
 
 void choisirEcartOrdinateur(PartieEncheres& jeu) {
@@ -203,11 +205,27 @@ void choisirEcartRangee(PartieEncheres& jeu) {
 
 } // namespace
 
-void ecartOrdinateur(PartieEncheres& jeu) {
+std::uint32_t ecartOrdinateur(PartieEncheres& jeu) {
+    EtatEcart& e = jeu.ecart;
+    if (e.ecartImpose) {
+        fusionnerRangee(jeu);
+        std::uint32_t imposees = 0;
+        int n = 0;
+        for (const Carte& c : e.cartesImposees)
+            for (int p = 1; p <= 24; ++p)
+                if (!(imposees >> p & 1u) && ecartable(c) &&
+                    e.rangeeEcart[p].couleur == c.couleur && e.rangeeEcart[p].valeur == c.valeur) {
+                    imposees |= 1u << p;
+                    ++n;
+                    break;
+                }
+        if (n == 6) return imposees;
+    }
     choisirEcartRangee(jeu);
-    Tableau<int, 24> dansEcart;
-    for (int p = 1; p <= 24; ++p) dansEcart[p] = jeu.ecart.garderCarte[p] == 0 ? 1 : 0;
-    ecrireEcart(jeu, dansEcart);
+    std::uint32_t positions = 0;
+    for (int p = 1; p <= 24; ++p)
+        if (e.garderCarte[p] == 0) positions |= 1u << p;
+    return positions;
 }
 
 void proposerEcart(PartieEncheres& jeu) {
@@ -247,17 +265,16 @@ void calculerOrigineEcart(PartieEncheres& jeu) {
     }
 }
 
-bool ecarterSelection(PartieEncheres& jeu) {
-    const Donne& d = jeu.donne;
+std::uint32_t selectionEcart(const PartieEncheres& jeu) {
     const EtatEcart& e = jeu.ecart;
-    if (d.phase != Phase::Ecart || e.nbEcartees != 6) return false;
-    Tableau<int, 24> dansEcart;
+    std::uint32_t positions = 0;
     for (int p = 1; p <= 24; ++p) {
         const int s = e.sourceRangee[p];
-        dansEcart[p] = s <= 18 ? e.selectionMain[s] : e.selectionChien[s - 18];
+        if (s >= 1 && s <= 18 ? e.selectionMain[s] == 1
+                              : s >= 19 && s <= 24 && e.selectionChien[s - 18] == 1)
+            positions |= 1u << p;
     }
-    ecrireEcart(jeu, dansEcart);
-    return true;
+    return positions;
 }
 
 } // namespace quarvel

@@ -1,20 +1,20 @@
 #pragma once
+// The rules of the bidding: who speaks, what may be bid, who takes. The pace of it (a computer
+// bid shown after the bidding timer, the bid bar) is the flow's.
 #include "cartes/carte.h"
 
 namespace quarvel {
 
 struct PartieEncheres;
 
-// Lets a seat speak: a computer bid waits for the bidding timer, the user gets the bid bar.
-void etapeEnchere(PartieEncheres& jeu, Siege siege);
-// Tick of TimerEnchere: shows the pending computer bid and passes the turn on.
-void tickEnchere(PartieEncheres& jeu);
-// A bid chosen outside the game for the computer seat whose bid waits for the timer: PASSE, or
-// above every bid before it; anything else passes.
-void imposerEnchere(PartieEncheres& jeu, Contrat code);
-// The user's bid, PASSE to GARDE CONTRE.
-void enchereJoueur(PartieEncheres& jeu, Contrat code);
-void finEncheres(PartieEncheres& jeu);
+// The seat whose bid the deal waits for: from the first speaker, one per bid made; Siege::Aucun
+// once all four have spoken.
+Siege siegeQuiParle(const PartieEncheres& jeu);
+// PASSE, or a contract above every bid so far.
+bool enchereValable(const PartieEncheres& jeu, Contrat code);
+// The seat's bid is made: PASSE when it is not valid. The turn passes on; after the fourth bid
+// the bidding is closed.
+void noterEnchere(PartieEncheres& jeu, Siege siege, Contrat code);
 // The seat that bid last, with contrat set; premierParlant with 0 when all passed.
 Siege trouverPreneur(PartieEncheres& jeu);
 

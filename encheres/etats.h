@@ -7,7 +7,8 @@ namespace quarvel {
 struct EtatEncheres {
     Contrat meilleureEnchere = PASSE;
     int nbEncheres = 0;
-    Siege siegeEnAttente = Siege::Aucun;
+    Siege siegeEnAttente = Siege::Aucun;  // a computer seat has chosen; the timer shows it
+    Contrat enchereEnAttente = PAS_PARLE; // and what it chose
     int etapesTimer = 0;         // the bidding timer's step counter, cleared by each new deal
     bool enchereRefusee = false; // the user tried a bid that does not beat the best one
     bool operator==(const EtatEncheres&) const = default;

@@ -37,10 +37,6 @@ void proposerPoignee(PartieEncheres& jeu) {
     passerA(jeu.donne, Phase::OffrePoignee);
 }
 
-void refuserPoignee(PartieEncheres& jeu) {
-    passerA(jeu.donne, Phase::TourSud);
-}
-
 void ouvrirPoignee(PartieEncheres& jeu, int type, int unite) {
     const int n = atoutsSud(jeu);
     if (type < 1 || type > 3 || n < taillePoignee(type)) return;
@@ -75,8 +71,11 @@ void boutonParesseux(PartieEncheres& jeu) {
     jeu.poignee.nbSelectionPoignee = taille;
 }
 
-void validerPoignee(PartieEncheres& jeu) {
-    fermerPoignee(jeu);
+std::uint32_t selectionPoigneeSud(const PartieEncheres& jeu) {
+    std::uint32_t slots = 0;
+    for (int i = 1; i <= 18; ++i)
+        if (jeu.poignee.selectionPoignee[i] == 1) slots |= 1u << i;
+    return slots;
 }
 
 void annulerPoignee(PartieEncheres& jeu) {

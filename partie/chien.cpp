@@ -1,7 +1,7 @@
 #include "partie/chien.h"
 
 #include "encheres/ecart.h"
-#include "ia/connaissance.h"
+#include "partie/coeur.h"
 #include "partie/flux.h"
 #include "partie/main_joueur.h"
 #include "partie/partie.h"
@@ -9,14 +9,7 @@
 namespace quarvel {
 
 void montrerChien(Partie& jeu) {
-    Donne& d = jeu.donne;
-    jeu.ecart.origineEcart.remplir(-1);
-    if (d.contrat == GARDE_SANS || d.contrat == GARDE_CONTRE) {
-        initialiserConnaissance(jeu);
-        passerA(d, Phase::AttenteJeu);
-        return;
-    }
-    passerA(d, Phase::ChienMontre);
+    if (jeu.donne.phase != Phase::ChienMontre) return;
     for (int k = 1; k <= 6; ++k) jeu.ecart.hauteursChien[k] = jeu.alea(3);
 }
 
@@ -25,9 +18,7 @@ void retirerChien(Partie& jeu, bool parClicChien) {
     if (d.phase != Phase::ChienMontre) return;
     jeu.ecart.chienLeveParClic = parClicChien;
     if (d.preneur != SUD) {
-        ecartOrdinateurOuImpose(jeu);
-        initialiserConnaissance(jeu);
-        passerA(d, Phase::AttenteJeu);
+        appliquer(jeu, Action::ecart(d.preneur, ecartOrdinateur(jeu)));
         continuer(jeu);
     } else {
         passerA(d, Phase::Ecart);
@@ -36,10 +27,10 @@ void retirerChien(Partie& jeu, bool parClicChien) {
 }
 
 void confirmerEcart(Partie& jeu) {
-    if (!ecarterSelection(jeu)) return;
-    initialiserConnaissance(jeu);
+    const Action a = Action::ecart(SUD, selectionEcart(jeu));
+    if (jeu.donne.phase != Phase::Ecart || !estLegale(jeu, a)) return;
+    appliquer(jeu, a);
     tirerHauteursMain(jeu);
-    passerA(jeu.donne, Phase::AttenteJeu);
     continuer(jeu);
 }
 

@@ -5,7 +5,7 @@ namespace quarvel {
 
 struct Partie;
 
-// The taker is known: the dog is shown at PRISE and GARDE, left alone otherwise.
+// The bidding concluded: a dog on show at PRISE and GARDE gets its cards' uneven heights.
 void montrerChien(Partie& jeu);
 // Puts the dog away: through the go-on gesture, or by a click on a dog card.
 void retirerChien(Partie& jeu, bool parClicChien);

@@ -2,6 +2,7 @@
 
 #include "encheres/ecart.h"
 #include "ia/moteur.h"
+#include "partie/coeur.h"
 #include "partie/partie.h"
 
 #include <memory>
@@ -19,7 +20,7 @@ int conseilCarte(const Partie& jeu) {
     auto copie = std::make_unique<Partie>(jeu);
     copie->moteur.niveauSud = NIVEAU_PRO;
     const int slot = jouerOrdinateur(*copie, SUD);
-    return slot >= 1 && slot <= 18 && d.cartesJouables[SUD][slot] == 1 ? slot : 0;
+    return estLegale(jeu, Action::carte(SUD, slot)) ? slot : 0;
 }
 
 Tableau<bool, 24> conseilEcart(const Partie& jeu) {

@@ -3,9 +3,11 @@
 #include "cartes/generation.h"
 #include "donne/pli.h"
 #include "encheres/ecart.h"
+#include "encheres/encheres.h"
 #include "encheres/poignee.h"
 #include "ia/connaissance.h"
 #include "ia/moteur.h"
+#include "partie/coeur.h"
 #include "partie/nouvelle_donne.h"
 #include "partie/partie.h"
 #include "scores/score.h"
@@ -20,7 +22,8 @@ void remettreAZero(Partie& jeu) {
     d.preneur = Siege::Aucun;
     d.contrat = PASSE;
     d.encheresAnnoncees.remplir(PAS_PARLE);
-    passerA(d, Phase::JeuEnCours);
+    jeu.encheres = EtatEncheres{};
+    passerA(d, Phase::Encheres);
     d.boutsPreneur = d.boutsDefense = 0;
     d.pointsPreneur = d.pointsDefense = 0;
     d.pointsContrat = 0;
@@ -37,84 +40,59 @@ void remettreAZero(Partie& jeu) {
     jeu.connaissance.petitDansPli = false;
 }
 
-// One round from the first speaker: a seat announces what its hand deserves when that beats
-// the best bid so far; an external seat says its own. Returns the taker, Siege::Aucun when all
-// passed.
-Siege encheres(Partie& jeu, SiegesExternes* x) {
-    Donne& d = jeu.donne;
-    Contrat meilleure = PASSE;
-    Siege preneur = Siege::Aucun;
-    Siege s = d.premierParlant;
-    for (int i = 0; i < 4; ++i, s = siegeSuivant(s)) {
-        Contrat e = d.encheresMeritees[s];
-        if (x && x->externe(s)) {
-            e = x->enchere(jeu, s);
-            if (e < PRISE || e > GARDE_CONTRE || e <= meilleure) e = PASSE;
-        }
-        if (e > meilleure) {
-            meilleure = e;
-            preneur = s;
-            d.encheresAnnoncees[s] = e;
-        } else {
-            d.encheresAnnoncees[s] = PASSE;
-        }
+// One round from the first speaker: each seat announces what its hand deserves, or an external
+// seat its own choice; a bid that does not beat the best so far passes. Returns whether a seat
+// took.
+bool encheres(Partie& jeu, SiegesExternes* x) {
+    for (Siege s = siegeQuiParle(jeu); s != Siege::Aucun; s = siegeQuiParle(jeu)) {
+        Contrat e = jeu.donne.encheresMeritees[s];
+        if (x && x->externe(s)) e = x->enchere(jeu, s);
+        if (!estLegale(jeu, Action::enchere(s, e))) e = PASSE;
+        appliquer(jeu, Action::enchere(s, e));
     }
-    d.preneur = preneur;
-    d.contrat = meilleure;
-    return preneur;
+    return conclureEncheres(jeu);
 }
 
 // An external taker's discard: six cards of the row, none a trump or a Roi; else the computer's.
-void ecartExterne(Partie& jeu, SiegesExternes& x) {
+std::uint32_t ecartExterne(Partie& jeu, SiegesExternes& x) {
     fusionnerRangee(jeu);
     Tableau<int, 24> dans;
     x.ecart(jeu, jeu.donne.preneur, dans);
-    int n = 0;
+    std::uint32_t positions = 0;
     for (int p = 1; p <= 24; ++p) {
         if (dans[p] != 0 && dans[p] != 1) return ecartOrdinateur(jeu);
-        if (dans[p] == 1 && !ecartable(jeu.ecart.rangeeEcart[p])) return ecartOrdinateur(jeu);
-        n += dans[p];
+        if (dans[p] == 1) positions |= 1u << p;
     }
-    if (n != 6) return ecartOrdinateur(jeu);
-    poserEcart(jeu, dans);
+    if (!estLegale(jeu, Action::ecart(jeu.donne.preneur, positions))) return ecartOrdinateur(jeu);
+    return positions;
 }
 
-// The kind of handful an external seat shows before its first card, 0 when none or not allowed:
-// as many of its own trumps as the kind needs, the Excuse only when the others are too few.
+// The kind of handful an external seat shows before its first card, 0 when none or not allowed.
 int poigneeExterne(Partie& jeu, SiegesExternes& x, Siege s, Tableau<int, 15>& slots) {
-    const MainJoueur& m = jeu.donne.mains[s];
-    int atouts = 0, excuse = 0;
-    for (int i : SLOTS) {
-        atouts += m[i].couleur == ATOUT;
-        excuse += estExcuse(m[i]);
-    }
+    int atouts = 0;
+    for (const Carte& c : jeu.donne.mains[s]) atouts += c.couleur == ATOUT;
     if (atouts < taillePoignee(1)) return 0;
     slots.remplir(0);
     const int type = x.poignee(jeu, s, slots);
     if (type < 1 || type > 3) return 0;
-    const int taille = taillePoignee(type);
-    if (taille > atouts) return 0;
-    Tableau<bool, 18> pris;
-    bool avecExcuse = false;
-    for (int k = 1; k <= taille; ++k) {
+    std::uint32_t montrees = 0;
+    for (int k = 1; k <= taillePoignee(type); ++k) {
         const int i = slots[k];
-        if (i < 1 || i > 18 || pris[i] || m[i].couleur != ATOUT) return 0;
-        pris[i] = true;
-        avecExcuse = avecExcuse || estExcuse(m[i]);
+        if (i < 1 || i > 18 || (montrees >> i & 1u)) return 0;
+        montrees |= 1u << i;
     }
-    if (avecExcuse && atouts - excuse >= taille) return 0;
+    const Action a = Action::poignee(s, type, montrees);
+    if (!estLegale(jeu, a)) return 0;
+    appliquer(jeu, a);
     return type;
 }
 
 // The external seat's card, or its first legal one.
 int carteExterne(Partie& jeu, SiegesExternes& x, Siege s) {
-    const Donne& d = jeu.donne;
     const int slot = x.carte(jeu, s);
-    if (slot >= 1 && slot <= 18 && d.cartesJouables[s][slot] == 1 && d.mains[s][slot].enMain)
-        return slot;
-    for (int i : SLOTS)
-        if (d.cartesJouables[s][i] == 1 && d.mains[s][i].enMain) return i;
-    return 1;
+    if (estLegale(jeu, Action::carte(s, slot))) return slot;
+    const ActionsLegales l = actionsLegales(jeu);
+    return l.nombre > 0 ? l.liste[1].valeur : 1;
 }
 
 } // namespace
@@ -122,12 +100,14 @@ int carteExterne(Partie& jeu, SiegesExternes& x, Siege s) {
 void jouerDonneAuto(Partie& jeu, DonneAuto& r, SiegesExternes* x) {
     Donne& d = jeu.donne;
     r.donnesDistribuees = 0;
-    do {
+    bool pris = false;
+    while (!pris) {
         remettreAZero(jeu);
         produireDonne(jeu, false);
         ++r.donnesDistribuees;
         if (x) x->donne(jeu);
-    } while (encheres(jeu, x) == Siege::Aucun);
+        pris = encheres(jeu, x);
+    }
     r.preneur = d.preneur;
     r.contrat = d.contrat;
     if (x) x->contrat(jeu);
@@ -135,38 +115,31 @@ void jouerDonneAuto(Partie& jeu, DonneAuto& r, SiegesExternes* x) {
     d.pli.entame = d.premierParlant;
     d.pli.nbCartesJouees = 0;
     d.joueurCourant = d.premierParlant;
-    // The knowledge is built once the discard is made.
-    if (d.contrat == PRISE || d.contrat == GARDE) {
-        if (x && x->externe(d.preneur))
-            ecartExterne(jeu, *x);
-        else
-            ecartOrdinateur(jeu);
+    if (d.phase == Phase::ChienMontre) {
+        const bool externe = x && x->externe(d.preneur);
+        appliquer(jeu,
+                  Action::ecart(d.preneur, externe ? ecartExterne(jeu, *x) : ecartOrdinateur(jeu)));
     }
-    initialiserConnaissance(jeu);
+    passerA(d, Phase::JeuEnCours);
 
-    d.numeroPli = 1;
-    for (int pli = 1; pli <= 18; ++pli) {
-        for (int i = 0; i < 4; ++i) {
-            const Siege s = d.joueurCourant;
-            const bool externe = x && x->externe(s);
-            if (externe && pli == 1 && d.poignee == 0) {
-                Tableau<int, 15> slots;
-                d.poignee = poigneeExterne(jeu, *x, s, slots);
-                if (d.poignee != 0) x->poigneeMontree(jeu, s, slots, taillePoignee(d.poignee));
-            }
-            calculerJouables(d, s);
-            const int slot = externe ? carteExterne(jeu, *x, s) : jouerOrdinateur(jeu, s);
-            noterCarteJouee(jeu, s, slot);
-            poserCarteDansPli(d, s, slot);
-            if (x) x->carteJouee(jeu, s, d.mains[s][slot]);
-            ++d.pli.nbCartesJouees;
-            d.joueurCourant = siegeSuivant(s);
+    while (d.numeroPli >= 1 && d.numeroPli <= 18) {
+        const Siege s = d.joueurCourant;
+        const bool externe = x && x->externe(s);
+        if (externe && d.numeroPli == 1 && d.poignee == 0) {
+            Tableau<int, 15> slots;
+            const int type = poigneeExterne(jeu, *x, s, slots);
+            if (type != 0) x->poigneeMontree(jeu, s, slots, taillePoignee(type));
         }
-        jeu.connaissance.petitDansPli = false;
-        compterFinDePli(d);
-        noterFinDePli(jeu);
-        if (x) x->pliRamasse(jeu, d.pli.entame);
-        for (Siege s : SIEGES) d.pli.cartes[s] = Carte{};
+        ouvrirTour(jeu);
+        const int slot = externe ? carteExterne(jeu, *x, s) : jouerOrdinateur(jeu, s);
+        if (!estLegale(jeu, Action::carte(s, slot))) break; // a seat with no card: cannot happen
+        const Carte carte = d.mains[s][slot];
+        appliquer(jeu, Action::carte(s, slot));
+        if (x) x->carteJouee(jeu, s, carte);
+        if (d.pli.nbCartesJouees == 0) {
+            if (x) x->pliRamasse(jeu, d.pli.entame);
+            ramasserPli(jeu);
+        }
     }
     r.score = scorePreneur(d);
     if (x) x->fin(jeu, r);

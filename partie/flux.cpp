@@ -5,28 +5,85 @@
 #include "encheres/poignee.h"
 #include "ia/moteur.h"
 #include "partie/chien.h"
-#include "partie/main_joueur.h"
+#include "partie/coeur.h"
 #include "partie/nouvelle_donne.h"
 #include "partie/partie.h"
-#include "partie/poser.h"
+#include "scores/fin_donne.h"
 
 #include <optional>
 
 namespace quarvel {
 
+namespace {
+
+void apresEnchere(Partie& jeu) {
+    const Siege suivant = siegeQuiParle(jeu);
+    if (suivant != Siege::Aucun) etapeEnchere(jeu, suivant);
+}
+
+} // namespace
+
+void etapeEnchere(Partie& jeu, Siege siege) {
+    Donne& d = jeu.donne;
+    const Contrat merite = d.encheresMeritees[siege];
+    if (siege != SUD) {
+        passerA(d, Phase::Encheres);
+        jeu.encheres.siegeEnAttente = siege;
+        jeu.encheres.enchereEnAttente = merite;
+        jeu.minuteries.TimerEnchere.demarrer(jeu.maintenant);
+        return;
+    }
+    // The bid bar's advice: what the hand deserves, if it still may be bid.
+    d.encheresAnnoncees[SUD] = enchereValable(jeu, merite) ? merite : PASSE;
+    passerA(d, Phase::EnchereSud);
+}
+
+void tickEnchere(Partie& jeu) {
+    jeu.minuteries.TimerEnchere.arreter();
+    const Siege siege = jeu.encheres.siegeEnAttente;
+    if (siege == Siege::Aucun || siege == SUD) return;
+    const Contrat choix = jeu.encheres.enchereEnAttente;
+    jeu.encheres.siegeEnAttente = Siege::Aucun;
+    jeu.encheres.enchereEnAttente = PAS_PARLE;
+    appliquer(jeu, Action::enchere(siege, enchereValable(jeu, choix) ? choix : PASSE));
+    apresEnchere(jeu);
+}
+
+void imposerEnchere(Partie& jeu, Contrat code) {
+    const Siege siege = jeu.encheres.siegeEnAttente;
+    if (siege == Siege::Aucun || siege == SUD) return;
+    jeu.encheres.enchereEnAttente = enchereValable(jeu, code) ? code : PASSE;
+}
+
+void enchereJoueur(Partie& jeu, Contrat code) {
+    if (jeu.donne.phase != Phase::EnchereSud) return;
+    const Action a = Action::enchere(SUD, code);
+    if (!estLegale(jeu, a)) {
+        if (code > PASSE && code <= GARDE_CONTRE) jeu.encheres.enchereRefusee = true;
+        return;
+    }
+    appliquer(jeu, a);
+    apresEnchere(jeu);
+}
+
 void relancerJeu(Partie& jeu) {
     jeu.minuteries.TimerEntreCarte.demarrer(jeu.maintenant);
 }
 
-void apresCarteJouee(Partie& jeu) {
-    Donne& d = jeu.donne;
-    ++d.pli.nbCartesJouees;
-    if (d.pli.nbCartesJouees >= 4) {
-        finDePli(jeu);
+void jouerCarte(Partie& jeu, Siege siege, int slot) {
+    const Action a = Action::carte(siege, slot);
+    if (!estLegale(jeu, a)) return;
+    appliquer(jeu, a);
+    const Donne& d = jeu.donne;
+    if (d.pli.nbCartesJouees >= 1) {
+        relancerJeu(jeu);
         return;
     }
-    d.joueurCourant = siegeSuivant(d.joueurCourant);
-    relancerJeu(jeu);
+    // The fourth card: the trick is scored, and the deal with the last one.
+    if (donneTerminee(d.phase))
+        finDeDonne(jeu);
+    else if (jeu.continuerAuto)
+        jeu.minuteries.TimerTransition.demarrer(jeu.maintenant);
 }
 
 std::optional<Blocage> tourSuivant(Partie& jeu) {
@@ -35,7 +92,7 @@ std::optional<Blocage> tourSuivant(Partie& jeu) {
     if (d.numeroPli > 18 || d.numeroPli < 1) return std::nullopt;
 
     const Siege s = d.joueurCourant;
-    calculerJouables(d, s);
+    ouvrirTour(jeu);
     if (s == SUD) {
         passerA(d, Phase::TourSud);
         if (d.numeroPli == 1 && jeu.reglages.optionProposePoignee) proposerPoignee(jeu);
@@ -44,15 +101,12 @@ std::optional<Blocage> tourSuivant(Partie& jeu) {
     passerA(d, Phase::JeuEnCours);
     const int impose = jeu.carteImposee[s];
     jeu.carteImposee[s] = 0;
-    const bool permise = impose >= 1 && impose <= 18 && d.cartesJouables[s][impose] == 1 &&
-                         d.mains[s][impose].enMain;
-    const int slot = permise ? impose : jouerOrdinateur(jeu, s);
+    const int slot = estLegale(jeu, Action::carte(s, impose)) ? impose : jouerOrdinateur(jeu, s);
     if (slot < 1 || slot > 18) {
         passerA(d, Phase::DonneBloquee);
         return Blocage{s};
     }
-    poserCarte(jeu, s, slot);
-    apresCarteJouee(jeu);
+    jouerCarte(jeu, s, slot);
     return std::nullopt;
 }
 
@@ -63,19 +117,17 @@ void continuer(Partie& jeu) {
 
     switch (d.phase) {
     case Phase::PliARamasser:
-        [[fallthrough]];
     case Phase::DernierPli:
         // The last trick stays on show beside the result.
-        for (Siege s : SIEGES) d.pli.cartes[s] = Carte{};
-        [[fallthrough]];
+        ramasserPli(jeu);
+        relancerJeu(jeu);
+        break;
     case Phase::AttenteJeu:
-        passerA(d, donneTerminee(d.phase) ? Phase::DonneFinie : Phase::JeuEnCours);
+        passerA(d, Phase::JeuEnCours);
         relancerJeu(jeu);
         break;
     case Phase::EncheresCloses:
-        d.numeroPli = 1;
-        d.preneur = trouverPreneur(jeu);
-        if (d.contrat != PASSE)
+        if (conclureEncheres(jeu))
             montrerChien(jeu);
         else
             nouvelleDonne(jeu, false);

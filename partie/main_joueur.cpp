@@ -1,9 +1,9 @@
 #include "partie/main_joueur.h"
 
 #include "encheres/ecart.h"
+#include "partie/coeur.h"
 #include "partie/flux.h"
 #include "partie/partie.h"
-#include "partie/poser.h"
 
 namespace quarvel {
 
@@ -22,14 +22,8 @@ void cliquerCarteMain(Partie& jeu, int i) {
         choisirCarteEcart(jeu, i);
         return;
     }
-    if (i > 18) return;
-    if (d.phase != Phase::TourSud || d.joueurCourant != SUD) return;
-    if (d.cartesJouables[SUD][i] != 1 || !d.mains[SUD][i].enMain) return;
-
-    // The turn is spent: a second click must wait for the next computed turn.
-    passerA(d, Phase::JeuEnCours);
-    poserCarte(jeu, SUD, i);
-    apresCarteJouee(jeu);
+    // The turn is spent with the card: a second click waits for the next computed turn.
+    if (d.phase == Phase::TourSud && estLegale(jeu, Action::carte(SUD, i))) jouerCarte(jeu, SUD, i);
 }
 
 } // namespace quarvel

@@ -1,9 +1,9 @@
 #include "partie/nouvelle_donne.h"
 
 #include "cartes/generation.h"
-#include "encheres/encheres.h"
 #include "encheres/evaluation.h"
 #include "ia/connaissance.h"
+#include "partie/flux.h"
 #include "partie/main_joueur.h"
 #include "partie/partie.h"
 #include "scores/scores_globaux.h"

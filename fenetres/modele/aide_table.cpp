@@ -5,6 +5,7 @@
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/options.h"
 #include "fenetres/modele/revue.h"
+#include "partie/coeur.h"
 #include "partie/conseil.h"
 #include "partie/main_joueur.h"
 
@@ -64,10 +65,9 @@ std::vector<Cible> cibles(const Jeu& jeu) {
         bouton(q.PanelConfirmeEcart, {Evt::ClicConfirmeEcart});
         break;
     case Phase::TourSud:
-        if (d.joueurCourant == SUD)
-            for (int i = 1; i <= 18; ++i)
-                if (d.mains[SUD][i].enMain && d.cartesJouables[SUD][i] == 1)
-                    v.push_back({&q.Carte3D[i], {Evt::ClicCarte3D, i}});
+        for (int i = 1; i <= 18; ++i)
+            if (estLegale(jeu, Action::carte(SUD, i)))
+                v.push_back({&q.Carte3D[i], {Evt::ClicCarte3D, i}});
         break;
     case Phase::OffrePoignee:
         bouton(q.PanelPoigneeSimple, {Evt::ClicPoignee, 1});

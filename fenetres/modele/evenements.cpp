@@ -6,7 +6,6 @@
 #include <string>
 
 #include "encheres/ecart.h"
-#include "encheres/encheres.h"
 #include "encheres/poignee.h"
 #include "fenetres/modele/aide_table.h"
 #include "fenetres/modele/challenge.h"
@@ -19,6 +18,7 @@
 #include "fenetres/modele/presentation_poignee.h"
 #include "fenetres/modele/revue.h"
 #include "partie/chien.h"
+#include "partie/coeur.h"
 #include "partie/flux.h"
 #include "partie/main_joueur.h"
 #include "partie/nouvelle_donne.h"
@@ -142,12 +142,6 @@ bool carteMainOfferte(const Jeu& jeu, int i) {
     }
 }
 
-// The bid bar shows Passe and the bids above the best one so far.
-bool enchereOfferte(const Jeu& jeu, Contrat code) {
-    return code == PASSE ||
-           (code >= PRISE && code <= GARDE_CONTRE && code > jeu.encheres.meilleureEnchere);
-}
-
 // The gestures of the deal itself; the others have been offered to their owners first. Each is
 // taken or ignored by the phase of the deal.
 void traiterDonne(Jeu& jeu, Evenement e) {
@@ -178,7 +172,7 @@ void traiterDonne(Jeu& jeu, Evenement e) {
         if (phase == Phase::AttentePremiereDonne) nouvelleDonne(jeu, false);
         break;
     case Evt::ClicEnchere:
-        if (phase == Phase::EnchereSud && enchereOfferte(jeu, static_cast<Contrat>(i)))
+        if (estLegale(jeu, Action::enchere(SUD, static_cast<Contrat>(i))))
             enchereJoueur(jeu, static_cast<Contrat>(i));
         break;
     case Evt::ClicConseil:
@@ -186,13 +180,14 @@ void traiterDonne(Jeu& jeu, Evenement e) {
             enchereJoueur(jeu, jeu.donne.encheresAnnoncees[SUD]);
         break;
     case Evt::ClicConfirmeEcart:
-        if (phase == Phase::Ecart && jeu.ecart.nbEcartees == 6) confirmerEcart(jeu);
+        if (phase == Phase::Ecart && estLegale(jeu, Action::ecart(SUD, selectionEcart(jeu))))
+            confirmerEcart(jeu);
         break;
     case Evt::ClicPoignee:
         // A kind the hand cannot show has no button; ouvrirPoignee turns it down all the same.
         if (phase != Phase::OffrePoignee || !dansIntervalle(i, 0, 3)) break;
         if (i == 0)
-            refuserPoignee(jeu);
+            appliquer(jeu, Action::poignee(SUD, 0, 0));
         else
             ouvrirPoignee(jeu, i, unitePoignee(jeu));
         break;
@@ -230,9 +225,8 @@ void traiterDonne(Jeu& jeu, Evenement e) {
         if (phase == Phase::ChoixPoignee) boutonParesseux(jeu);
         break;
     case Evt::ClicOkPoignee:
-        if (phase == Phase::ChoixPoignee &&
-            jeu.poignee.nbSelectionPoignee == taillePoignee(jeu.donne.poignee))
-            validerPoignee(jeu);
+        if (phase == Phase::ChoixPoignee)
+            appliquer(jeu, Action::poignee(SUD, jeu.donne.poignee, selectionPoigneeSud(jeu)));
         break;
     case Evt::ClicAnnulerPoignee:
         if (phase == Phase::ChoixPoignee) annulerPoignee(jeu);

@@ -10,6 +10,7 @@
 #include "fenetres/modele/mesures.h"
 #include "fenetres/modele/presentation_fin.h"
 #include "fenetres/modele/presentation_poignee.h"
+#include "partie/coeur.h"
 
 #include <string>
 #include <vector>
@@ -249,7 +250,8 @@ void montrerPhase(Jeu& jeu) {
     q.SBGameAgain.checked = d.donneRejouee;
     q.BarreEnchere.visible = d.phase == Phase::EnchereSud;
     for (auto& c : q.CarteChien) c.visible = d.phase == Phase::ChienMontre;
-    q.PanelConfirmeEcart.visible = d.phase == Phase::Ecart && jeu.ecart.nbEcartees == 6;
+    q.PanelConfirmeEcart.visible =
+        d.phase == Phase::Ecart && estLegale(jeu, Action::ecart(SUD, selectionEcart(jeu)));
     q.PanelPoignee.visible = d.phase == Phase::OffrePoignee;
     // The offer shows the kinds the hand can make; the buttons keep it once hidden.
     if (d.phase == Phase::OffrePoignee) {

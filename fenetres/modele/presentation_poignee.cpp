@@ -4,6 +4,7 @@
 #include "fenetres/modele/jeu.h"
 #include "fenetres/modele/mesures.h"
 #include "fenetres/modele/plateforme.h"
+#include "partie/coeur.h"
 
 namespace quarvel {
 
@@ -40,7 +41,8 @@ void montrerSelection(Jeu& jeu) {
     for (int i = 1; i <= n; ++i)
         dlg.CartePoignee[i].geo.top = 2 * u + jeu.poignee.decalagesPoignee[i] -
                                       (jeu.poignee.selectionPoignee[i] == 1 ? u : 0);
-    dlg.PanelOkPoignee.visible = jeu.poignee.nbSelectionPoignee == taillePoignee(jeu.donne.poignee);
+    dlg.PanelOkPoignee.visible =
+        estLegale(jeu, Action::poignee(SUD, jeu.donne.poignee, selectionPoigneeSud(jeu)));
 }
 
 // The keys go back to the table.

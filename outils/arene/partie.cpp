@@ -2,7 +2,6 @@
 // deal. SUD is driven by gestures only, as a person would play him, and plays like the computer.
 #include "donne/pli.h"
 #include "encheres/ecart.h"
-#include "encheres/encheres.h"
 #include "encheres/poignee.h"
 #include "fenetres/modele/demarrage.h"
 #include "fenetres/modele/evenements.h"
@@ -13,6 +12,7 @@
 #include "ia/moteur.h"
 #include "outils/arene/commun.h"
 #include "outils/arene/externe.h"
+#include "partie/flux.h"
 #include "reglages/magasin_memoire.h"
 #include "scores/score.h"
 

@@ -55,6 +55,7 @@ void jouerAuHasard(Jeu& jeu) {
             ++d.pli.nbCartesJouees;
             d.joueurCourant = siegeSuivant(s);
         }
+        d.phase = Phase::JeuEnCours; // the trick is gathered
         const Siege w = compterFinDePli(d);
         ASSERT_EQ(d.joueurCourant, w);
         ASSERT_EQ(d.numeroPli, pli + 1);

@@ -15,6 +15,7 @@ struct Table {
     explicit Table(Siege entame) {
         d.numeroPli = 1;
         d.pli.entame = entame;
+        d.phase = Phase::JeuEnCours;
     }
     int slotDe(Siege s, const Carte& c) const {
         for (int i = 1; i <= 18; ++i)
@@ -161,6 +162,7 @@ Donne plein(Siege preneur, Contrat contrat, int numeroPli, Tableau<Carte, 4> car
     d.pli.entame = SUD;
     d.pli.cartes = cartes;
     d.pli.nbCartesJouees = 4;
+    d.phase = Phase::JeuEnCours;
     return d;
 }
 

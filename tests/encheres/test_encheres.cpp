@@ -3,6 +3,7 @@
 #include "commun/partie_test.h"
 #include "encheres/encheres.h"
 #include "fenetres/modele/presentation.h"
+#include "partie/flux.h"
 
 #include <gtest/gtest.h>
 

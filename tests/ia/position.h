@@ -5,6 +5,7 @@
 #include "donne/pli.h"
 #include "fenetres/modele/deductions.h"
 #include "fenetres/modele/jeu.h"
+#include "partie/coeur.h"
 
 #include <algorithm>
 #include <array>
@@ -92,6 +93,7 @@ inline void installer(Jeu& jeu, Position p) {
     d.numeroPli = 1;
     viderPli(d.pli, p.entame);
     d.joueurCourant = p.entame;
+    d.phase = Phase::JeuEnCours;
 }
 
 // The legal cards and their reasons for the seat.
@@ -120,7 +122,7 @@ inline void ramasser(Jeu& jeu) {
     jeu.connaissance.petitDansPli = false;
     compterFinDePli(jeu.donne);
     noterFinDePli(jeu);
-    for (Siege s : SIEGES) jeu.donne.pli.cartes[s] = Carte{0, AUCUNE, false};
+    ramasserPli(jeu);
 }
 
 // Sets the seat's candidates by hand (slots given), for the engine's tests.
