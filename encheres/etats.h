@@ -2,6 +2,8 @@
 // Per-deal state of the bidding, the discard and the handful, kept beside the deal record.
 #include "cartes/donne.h"
 
+#include <cstdint>
+
 namespace quarvel {
 
 struct EtatEncheres {
@@ -35,6 +37,9 @@ struct EtatPoignee {
     Tableau<int, 18> selectionPoignee;
     // How much lower each card of the dialog sits, drawn at random as the dialog opens.
     Tableau<int, 18> decalagesPoignee;
+    // The handful shown this deal: by whom, and the hand slots of its cards (bit i).
+    Siege montreePar = Siege::Aucun;
+    std::uint32_t slotsMontres = 0;
     bool operator==(const EtatPoignee&) const = default;
 };
 

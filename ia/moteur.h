@@ -28,6 +28,8 @@ struct MoteurRegles {
     // Level of SUD when a program plays his cards (the arena); -1: the computer seats' level.
     // Level 0 plays a legal card at random.
     int niveauSud = -1;
+    // Worlds the Expert draws at each decision; 0: its default.
+    int mondesExpert = 0;
     // The random state when each computer card began to be chosen, by trick and position in
     // the trick; 0 for a card chosen otherwise (the user's). Cleared with the knowledge.
     Tableau<Tableau<std::uint32_t, 4>, 18> grainesCartes;

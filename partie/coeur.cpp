@@ -157,6 +157,10 @@ void appliquer(Partie& jeu, const Action& a) {
     }
     case Action::Genre::Poignee:
         d.poignee = a.valeur;
+        if (a.valeur != 0) {
+            jeu.poignee.montreePar = a.siege;
+            jeu.poignee.slotsMontres = a.cartes;
+        }
         if (d.phase == Phase::OffrePoignee || d.phase == Phase::ChoixPoignee)
             passerA(d, Phase::TourSud);
         break;

@@ -8,6 +8,7 @@
 #include "ia/connaissance.h"
 #include "ia/moteur.h"
 #include "partie/coeur.h"
+#include "partie/expert.h"
 #include "partie/nouvelle_donne.h"
 #include "partie/partie.h"
 #include "scores/score.h"
@@ -23,6 +24,7 @@ void remettreAZero(Partie& jeu) {
     d.contrat = PASSE;
     d.encheresAnnoncees.remplir(PAS_PARLE);
     jeu.encheres = EtatEncheres{};
+    jeu.poignee = EtatPoignee{};
     passerA(d, Phase::Encheres);
     d.boutsPreneur = d.boutsDefense = 0;
     d.pointsPreneur = d.pointsDefense = 0;
@@ -131,7 +133,7 @@ void jouerDonneAuto(Partie& jeu, DonneAuto& r, SiegesExternes* x) {
             if (type != 0) x->poigneeMontree(jeu, s, slots, taillePoignee(type));
         }
         ouvrirTour(jeu);
-        const int slot = externe ? carteExterne(jeu, *x, s) : jouerOrdinateur(jeu, s);
+        const int slot = externe ? carteExterne(jeu, *x, s) : carteOrdinateur(jeu, s);
         if (!estLegale(jeu, Action::carte(s, slot))) break; // a seat with no card: cannot happen
         const Carte carte = d.mains[s][slot];
         appliquer(jeu, Action::carte(s, slot));

@@ -6,6 +6,7 @@
 #include "ia/moteur.h"
 #include "partie/chien.h"
 #include "partie/coeur.h"
+#include "partie/expert.h"
 #include "partie/nouvelle_donne.h"
 #include "partie/partie.h"
 #include "scores/fin_donne.h"
@@ -101,7 +102,7 @@ std::optional<Blocage> tourSuivant(Partie& jeu) {
     passerA(d, Phase::JeuEnCours);
     const int impose = jeu.carteImposee[s];
     jeu.carteImposee[s] = 0;
-    const int slot = estLegale(jeu, Action::carte(s, impose)) ? impose : jouerOrdinateur(jeu, s);
+    const int slot = estLegale(jeu, Action::carte(s, impose)) ? impose : carteOrdinateur(jeu, s);
     if (slot < 1 || slot > 18) {
         passerA(d, Phase::DonneBloquee);
         return Blocage{s};

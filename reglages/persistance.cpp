@@ -38,7 +38,7 @@ template <class V> void parcourir(Reglages& r, V& v) {
     v.entier("graineAleatoire", r.graineAleatoire);
     v.booleen("optionVisibiliteConseilJeu", r.optionVisibiliteConseilJeu);
     v.booleen("optionAnimationCartes", r.optionAnimationCartes);
-    for (int n = 1; n <= 4; ++n) {
+    for (int n = 1; n <= 5; ++n) {
         StatistiquesNiveau& s = r.statistiques.niveaux[n];
         const std::string k = std::to_string(n);
         v.entier("statDonnes" + k, s.donnes);
@@ -197,6 +197,8 @@ void chargerReglages(Reglages& r, MagasinReglages* magasin) {
         // A damaged count must not reach past the scores it counts.
         int& n = r.statistiques.nbDernieres;
         if (n < 0 || n > NB_DERNIERES_DONNES) n = 0;
+        // A level this program does not know plays as the default one.
+        if (r.niveau < 1 || r.niveau > 5) r.niveau = 4;
         // Every run starts with normal deals, whatever was stored.
         r.optionForceMain = 2;
         r.optionAuMoinsUneMainDePrise = false;

@@ -27,7 +27,7 @@ struct StatistiquesNiveau {
 constexpr int NB_DERNIERES_DONNES = 100;
 
 struct Statistiques {
-    Tableau<StatistiquesNiveau, 4> niveaux;      // by playing level 1..4
+    Tableau<StatistiquesNiveau, 5> niveaux;      // by playing level 1..5
     Tableau<int, NB_DERNIERES_DONNES> dernieres; // his scores on the last deals, oldest first
     int nbDernieres = 0;
     bool operator==(const Statistiques&) const = default;

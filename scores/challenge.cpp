@@ -22,7 +22,8 @@ bool espace(unsigned char c) {
 } // namespace
 
 int tableChallenge(int niveau) {
-    return niveau >= 2 && niveau <= 4 ? niveau - 1 : 0;
+    // A series at Expert enters the Pro table.
+    return niveau >= 2 && niveau <= 5 ? std::min(niveau, 4) - 1 : 0;
 }
 
 int longueurChallenge(int option) {
@@ -90,7 +91,7 @@ int scoreSud(const Donne& d) {
 }
 
 void compterStatistiques(Statistiques& s, int niveau, const Donne& d) {
-    if (niveau < 1 || niveau > 4 || d.contrat < PRISE || d.contrat > GARDE_CONTRE) return;
+    if (niveau < 1 || niveau > 5 || d.contrat < PRISE || d.contrat > GARDE_CONTRE) return;
     StatistiquesNiveau& n = s.niveaux[niveau];
     const int score = scoreSud(d);
     const bool preneur = d.preneur == SUD;
@@ -128,7 +129,7 @@ void compterStatistiques(Statistiques& s, int niveau, const Donne& d) {
 StatistiquesNiveau totalStatistiques(const Statistiques& s) {
     StatistiquesNiveau t;
     bool premier = true;
-    for (int n = 1; n <= 4; ++n) {
+    for (int n = 1; n <= 5; ++n) {
         const StatistiquesNiveau& x = s.niveaux[n];
         if (x.donnes > 0) {
             t.meilleure = premier ? x.meilleure : std::max(t.meilleure, x.meilleure);

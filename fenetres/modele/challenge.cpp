@@ -134,8 +134,8 @@ void creerFenetresChallenge(Jeu& jeu) {
     s.fenetre.visible = false;
     for (int l = 1; l <= LIGNES_STATISTIQUES; ++l)
         for (int c = 1; c <= COLONNES_STATISTIQUES; ++c) {
-            poser(s.cellules[l][c], c == 1 ? 10 : 190 + (c - 2) * 116, 8 + (l - 1) * 19,
-                  c == 1 ? 178 : 114, 18);
+            poser(s.cellules[l][c], c == 1 ? 10 : 190 + (c - 2) * 96, 8 + (l - 1) * 19,
+                  c == 1 ? 178 : 94, 18);
             s.cellules[l][c].taillePolice = 9;
         }
     poser(s.Courbe, 10, 260, 376, 222);
@@ -291,7 +291,7 @@ bool refuserPendantChallenge(Jeu& jeu, Evenement e) {
     const Phase phase = jeu.donne.phase;
     switch (e.type) {
     case Evt::MenuNiveau:
-        if (e.index == c.niveau || e.index < 1 || e.index > 4) return false;
+        if (e.index == c.niveau || e.index < 1 || e.index > 5) return false;
         message(jeu, "Pendant un challenge, le niveau reste celui du départ.",
                 "During a challenge, the level stays the one it started at.");
         return true;

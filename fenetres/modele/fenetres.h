@@ -87,7 +87,8 @@ struct TfrmQuarvel {
     // Menu
     ElementMenu menuQuarvel, menuNewGame, menuGameAgain, menuChoisirDonne, menuChallenge,
         menuMeilleursScores, menuStatistiques, menuConseilJeu, menuReprendre, menuInitScores;
-    ElementMenu menuLevel, menuDebutant, menuAmateur, menuBon, menuPro, menuOptionNiveauAdaptatif;
+    ElementMenu menuLevel, menuDebutant, menuAmateur, menuBon, menuPro, menuExpert,
+        menuOptionNiveauAdaptatif;
     ElementMenu menuVitesses, menuJeuDeLaCarte, menuInstantane, menuRapide, menuNormal, menuLent,
         menuEscargot;
     ElementMenu menuAttenteEntreChaquePli, menuClickObligatoire, menuUneSeconde, menuDeuxSecondes,
@@ -170,7 +171,7 @@ struct TfrmMeilleursScores {
 // per level, then all levels), his running score over the last deals as a line and his success
 // as taker by contract as bars. The charts' data change with `numeroGraphiques`.
 constexpr int LIGNES_STATISTIQUES = 13;
-constexpr int COLONNES_STATISTIQUES = 6;
+constexpr int COLONNES_STATISTIQUES = 7;
 struct TfrmStatistiques {
     Composant fenetre;
     Tableau<Tableau<Composant, COLONNES_STATISTIQUES>, LIGNES_STATISTIQUES> cellules;

@@ -106,12 +106,12 @@ void tablesDeNoms(Textes& t) {
     static const char* const encheres[2][5] = {
         {"PASSE", "PRISE", "GARDE", "GARDE SANS", "GARDE CONTRE"},
         {"PASS", "TAKE", "GUARD", "GUARD WITHOUT", "GUARD AGAINST"}};
-    static const char* const niveaux[2][4] = {{"Débutant", "Amateur", "Bon", "Pro"},
-                                              {"Beginner", "Medium", "Advanced", "Pro"}};
+    static const char* const niveaux[2][5] = {{"Débutant", "Amateur", "Bon", "Pro", "Expert"},
+                                              {"Beginner", "Medium", "Advanced", "Pro", "Expert"}};
     const int l = t.langue == FRANCAIS ? 0 : 1;
     for (int k = 1; k <= 4; ++k) t.nomsJoueurs[k] = joueurs[l][k - 1];
     for (int k = 0; k <= 4; ++k) t.nomsEncheres[k] = encheres[l][k];
-    for (int k = 1; k <= 4; ++k) t.nomsNiveaux[k] = niveaux[l][k - 1];
+    for (int k = 1; k <= 5; ++k) t.nomsNiveaux[k] = niveaux[l][k - 1];
     t.motConseil = l == 0 ? "Conseil" : "Advice";
 }
 
@@ -145,6 +145,7 @@ void textesMenus(Jeu& jeu) {
                {CAPTION, &f.menuAmateur, "&Amateur", "&Medium"},
                {CAPTION, &f.menuBon, "&Bon", "&Advanced"},
                {CAPTION, &f.menuPro, "&Pro", "&Pro"},
+               {CAPTION, &f.menuExpert, "&Expert", "&Expert"},
                {CAPTION, &f.menuOptionNiveauAdaptatif, "Adap&tatif", "A&daptive"},
                {CAPTION, &f.menuForce, "&Force de votre main", "&Strength of Your Hand"},
                {CAPTION, &f.menuForceNormale, "&Normale (aléatoire)", "&Normal (random)"},

@@ -56,14 +56,15 @@ std::vector<NoeudMenu> arbreMenu(TfrmQuarvel& f) {
          feuille("menuReprendre", f.menuReprendre, Evt::MenuReprendre, 0, false, "Ctrl+Z"),
          separateur(),
          feuille("menuInitScores", f.menuInitScores, Evt::MenuInitScores, 0, false, "F4")}));
-    m.push_back(
-        sousMenu("menuLevel", f.menuLevel,
-                 {feuille("menuDebutant", f.menuDebutant, Evt::MenuNiveau, 1, true, "", NIVEAU),
-                  feuille("menuAmateur", f.menuAmateur, Evt::MenuNiveau, 2, true, "", NIVEAU),
-                  feuille("menuBon", f.menuBon, Evt::MenuNiveau, 3, true, "", NIVEAU),
-                  feuille("menuPro", f.menuPro, Evt::MenuNiveau, 4, true, "", NIVEAU), separateur(),
-                  feuille("menuOptionNiveauAdaptatif", f.menuOptionNiveauAdaptatif,
-                          Evt::MenuNiveauAdaptatif, 0, true)}));
+    m.push_back(sousMenu(
+        "menuLevel", f.menuLevel,
+        {feuille("menuDebutant", f.menuDebutant, Evt::MenuNiveau, 1, true, "", NIVEAU),
+         feuille("menuAmateur", f.menuAmateur, Evt::MenuNiveau, 2, true, "", NIVEAU),
+         feuille("menuBon", f.menuBon, Evt::MenuNiveau, 3, true, "", NIVEAU),
+         feuille("menuPro", f.menuPro, Evt::MenuNiveau, 4, true, "", NIVEAU),
+         feuille("menuExpert", f.menuExpert, Evt::MenuNiveau, 5, true, "", NIVEAU), separateur(),
+         feuille("menuOptionNiveauAdaptatif", f.menuOptionNiveauAdaptatif, Evt::MenuNiveauAdaptatif,
+                 0, true)}));
     m.push_back(sousMenu(
         "menuVitesses", f.menuVitesses,
         {sousMenu(

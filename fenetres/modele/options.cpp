@@ -68,7 +68,12 @@ void appliquerOptions(Jeu& jeu) {
             {6, &f.menuForceGardeContre}},
            r.optionForceMain);
 
-    cocher({{1, &f.menuDebutant}, {2, &f.menuAmateur}, {3, &f.menuBon}, {4, &f.menuPro}}, r.niveau);
+    cocher({{1, &f.menuDebutant},
+            {2, &f.menuAmateur},
+            {3, &f.menuBon},
+            {4, &f.menuPro},
+            {5, &f.menuExpert}},
+           r.niveau);
 
     f.menuOptionNiveauAdaptatif.checked = r.optionNiveauAdaptatif;
     f.menuAtLeast.checked = r.optionAuMoinsUneMainDePrise;
@@ -128,7 +133,7 @@ void appliquerOptions(Jeu& jeu) {
 }
 
 void changerNiveau(Jeu& jeu, int niveau) {
-    if (niveau < 1 || niveau > 4) return;
+    if (niveau < 1 || niveau > 5) return;
     const int pli = jeu.donne.numeroPli;
     if (pli >= 1 && pli <= 18) {
         message(jeu, "Vous ne pouvez pas changer de niveau en pleine partie\u00a0!",

@@ -17,7 +17,7 @@ struct Textes {
     int langue = LANGUE_AUCUNE;
     Tableau<std::string, 4> nomsJoueurs;
     Tableau<std::string, 5, 0> nomsEncheres;
-    Tableau<std::string, 4> nomsNiveaux;
+    Tableau<std::string, 5> nomsNiveaux;
     std::string motConseil;
     std::string fichierAide;
     std::string dossierProgramme; // where the help pages are

@@ -5,6 +5,7 @@
 #include "outils/arene/externe.h"
 #include "outils/arene/tirage_donnes.h"
 #include "partie/donne_auto.h"
+#include "partie/expert.h"
 
 #include <algorithm>
 #include <atomic>
@@ -24,13 +25,13 @@ namespace {
 constexpr const char* AIDE_DUEL =
     "usage: quarvel-arene duel [--graine G] [--nombre K] [--niveau-a A] [--niveau-b B]\n"
     "                          [--adaptatif 0|1] [--fils N] [--externe-b COMMAND]\n"
-    "                          [--delai-externe S]\n"
+    "                          [--delai-externe S] [--mondes N]\n"
     "  Plays each of K deals (default 1000) twice from a random state drawn from the seed G\n"
     "  and the deal's number: SUD at level A against three seats at level B, then SUD at B\n"
     "  against three at A. Every seat bids what its hand deserves. Prints SUD's mean score\n"
     "  per deal on each side with its 95% confidence interval; the last line reads\n"
     "  'A: mean +- half-width, B: mean +- half-width'.\n"
-    "  --niveau-a A, --niveau-b B   0 a legal card at random, 1 Debutant .. 4 Pro\n"
+    "  --niveau-a A, --niveau-b B   0 a legal card at random, 1 Debutant .. 4 Pro, 5 Expert\n"
     "                               (defaults 4 and 1)\n"
     "  --adaptatif 0|1              the adaptive level (default 0; it plays on one thread)\n"
     "  --fils N                     threads sharing the deals (default: the number of cores);\n"
@@ -39,7 +40,8 @@ constexpr const char* AIDE_DUEL =
     "                               (one per thread) and asked over the line protocol of\n"
     "                               docs/joueur-externe.md; the last line adds 'external\n"
     "                               faults: N'. Exit status 3 when it exits or stays silent\n"
-    "  --delai-externe S            seconds it may stay silent (default 10)\n";
+    "  --delai-externe S            seconds it may stay silent (default 10)\n"
+    "  --mondes N                   worlds the Expert draws at each card (default 20)\n";
 
 // Sums of whole scores: exact, so that any split of the deals over threads adds up to the same
 // mean and interval, to the last digit.
@@ -71,12 +73,18 @@ struct Sommes {
 
 struct Bilan {
     Sommes sudA, sudB, ecart;
-    long fautes = 0; // of the external program
+    long fautes = 0;              // of the external program
+    std::vector<float> reflexion; // each Expert card's thinking time, seconds
 };
 
-std::unique_ptr<Jeu> nouveauJeu(int niveauSud, int niveauAutres, bool adaptatif) {
+void noterReflexion(void* bilan, double secondes) {
+    static_cast<Bilan*>(bilan)->reflexion.push_back(static_cast<float>(secondes));
+}
+
+std::unique_ptr<Jeu> nouveauJeu(int niveauSud, int niveauAutres, bool adaptatif, int mondes) {
     auto jeu = std::make_unique<Jeu>();
     preparerJeuAuto(*jeu);
+    jeu->moteur.mondesExpert = mondes;
     jeu->reglages.niveau = niveauAutres;
     jeu->moteur.niveauSud = niveauSud;
     jeu->reglages.optionNiveauAdaptatif = adaptatif;
@@ -98,6 +106,7 @@ int modeDuel(int argc, char** argv) {
                         {"--nombre", true},
                         {"--niveau-a", true},
                         {"--niveau-b", true},
+                        {"--mondes", true},
                         {"--adaptatif", true},
                         {"--fils", true},
                         {"--externe-b", true},
@@ -107,10 +116,11 @@ int modeDuel(int argc, char** argv) {
         std::fputs(AIDE_DUEL, stdout);
         return 0;
     }
-    unsigned long long graine = 0, nombre = 0, a = 0, b = 0, adaptatif = 0;
+    unsigned long long graine = 0, nombre = 0, a = 0, b = 0, adaptatif = 0, mondes = 0;
     if (!args.entier("--graine", 0, UINT32_MAX, GRAINE_INITIALE, graine) ||
         !args.entier("--nombre", 1, 100000000, 1000, nombre) ||
-        !args.entier("--niveau-a", 0, 4, 4, a) || !args.entier("--niveau-b", 0, 4, 1, b) ||
+        !args.entier("--niveau-a", 0, 5, 4, a) || !args.entier("--niveau-b", 0, 5, 1, b) ||
+        !args.entier("--mondes", 1, 10000, MONDES_EXPERT, mondes) ||
         !args.entier("--adaptatif", 0, 1, 0, adaptatif))
         return SORTIE_ARGUMENTS;
     const char* externe = args.texte("--externe-b");
@@ -143,8 +153,10 @@ int modeDuel(int argc, char** argv) {
         try {
             const unsigned long long premier = nombre * t / fils + 1,
                                      dernier = nombre * (t + 1) / fils;
-            auto jeuA = nouveauJeu(static_cast<int>(a), static_cast<int>(b), adaptatif != 0);
-            auto jeuB = nouveauJeu(static_cast<int>(b), static_cast<int>(a), adaptatif != 0);
+            auto jeuA = nouveauJeu(static_cast<int>(a), static_cast<int>(b), adaptatif != 0,
+                                   static_cast<int>(mondes));
+            auto jeuB = nouveauJeu(static_cast<int>(b), static_cast<int>(a), adaptatif != 0,
+                                   static_cast<int>(mondes));
             std::unique_ptr<ProgrammeExterne> programme;
             std::unique_ptr<SiegesProgramme> autresB, sudB;
             if (externe) {
@@ -154,6 +166,7 @@ int modeDuel(int argc, char** argv) {
                 sudB = std::make_unique<SiegesProgramme>(*programme, std::vector{SUD});
             }
             Bilan& bilan = bilans[t];
+            observerExpert(noterReflexion, &bilan);
             DonneAuto r;
             for (unsigned long long n = premier; n <= dernier && !arret; ++n) {
                 const std::uint32_t etat = etatDeLaDonne(static_cast<std::uint32_t>(graine), n);
@@ -206,6 +219,22 @@ int modeDuel(int argc, char** argv) {
                     sudA.demiLargeur());
         std::printf("SUD at level %llu against %llu: %.2f +- %.2f\n", b, a, sudB.moyenne(),
                     sudB.demiLargeur());
+    }
+    std::vector<float> temps;
+    for (const Bilan& x : bilans) temps.insert(temps.end(), x.reflexion.begin(), x.reflexion.end());
+    if (!temps.empty()) {
+        std::sort(temps.begin(), temps.end());
+        double somme = 0;
+        for (float x : temps) somme += x;
+        const auto rang = [&](double q) {
+            return 1000.0 *
+                   temps[std::min(temps.size() - 1,
+                                  static_cast<std::size_t>(q * static_cast<double>(temps.size())))];
+        };
+        std::printf("Expert cards: %zu, thinking time per card (ms): mean %.2f, median %.2f, "
+                    "99th percentile %.2f, max %.2f\n",
+                    temps.size(), 1000.0 * somme / static_cast<double>(temps.size()), rang(0.5),
+                    rang(0.99), 1000.0 * temps.back());
     }
     std::printf("difference on the same deals (A - B): %.2f +- %.2f\n", ecart.moyenne(),
                 ecart.demiLargeur());

@@ -12,6 +12,7 @@
 #include "ia/moteur.h"
 #include "outils/arene/commun.h"
 #include "outils/arene/externe.h"
+#include "partie/expert.h"
 #include "partie/flux.h"
 #include "reglages/magasin_memoire.h"
 #include "scores/score.h"
@@ -29,7 +30,7 @@ namespace {
 
 constexpr const char* AIDE_PARTIE =
     "usage: quarvel-arene partie [--graine G] [--nombre K] [--niveau N] [--niveau-sud N]\n"
-    "                            [--adaptatif 0|1] [--conseil] [--verifier]\n"
+    "                            [--adaptatif 0|1] [--conseil] [--verifier] [--mondes N]\n"
     "                            [--externe COMMAND --sieges LIST [--delai-externe S]]\n"
     "  Plays K deals (default 1) from the seed G (0..4294967295, default the game's own)\n"
     "  through the game's flow on a virtual clock, SUD bidding the advice, discarding and\n"
@@ -37,13 +38,16 @@ constexpr const char* AIDE_PARTIE =
     "  object per deal: the fields of the donnes mode, then encheresAnnoncees, preneur,\n"
     "  contrat, ecart, poignee, plis, pointsPreneur, pointsDefense (half points),\n"
     "  boutsPreneur, pointsContrat, petitAuBout, score, scoresGlobaux, regles (the\n"
-    "  [rule, seat] pairs the computer seats fired, in order), graineConnaissance (the random\n"
+    "  [rule, seat] pairs the computer seats fired, in order; rule 0 for an Expert's card,\n"
+    "  found by simulation), graineConnaissance (the random\n"
     "  state when the play knowledge was built) and graines (for each trick, the random state\n"
     "  just before each card was chosen, in playing order).\n"
-    "  --niveau N      level of the computer players: 1 Debutant .. 4 Pro (default 4)\n"
-    "  --niveau-sud N  level SUD plays at: 0 a legal card at random, 1 .. 4 (default: that\n"
+    "  --niveau N      level of the computer players: 1 Debutant .. 4 Pro, 5 Expert\n"
+    "                  (default 4)\n"
+    "  --niveau-sud N  level SUD plays at: 0 a legal card at random, 1 .. 5 (default: that\n"
     "                  of the computer players)\n"
     "  --adaptatif 0|1 the adaptive level (default 0)\n"
+    "  --mondes N      worlds an Expert draws at each card (default 20)\n"
     "  --conseil       ask the play advice before each card and discard of SUD, as a player\n"
     "                  would from the menu: the records must not change\n"
     "  --verifier      stop with exit status 1 at the first deal whose card points do not\n"
@@ -458,6 +462,7 @@ int modePartie(int argc, char** argv) {
                         {"--niveau-sud", true},
                         {"--adaptatif", true},
                         {"--conseil", false},
+                        {"--mondes", true},
                         {"--verifier", false},
                         {"--externe", true},
                         {"--sieges", true},
@@ -467,11 +472,12 @@ int modePartie(int argc, char** argv) {
         std::fputs(AIDE_PARTIE, stdout);
         return 0;
     }
-    unsigned long long graine = 0, nombre = 0, niveau = 0, niveauSud = 0, adaptatif = 0;
+    unsigned long long graine = 0, nombre = 0, niveau = 0, niveauSud = 0, adaptatif = 0, mondes = 0;
     if (!args.entier("--graine", 0, UINT32_MAX, GRAINE_INITIALE, graine) ||
         !args.entier("--nombre", 1, 1000000000, 1, nombre) ||
-        !args.entier("--niveau", 1, 4, 4, niveau) ||
-        !args.entier("--niveau-sud", 0, 4, niveau, niveauSud) ||
+        !args.entier("--niveau", 1, 5, 4, niveau) ||
+        !args.entier("--niveau-sud", 0, 5, niveau, niveauSud) ||
+        !args.entier("--mondes", 1, 10000, MONDES_EXPERT, mondes) ||
         !args.entier("--adaptatif", 0, 1, 0, adaptatif))
         return SORTIE_ARGUMENTS;
     const bool verif = args.present("--verifier");
@@ -494,6 +500,7 @@ int modePartie(int argc, char** argv) {
     jeu->reglages.niveau = static_cast<int>(niveau);
     jeu->reglages.optionNiveauAdaptatif = adaptatif != 0;
     jeu->moteur.niveauSud = static_cast<int>(niveauSud);
+    jeu->moteur.mondesExpert = static_cast<int>(mondes);
     jeu->reglages.optionAttenteEntreChaquePli = 0;
     jeu->reglages.optionVisibiliteConseilEnchere = true;
     jeu->reglages.optionProposePoignee = true;

@@ -94,7 +94,7 @@ const Choix GESTES_TABLE[] = {
     {Evt::ClicScoreDetaille, 60, 0, 0},
     {Evt::ClicScoreTotal, 40, 1, 4},
     {Evt::MenuInitScores, 2, 0, 0},
-    {Evt::MenuNiveau, 30, 1, 4},
+    {Evt::MenuNiveau, 30, 1, 5},
     {Evt::MenuNiveauAdaptatif, 10, 0, 0},
     {Evt::MenuVitesse, 20, 1, 5},
     {Evt::MenuAttente, 20, 0, 3},
@@ -323,7 +323,7 @@ std::string verifierInvariants(const Jeu& jeu) {
     const Statistiques& st = r.statistiques;
     if (st.nbDernieres < 0 || st.nbDernieres > NB_DERNIERES_DONNES)
         return formater("%ld scores gardés pour la courbe", st.nbDernieres);
-    for (int n = 1; n <= 4; ++n) {
+    for (int n = 1; n <= 5; ++n) {
         const StatistiquesNiveau& s = st.niveaux[n];
         long comptees = s.defenses;
         for (int k = 1; k <= 4; ++k) comptees += s.prises[k];
@@ -401,6 +401,8 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
         jeu = std::make_unique<Jeu>();
         jeu->alea.graine = static_cast<std::uint32_t>(g());
         demarrerJeu(*jeu, Ecran{1024, 768, 96}, &magasin, &plateforme, ".");
+        // The Expert thinks on a few worlds: the gestures, not its strength, are under test.
+        jeu->moteur.mondesExpert = 3;
     };
     demarrer();
     // A player with a history: tables low enough for random play to enter them now and then.

@@ -24,13 +24,14 @@ verifier donnes --force 7
 verifier donnes --force 0
 verifier donnes --graine 1 --graine 2
 verifier donnes 12
-verifier partie --niveau 5
+verifier partie --niveau 6
 verifier partie --nombre 0
 verifier partie --verifier 3
-verifier partie --niveau-sud 5
+verifier partie --niveau-sud 6
 verifier partie --adaptatif 2
-verifier duel --niveau-a 5
+verifier duel --niveau-a 6
 verifier duel --niveau-b -1
+verifier duel --mondes 0
 verifier duel --nombre 0
 verifier duel --adaptatif oui
 verifier duel --fils 0

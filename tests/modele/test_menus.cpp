@@ -104,7 +104,7 @@ TEST(Menus, ChaqueFeuilleCommandeCeQueDitSonNom) {
         }
         ++groupes;
     }
-    EXPECT_EQ(groupes, 4 + 5 + 4 + 6 + 4);
+    EXPECT_EQ(groupes, 5 + 5 + 4 + 6 + 4);
     EXPECT_EQ(jeu.reglages.optionForceMain, 1); // Defense, the last entry of its menu
     EXPECT_EQ(jeu.reglages.optionVitesseJeuDeLaCarte, 1);
     EXPECT_EQ(jeu.reglages.optionAttenteEntreChaquePli, 3);
