@@ -4,6 +4,7 @@
 #include "ia/regles.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace quarvel {
 
@@ -45,11 +46,37 @@ constexpr Tableau<bool, 100> reglesAleatoires = [] {
     return t;
 }();
 
-int nbCandidats(const PartieIA& jeu, Siege siege) {
-    int n = 0;
-    for (int slot : SLOTS)
-        if (jeu.donne.cartesJouables[siege][slot] == 1) ++n;
-    return n;
+// The seat's candidates as a set of slots: bit i - 1 for slot i.
+unsigned ensembleCandidats(const PartieIA& jeu, Siege siege) {
+    const Tableau<int, 18>& jouables = jeu.donne.cartesJouables[siege];
+    unsigned ensemble = 0;
+    for (int i = 0; i < 18; ++i) ensemble |= jouables.v[i] == 1 ? 1u << i : 0u;
+    return ensemble;
+}
+
+// Slots drawn in 1..18 until one is a candidate, at most TIRAGES_MAX draws; AUCUN_SLOT when none
+// was. Four draws are made at a time from the same state and the source is left at the state of
+// the draw that hit, so the draws and the state are those of one draw after the other.
+int tirerCandidat(Aleatoire& alea, unsigned candidats) {
+    constexpr SautAleatoire s1 = sautAleatoire(1), s2 = sautAleatoire(2), s3 = sautAleatoire(3),
+                            s4 = sautAleatoire(4);
+    static_assert(TIRAGES_MAX % 4 == 0);
+    auto touche = [candidats](std::uint32_t etat) {
+        return ((candidats >> (Aleatoire::tirageDe(etat, 18) - 1)) & 1u) != 0;
+    };
+    std::uint32_t g = alea.graine;
+    for (int i = 0; i < TIRAGES_MAX; i += 4) {
+        const std::uint32_t e1 = s1.a * g + s1.c, e2 = s2.a * g + s2.c;
+        const std::uint32_t e3 = s3.a * g + s3.c, e4 = s4.a * g + s4.c;
+        for (std::uint32_t e : {e1, e2, e3, e4})
+            if (touche(e)) {
+                alea.graine = e;
+                return Aleatoire::tirageDe(e, 18);
+            }
+        g = e4;
+    }
+    alea.graine = g;
+    return AUCUN_SLOT;
 }
 
 } // namespace
@@ -85,13 +112,11 @@ int jouerOrdinateur(PartieIA& jeu, Siege siege) {
     const Donne& d = jeu.donne;
     if (d.numeroPli >= 1 && d.numeroPli <= 18 && d.pli.nbCartesJouees < 4)
         jeu.moteur.grainesCartes[d.numeroPli][d.pli.nbCartesJouees + 1] = jeu.alea.graine;
-    const int n = nbCandidats(jeu, siege);
+    const int n = std::popcount(ensembleCandidats(jeu, siege));
     if (n == 0) return AUCUN_SLOT;
     if (n >= 2 && niveauDuSiege(jeu, siege) >= 1) choisirCarte(jeu, siege);
-    for (int i = 0; i < TIRAGES_MAX; ++i) {
-        const int slot = jeu.alea(18);
-        if (jeu.donne.cartesJouables[siege][slot] == 1) return slot;
-    }
+    const int tire = tirerCandidat(jeu.alea, ensembleCandidats(jeu, siege));
+    if (tire != AUCUN_SLOT) return tire;
     // Ten thousand misses cannot happen with a candidate left; stay safe all the same.
     for (int slot : SLOTS)
         if (jeu.donne.cartesJouables[siege][slot] == 1) return slot;
