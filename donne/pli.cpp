@@ -1,121 +1,106 @@
 #include "donne/pli.h"
 
+#include <bit>
+
 namespace quarvel {
 
 namespace {
 
-bool enMain(const Carte& c) {
-    return c.enMain;
+// The seat's cards as sets of slots: bit i - 1 for slot i.
+struct Ensembles {
+    unsigned enMain = 0;
+    unsigned atouts = 0;    // trumps proper in hand
+    unsigned excuse = 0;    // the Excuse in hand
+    unsigned demandees = 0; // cards in hand of the suit asked
+    unsigned au_dessus = 0; // cards above the value the trick sets
+};
+
+Ensembles ensemblesDe(const MainJoueur& main, Couleur demandee, int seuil) {
+    Ensembles e;
+    for (int i = 0; i < 18; ++i) {
+        const Carte& c = main.v[i];
+        const unsigned bit = c.enMain ? 1u << i : 0u;
+        e.enMain |= bit;
+        e.atouts |= estAtout(c) ? bit : 0u;
+        e.excuse |= estExcuse(c) ? bit : 0u;
+        e.demandees |= c.couleur == demandee ? bit : 0u;
+        e.au_dessus |= c.valeur > seuil ? bit : 0u;
+    }
+    return e;
 }
 
-// Playable: the seat's trumps in hand with their code; returns how many.
-int marquerAtouts(Donne& d, Siege s, Raison code) {
-    int n = 0;
-    for (int i = 1; i <= 18; ++i) {
-        const Carte& c = d.mains[s][i];
-        if (enMain(c) && estAtout(c)) {
-            d.cartesJouables[s][i] = 1;
-            d.raisonsJouables[s][i].code = code;
-            ++n;
-        }
-    }
-    return n;
-}
-
-// Overtrumping: keeps only the trumps above m when there is one; true if so.
-bool garderAtoutsAuDessus(Donne& d, Siege s, int m) {
-    bool auDessus = false;
-    for (int i = 1; i <= 18; ++i)
-        if (d.cartesJouables[s][i] && d.mains[s][i].valeur > m) auDessus = true;
-    if (!auDessus) return false;
-    for (int i = 1; i <= 18; ++i)
-        if (d.cartesJouables[s][i] && d.mains[s][i].valeur <= m) {
-            d.cartesJouables[s][i] = 0;
-            d.raisonsJouables[s][i].code = Raison::Suit;
-        }
-    return true;
-}
-
-void toutJouable(Donne& d, Siege s, Raison code) {
-    for (int i = 1; i <= 18; ++i)
-        if (enMain(d.mains[s][i])) {
-            d.cartesJouables[s][i] = 1;
-            d.raisonsJouables[s][i].code = code;
-        }
-}
-
-void pourLesJouables(Donne& d, Siege s, int champValeur, Couleur champCouleur, bool ecrireValeur,
-                     bool ecrireCouleur, Raison code) {
-    for (int i = 1; i <= 18; ++i) {
-        if (!d.cartesJouables[s][i]) continue;
-        RaisonJouable& r = d.raisonsJouables[s][i];
-        r.code = code;
-        if (ecrireValeur) r.valeur = champValeur;
-        if (ecrireCouleur) r.couleur = champCouleur;
-    }
-}
-
-void calculerSansExcuse(Donne& d, Siege s) {
-    Pli& pli = d.pli;
-    const bool excuseEntamee = pli.nbCartesJouees == 1 && estExcuse(pli.cartes[pli.entame]);
-    if (pli.nbCartesJouees == 0 || excuseEntamee) {
-        toutJouable(d, s, Raison::Libre);
-        return;
-    }
-
-    const Couleur demandee = pli.couleurDemandee;
-    if (demandee == ATOUT) {
-        if (marquerAtouts(d, s, Raison::Surcoupe) == 0) {
-            toutJouable(d, s, Raison::SansAtout);
-            return;
-        }
-        const int m = pli.valeurEntame > pli.atoutMax ? pli.valeurEntame : pli.atoutMax;
-        if (!garderAtoutsAuDessus(d, s, m))
-            pourLesJouables(d, s, m, ATOUT, true, false, Raison::SousCoupe);
-        return;
-    }
-
-    bool fournit = false;
-    for (int i = 1; i <= 18; ++i) {
-        const Carte& c = d.mains[s][i];
-        if (enMain(c) && c.couleur == demandee) {
-            d.cartesJouables[s][i] = 1;
-            d.raisonsJouables[s][i].code = Raison::Suit;
-            fournit = true;
-        }
-    }
-    if (fournit) return;
-
-    if (marquerAtouts(d, s, Raison::Coupe) == 0) {
-        toutJouable(d, s, Raison::Defausse);
-        pourLesJouables(d, s, 0, demandee, false, true, Raison::Defausse);
-        return;
-    }
-    pourLesJouables(d, s, 0, demandee, false, true, Raison::Coupe);
-    if (pli.atoutMax > 0) {
-        const Raison code =
-            garderAtoutsAuDessus(d, s, pli.atoutMax) ? Raison::Surcoupe : Raison::SousCoupe;
-        pourLesJouables(d, s, pli.atoutMax, demandee, true, true, code);
-    }
+template <class F> void pourChaque(unsigned ensemble, F f) {
+    for (; ensemble != 0; ensemble &= ensemble - 1) f(std::countr_zero(ensemble));
 }
 
 } // namespace
 
+// The trick rules: a card of the suit asked, else a trump (above the highest one on the table
+// when the seat has one), else any card; trumps asked, a trump above those played when the
+// seat has one; the Excuse at any time. The codes say which rule let each card through, with
+// the value and suit they are about.
 void calculerJouables(Donne& d, Siege s) {
-    for (int i = 1; i <= 18; ++i) d.cartesJouables[s][i] = 0;
     for (auto& rangee : d.raisonsJouables)
         for (RaisonJouable& r : rangee) r.code = Raison::Suit;
 
-    calculerSansExcuse(d, s);
+    const Pli& pli = d.pli;
+    Tableau<RaisonJouable, 18>& raisons = d.raisonsJouables[s];
+    const bool libre =
+        pli.nbCartesJouees == 0 || (pli.nbCartesJouees == 1 && estExcuse(pli.cartes[pli.entame]));
+    const Couleur demandee = pli.couleurDemandee;
+    const int seuil = libre ? 0
+                      : demandee == ATOUT
+                          ? (pli.valeurEntame > pli.atoutMax ? pli.valeurEntame : pli.atoutMax)
+                          : pli.atoutMax;
+    const Ensembles e = ensemblesDe(d.mains[s], demandee, seuil);
+
+    unsigned jouables = 0;
+    if (libre) {
+        jouables = e.enMain;
+        pourChaque(jouables, [&](int i) { raisons.v[i].code = Raison::Libre; });
+    } else if (demandee == ATOUT) {
+        if (e.atouts == 0) {
+            jouables = e.enMain;
+            pourChaque(jouables, [&](int i) { raisons.v[i].code = Raison::SansAtout; });
+        } else if ((e.atouts & e.au_dessus) != 0) {
+            jouables = e.atouts & e.au_dessus;
+            pourChaque(jouables, [&](int i) { raisons.v[i].code = Raison::Surcoupe; });
+        } else {
+            jouables = e.atouts;
+            pourChaque(jouables, [&](int i) {
+                raisons.v[i].code = Raison::SousCoupe;
+                raisons.v[i].valeur = seuil;
+            });
+        }
+    } else if (e.demandees != 0) {
+        jouables = e.demandees;
+    } else if (e.atouts == 0) {
+        jouables = e.enMain;
+        pourChaque(jouables, [&](int i) {
+            raisons.v[i].code = Raison::Defausse;
+            raisons.v[i].couleur = demandee;
+        });
+    } else {
+        // Every trump is first a ruff about the suit asked; those under a trump on the table
+        // drop out when the seat can overtrump.
+        pourChaque(e.atouts, [&](int i) { raisons.v[i].couleur = demandee; });
+        jouables = e.atouts;
+        Raison code = Raison::Coupe;
+        if (pli.atoutMax > 0) {
+            const bool surcoupe = (e.atouts & e.au_dessus) != 0;
+            if (surcoupe) jouables = e.atouts & e.au_dessus;
+            code = surcoupe ? Raison::Surcoupe : Raison::SousCoupe;
+            pourChaque(jouables, [&](int i) { raisons.v[i].valeur = pli.atoutMax; });
+        }
+        pourChaque(jouables, [&](int i) { raisons.v[i].code = code; });
+    }
 
     // The Excuse may always be played.
-    for (int i = 1; i <= 18; ++i) {
-        const Carte& c = d.mains[s][i];
-        if (enMain(c) && estExcuse(c)) {
-            d.cartesJouables[s][i] = 1;
-            d.raisonsJouables[s][i].code = Raison::Suit;
-        }
-    }
+    jouables |= e.excuse;
+    pourChaque(e.excuse, [&](int i) { raisons.v[i].code = Raison::Suit; });
+
+    Tableau<int, 18>& marques = d.cartesJouables[s];
+    for (int i = 0; i < 18; ++i) marques.v[i] = static_cast<int>((jouables >> i) & 1u);
 }
 
 void poserCarteDansPli(Donne& d, Siege s, int slot) {

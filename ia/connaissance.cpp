@@ -2,6 +2,8 @@
 
 #include "ia/partie_ia.h"
 
+#include <bit>
+
 namespace quarvel {
 
 namespace {
@@ -141,17 +143,15 @@ void placer(Connaissance& k, Siege o, const Carte& c, int nouveau) {
 // discard), or in the discard when none can. `possibles` are o's four possible-holder entries.
 template <class Possible>
 void deduire(Connaissance& k, Siege o, const Carte& c, Possible possibles) {
-    int nb = 0;
-    Siege seul = Siege::Aucun;
-    for (Siege h : SIEGES)
-        if (h != o && possibles(h)) {
-            ++nb;
-            seul = h;
-        }
-    if (nb == 0)
+    // The other seats that may hold it as a set, bit h - 1 for seat h: whether they are none or
+    // one follows from the set with no branch per seat.
+    unsigned autres = 0;
+    for (Siege h : SIEGES) autres |= possibles(h) ? 1u << (entier(h) - 1) : 0u;
+    autres &= ~(1u << (entier(o) - 1));
+    if (autres == 0)
         placer(k, o, c, LIEU_ECART);
-    else if (nb == 1 && k.ecartConnu[o])
-        placer(k, o, c, entier(seul));
+    else if ((autres & (autres - 1)) == 0 && k.ecartConnu[o])
+        placer(k, o, c, std::countr_zero(autres) + 1);
 }
 
 void deduireCarte(Connaissance& k, Siege o, Couleur c, int v) {

@@ -4,6 +4,8 @@
 #include "ia/regles.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 namespace quarvel {
 
@@ -45,11 +47,59 @@ constexpr Tableau<bool, 100> reglesAleatoires = [] {
     return t;
 }();
 
-int nbCandidats(const PartieIA& jeu, Siege siege) {
-    int n = 0;
-    for (int slot : SLOTS)
-        if (jeu.donne.cartesJouables[siege][slot] == 1) ++n;
-    return n;
+// The seat's candidates as a set of slots: bit i - 1 for slot i.
+unsigned ensembleCandidats(const Tableau<int, 18>& jouables) {
+    unsigned ensemble = 0;
+    for (int i = 0; i < 18; ++i) ensemble |= jouables.v[i] == 1 ? 1u << i : 0u;
+    return ensemble;
+}
+unsigned ensembleCandidats(const PartieIA& jeu, Siege siege) {
+    return ensembleCandidats(jeu.donne.cartesJouables[siege]);
+}
+
+// Slots drawn in 1..18 until one is a candidate, at most TIRAGES_MAX draws; AUCUN_SLOT when none
+// was. Four draws are made at a time from the same state and the source is left at the state of
+// the draw that hit, so the draws and the state are those of one draw after the other.
+int tirerCandidat(Aleatoire& alea, unsigned candidats) {
+    constexpr SautAleatoire s1 = sautAleatoire(1), s2 = sautAleatoire(2), s3 = sautAleatoire(3),
+                            s4 = sautAleatoire(4);
+    static_assert(TIRAGES_MAX % 4 == 0);
+    auto touche = [candidats](std::uint32_t etat) {
+        return ((candidats >> (Aleatoire::tirageDe(etat, 18) - 1)) & 1u) != 0;
+    };
+    std::uint32_t g = alea.graine;
+    for (int i = 0; i < TIRAGES_MAX; i += 4) {
+        const std::uint32_t e1 = s1.a * g + s1.c, e2 = s2.a * g + s2.c;
+        const std::uint32_t e3 = s3.a * g + s3.c, e4 = s4.a * g + s4.c;
+        for (std::uint32_t e : {e1, e2, e3, e4})
+            if (touche(e)) {
+                alea.graine = e;
+                return Aleatoire::tirageDe(e, 18);
+            }
+        g = e4;
+    }
+    alea.graine = g;
+    return AUCUN_SLOT;
+}
+
+// Where each card of the seat's hand sits, for the pass: the rules drop cards by suit and value
+// many times a card, most of them cards the seat does not hold. The rules of the game leave the
+// hands alone, so the places hold for the whole pass.
+struct PlacesMain {
+    const MainJoueur* main = nullptr;
+    std::int8_t slot[5][22] = {}; // [suit][value]: the first slot holding it, 0 none
+};
+thread_local const PlacesMain* placesPasse = nullptr;
+
+int slotDeLaCarte(const MainJoueur& main, Couleur couleur, int valeur) {
+    const PlacesMain* p = placesPasse;
+    if (p && p->main == &main && couleur >= ATOUT && couleur <= CARREAU && valeur >= 0 &&
+        valeur <= 21)
+        return p->slot[entier(couleur)][valeur] != 0 ? p->slot[entier(couleur)][valeur]
+                                                     : AUCUN_SLOT;
+    for (int s = 1; s <= 18; ++s)
+        if (main[s].valeur == valeur && main[s].couleur == couleur) return s;
+    return AUCUN_SLOT;
 }
 
 } // namespace
@@ -85,13 +135,15 @@ int jouerOrdinateur(PartieIA& jeu, Siege siege) {
     const Donne& d = jeu.donne;
     if (d.numeroPli >= 1 && d.numeroPli <= 18 && d.pli.nbCartesJouees < 4)
         jeu.moteur.grainesCartes[d.numeroPli][d.pli.nbCartesJouees + 1] = jeu.alea.graine;
-    const int n = nbCandidats(jeu, siege);
-    if (n == 0) return AUCUN_SLOT;
-    if (n >= 2 && niveauDuSiege(jeu, siege) >= 1) choisirCarte(jeu, siege);
-    for (int i = 0; i < TIRAGES_MAX; ++i) {
-        const int slot = jeu.alea(18);
-        if (jeu.donne.cartesJouables[siege][slot] == 1) return slot;
+    unsigned candidats = ensembleCandidats(jeu, siege);
+    if (candidats == 0) return AUCUN_SLOT;
+    const bool plusieurs = (candidats & (candidats - 1)) != 0;
+    if (plusieurs && niveauDuSiege(jeu, siege) >= 1) {
+        choisirCarte(jeu, siege);
+        candidats = ensembleCandidats(jeu, siege);
     }
+    const int tire = tirerCandidat(jeu.alea, candidats);
+    if (tire != AUCUN_SLOT) return tire;
     // Ten thousand misses cannot happen with a candidate left; stay safe all the same.
     for (int slot : SLOTS)
         if (jeu.donne.cartesJouables[siege][slot] == 1) return slot;
@@ -107,6 +159,17 @@ void choisirCarte(PartieIA& jeu, Siege siege) {
 
     const ContexteDecision ctx = contexteDecision(jeu, siege);
     const auto& regles = m.autresRegles ? *m.autresRegles : reglesJeu;
+    PlacesMain places;
+    if (!m.autresRegles) {
+        const MainJoueur& main = jeu.donne.mains[siege];
+        places.main = &main;
+        for (int i = 17; i >= 0; --i) {
+            const Carte& c = main.v[i];
+            if (c.couleur >= ATOUT && c.couleur <= CARREAU && c.valeur >= 0 && c.valeur <= 21)
+                places.slot[entier(c.couleur)][c.valeur] = static_cast<std::int8_t>(i + 1);
+        }
+    }
+    placesPasse = places.main ? &places : nullptr;
     // Once a rule has decided, no other rule applies and none draws.
     for (int k = 1; k <= NB_REGLES_JOUEES && !m.decisionPrise; ++k)
         if (regleApplicable(jeu, k)) {
@@ -114,6 +177,7 @@ void choisirCarte(PartieIA& jeu, Siege siege) {
             regles[k](jeu, ctx);
         }
     m.regleEnCours = 0;
+    placesPasse = nullptr;
 }
 
 bool regleApplicable(PartieIA& jeu, int k) {
@@ -133,26 +197,21 @@ bool garderSeule(PartieIA& jeu, Siege siege, int slot) {
     return true;
 }
 
+// The hand read in one pass into sets of slots, with no early exit to mispredict.
 void retirerCouleur(PartieIA& jeu, Siege siege, Couleur couleur) {
     auto& jouables = jeu.donne.cartesJouables[siege];
     const MainJoueur& main = jeu.donne.mains[siege];
-    bool autre = false;
-    for (int s = 1; s <= 18; ++s)
-        if (jouables[s] == 1 && main[s].couleur != couleur) autre = true;
-    if (!autre) return;
-    for (int s = 1; s <= 18; ++s)
-        if (jouables[s] == 1 && main[s].couleur == couleur) jouables[s] = 0;
+    const unsigned candidats = ensembleCandidats(jouables);
+    unsigned deCouleur = 0;
+    for (int i = 0; i < 18; ++i) deCouleur |= main.v[i].couleur == couleur ? 1u << i : 0u;
+    if ((candidats & ~deCouleur) == 0) return;
+    for (unsigned e = candidats & deCouleur; e != 0; e &= e - 1)
+        jouables.v[std::countr_zero(e)] = 0;
 }
 
 void retirerCarte(PartieIA& jeu, Siege siege, Couleur couleur, int valeur) {
     auto& jouables = jeu.donne.cartesJouables[siege];
-    const MainJoueur& main = jeu.donne.mains[siege];
-    int cible = AUCUN_SLOT;
-    for (int s = 1; s <= 18; ++s)
-        if (main[s].valeur == valeur && main[s].couleur == couleur) {
-            cible = s;
-            break;
-        }
+    const int cible = slotDeLaCarte(jeu.donne.mains[siege], couleur, valeur);
     if (cible == AUCUN_SLOT || jouables[cible] != 1) return;
     for (int s = 1; s <= 18; ++s)
         if (s != cible && jouables[s] == 1) {

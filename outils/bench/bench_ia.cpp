@@ -1,5 +1,6 @@
 // Whole deals played by four computer seats, from the deal to the score of the last trick.
 #include "fenetres/modele/jeu.h"
+#include "partie/coeur.h"
 #include "partie/donne_auto.h"
 
 #include <benchmark/benchmark.h>
@@ -50,5 +51,49 @@ void BM_donneComplete(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_donneComplete)->Args({4, 0})->Args({4, 1})->Args({1, 0})->Args({0, 0});
+
+// Every seat by the rules, the game taken as it stands once the first card is down.
+class Photographe : public SiegesExternes {
+public:
+    std::unique_ptr<Partie> photo;
+
+    bool externe(Siege) const override { return false; }
+    void donne(const Partie&) override {}
+    Contrat enchere(const Partie&, Siege) override { return PASSE; }
+    void contrat(const Partie&) override {}
+    void ecart(const Partie&, Siege, Tableau<int, 24>&) override {}
+    int poignee(const Partie&, Siege, Tableau<int, 15>&) override { return 0; }
+    int carte(const Partie&, Siege) override { return 0; }
+    void poigneeMontree(const Partie&, Siege, const Tableau<int, 15>&, int) override {}
+    void carteJouee(const Partie& jeu, Siege, const Carte&) override {
+        if (!photo) photo = std::make_unique<Partie>(jeu);
+    }
+    void pliRamasse(const Partie&, Siege) override {}
+    void fin(const Partie&, const DonneAuto&) override {}
+};
+
+// The 71 cards after the first by jouerReste, from a copy of the same game each time; the
+// allocations are counted over jouerReste alone.
+void BM_jouerReste(benchmark::State& state) {
+    auto jeu = std::make_unique<Partie>();
+    jeu->alea.graine = 12345;
+    jeu->reglages.niveau = 4;
+    jeu->reglages.poidsRegles.remplir(100);
+    Photographe x;
+    DonneAuto r;
+    jouerDonneAuto(*jeu, r, &x);
+    auto reste = std::make_unique<Partie>();
+    long long pendant = 0;
+    for (auto _ : state) {
+        *reste = *x.photo;
+        const long long avant = allocations.load();
+        benchmark::DoNotOptimize(jouerReste(*reste));
+        pendant += allocations.load() - avant;
+    }
+    state.counters["allocations/reste"] =
+        static_cast<double>(pendant) / static_cast<double>(state.iterations());
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_jouerReste);
 
 } // namespace
