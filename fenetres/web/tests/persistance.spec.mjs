@@ -30,7 +30,7 @@ test('options, statistics and the deals survive a reload', async ({ page }) => {
     await menu(page, 'Quarvel', 'Statistiques…');
     await expect(ctl(page, 'cellule21')).toHaveText('Donnes jouées');
     await expect(ctl(page, 'cellule24')).toHaveText('1');
-    await expect(ctl(page, 'cellule26')).toHaveText('1');
+    await expect(ctl(page, 'cellule27')).toHaveText('1');
 });
 
 test('two new profiles deal the same first deal', async ({ browser }) => {
