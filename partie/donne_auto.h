@@ -43,6 +43,23 @@ public:
     virtual void fin(const Partie& jeu, const DonneAuto& r) = 0;
 };
 
+// Watches a deal seated by the rules alone: no seat is external and every callback does nothing.
+// Derive and override what is to be watched or answered.
+class TemoinDonne : public SiegesExternes {
+public:
+    bool externe(Siege) const override { return false; }
+    void donne(const Partie&) override {}
+    Contrat enchere(const Partie&, Siege) override { return PASSE; }
+    void contrat(const Partie&) override {}
+    void ecart(const Partie&, Siege, Tableau<int, 24>&) override {}
+    int poignee(const Partie&, Siege, Tableau<int, 15>&) override { return 0; }
+    int carte(const Partie&, Siege) override { return 0; }
+    void poigneeMontree(const Partie&, Siege, const Tableau<int, 15>&, int) override {}
+    void carteJouee(const Partie&, Siege, const Carte&) override {}
+    void pliRamasse(const Partie&, Siege) override {}
+    void fin(const Partie&, const DonneAuto&) override {}
+};
+
 // Deals until a seat takes, discards for the taker, plays the 18 tricks and scores the deal.
 // The weights adapt after the deal, as in the game. Returns the result in r. The seats that
 // `externes` names are asked their choices instead of the rules.

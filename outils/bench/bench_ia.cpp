@@ -53,23 +53,13 @@ void BM_donneComplete(benchmark::State& state) {
 BENCHMARK(BM_donneComplete)->Args({4, 0})->Args({4, 1})->Args({1, 0})->Args({0, 0});
 
 // Every seat by the rules, the game taken as it stands once the first card is down.
-class Photographe : public SiegesExternes {
+class Photographe : public TemoinDonne {
 public:
     std::unique_ptr<Partie> photo;
 
-    bool externe(Siege) const override { return false; }
-    void donne(const Partie&) override {}
-    Contrat enchere(const Partie&, Siege) override { return PASSE; }
-    void contrat(const Partie&) override {}
-    void ecart(const Partie&, Siege, Tableau<int, 24>&) override {}
-    int poignee(const Partie&, Siege, Tableau<int, 15>&) override { return 0; }
-    int carte(const Partie&, Siege) override { return 0; }
-    void poigneeMontree(const Partie&, Siege, const Tableau<int, 15>&, int) override {}
     void carteJouee(const Partie& jeu, Siege, const Carte&) override {
         if (!photo) photo = std::make_unique<Partie>(jeu);
     }
-    void pliRamasse(const Partie&, Siege) override {}
-    void fin(const Partie&, const DonneAuto&) override {}
 };
 
 // The 71 cards after the first by jouerReste, from a copy of the same game each time; the

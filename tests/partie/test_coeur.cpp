@@ -196,24 +196,14 @@ TEST(Coeur, LaPoigneeSeMontreAvantLaPremiereCarte) {
 namespace {
 
 // Every seat plays by the rules; the game is copied as it stands after one chosen card.
-class Photographe : public SiegesExternes {
+class Photographe : public TemoinDonne {
 public:
     explicit Photographe(int n) : apres_(n) {}
     std::unique_ptr<Partie> photo;
 
-    bool externe(Siege) const override { return false; }
-    void donne(const Partie&) override {}
-    Contrat enchere(const Partie&, Siege) override { return PASSE; }
-    void contrat(const Partie&) override {}
-    void ecart(const Partie&, Siege, Tableau<int, 24>&) override {}
-    int poignee(const Partie&, Siege, Tableau<int, 15>&) override { return 0; }
-    int carte(const Partie&, Siege) override { return 0; }
-    void poigneeMontree(const Partie&, Siege, const Tableau<int, 15>&, int) override {}
     void carteJouee(const Partie& jeu, Siege, const Carte&) override {
         if (++jouees_ == apres_) photo = std::make_unique<Partie>(jeu);
     }
-    void pliRamasse(const Partie&, Siege) override {}
-    void fin(const Partie&, const DonneAuto&) override {}
 
 private:
     int apres_;

@@ -19,15 +19,12 @@ using namespace quarvel::test;
 namespace {
 
 // Plays deals by the rules and hands over the game before each card.
-class Observateur : public SiegesExternes {
+class Observateur : public TemoinDonne {
 public:
     std::function<void(const Partie&, Siege)> avantCarte;
 
     bool externe(Siege) const override { return true; }
-    void donne(const Partie&) override {}
     Contrat enchere(const Partie& jeu, Siege s) override { return jeu.donne.encheresMeritees[s]; }
-    void contrat(const Partie&) override {}
-    void ecart(const Partie&, Siege, Tableau<int, 24>&) override {} // the computer's
     // Every seat that may shows its handful, so that the worlds meet them too.
     int poignee(const Partie& jeu, Siege s, Tableau<int, 15>& slots) override {
         int k = 0;
@@ -42,10 +39,6 @@ public:
         auto copie = std::make_unique<Partie>(jeu);
         return jouerOrdinateur(*copie, s);
     }
-    void poigneeMontree(const Partie&, Siege, const Tableau<int, 15>&, int) override {}
-    void carteJouee(const Partie&, Siege, const Carte&) override {}
-    void pliRamasse(const Partie&, Siege) override {}
-    void fin(const Partie&, const DonneAuto&) override {}
 };
 
 std::unique_ptr<Jeu> jeuDeDonnes(std::uint32_t graine) {
