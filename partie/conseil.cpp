@@ -3,6 +3,7 @@
 #include "encheres/ecart.h"
 #include "ia/moteur.h"
 #include "partie/coeur.h"
+#include "partie/expert.h"
 #include "partie/partie.h"
 
 #include <memory>
@@ -16,6 +17,11 @@ constexpr int NIVEAU_PRO = 4;
 int conseilCarte(const Partie& jeu) {
     const Donne& d = jeu.donne;
     if (d.phase != Phase::TourSud || d.joueurCourant != SUD) return 0;
+    if (jeu.reglages.optionConseilSimulation) {
+        const int mondes = jeu.moteur.mondesExpert > 0 ? jeu.moteur.mondesExpert : MONDES_EXPERT;
+        const int slot = carteExpert(jeu, SUD, mondes);
+        return estLegale(jeu, Action::carte(SUD, slot)) ? slot : 0;
+    }
     // On the heap: a game is too large for a comfortable stack copy.
     auto copie = std::make_unique<Partie>(jeu);
     copie->moteur.niveauSud = NIVEAU_PRO;

@@ -7,7 +7,8 @@ namespace quarvel {
 
 struct Partie;
 
-// The hand slot (1..18) the computer would play for SUD at level Pro; 0 when SUD is not to play.
+// The hand slot (1..18) the computer would play for SUD at level Pro, or the Expert's search
+// when the advice is by simulation; 0 when SUD is not to play.
 int conseilCarte(const Partie& jeu);
 // During SUD's discard, the positions of the row of 24 the computer would set aside (true);
 // all false otherwise.

@@ -42,19 +42,6 @@ void remettreAZero(Partie& jeu) {
     jeu.connaissance.petitDansPli = false;
 }
 
-// One round from the first speaker: each seat announces what its hand deserves, or an external
-// seat its own choice; a bid that does not beat the best so far passes. Returns whether a seat
-// took.
-bool encheres(Partie& jeu, SiegesExternes* x) {
-    for (Siege s = siegeQuiParle(jeu); s != Siege::Aucun; s = siegeQuiParle(jeu)) {
-        Contrat e = jeu.donne.encheresMeritees[s];
-        if (x && x->externe(s)) e = x->enchere(jeu, s);
-        if (!estLegale(jeu, Action::enchere(s, e))) e = PASSE;
-        appliquer(jeu, Action::enchere(s, e));
-    }
-    return conclureEncheres(jeu);
-}
-
 // An external taker's discard: six cards of the row, none a trump or a Roi; else the computer's.
 std::uint32_t ecartExterne(Partie& jeu, SiegesExternes& x) {
     fusionnerRangee(jeu);
@@ -99,21 +86,17 @@ int carteExterne(Partie& jeu, SiegesExternes& x, Siege s) {
 
 } // namespace
 
-void jouerDonneAuto(Partie& jeu, DonneAuto& r, SiegesExternes* x) {
-    Donne& d = jeu.donne;
-    r.donnesDistribuees = 0;
-    bool pris = false;
-    while (!pris) {
-        remettreAZero(jeu);
-        produireDonne(jeu, false);
-        ++r.donnesDistribuees;
-        if (x) x->donne(jeu);
-        pris = encheres(jeu, x);
+bool finirEncheres(Partie& jeu, SiegesExternes* x) {
+    for (Siege s = siegeQuiParle(jeu); s != Siege::Aucun; s = siegeQuiParle(jeu)) {
+        Contrat e = x && x->externe(s) ? x->enchere(jeu, s) : enchereOrdinateur(jeu, s);
+        if (!estLegale(jeu, Action::enchere(s, e))) e = PASSE;
+        appliquer(jeu, Action::enchere(s, e));
     }
-    r.preneur = d.preneur;
-    r.contrat = d.contrat;
-    if (x) x->contrat(jeu);
+    return conclureEncheres(jeu);
+}
 
+void commencerJeu(Partie& jeu, SiegesExternes* x) {
+    Donne& d = jeu.donne;
     d.pli.entame = d.premierParlant;
     d.pli.nbCartesJouees = 0;
     d.joueurCourant = d.premierParlant;
@@ -123,6 +106,24 @@ void jouerDonneAuto(Partie& jeu, DonneAuto& r, SiegesExternes* x) {
                   Action::ecart(d.preneur, externe ? ecartExterne(jeu, *x) : ecartOrdinateur(jeu)));
     }
     passerA(d, Phase::JeuEnCours);
+}
+
+void jouerDonneAuto(Partie& jeu, DonneAuto& r, SiegesExternes* x) {
+    Donne& d = jeu.donne;
+    r.donnesDistribuees = 0;
+    bool pris = false;
+    while (!pris) {
+        remettreAZero(jeu);
+        produireDonne(jeu, false);
+        ++r.donnesDistribuees;
+        if (x) x->donne(jeu);
+        pris = finirEncheres(jeu, x);
+    }
+    r.preneur = d.preneur;
+    r.contrat = d.contrat;
+    if (x) x->contrat(jeu);
+
+    commencerJeu(jeu, x);
 
     while (d.numeroPli >= 1 && d.numeroPli <= 18) {
         const Siege s = d.joueurCourant;

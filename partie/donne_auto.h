@@ -60,6 +60,14 @@ public:
     void fin(const Partie&, const DonneAuto&) override {}
 };
 
+// The bidding round from the seat to speak to its end: each computer seat bids at its level,
+// an external seat its own choice; a bid that does not beat the best so far passes. Returns
+// whether a seat took.
+bool finirEncheres(Partie& jeu, SiegesExternes* externes = nullptr);
+// Once a seat took: the first trick opened by the first speaker and, when the dog is shown, the
+// taker's discard made (the computer's, or an external taker's).
+void commencerJeu(Partie& jeu, SiegesExternes* externes = nullptr);
+
 // Deals until a seat takes, discards for the taker, plays the 18 tricks and scores the deal.
 // The weights adapt after the deal, as in the game. Returns the result in r. The seats that
 // `externes` names are asked their choices instead of the rules.

@@ -1,9 +1,13 @@
 #include "partie/expert.h"
 
+#include "cartes/generation.h"
 #include "encheres/ecart.h"
+#include "encheres/encheres.h"
+#include "encheres/evaluation.h"
 #include "ia/connaissance.h"
 #include "ia/moteur.h"
 #include "partie/coeur.h"
+#include "partie/donne_auto.h"
 #include "partie/partie.h"
 
 #include <algorithm>
@@ -307,16 +311,24 @@ int carteExpertDansMondes(const Partie& jeu, Siege s, const Monde* mondes, int n
     return p.choix();
 }
 
+namespace {
+
+// The seed of one decision: the deal, the game's random state, the moment and the seat.
+std::uint32_t graineDecision(const Partie& jeu, Siege s, std::uint64_t moment) {
+    return melanger((static_cast<std::uint64_t>(jeu.donne.numero) << 32 ^ jeu.alea.graine) +
+                    moment * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(entier(s)));
+}
+
+} // namespace
+
 int carteExpert(const Partie& jeu, Siege s, int mondes) {
     const Donne& d = jeu.donne;
     Pesee p(jeu, s);
     if (p.legales.nombre == 0) return 0;
     if (p.legales.nombre == 1) return p.legales.liste[1].valeur;
     Aleatoire alea;
-    alea.graine = melanger((static_cast<std::uint64_t>(d.numero) << 32 ^ jeu.alea.graine) +
-                           static_cast<std::uint64_t>(d.numeroPli * 8 + d.pli.nbCartesJouees) *
-                               0x9E3779B97F4A7C15ull +
-                           static_cast<std::uint64_t>(entier(s)));
+    alea.graine =
+        graineDecision(jeu, s, static_cast<std::uint64_t>(d.numeroPli * 8 + d.pli.nbCartesJouees));
     Monde m;
     for (int k = 0; k < mondes; ++k)
         if (tirerMonde(jeu, s, alea, m)) p.ajouter(m, static_cast<std::uint32_t>(alea(0x7fffffff)));
@@ -324,13 +336,131 @@ int carteExpert(const Partie& jeu, Siege s, int mondes) {
 }
 
 namespace {
+
+constexpr int ESSAIS_ENCHERES = 64;
+
+// How many of the seats that spoke before s bid what the rules would have bid with their cards
+// of that draw.
+int encheresExpliquees(const Partie& w, Siege s) {
+    const Donne& d = w.donne;
+    Contrat meilleure = PASSE;
+    int accords = 0;
+    for (Siege t = d.premierParlant; t != s; t = siegeSuivant(t)) {
+        const Contrat merite = d.encheresMeritees[t];
+        const Contrat regle = merite >= PRISE && merite > meilleure ? merite : PASSE;
+        const Contrat dite = d.encheresAnnoncees[t];
+        accords += regle == dite;
+        if (dite > meilleure) meilleure = dite;
+    }
+    return accords;
+}
+
+// Deals the cards s does not hold to the other seats and the dog, as a new deal would: a draw
+// the deal's own checks refuse, or that does not explain the bids made, is drawn again, the
+// best of a few kept. The world stands at s's bid.
+void tirerMondeEncheres(const Partie& jeu, Siege s, Aleatoire& alea, Partie& w) {
+    int cartes[60];
+    int n = 0;
+    bool tenue[79] = {};
+    for (int i : SLOTS) tenue[numeroCarte(jeu.donne.mains[s][i])] = true;
+    for (int num = 1; num <= 78; ++num)
+        if (!tenue[num]) cartes[n++] = num;
+    const OptionsDonne options{static_cast<EvaluationMain>(&evaluerMain),
+                               jeu.reglages.optionForceMain,
+                               jeu.reglages.optionAuMoinsUneMainDePrise};
+    const int parle = jeu.encheres.nbEncheres;
+    Donne& d = w.donne;
+    int meilleur = -1;
+    Tableau<MainJoueur, 4> mains;
+    Chien chien;
+    for (int essai = 0; essai < ESSAIS_ENCHERES && meilleur <= parle; ++essai) {
+        for (int i = n - 1; i > 0; --i) std::swap(cartes[i], cartes[alea(i + 1) - 1]);
+        int k = 0;
+        for (Siege t : SIEGES) {
+            if (t == s) continue;
+            for (int i : SLOTS) {
+                d.mains[t][i] = carteDuNumero(cartes[k++]);
+                d.mains[t][i].enMain = true;
+            }
+        }
+        for (int i = 1; i <= 6; ++i) d.chien[i] = carteDuNumero(cartes[k++]);
+        const int note = (examinerCandidat(d, options, false) ? 1 : 0) + encheresExpliquees(w, s);
+        if (note > meilleur) {
+            meilleur = note;
+            mains = d.mains;
+            chien = d.chien;
+        }
+    }
+    d.mains = mains;
+    d.chien = chien;
+    for (Siege t : SIEGES) trierMain(d.mains[t]);
+    trierChien(d.chien);
+    for (Siege t : SIEGES) d.encheresMeritees[t] = evaluerMain(d, t);
+    d.mainsDonnees = d.mains;
+    d.chienDonne = d.chien;
+}
+
+} // namespace
+
+Contrat enchereExpert(const Partie& jeu, Siege s, int mondes) {
+    Contrat candidates[5];
+    int nombre = 0;
+    for (Contrat c : {PASSE, PRISE, GARDE, GARDE_SANS, GARDE_CONTRE})
+        if (enchereValable(jeu, c)) candidates[nombre++] = c;
+    if (nombre == 1) return PASSE;
+    Aleatoire alea;
+    alea.graine = graineDecision(jeu, s, 0xB1D);
+    auto w = std::make_unique<Partie>(jeu);
+    auto essai = std::make_unique<Partie>();
+    w->reglages.niveau = 4;
+    w->moteur.niveauSud = 4;
+    w->reglages.optionNiveauAdaptatif = false;
+    w->donne.phase = Phase::Encheres;
+    w->encheres.siegeEnAttente = Siege::Aucun;
+    long long sommes[5] = {};
+    for (int k = 0; k < mondes; ++k) {
+        tirerMondeEncheres(jeu, s, alea, *w);
+        w->alea.graine = static_cast<std::uint32_t>(alea(0x7fffffff));
+        for (int j = 0; j < nombre; ++j) {
+            *essai = *w;
+            appliquer(*essai, Action::enchere(s, candidates[j]));
+            if (!finirEncheres(*essai)) continue; // dealt again: nothing won or lost
+            commencerJeu(*essai);
+            const int score = jouerReste(*essai);
+            sommes[j] += essai->donne.preneur == s ? score : -score / 3;
+        }
+    }
+    int meilleure = 0;
+    for (int j = 1; j < nombre; ++j)
+        if (sommes[j] > sommes[meilleure]) meilleure = j;
+    return candidates[meilleure];
+}
+
+namespace {
 thread_local MesureExpert mesureExpert = nullptr;
 thread_local void* contexteMesure = nullptr;
+
+void mesurer(DecisionExpert decision, std::chrono::steady_clock::time_point debut) {
+    if (mesureExpert)
+        mesureExpert(
+            contexteMesure, decision,
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count());
+}
+
 } // namespace
 
 void observerExpert(MesureExpert mesure, void* contexte) {
     mesureExpert = mesure;
     contexteMesure = contexte;
+}
+
+Contrat enchereOrdinateur(const Partie& jeu, Siege s) {
+    if (niveauDuSiege(jeu, s) != NIVEAU_EXPERT) return jeu.donne.encheresMeritees[s];
+    const auto debut = std::chrono::steady_clock::now();
+    const int mondes = jeu.moteur.mondesExpert > 0 ? jeu.moteur.mondesExpert : MONDES_EXPERT;
+    const Contrat c = enchereExpert(jeu, s, mondes);
+    mesurer(DecisionExpert::Enchere, debut);
+    return c;
 }
 
 int carteOrdinateur(Partie& jeu, Siege s) {
@@ -341,10 +471,7 @@ int carteOrdinateur(Partie& jeu, Siege s) {
         mr.grainesCartes[d.numeroPli][d.pli.nbCartesJouees + 1] = jeu.alea.graine;
     const auto debut = std::chrono::steady_clock::now();
     const int slot = carteExpert(jeu, s, mr.mondesExpert > 0 ? mr.mondesExpert : MONDES_EXPERT);
-    if (mesureExpert)
-        mesureExpert(
-            contexteMesure,
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count());
+    mesurer(DecisionExpert::Carte, debut);
     // Rule 0: the card came from the search.
     if (slot != 0 && mr.nbReglesDeclenchees < mr.reglesDeclenchees.taille())
         mr.reglesDeclenchees[++mr.nbReglesDeclenchees] = {0, s};

@@ -33,10 +33,19 @@ bool construireMonde(const Partie& jeu, const Monde& m, Partie& monde);
 int carteExpert(const Partie& jeu, Siege s, int mondes = MONDES_EXPERT);
 // The same over worlds given (the tests).
 int carteExpertDansMondes(const Partie& jeu, Siege s, const Monde* mondes, int n);
-// Called after each Expert card with its thinking time in seconds, on the thread that played it
-// (the arena's figures); null: nothing.
-using MesureExpert = void (*)(void* contexte, double secondes);
+// The Expert's bid for the seat to speak. The other hands and the dog are drawn many times,
+// each draw fitting the bids already made as the rules would have made them; each bid the seat
+// may still make, and PASSE, is played out in every draw (the rest of the bidding by the rules,
+// the taker's discard, the cards at Pro) and the bid with the best mean of the seat's own points
+// is made. PASSE when no contract beats passing.
+Contrat enchereExpert(const Partie& jeu, Siege s, int mondes = MONDES_EXPERT);
+// Called after each Expert decision with its thinking time in seconds, on the thread that made
+// it (the arena's figures); null: nothing.
+enum class DecisionExpert { Enchere, Carte };
+using MesureExpert = void (*)(void* contexte, DecisionExpert decision, double secondes);
 void observerExpert(MesureExpert mesure, void* contexte);
+// A computer seat's bid at its level: the Expert's, or what its hand deserves.
+Contrat enchereOrdinateur(const Partie& jeu, Siege s);
 // A computer seat's card at its level: the Expert's search, or the rule pass.
 int carteOrdinateur(Partie& jeu, Siege s);
 

@@ -26,15 +26,16 @@ void apresEnchere(Partie& jeu) {
 
 void etapeEnchere(Partie& jeu, Siege siege) {
     Donne& d = jeu.donne;
-    const Contrat merite = d.encheresMeritees[siege];
     if (siege != SUD) {
+        const Contrat choix = enchereOrdinateur(jeu, siege);
         passerA(d, Phase::Encheres);
         jeu.encheres.siegeEnAttente = siege;
-        jeu.encheres.enchereEnAttente = merite;
+        jeu.encheres.enchereEnAttente = choix;
         jeu.minuteries.TimerEnchere.demarrer(jeu.maintenant);
         return;
     }
     // The bid bar's advice: what the hand deserves, if it still may be bid.
+    const Contrat merite = d.encheresMeritees[siege];
     d.encheresAnnoncees[SUD] = enchereValable(jeu, merite) ? merite : PASSE;
     passerA(d, Phase::EnchereSud);
 }

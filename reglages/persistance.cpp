@@ -38,6 +38,7 @@ template <class V> void parcourir(Reglages& r, V& v) {
     v.entier("graineAleatoire", r.graineAleatoire);
     v.booleen("optionVisibiliteConseilJeu", r.optionVisibiliteConseilJeu);
     v.booleen("optionAnimationCartes", r.optionAnimationCartes);
+    v.booleen("optionConseilSimulation", r.optionConseilSimulation);
     for (int n = 1; n <= 5; ++n) {
         StatistiquesNiveau& s = r.statistiques.niveaux[n];
         const std::string k = std::to_string(n);
@@ -172,6 +173,7 @@ void valeursParDefaut(Reglages& r) {
     r.optionNiveauAdaptatif = true;
     r.optionVisibiliteConseilJeu = false;
     r.optionAnimationCartes = true;
+    r.optionConseilSimulation = false;
     r.optionNbDonnesChallenge = 12;
     r.optionRepartitionDonne = 3;
     for (int i = 1; i <= 3; ++i)

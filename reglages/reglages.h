@@ -68,6 +68,7 @@ struct Reglages {
     int graineAleatoire = 0;
     bool optionVisibiliteConseilJeu = false; // the play advice shown by itself at each turn
     bool optionAnimationCartes = true;       // played, gathered and dog cards glide
+    bool optionConseilSimulation = false;    // the play advice found by the Expert's search
     Statistiques statistiques;
     std::string nomChallenge; // the last name entered in a high-score table
     bool operator==(const Reglages&) const = default;

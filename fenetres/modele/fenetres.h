@@ -97,8 +97,8 @@ struct TfrmQuarvel {
         menuForceGardeContre, menuForceDefense, menuAtLeast;
     ElementMenu menuVoir, menuScoresGlobaux, menuConseilEnch, menuPointsPartieEnCours,
         menuDeductions, menuVoirConseilJeu, menuAnimation, menuBarreOutils, menuBarreInfo;
-    ElementMenu menuOptions, menuProposerPoignee, menuPreviousTrick, menuCouleurFondEcran,
-        menuCouleurTableRonde;
+    ElementMenu menuOptions, menuProposerPoignee, menuConseilSimulation, menuPreviousTrick,
+        menuCouleurFondEcran, menuCouleurTableRonde;
     ElementMenu menuNbDonnesChallenge, menuChallenge6, menuChallenge12, menuChallenge18,
         menuChallenge24;
     ElementMenu menuAide, menuSommaire, menuApropos;

@@ -97,7 +97,8 @@ enum class Evt {
     MeilleursScoresImprimer,
     StatistiquesOk,
     StatistiquesImprimer,
-    StatistiquesEffacer, // asks Yes/No, then sets every figure back to zero
+    StatistiquesEffacer,   // asks Yes/No, then sets every figure back to zero
+    MenuConseilSimulation, // the play advice found by the Expert's search, or Pro's rules
 };
 
 struct Evenement {

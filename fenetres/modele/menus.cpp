@@ -110,6 +110,8 @@ std::vector<NoeudMenu> arbreMenu(TfrmQuarvel& f) {
     m.push_back(sousMenu(
         "menuOptions", f.menuOptions,
         {feuille("menuProposerPoignee", f.menuProposerPoignee, Evt::MenuProposerPoignee, 0, true),
+         feuille("menuConseilSimulation", f.menuConseilSimulation, Evt::MenuConseilSimulation, 0,
+                 true),
          sousMenu("menuNbDonnesChallenge", f.menuNbDonnesChallenge,
                   {feuille("menuChallenge6", f.menuChallenge6, Evt::MenuNbDonnesChallenge, 6, true,
                            "", CHALLENGE),

@@ -113,6 +113,7 @@ void appliquerOptions(Jeu& jeu) {
         changerIntervalle(jeu, jeu.minuteries.TimerTransition, intervallesPause[attente]);
 
     f.menuProposerPoignee.checked = r.optionProposePoignee;
+    f.menuConseilSimulation.checked = r.optionConseilSimulation;
     cocher({{6, &f.menuChallenge6},
             {12, &f.menuChallenge12},
             {18, &f.menuChallenge18},
@@ -256,6 +257,9 @@ bool traiterCommandeOption(Jeu& jeu, Evenement e) {
         return true;
     case Evt::MenuProposerPoignee:
         basculerSelonMarque(jeu, f.menuProposerPoignee, r.optionProposePoignee);
+        return true;
+    case Evt::MenuConseilSimulation:
+        basculerSelonMarque(jeu, f.menuConseilSimulation, r.optionConseilSimulation);
         return true;
     case Evt::MenuBarreOutils:
         basculerSelonMarque(jeu, f.menuBarreOutils, r.optionBarreOutils);

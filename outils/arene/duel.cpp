@@ -73,12 +73,35 @@ struct Sommes {
 
 struct Bilan {
     Sommes sudA, sudB, ecart;
-    long fautes = 0;              // of the external program
-    std::vector<float> reflexion; // each Expert card's thinking time, seconds
+    long fautes = 0; // of the external program
+    // Each Expert decision's thinking time, seconds: its cards, its bids.
+    std::vector<float> reflexion, reflexionEncheres;
 };
 
-void noterReflexion(void* bilan, double secondes) {
-    static_cast<Bilan*>(bilan)->reflexion.push_back(static_cast<float>(secondes));
+void noterReflexion(void* bilan, DecisionExpert decision, double secondes) {
+    Bilan& b = *static_cast<Bilan*>(bilan);
+    (decision == DecisionExpert::Carte ? b.reflexion : b.reflexionEncheres)
+        .push_back(static_cast<float>(secondes));
+}
+
+// The thinking times of one kind of decision: how many, mean, median, 99th percentile, max.
+void imprimerReflexion(const std::vector<Bilan>& bilans, std::vector<float> Bilan::*quoi,
+                       const char* titre, const char* unite) {
+    std::vector<float> temps;
+    for (const Bilan& x : bilans) temps.insert(temps.end(), (x.*quoi).begin(), (x.*quoi).end());
+    if (temps.empty()) return;
+    std::sort(temps.begin(), temps.end());
+    double somme = 0;
+    for (float x : temps) somme += x;
+    const auto rang = [&](double q) {
+        return 1000.0 *
+               temps[std::min(temps.size() - 1,
+                              static_cast<std::size_t>(q * static_cast<double>(temps.size())))];
+    };
+    std::printf("%s: %zu, thinking time per %s (ms): mean %.2f, median %.2f, 99th percentile "
+                "%.2f, max %.2f\n",
+                titre, temps.size(), unite, 1000.0 * somme / static_cast<double>(temps.size()),
+                rang(0.5), rang(0.99), 1000.0 * temps.back());
 }
 
 std::unique_ptr<Jeu> nouveauJeu(int niveauSud, int niveauAutres, bool adaptatif, int mondes) {
@@ -220,22 +243,8 @@ int modeDuel(int argc, char** argv) {
         std::printf("SUD at level %llu against %llu: %.2f +- %.2f\n", b, a, sudB.moyenne(),
                     sudB.demiLargeur());
     }
-    std::vector<float> temps;
-    for (const Bilan& x : bilans) temps.insert(temps.end(), x.reflexion.begin(), x.reflexion.end());
-    if (!temps.empty()) {
-        std::sort(temps.begin(), temps.end());
-        double somme = 0;
-        for (float x : temps) somme += x;
-        const auto rang = [&](double q) {
-            return 1000.0 *
-                   temps[std::min(temps.size() - 1,
-                                  static_cast<std::size_t>(q * static_cast<double>(temps.size())))];
-        };
-        std::printf("Expert cards: %zu, thinking time per card (ms): mean %.2f, median %.2f, "
-                    "99th percentile %.2f, max %.2f\n",
-                    temps.size(), 1000.0 * somme / static_cast<double>(temps.size()), rang(0.5),
-                    rang(0.99), 1000.0 * temps.back());
-    }
+    imprimerReflexion(bilans, &Bilan::reflexionEncheres, "Expert bids", "bid");
+    imprimerReflexion(bilans, &Bilan::reflexion, "Expert cards", "card");
     std::printf("difference on the same deals (A - B): %.2f +- %.2f\n", ecart.moyenne(),
                 ecart.demiLargeur());
     std::printf("A: %.2f +- %.2f, B: %.2f +- %.2f", sudA.moyenne(), sudA.demiLargeur(),

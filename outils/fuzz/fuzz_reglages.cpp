@@ -34,6 +34,7 @@ const std::set<std::string> BOOLEENS = {
     "optionNiveauAdaptatif",
     "optionVisibiliteConseilJeu",
     "optionAnimationCartes",
+    "optionConseilSimulation",
 };
 
 bool estChaine(const std::string& nom) {

@@ -118,6 +118,7 @@ const Choix GESTES_TABLE[] = {
     {Evt::MenuConseilJeu, 80, 0, 0},
     {Evt::MenuReprendre, 60, 0, 0},
     {Evt::MenuVoirConseilJeu, 10, 0, 0},
+    {Evt::MenuConseilSimulation, 10, 0, 0},
     {Evt::MenuAnimation, 10, 0, 0},
     {Evt::ToucheGauche, 200, 0, 0},
     {Evt::ToucheDroite, 200, 0, 0},
@@ -404,6 +405,14 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
         // The Expert thinks on a few worlds: the gestures, not its strength, are under test.
         jeu->moteur.mondesExpert = 3;
     };
+    // A level to hold is chosen from the menu once the table shows; from then on it must stay.
+    auto niveauTenu = [&] {
+        if (options.niveau == 0) return true;
+        if (jeu->reglages.niveau != options.niveau && jeu->fen.frmQuarvel.fenetre.visible)
+            traiterEvenement(*jeu, {Evt::MenuNiveau, options.niveau});
+        return jeu->reglages.niveau == options.niveau;
+    };
+    bool niveauPose = false;
     demarrer();
     // A player with a history: tables low enough for random play to enter them now and then.
     for (auto& table : jeu->reglages.highScoreChallenge) {
@@ -413,6 +422,7 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
     for (long i = 1; i <= options.gestes; ++i) {
         std::int64_t echeance = 0;
         Evenement e = tirerGeste(*jeu, g, echeance);
+        if (options.niveau != 0 && e.type == Evt::MenuNiveau) e.index = options.niveau;
         jeu->maintenant = std::max(jeu->maintenant, echeance);
         const bool avant = donneTerminee(jeu->donne.phase);
         // Asking the advice must leave the game as it was, to the last random draw.
@@ -439,6 +449,10 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
         if (options.empreinte)
             r.empreinte = (r.empreinte ^ empreinteFenetres(*jeu)) * 1099511628211ull;
         std::string erreur = erreurAide.empty() ? verifierInvariants(*jeu) : erreurAide;
+        if (erreur.empty() && options.niveau != 0 && niveauPose &&
+            jeu->reglages.niveau != options.niveau)
+            erreur = formater("le niveau %ld est devenu %ld", static_cast<long>(options.niveau),
+                              static_cast<long>(jeu->reglages.niveau));
         if (!erreur.empty()) {
             ++r.echecs;
             std::string rapport = "singe: graine " + std::to_string(options.graine) + ", geste " +
@@ -453,7 +467,9 @@ ResultatSinge lancerSinge(const OptionsSinge& options) {
             plateforme.quitte = false;
             ++r.relances;
             demarrer();
+            niveauPose = false;
         }
+        if (!niveauPose) niveauPose = niveauTenu();
     }
     return r;
 }

@@ -17,6 +17,7 @@ struct OptionsSinge {
     bool arreterAuPremierEchec = true;
     std::ostream* journal = nullptr; // failures are written here with seed and gesture
     bool empreinte = false;          // fold the windows' digest after every gesture
+    int niveau = 0; // 1..5: the game held at that level, its level gestures choosing it again
 };
 
 struct ResultatSinge {

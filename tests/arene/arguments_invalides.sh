@@ -32,6 +32,8 @@ verifier partie --adaptatif 2
 verifier duel --niveau-a 6
 verifier duel --niveau-b -1
 verifier duel --mondes 0
+verifier singe --niveau 6
+verifier singe --niveau 0
 verifier duel --nombre 0
 verifier duel --adaptatif oui
 verifier duel --fils 0

@@ -51,9 +51,9 @@ TEST(Menus, ArbreRaccourcisEtGroupes) {
               (std::vector<std::string>{"menuClickObligatoire", "-", "menuUneSeconde",
                                         "menuDeuxSecondes", "menuCinqSecondes"}));
     EXPECT_EQ(enfants(arbre[5]),
-              (std::vector<std::string>{"menuProposerPoignee", "menuNbDonnesChallenge", "-",
-                                        "menuPreviousTrick", "-", "menuCouleurFondEcran",
-                                        "menuCouleurTableRonde"}));
+              (std::vector<std::string>{"menuProposerPoignee", "menuConseilSimulation",
+                                        "menuNbDonnesChallenge", "-", "menuPreviousTrick", "-",
+                                        "menuCouleurFondEcran", "menuCouleurTableRonde"}));
 
     // Function keys F1..F9 and the two help commands, each on one item, copied onto the items.
     std::map<std::string, std::string> touches;

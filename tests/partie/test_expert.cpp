@@ -1,5 +1,6 @@
 // The Expert's worlds and its choice: drawn worlds never contradict what the seat knows, a
 // world equal to the deal near its end gives the best card, and asking changes nothing.
+#include "encheres/encheres.h"
 #include "ia/connaissance.h"
 #include "ia/moteur.h"
 #include "ia/position.h"
@@ -21,10 +22,13 @@ namespace {
 // Plays deals by the rules and hands over the game before each card.
 class Observateur : public TemoinDonne {
 public:
-    std::function<void(const Partie&, Siege)> avantCarte;
+    std::function<void(const Partie&, Siege)> avantCarte, avantEnchere;
 
     bool externe(Siege) const override { return true; }
-    Contrat enchere(const Partie& jeu, Siege s) override { return jeu.donne.encheresMeritees[s]; }
+    Contrat enchere(const Partie& jeu, Siege s) override {
+        if (avantEnchere) avantEnchere(jeu, s);
+        return jeu.donne.encheresMeritees[s];
+    }
     // Every seat that may shows its handful, so that the worlds meet them too.
     int poignee(const Partie& jeu, Siege s, Tableau<int, 15>& slots) override {
         int k = 0;
@@ -205,4 +209,42 @@ TEST(Mondes, DemanderDeuxFoisDonneLaMemeCarteSansToucherAuJeu) {
         jouerDonneAuto(*jeu, r, &x);
     }
     EXPECT_GT(demandes, 30);
+}
+
+// The Expert's bids: the same twice and the game untouched; and they follow the strength of the
+// hand as a player's would: it takes the hands the rules guard without the dog, and passes the
+// hands with no bout and few trumps.
+TEST(Mondes, LesEncheresSuiventLaForceDeLaMain) {
+    Observateur x;
+    int fortes = 0, fortesPrises = 0, faibles = 0, faiblesPassees = 0;
+    int demandes = 0;
+    x.avantEnchere = [&](const Partie& jeu, Siege s) {
+        int atouts = 0, bouts = 0;
+        for (const Carte& c : jeu.donne.mains[s]) {
+            atouts += c.couleur == ATOUT;
+            bouts += estBout(c);
+        }
+        const Contrat merite = jeu.donne.encheresMeritees[s];
+        const bool forte = merite >= GARDE_SANS && enchereValable(jeu, merite);
+        const bool faible = bouts == 0 && atouts <= 4;
+        if (!forte && !faible && ++demandes % 16 != 0) return;
+        const Partie avant = jeu;
+        const Contrat une = enchereExpert(jeu, s, 6);
+        EXPECT_TRUE(jeu == avant);
+        EXPECT_EQ(enchereExpert(jeu, s, 6), une);
+        EXPECT_TRUE(estLegale(jeu, Action::enchere(s, une)));
+        fortes += forte;
+        fortesPrises += forte && une != PASSE;
+        faibles += faible;
+        faiblesPassees += faible && une == PASSE;
+    };
+    for (std::uint32_t n = 1; n <= 150; ++n) {
+        auto jeu = jeuDeDonnes(n * 6007u);
+        DonneAuto r;
+        jouerDonneAuto(*jeu, r, &x);
+    }
+    EXPECT_GT(fortes, 20);
+    EXPECT_GT(faibles, 200);
+    EXPECT_GE(fortesPrises * 10, fortes * 9);
+    EXPECT_GE(faiblesPassees * 10, faibles * 9);
 }

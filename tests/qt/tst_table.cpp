@@ -214,6 +214,7 @@ void TstTable::chaqueCommandeDeMenuChangeSonOptionEtSaCoche() {
         {&q.menuBarreOutils, &r.optionBarreOutils},
         {&q.menuBarreInfo, &r.optionBarreInfo},
         {&q.menuProposerPoignee, &r.optionProposePoignee},
+        {&q.menuConseilSimulation, &r.optionConseilSimulation},
     };
     for (const Bascule& x : bascules) {
         QAction* a = menus.action(*x.element);

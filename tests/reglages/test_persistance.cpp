@@ -19,7 +19,7 @@ TEST(Persistance, PremierLancementEcritToutesLesValeursParDefaut) {
     PartieTest p{sansDemarrer};
     Jeu& jeu = p.demarrer();
     const auto noms = nomsReglages();
-    ASSERT_EQ(noms.size(), 2u + 1 + 5 + 3 + 8 + 2 + 24 + 100 + 4 + 1 + 2 + 5 * 17 + 1 + 100 + 1);
+    ASSERT_EQ(noms.size(), 2u + 1 + 5 + 3 + 8 + 2 + 24 + 100 + 4 + 1 + 3 + 5 * 17 + 1 + 100 + 1);
     // One whole save, in table order.
     ASSERT_EQ(p.magasin.ecritures, noms);
     EXPECT_EQ(p.magasin.taille(), noms.size());
@@ -55,15 +55,16 @@ TEST(Persistance, PremierLancementEcritToutesLesValeursParDefaut) {
     EXPECT_EQ(noms[21], "highScoreChallenge11");
     EXPECT_EQ(noms[22], "nomHighScoreChallenge11");
     EXPECT_EQ(noms[45], "fr1");
-    EXPECT_EQ(noms[noms.size() - 191], "scoreTotal4");
-    EXPECT_EQ(noms[noms.size() - 190], "graineAleatoire");
-    EXPECT_EQ(noms[noms.size() - 188], "optionAnimationCartes");
+    EXPECT_EQ(noms[noms.size() - 192], "scoreTotal4");
+    EXPECT_EQ(noms[noms.size() - 191], "graineAleatoire");
+    EXPECT_EQ(noms[noms.size() - 188], "optionConseilSimulation");
     // SUD's statistics, level by level, then his last scores, then the last name entered.
     EXPECT_EQ(noms[noms.size() - 187], "statDonnes1");
     EXPECT_EQ(noms[noms.size() - 102], "statNbDernieres");
     EXPECT_EQ(noms.back(), "nomChallenge");
     EXPECT_EQ(octets("optionVisibiliteConseilJeu"), Octets{0});
     EXPECT_EQ(octets("optionAnimationCartes"), Octets{1});
+    EXPECT_EQ(octets("optionConseilSimulation"), Octets{0});
     EXPECT_EQ(octets("graineAleatoire"), entier(0));
 
     // What the user sees of it.
