@@ -53,6 +53,15 @@ std::unique_ptr<Jeu> jeuDeDonnes(std::uint32_t graine) {
     return jeu;
 }
 
+// Deals 1..nombre of a series, each from its own seed, played with x watching.
+void jouerDonnes(Observateur& x, int nombre, std::uint32_t pas) {
+    for (int n = 1; n <= nombre; ++n) {
+        auto jeu = jeuDeDonnes(static_cast<std::uint32_t>(n) * pas);
+        DonneAuto r;
+        jouerDonneAuto(*jeu, r, &x);
+    }
+}
+
 // Whether the observer, from what it knows, could place card c with seat h.
 bool possibleDe(const Connaissance& k, Siege o, Siege h, const Carte& c) {
     return c.couleur == ATOUT ? k.detenteurPossibleAtout[o][h][c.valeur]
@@ -132,11 +141,7 @@ TEST(Mondes, UnMondeNeContreditJamaisCeQueSaitLeSiege) {
             }
         }
     };
-    for (std::uint32_t n = 1; n <= 40; ++n) {
-        auto jeu = jeuDeDonnes(n * 7919u);
-        DonneAuto r;
-        jouerDonneAuto(*jeu, r, &x);
-    }
+    jouerDonnes(x, 40, 7919u);
     EXPECT_GT(positions, 10000);
     EXPECT_EQ(manques, 0);
     EXPECT_GT(poignees, 0) << "no handful was shown";
@@ -180,11 +185,7 @@ TEST(Mondes, AvecLeVraiMondeLaFinEstJoueeAuMieux) {
         auto pro = std::make_unique<Partie>(jeu);
         autreQuePro += jouerOrdinateur(*pro, s) != attendu;
     };
-    for (std::uint32_t n = 1; n <= 1000; ++n) {
-        auto jeu = jeuDeDonnes(n * 104729u);
-        DonneAuto r;
-        jouerDonneAuto(*jeu, r, &x);
-    }
+    jouerDonnes(x, 1000, 104729u);
     EXPECT_GT(essais, 100);
     EXPECT_GT(autreQuePro, 0) << "Pro alone already plays these: the test proves nothing";
 }
@@ -203,11 +204,7 @@ TEST(Mondes, DemanderDeuxFoisDonneLaMemeCarteSansToucherAuJeu) {
         EXPECT_EQ(carteExpert(jeu, s, 8), une);
         EXPECT_TRUE(estLegale(jeu, Action::carte(s, une)));
     };
-    for (std::uint32_t n = 1; n <= 6; ++n) {
-        auto jeu = jeuDeDonnes(n * 31u);
-        DonneAuto r;
-        jouerDonneAuto(*jeu, r, &x);
-    }
+    jouerDonnes(x, 6, 31u);
     EXPECT_GT(demandes, 30);
 }
 
@@ -238,11 +235,7 @@ TEST(Mondes, LesEncheresSuiventLaForceDeLaMain) {
         faibles += faible;
         faiblesPassees += faible && une == PASSE;
     };
-    for (std::uint32_t n = 1; n <= 150; ++n) {
-        auto jeu = jeuDeDonnes(n * 6007u);
-        DonneAuto r;
-        jouerDonneAuto(*jeu, r, &x);
-    }
+    jouerDonnes(x, 150, 6007u);
     EXPECT_GT(fortes, 20);
     EXPECT_GT(faibles, 200);
     EXPECT_GE(fortesPrises * 10, fortes * 9);
