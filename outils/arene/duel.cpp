@@ -28,9 +28,9 @@ constexpr const char* AIDE_DUEL =
     "                          [--delai-externe S] [--mondes N]\n"
     "  Plays each of K deals (default 1000) twice from a random state drawn from the seed G\n"
     "  and the deal's number: SUD at level A against three seats at level B, then SUD at B\n"
-    "  against three at A. Every seat bids what its hand deserves. Prints SUD's mean score\n"
-    "  per deal on each side with its 95% confidence interval; the last line reads\n"
-    "  'A: mean +- half-width, B: mean +- half-width'.\n"
+    "  against three at A. Every seat bids what its hand deserves, the Expert what its search\n"
+    "  finds. Prints SUD's mean score per deal on each side with its 95% confidence interval;\n"
+    "  the last line reads 'A: mean +- half-width, B: mean +- half-width'.\n"
     "  --niveau-a A, --niveau-b B   0 a legal card at random, 1 Debutant .. 4 Pro, 5 Expert\n"
     "                               (defaults 4 and 1)\n"
     "  --adaptatif 0|1              the adaptive level (default 0; it plays on one thread)\n"
@@ -41,7 +41,8 @@ constexpr const char* AIDE_DUEL =
     "                               docs/joueur-externe.md; the last line adds 'external\n"
     "                               faults: N'. Exit status 3 when it exits or stays silent\n"
     "  --delai-externe S            seconds it may stay silent (default 10)\n"
-    "  --mondes N                   worlds the Expert draws at each card (default 20)\n";
+    "  --mondes N                   worlds the Expert draws at each bid and card (default 20);\n"
+    "                               its thinking times per bid and per card are printed\n";
 
 // Sums of whole scores: exact, so that any split of the deals over threads adds up to the same
 // mean and interval, to the last digit.
