@@ -48,9 +48,10 @@ constexpr Tableau<bool, 100> reglesAleatoires = [] {
 }();
 
 // The seat's candidates as a set of slots: bit i - 1 for slot i.
+// The flags turned into bits by arithmetic: a branch per slot would be mispredicted often.
 unsigned ensembleCandidats(const Tableau<int, 18>& jouables) {
     unsigned ensemble = 0;
-    for (int i = 0; i < 18; ++i) ensemble |= jouables.v[i] == 1 ? 1u << i : 0u;
+    for (int i = 0; i < 18; ++i) ensemble |= static_cast<unsigned>(jouables.v[i] == 1) << i;
     return ensemble;
 }
 unsigned ensembleCandidats(const PartieIA& jeu, Siege siege) {
