@@ -47,6 +47,96 @@ constexpr Tableau<bool, 100> reglesAleatoires = [] {
     return t;
 }();
 
+// Where each rule may act, read off the test it opens with: bit p - 1 for the taker at position
+// p in the trick, bit p + 3 for a defender there. Out of them a rule returns before it draws or
+// touches anything, so the pass need not call it.
+constexpr std::uint8_t PRENEUR = 0x0F, DEFENSE = 0xF0, PARTOUT = 0xFF;
+constexpr std::uint8_t ENTAME = 0x11, SUITE = 0xEE;
+constexpr std::uint8_t PRENEUR_ENTAME = PRENEUR & ENTAME, PRENEUR_SUITE = PRENEUR & SUITE;
+constexpr std::uint8_t DEFENSE_ENTAME = DEFENSE & ENTAME, DEFENSE_SUITE = DEFENSE & SUITE;
+constexpr Tableau<std::uint8_t, NB_REGLES_JOUEES> contextesRegles{{
+    PARTOUT,        // 1
+    PRENEUR_SUITE,  // 2
+    ENTAME,         // 3
+    DEFENSE_ENTAME, // 4
+    DEFENSE,        // 5
+    0x60,           // 6: a defender second or third
+    0x06,           // 7: the taker second or third
+    ENTAME,         // 8
+    DEFENSE_ENTAME, // 9
+    PRENEUR_ENTAME, // 10
+    PRENEUR_ENTAME, // 11
+    0xC0,           // 12: a defender third or fourth
+    DEFENSE_SUITE,  // 13
+    DEFENSE_SUITE,  // 14
+    DEFENSE_SUITE,  // 15
+    0x70,           // 16: a defender with the taker still to play
+    PRENEUR_SUITE,  // 17
+    DEFENSE_SUITE,  // 18
+    PARTOUT,        // 19: draws first
+    DEFENSE_SUITE,  // 20
+    DEFENSE_SUITE,  // 21
+    PRENEUR_ENTAME, // 22
+    0x60,           // 23
+    DEFENSE_SUITE,  // 24
+    PARTOUT,        // 25
+    PRENEUR,        // 26
+    SUITE,          // 27
+    DEFENSE_ENTAME, // 28
+    DEFENSE,        // 29
+    DEFENSE_SUITE,  // 30
+    PRENEUR_SUITE,  // 31
+    DEFENSE,        // 32
+    0x70,           // 33
+    DEFENSE | 0x01, // 34: the taker's lead
+    ENTAME,         // 35
+    PRENEUR_SUITE,  // 36
+    SUITE,          // 37
+    DEFENSE_ENTAME, // 38
+    DEFENSE_ENTAME, // 39
+    DEFENSE_ENTAME, // 40
+    DEFENSE_ENTAME, // 41
+    PRENEUR,        // 42
+    PRENEUR_ENTAME, // 43
+    PARTOUT,        // 44: draws first
+    ENTAME,         // 45
+    ENTAME,         // 46
+    0,              // 47: does nothing
+    PRENEUR_ENTAME, // 48
+    PRENEUR_ENTAME, // 49
+    DEFENSE_ENTAME, // 50
+    DEFENSE_ENTAME, // 51
+    DEFENSE_ENTAME, // 52
+    DEFENSE_ENTAME, // 53
+    DEFENSE_ENTAME, // 54
+    DEFENSE_ENTAME, // 55
+    ENTAME,         // 56
+    DEFENSE_ENTAME, // 57
+    DEFENSE_ENTAME, // 58
+    DEFENSE_ENTAME, // 59
+    DEFENSE_ENTAME, // 60
+    DEFENSE_ENTAME, // 61
+    ENTAME,         // 62
+    DEFENSE_ENTAME, // 63
+    0x70,           // 64
+    PRENEUR_ENTAME, // 65
+    PRENEUR_ENTAME, // 66
+    PRENEUR_SUITE,  // 67
+    DEFENSE_ENTAME, // 68
+    0xC0,           // 69
+    0x2E,           // 70: the first defender second, the taker after the lead
+    DEFENSE_ENTAME, // 71
+    0x44,           // 72: third
+    SUITE,          // 73
+    0xE8,           // 74: a defender after the lead, the taker fourth
+}};
+
+// The bit of contextesRegles for the seat choosing; every bit outside a trick's four places.
+unsigned contexteRegles(const ContexteDecision& ctx) {
+    if (ctx.position < 1 || ctx.position > 4) return PARTOUT;
+    return 1u << ((ctx.moi != ctx.T ? 4 : 0) + ctx.position - 1);
+}
+
 // The seat's candidates as a set of slots: bit i - 1 for slot i.
 // The flags turned into bits by arithmetic: a branch per slot would be mispredicted often.
 unsigned ensembleCandidats(const Tableau<int, 18>& jouables) {
@@ -171,9 +261,12 @@ void choisirCarte(PartieIA& jeu, Siege siege) {
         }
     }
     placesPasse = places.main ? &places : nullptr;
+    // Another table (the tests') is run whole.
+    const bool toutes = m.autresRegles != nullptr;
+    const unsigned contexte = contexteRegles(ctx);
     // Once a rule has decided, no other rule applies and none draws.
     for (int k = 1; k <= NB_REGLES_JOUEES && !m.decisionPrise; ++k)
-        if (regleApplicable(jeu, k)) {
+        if (regleApplicable(jeu, k) && (toutes || (contextesRegles[k] & contexte) != 0)) {
             m.regleEnCours = k;
             regles[k](jeu, ctx);
         }
