@@ -137,6 +137,26 @@ unsigned contexteRegles(const ContexteDecision& ctx) {
     return 1u << ((ctx.moi != ctx.T ? 4 : 0) + ctx.position - 1);
 }
 
+// The rules a pass with no adaptive draws runs, by level and by bit of contextesRegles: those
+// the level leaves on and the place lets act, as a set (bit k - 1 for rule k). Their number
+// in order is all the loop needs then.
+struct ReglesAPasser {
+    std::uint64_t bas = 0, haut = 0; // rules 1..64, 65..74
+};
+constexpr Tableau<Tableau<ReglesAPasser, 8, 0>, 5, 0> reglesAPasser = [] {
+    Tableau<Tableau<ReglesAPasser, 8, 0>, 5, 0> t{};
+    for (int n = 0; n <= 4; ++n)
+        for (int b = 0; b < 8; ++b)
+            for (int k = 1; k <= NB_REGLES_JOUEES; ++k) {
+                if (etatsParNiveau[n][k] != 1 || (contextesRegles[k] >> b & 1u) == 0) continue;
+                if (k <= 64)
+                    t[n][b].bas |= std::uint64_t{1} << (k - 1);
+                else
+                    t[n][b].haut |= std::uint64_t{1} << (k - 65);
+            }
+    return t;
+}();
+
 // The seat's candidates as a set of slots: bit i - 1 for slot i.
 // The flags turned into bits by arithmetic: a branch per slot would be mispredicted often.
 unsigned ensembleCandidats(const Tableau<int, 18>& jouables) {
@@ -243,8 +263,8 @@ int jouerOrdinateur(PartieIA& jeu, Siege siege) {
 
 void choisirCarte(PartieIA& jeu, Siege siege) {
     MoteurRegles& m = jeu.moteur;
-    const int niveau = niveauDuSiege(jeu, siege);
-    m.etatRegle = etatsParNiveau[niveau < 0 ? 0 : (niveau > 4 ? 4 : niveau)];
+    const int niveau = std::clamp(niveauDuSiege(jeu, siege), 0, 4);
+    m.etatRegle = etatsParNiveau[niveau];
     m.regleAleatoire = reglesAleatoires;
     m.decisionPrise = false;
 
@@ -264,12 +284,25 @@ void choisirCarte(PartieIA& jeu, Siege siege) {
     // Another table (the tests') is run whole.
     const bool toutes = m.autresRegles != nullptr;
     const unsigned contexte = contexteRegles(ctx);
-    // Once a rule has decided, no other rule applies and none draws.
-    for (int k = 1; k <= NB_REGLES_JOUEES && !m.decisionPrise; ++k)
-        if (regleApplicable(jeu, k) && (toutes || (contextesRegles[k] & contexte) != 0)) {
-            m.regleEnCours = k;
-            regles[k](jeu, ctx);
-        }
+    if (!toutes && !jeu.reglages.optionNiveauAdaptatif && contexte != PARTOUT) {
+        // No rule draws to be applied, and the rules leave etatRegle alone: the rules to run are
+        // known before the pass. Once a rule has decided, no other rule applies.
+        const ReglesAPasser& r = reglesAPasser[niveau][std::countr_zero(contexte)];
+        for (int moitie = 0; moitie < 2; ++moitie)
+            for (std::uint64_t e = moitie == 0 ? r.bas : r.haut; e != 0; e &= e - 1) {
+                if (m.decisionPrise) break;
+                const int k = 64 * moitie + std::countr_zero(e) + 1;
+                m.regleEnCours = k;
+                reglesJeu[k](jeu, ctx);
+            }
+    } else {
+        // Once a rule has decided, no other rule applies and none draws.
+        for (int k = 1; k <= NB_REGLES_JOUEES && !m.decisionPrise; ++k)
+            if (regleApplicable(jeu, k) && (toutes || (contextesRegles[k] & contexte) != 0)) {
+                m.regleEnCours = k;
+                regles[k](jeu, ctx);
+            }
+    }
     m.regleEnCours = 0;
     placesPasse = nullptr;
 }
