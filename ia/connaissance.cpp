@@ -20,6 +20,14 @@ constexpr std::uint64_t TOUTES_CARTES = (std::uint64_t{1} << 56) - 1;
 constexpr std::uint32_t TOUS_ATOUTS = (1u << 22) - 1;
 constexpr unsigned UNE_COULEUR = (1u << 14) - 1;
 
+// o has located card c, which it had not.
+void localiser(Connaissance& k, Siege o, const Carte& c) {
+    if (c.couleur == ATOUT)
+        k.atoutsInconnus[o] &= ~(1u << c.valeur);
+    else
+        k.cartesInconnues[o] &= ~(std::uint64_t{1} << bitCarte(c.couleur, c.valeur));
+}
+
 // o no longer thinks seat h may hold card c.
 void exclure(Connaissance& k, Siege o, Siege h, const Carte& c) {
     if (c.couleur == ATOUT)
@@ -146,10 +154,10 @@ void placer(Connaissance& k, Siege o, const Carte& c, int nouveau) {
     l = nouveau;
 }
 
-// The cards of a set that o has not located: each placed at the only other seat that can still
-// hold it (once o knows the discard), or in the discard when none can. Bit i of the sets stands
-// for carteDe(i); `possibles` are the sets each seat may hold. A card's place hangs on its own
-// entries alone, so the order the cards are taken in makes no difference.
+// The cards of a set, all of them cards o has not located: each placed at the only other seat that
+// can still hold it (once o knows the discard), or in the discard when none can. Bit i of the sets
+// stands for carteDe(i); `possibles` are the sets each seat may hold. A card's place hangs on its
+// own entries alone, so the order the cards are taken in makes no difference.
 template <class CarteDe>
 void deduire(Connaissance& k, Siege o, unsigned cartes, const Tableau<unsigned, 4>& possibles,
              CarteDe carteDe) {
@@ -161,15 +169,16 @@ void deduire(Connaissance& k, Siege o, unsigned cartes, const Tableau<unsigned, 
     }
     for (unsigned e = cartes & ~unAuMoins; e != 0; e &= e - 1) {
         const Carte c = carteDe(std::countr_zero(e));
-        if (lieu(k, o, c) == LIEU_INCONNU) placer(k, o, c, LIEU_ECART);
+        placer(k, o, c, LIEU_ECART);
+        localiser(k, o, c);
     }
     if (!k.ecartConnu[o]) return;
     for (unsigned e = cartes & unAuMoins & ~deuxAuMoins; e != 0; e &= e - 1) {
         const int i = std::countr_zero(e);
         const Carte c = carteDe(i);
-        if (lieu(k, o, c) != LIEU_INCONNU) continue;
         for (Siege h : SIEGES)
             if (h != o && (possibles[h] >> i & 1u) != 0) placer(k, o, c, entier(h));
+        localiser(k, o, c);
     }
 }
 
@@ -178,14 +187,17 @@ void deduireCouleur(Connaissance& k, Siege o, Couleur c) {
     Tableau<unsigned, 4> p;
     for (Siege h : SIEGES)
         p[h] = static_cast<unsigned>(k.cartesPossibles[o][h] >> base) & UNE_COULEUR;
-    deduire(k, o, UNE_COULEUR, p, [c](int i) { return Carte{i + 1, c, false}; });
+    const unsigned inconnues = static_cast<unsigned>(k.cartesInconnues[o] >> base) & UNE_COULEUR;
+    deduire(k, o, inconnues, p, [c](int i) { return Carte{i + 1, c, false}; });
 }
 
 // The trumps from v up to 21 (the Excuse with them when v is 0).
 void deduireAtouts(Connaissance& k, Siege o, int v) {
     Tableau<unsigned, 4> p;
     for (Siege h : SIEGES) p[h] = k.atoutsPossibles[o][h];
-    deduire(k, o, TOUS_ATOUTS & ~((1u << v) - 1), p, [](int i) { return Carte{i, ATOUT, false}; });
+    deduire(k, o, k.atoutsInconnus[o] & ~((1u << v) - 1), p, [](int i) {
+        return Carte{i, ATOUT, false};
+    });
 }
 
 // What the last card taught: the cards whose possible holders changed. The inference gives the
@@ -307,8 +319,16 @@ void initialiserConnaissance(PartieIA& jeu) {
     }
 
     for (Siege o : SIEGES)
-        for (int num = 1; num <= 78; ++num)
-            if (lieu(k, o, carteDuNumeroConst(num)) == LIEU_JOUEE) ++k.nbPartis[o];
+        for (int num = 1; num <= 78; ++num) {
+            const Carte c = carteDuNumeroConst(num);
+            const int l = lieu(k, o, c);
+            if (l == LIEU_JOUEE) ++k.nbPartis[o];
+            if (l != LIEU_INCONNU) continue;
+            if (c.couleur == ATOUT)
+                k.atoutsInconnus[o] |= 1u << c.valeur;
+            else
+                k.cartesInconnues[o] |= std::uint64_t{1} << bitCarte(c.couleur, c.valeur);
+        }
     recalculerMaitres(k);
     for (Couleur c : COULEURS) k.carteMaitresse[c] = 14;
     k.mainForte = calculerMainForte(jeu);
@@ -409,6 +429,7 @@ void noterCarteJouee(PartieIA& jeu, Siege siege, int slot) {
     if (ch.atoutsAuDessus > 21) ch.atoutsAuDessus = 0;
     for (Siege o : SIEGES) {
         placer(k, o, c, LIEU_JOUEE);
+        localiser(k, o, c);
         for (Siege h : SIEGES) exclure(k, o, h, c);
         if (estCouleurSimple(ch.couleurVide))
             k.cartesPossibles[o][siege] &=

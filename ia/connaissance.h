@@ -66,6 +66,9 @@ struct Connaissance {
     // The cards o thinks seat h may hold, as sets: a whole suit is looked at in a few steps.
     Tableau<Tableau<std::uint64_t, 4>, 4> cartesPossibles; // [o][h], bit bitCarte(c, v)
     Tableau<Tableau<std::uint32_t, 4>, 4> atoutsPossibles; // [o][h], bit v = 0..21
+    // The cards o has not located yet (lieu LIEU_INCONNU), as sets of the same bits.
+    Tableau<std::uint64_t, 4> cartesInconnues; // [o]
+    Tableau<std::uint32_t, 4> atoutsInconnus;  // [o]
     Tableau<bool, 4> ecartConnu;
     Tableau<Tableau<int, 4>, 4> cartesAutres; // [o][c]
     Tableau<int, 4> atoutsAutres;
