@@ -288,8 +288,12 @@ void initialiserConnaissance(PartieIA& jeu) {
     }
 
     // Locations: each observer knows its own hand.
+    // A card leaves the unknown ones as its place is set: no place goes back to unknown here.
     for (Siege o : SIEGES) {
-        for (int num = 1; num <= 78; ++num) lieu(k, o, carteDuNumeroConst(num)) = LIEU_INCONNU;
+        for (auto& couleur : k.lieuCarte[o]) couleur.remplir(LIEU_INCONNU);
+        k.lieuAtout[o].remplir(LIEU_INCONNU);
+        k.cartesInconnues[o] = TOUTES_CARTES;
+        k.atoutsInconnus[o] = TOUS_ATOUTS;
         for (Siege h : SIEGES) {
             k.cartesPossibles[o][h] = TOUTES_CARTES;
             k.atoutsPossibles[o][h] = TOUS_ATOUTS;
@@ -297,6 +301,7 @@ void initialiserConnaissance(PartieIA& jeu) {
         for (int slot : SLOTS) {
             const Carte& c = d.mains[o][slot];
             lieu(k, o, c) = entier(o);
+            localiser(k, o, c);
             for (Siege h : SIEGES)
                 if (h != o) exclure(k, o, h, c);
         }
@@ -305,7 +310,9 @@ void initialiserConnaissance(PartieIA& jeu) {
         k.ecartConnu[t] = true;
         for (int i = 1; i <= 6; ++i) {
             const Carte& c = d.chien[i];
+            if (lieu(k, t, c) != LIEU_JOUEE) ++k.nbPartis[t];
             lieu(k, t, c) = LIEU_JOUEE;
+            localiser(k, t, c);
             for (Siege h : SIEGES)
                 if (h != t) exclure(k, t, h, c);
         }
@@ -318,17 +325,6 @@ void initialiserConnaissance(PartieIA& jeu) {
         }
     }
 
-    for (Siege o : SIEGES)
-        for (int num = 1; num <= 78; ++num) {
-            const Carte c = carteDuNumeroConst(num);
-            const int l = lieu(k, o, c);
-            if (l == LIEU_JOUEE) ++k.nbPartis[o];
-            if (l != LIEU_INCONNU) continue;
-            if (c.couleur == ATOUT)
-                k.atoutsInconnus[o] |= 1u << c.valeur;
-            else
-                k.cartesInconnues[o] |= std::uint64_t{1} << bitCarte(c.couleur, c.valeur);
-        }
     recalculerMaitres(k);
     for (Couleur c : COULEURS) k.carteMaitresse[c] = 14;
     k.mainForte = calculerMainForte(jeu);
