@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <utility>
 
 namespace quarvel {
 
@@ -158,11 +159,14 @@ constexpr Tableau<Tableau<ReglesAPasser, 8, 0>, 5, 0> reglesAPasser = [] {
 }();
 
 // The seat's candidates as a set of slots: bit i - 1 for slot i.
-// The flags turned into bits by arithmetic: a branch per slot would be mispredicted often.
+// The flags turned into bits by arithmetic (a branch per slot was often mispredicted), written
+// out slot by slot so that each shift is by a constant and the tests do not wait on each other.
+template <std::size_t... I>
+unsigned ensembleCandidats(const Tableau<int, 18>& jouables, std::index_sequence<I...>) {
+    return ((static_cast<unsigned>(jouables.v[I] == 1) << I) | ...);
+}
 unsigned ensembleCandidats(const Tableau<int, 18>& jouables) {
-    unsigned ensemble = 0;
-    for (int i = 0; i < 18; ++i) ensemble |= static_cast<unsigned>(jouables.v[i] == 1) << i;
-    return ensemble;
+    return ensembleCandidats(jouables, std::make_index_sequence<18>{});
 }
 unsigned ensembleCandidats(const PartieIA& jeu, Siege siege) {
     return ensembleCandidats(jeu.donne.cartesJouables[siege]);
