@@ -28,6 +28,14 @@ void localiser(Connaissance& k, Siege o, const Carte& c) {
         k.cartesInconnues[o] &= ~(std::uint64_t{1} << bitCarte(c.couleur, c.valeur));
 }
 
+// Card c joins o's cards gone, or leaves them.
+void basculerPartie(Connaissance& k, Siege o, const Carte& c) {
+    if (c.couleur == ATOUT)
+        k.atoutsPartis[o] ^= 1u << c.valeur;
+    else
+        k.cartesParties[o] ^= std::uint64_t{1} << bitCarte(c.couleur, c.valeur);
+}
+
 // o no longer thinks seat h may hold card c.
 void exclure(Connaissance& k, Siege o, Siege h, const Carte& c) {
     if (c.couleur == ATOUT)
@@ -118,22 +126,17 @@ void recompterAutres(Connaissance& k) {
     }
 }
 
+// The highest card not gone, from the sets of cards gone: bit v - 1 of a suit, bit v of the
+// trumps from the Petit up.
 void recalculerMaitres(Connaissance& k) {
     for (Couleur c : COULEURS) {
-        k.carteMaitresse[c] = -1;
-        for (int v = 14; v >= 1; --v)
-            if (k.lieuCarte[SUD][c][v] != LIEU_JOUEE) {
-                k.carteMaitresse[c] = v;
-                break;
-            }
+        const unsigned restantes =
+            ~static_cast<unsigned>(k.cartesParties[SUD] >> bitCarte(c, 1)) & UNE_COULEUR;
+        k.carteMaitresse[c] = restantes != 0 ? std::bit_width(restantes) : -1;
     }
     for (Siege s : SIEGES) {
-        k.atoutMaitre[s] = -1;
-        for (int v = 21; v >= 1; --v)
-            if (k.lieuAtout[s][v] != LIEU_JOUEE) {
-                k.atoutMaitre[s] = v;
-                break;
-            }
+        const unsigned restants = ~k.atoutsPartis[s] & TOUS_ATOUTS & ~1u;
+        k.atoutMaitre[s] = restants != 0 ? std::bit_width(restants) - 1 : -1;
     }
 }
 
@@ -144,6 +147,7 @@ void placer(Connaissance& k, Siege o, const Carte& c, int nouveau) {
     const bool apres = nouveau == LIEU_JOUEE || nouveau == LIEU_ECART || nouveau == entier(o);
     if (l == LIEU_JOUEE) --k.nbPartis[o];
     if (nouveau == LIEU_JOUEE) ++k.nbPartis[o];
+    if ((l == LIEU_JOUEE) != (nouveau == LIEU_JOUEE)) basculerPartie(k, o, c);
     if (avant != apres) {
         const int d = apres ? -1 : 1;
         if (c.couleur >= PIQUE)
@@ -310,7 +314,10 @@ void initialiserConnaissance(PartieIA& jeu) {
         k.ecartConnu[t] = true;
         for (int i = 1; i <= 6; ++i) {
             const Carte& c = d.chien[i];
-            if (lieu(k, t, c) != LIEU_JOUEE) ++k.nbPartis[t];
+            if (lieu(k, t, c) != LIEU_JOUEE) {
+                ++k.nbPartis[t];
+                basculerPartie(k, t, c);
+            }
             lieu(k, t, c) = LIEU_JOUEE;
             localiser(k, t, c);
             for (Siege h : SIEGES)

@@ -69,6 +69,9 @@ struct Connaissance {
     // The cards o has not located yet (lieu LIEU_INCONNU), as sets of the same bits.
     Tableau<std::uint64_t, 4> cartesInconnues; // [o]
     Tableau<std::uint32_t, 4> atoutsInconnus;  // [o]
+    // The cards o places at LIEU_JOUEE, as sets of the same bits.
+    Tableau<std::uint64_t, 4> cartesParties; // [o]
+    Tableau<std::uint32_t, 4> atoutsPartis;  // [o]
     Tableau<bool, 4> ecartConnu;
     Tableau<Tableau<int, 4>, 4> cartesAutres; // [o][c]
     Tableau<int, 4> atoutsAutres;
