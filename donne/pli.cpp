@@ -16,16 +16,20 @@ struct Ensembles {
 };
 
 Ensembles ensemblesDe(const MainJoueur& main, Couleur demandee, int seuil) {
+    // Each test turned into a bit by arithmetic, not by a branch that would be mispredicted.
     Ensembles e;
     for (int i = 0; i < 18; ++i) {
         const Carte& c = main.v[i];
-        const unsigned bit = c.enMain ? 1u << i : 0u;
-        e.enMain |= bit;
-        e.atouts |= estAtout(c) ? bit : 0u;
-        e.excuse |= estExcuse(c) ? bit : 0u;
-        e.demandees |= c.couleur == demandee ? bit : 0u;
-        e.au_dessus |= c.valeur > seuil ? bit : 0u;
+        e.enMain |= static_cast<unsigned>(c.enMain) << i;
+        e.atouts |= static_cast<unsigned>(estAtout(c)) << i;
+        e.excuse |= static_cast<unsigned>(estExcuse(c)) << i;
+        e.demandees |= static_cast<unsigned>(c.couleur == demandee) << i;
+        e.au_dessus |= static_cast<unsigned>(c.valeur > seuil) << i;
     }
+    e.atouts &= e.enMain;
+    e.excuse &= e.enMain;
+    e.demandees &= e.enMain;
+    e.au_dessus &= e.enMain;
     return e;
 }
 

@@ -2,7 +2,9 @@
 
 namespace quarvel {
 
-int poidsCarte(const Carte& c) {
+namespace {
+
+constexpr int poids(const Carte& c) {
     if (c.couleur == ATOUT) {
         if (estBout(c)) return 12;
         if (c.valeur >= 15 && c.valeur <= 20) return 3;
@@ -23,7 +25,30 @@ int poidsCarte(const Carte& c) {
     }
 }
 
-namespace {
+// What one card adds to the measure, for every suit 0..4 and value 0..21: read from a table, as
+// the tests card by card were mispredicted on a hand just dealt.
+struct ApportCarte {
+    int poids = 0;
+    int atoutsExcuse = 0, atouts = 0, hauts = 0, bouts = 0;
+    bool a21 = false;
+};
+
+constexpr Tableau<Tableau<ApportCarte, 22, 0>, 5, 0> APPORTS = [] {
+    Tableau<Tableau<ApportCarte, 22, 0>, 5, 0> t{};
+    for (int couleur = 0; couleur <= 4; ++couleur)
+        for (int v = 0; v <= 21; ++v) {
+            const Carte c{v, couleurNumero(couleur), false};
+            ApportCarte& a = t[couleur][v];
+            a.poids = poids(c);
+            if (c.couleur != ATOUT) continue;
+            a.atoutsExcuse = 1;
+            a.atouts = v >= 1;
+            a.hauts = v >= 13;
+            a.bouts = estBout(c);
+            a.a21 = v == VINGT_ET_UN;
+        }
+    return t;
+}();
 
 // One row of the bidding table, chosen by the bouts held.
 struct Palier {
@@ -45,16 +70,24 @@ constexpr Palier AUCUN_BOUT{7, 9, 79, 85, 123, 129, 8, 9};
 
 } // namespace
 
+int poidsCarte(const Carte& c) {
+    return poids(c);
+}
+
 MesureMain mesurerMain(const MainJoueur& main) {
     MesureMain m;
     for (const Carte& c : main) {
-        m.score += poidsCarte(c);
-        if (c.couleur != ATOUT || c.valeur < 0 || c.valeur > 21) continue;
-        ++m.atoutsExcuse;
-        if (c.valeur >= 1) ++m.atouts;
-        if (c.valeur >= 13) ++m.hauts;
-        if (estBout(c)) ++m.bouts;
-        if (c.valeur == VINGT_ET_UN) m.a21 = true;
+        if (c.couleur < ATOUT || c.couleur > CARREAU || c.valeur < 0 || c.valeur > 21) {
+            m.score += poids(c);
+            continue;
+        }
+        const ApportCarte& a = APPORTS[entier(c.couleur)][c.valeur];
+        m.score += a.poids;
+        m.atoutsExcuse += a.atoutsExcuse;
+        m.atouts += a.atouts;
+        m.hauts += a.hauts;
+        m.bouts += a.bouts;
+        m.a21 = m.a21 || a.a21;
     }
 
     // Trump length, the Excuse counted.

@@ -16,9 +16,32 @@ int& lieu(Connaissance& k, Siege o, const Carte& c) {
     return c.couleur == ATOUT ? k.lieuAtout[o][c.valeur] : k.lieuCarte[o][c.couleur][c.valeur];
 }
 
-bool& possible(Connaissance& k, Siege o, Siege h, const Carte& c) {
-    return c.couleur == ATOUT ? k.detenteurPossibleAtout[o][h][c.valeur]
-                              : k.detenteurPossibleCarte[o][h][c.couleur][c.valeur];
+constexpr std::uint64_t TOUTES_CARTES = (std::uint64_t{1} << 56) - 1;
+constexpr std::uint32_t TOUS_ATOUTS = (1u << 22) - 1;
+constexpr unsigned UNE_COULEUR = (1u << 14) - 1;
+
+// o has located card c, which it had not.
+void localiser(Connaissance& k, Siege o, const Carte& c) {
+    if (c.couleur == ATOUT)
+        k.atoutsInconnus[o] &= ~(1u << c.valeur);
+    else
+        k.cartesInconnues[o] &= ~(std::uint64_t{1} << bitCarte(c.couleur, c.valeur));
+}
+
+// Card c joins o's cards gone, or leaves them.
+void basculerPartie(Connaissance& k, Siege o, const Carte& c) {
+    if (c.couleur == ATOUT)
+        k.atoutsPartis[o] ^= 1u << c.valeur;
+    else
+        k.cartesParties[o] ^= std::uint64_t{1} << bitCarte(c.couleur, c.valeur);
+}
+
+// o no longer thinks seat h may hold card c.
+void exclure(Connaissance& k, Siege o, Siege h, const Carte& c) {
+    if (c.couleur == ATOUT)
+        k.atoutsPossibles[o][h] &= ~(1u << c.valeur);
+    else
+        k.cartesPossibles[o][h] &= ~(std::uint64_t{1} << bitCarte(c.couleur, c.valeur));
 }
 
 // lieu: a seat's number, 0 for the dog, LIEU_JOUEE once played.
@@ -103,22 +126,17 @@ void recompterAutres(Connaissance& k) {
     }
 }
 
+// The highest card not gone, from the sets of cards gone: bit v - 1 of a suit, bit v of the
+// trumps from the Petit up.
 void recalculerMaitres(Connaissance& k) {
     for (Couleur c : COULEURS) {
-        k.carteMaitresse[c] = -1;
-        for (int v = 14; v >= 1; --v)
-            if (k.lieuCarte[SUD][c][v] != LIEU_JOUEE) {
-                k.carteMaitresse[c] = v;
-                break;
-            }
+        const unsigned restantes =
+            ~static_cast<unsigned>(k.cartesParties[SUD] >> bitCarte(c, 1)) & UNE_COULEUR;
+        k.carteMaitresse[c] = restantes != 0 ? std::bit_width(restantes) : -1;
     }
     for (Siege s : SIEGES) {
-        k.atoutMaitre[s] = -1;
-        for (int v = 21; v >= 1; --v)
-            if (k.lieuAtout[s][v] != LIEU_JOUEE) {
-                k.atoutMaitre[s] = v;
-                break;
-            }
+        const unsigned restants = ~k.atoutsPartis[s] & TOUS_ATOUTS & ~1u;
+        k.atoutMaitre[s] = restants != 0 ? std::bit_width(restants) - 1 : -1;
     }
 }
 
@@ -129,6 +147,7 @@ void placer(Connaissance& k, Siege o, const Carte& c, int nouveau) {
     const bool apres = nouveau == LIEU_JOUEE || nouveau == LIEU_ECART || nouveau == entier(o);
     if (l == LIEU_JOUEE) --k.nbPartis[o];
     if (nouveau == LIEU_JOUEE) ++k.nbPartis[o];
+    if ((l == LIEU_JOUEE) != (nouveau == LIEU_JOUEE)) basculerPartie(k, o, c);
     if (avant != apres) {
         const int d = apres ? -1 : 1;
         if (c.couleur >= PIQUE)
@@ -139,31 +158,50 @@ void placer(Connaissance& k, Siege o, const Carte& c, int nouveau) {
     l = nouveau;
 }
 
-// A card o has not located: placed at the only seat that can still hold it (once o knows the
-// discard), or in the discard when none can. `possibles` are o's four possible-holder entries.
-template <class Possible>
-void deduire(Connaissance& k, Siege o, const Carte& c, Possible possibles) {
-    // The other seats that may hold it as a set, bit h - 1 for seat h: whether they are none or
-    // one follows from the set with no branch per seat.
-    unsigned autres = 0;
-    for (Siege h : SIEGES) autres |= possibles(h) ? 1u << (entier(h) - 1) : 0u;
-    autres &= ~(1u << (entier(o) - 1));
-    if (autres == 0)
+// The cards of a set, all of them cards o has not located: each placed at the only other seat that
+// can still hold it (once o knows the discard), or in the discard when none can. Bit i of the sets
+// stands for carteDe(i); `possibles` are the sets each seat may hold. A card's place hangs on its
+// own entries alone, so the order the cards are taken in makes no difference.
+template <class CarteDe>
+void deduire(Connaissance& k, Siege o, unsigned cartes, const Tableau<unsigned, 4>& possibles,
+             CarteDe carteDe) {
+    unsigned unAuMoins = 0, deuxAuMoins = 0; // the cards one other seat may hold, or two
+    for (Siege h : SIEGES) {
+        if (h == o) continue;
+        deuxAuMoins |= unAuMoins & possibles[h];
+        unAuMoins |= possibles[h];
+    }
+    for (unsigned e = cartes & ~unAuMoins; e != 0; e &= e - 1) {
+        const Carte c = carteDe(std::countr_zero(e));
         placer(k, o, c, LIEU_ECART);
-    else if ((autres & (autres - 1)) == 0 && k.ecartConnu[o])
-        placer(k, o, c, std::countr_zero(autres) + 1);
+        localiser(k, o, c);
+    }
+    if (!k.ecartConnu[o]) return;
+    for (unsigned e = cartes & unAuMoins & ~deuxAuMoins; e != 0; e &= e - 1) {
+        const int i = std::countr_zero(e);
+        const Carte c = carteDe(i);
+        for (Siege h : SIEGES)
+            if (h != o && (possibles[h] >> i & 1u) != 0) placer(k, o, c, entier(h));
+        localiser(k, o, c);
+    }
 }
 
-void deduireCarte(Connaissance& k, Siege o, Couleur c, int v) {
-    if (k.lieuCarte[o][c][v] != LIEU_INCONNU) return;
-    const auto& p = k.detenteurPossibleCarte[o];
-    deduire(k, o, Carte{v, c, false}, [&](Siege h) { return p[h][c][v]; });
+void deduireCouleur(Connaissance& k, Siege o, Couleur c) {
+    const int base = bitCarte(c, 1);
+    Tableau<unsigned, 4> p;
+    for (Siege h : SIEGES)
+        p[h] = static_cast<unsigned>(k.cartesPossibles[o][h] >> base) & UNE_COULEUR;
+    const unsigned inconnues = static_cast<unsigned>(k.cartesInconnues[o] >> base) & UNE_COULEUR;
+    deduire(k, o, inconnues, p, [c](int i) { return Carte{i + 1, c, false}; });
 }
 
-void deduireAtout(Connaissance& k, Siege o, int v) {
-    if (k.lieuAtout[o][v] != LIEU_INCONNU) return;
-    const auto& p = k.detenteurPossibleAtout[o];
-    deduire(k, o, Carte{v, ATOUT, false}, [&](Siege h) { return p[h][v]; });
+// The trumps from v up to 21 (the Excuse with them when v is 0).
+void deduireAtouts(Connaissance& k, Siege o, int v) {
+    Tableau<unsigned, 4> p;
+    for (Siege h : SIEGES) p[h] = k.atoutsPossibles[o][h];
+    deduire(k, o, k.atoutsInconnus[o] & ~((1u << v) - 1), p, [](int i) {
+        return Carte{i, ATOUT, false};
+    });
 }
 
 // What the last card taught: the cards whose possible holders changed. The inference gives the
@@ -184,16 +222,12 @@ void inferer(Connaissance& k, const Changement& ch) {
             tout = true;
         }
         if (tout) {
-            // Pack order, as everywhere: the plain suits, then the Excuse and the trumps.
-            for (Couleur c : COULEURS)
-                for (int v = 1; v <= 14; ++v) deduireCarte(k, o, c, v);
-            for (int v = 0; v <= 21; ++v) deduireAtout(k, o, v);
+            for (Couleur c : COULEURS) deduireCouleur(k, o, c);
+            deduireAtouts(k, o, 0);
             continue;
         }
-        if (estCouleurSimple(ch.couleurVide))
-            for (int v = 1; v <= 14; ++v) deduireCarte(k, o, ch.couleurVide, v);
-        if (ch.atoutsAuDessus >= 1)
-            for (int v = ch.atoutsAuDessus; v <= 21; ++v) deduireAtout(k, o, v);
+        if (estCouleurSimple(ch.couleurVide)) deduireCouleur(k, o, ch.couleurVide);
+        if (ch.atoutsAuDessus >= 1) deduireAtouts(k, o, ch.atoutsAuDessus);
     }
 }
 
@@ -258,39 +292,46 @@ void initialiserConnaissance(PartieIA& jeu) {
     }
 
     // Locations: each observer knows its own hand.
+    // A card leaves the unknown ones as its place is set: no place goes back to unknown here.
     for (Siege o : SIEGES) {
-        for (int num = 1; num <= 78; ++num) {
-            const Carte c = carteDuNumeroConst(num);
-            lieu(k, o, c) = LIEU_INCONNU;
-            for (Siege h : SIEGES) possible(k, o, h, c) = true;
+        for (auto& couleur : k.lieuCarte[o]) couleur.remplir(LIEU_INCONNU);
+        k.lieuAtout[o].remplir(LIEU_INCONNU);
+        k.cartesInconnues[o] = TOUTES_CARTES;
+        k.atoutsInconnus[o] = TOUS_ATOUTS;
+        for (Siege h : SIEGES) {
+            k.cartesPossibles[o][h] = TOUTES_CARTES;
+            k.atoutsPossibles[o][h] = TOUS_ATOUTS;
         }
         for (int slot : SLOTS) {
             const Carte& c = d.mains[o][slot];
             lieu(k, o, c) = entier(o);
+            localiser(k, o, c);
             for (Siege h : SIEGES)
-                if (h != o) possible(k, o, h, c) = false;
+                if (h != o) exclure(k, o, h, c);
         }
     }
     if (retourne && t != Siege::Aucun) {
         k.ecartConnu[t] = true;
         for (int i = 1; i <= 6; ++i) {
             const Carte& c = d.chien[i];
+            if (lieu(k, t, c) != LIEU_JOUEE) {
+                ++k.nbPartis[t];
+                basculerPartie(k, t, c);
+            }
             lieu(k, t, c) = LIEU_JOUEE;
+            localiser(k, t, c);
             for (Siege h : SIEGES)
-                if (h != t) possible(k, t, h, c) = false;
+                if (h != t) exclure(k, t, h, c);
         }
         // The dog went into the taker's hand or his discard.
         for (Siege o : SIEGES) {
             if (o == t) continue;
             for (int i = 1; i <= 6; ++i)
                 for (Siege h : SIEGES)
-                    if (h != t) possible(k, o, h, d.chienDonne[i]) = false;
+                    if (h != t) exclure(k, o, h, d.chienDonne[i]);
         }
     }
 
-    for (Siege o : SIEGES)
-        for (int num = 1; num <= 78; ++num)
-            if (lieu(k, o, carteDuNumeroConst(num)) == LIEU_JOUEE) ++k.nbPartis[o];
     recalculerMaitres(k);
     for (Couleur c : COULEURS) k.carteMaitresse[c] = 14;
     k.mainForte = calculerMainForte(jeu);
@@ -391,13 +432,12 @@ void noterCarteJouee(PartieIA& jeu, Siege siege, int slot) {
     if (ch.atoutsAuDessus > 21) ch.atoutsAuDessus = 0;
     for (Siege o : SIEGES) {
         placer(k, o, c, LIEU_JOUEE);
-        for (Siege h : SIEGES) possible(k, o, h, c) = false;
+        localiser(k, o, c);
+        for (Siege h : SIEGES) exclure(k, o, h, c);
         if (estCouleurSimple(ch.couleurVide))
-            for (int v = 1; v <= 14; ++v)
-                k.detenteurPossibleCarte[o][siege][ch.couleurVide][v] = false;
-        if (ch.atoutsAuDessus >= 1)
-            for (int v = ch.atoutsAuDessus; v <= 21; ++v)
-                k.detenteurPossibleAtout[o][siege][v] = false;
+            k.cartesPossibles[o][siege] &=
+                ~(std::uint64_t{UNE_COULEUR} << bitCarte(ch.couleurVide, 1));
+        if (ch.atoutsAuDessus >= 1) k.atoutsPossibles[o][siege] &= (1u << ch.atoutsAuDessus) - 1;
     }
 
     inferer(k, ch);

@@ -14,6 +14,11 @@ constexpr int LIEU_INCONNU = -1;
 constexpr int LIEU_ECART = 5; // set aside: no seat can hold it
 constexpr int LIEU_JOUEE = 10;
 
+// The bit of a plain card in Connaissance::cartesPossibles: 14 bits a suit, in pack order.
+constexpr int bitCarte(Couleur c, int v) {
+    return (entier(c) - 1) * 14 + v - 1;
+}
+
 struct Connaissance {
     // Common facts. Each card's holder: a seat 1..4, 0 for the six cards set aside (the
     // discard, or the dog at GARDE SANS and GARDE CONTRE), LIEU_JOUEE once played; and its slot
@@ -58,8 +63,15 @@ struct Connaissance {
     // once played (and the taker's own discard), LIEU_INCONNU until then.
     Tableau<Tableau<Tableau<int, 14>, 4>, 4> lieuCarte; // [o][c][v]
     Tableau<Tableau<int, 22, 0>, 4> lieuAtout;          // [o][v], v = 0..21
-    Tableau<Tableau<Tableau<Tableau<bool, 14>, 4>, 4>, 4> detenteurPossibleCarte; // [o][h][c][v]
-    Tableau<Tableau<Tableau<bool, 22, 0>, 4>, 4> detenteurPossibleAtout;          // [o][h][v]
+    // The cards o thinks seat h may hold, as sets: a whole suit is looked at in a few steps.
+    Tableau<Tableau<std::uint64_t, 4>, 4> cartesPossibles; // [o][h], bit bitCarte(c, v)
+    Tableau<Tableau<std::uint32_t, 4>, 4> atoutsPossibles; // [o][h], bit v = 0..21
+    // The cards o has not located yet (lieu LIEU_INCONNU), as sets of the same bits.
+    Tableau<std::uint64_t, 4> cartesInconnues; // [o]
+    Tableau<std::uint32_t, 4> atoutsInconnus;  // [o]
+    // The cards o places at LIEU_JOUEE, as sets of the same bits.
+    Tableau<std::uint64_t, 4> cartesParties; // [o]
+    Tableau<std::uint32_t, 4> atoutsPartis;  // [o]
     Tableau<bool, 4> ecartConnu;
     Tableau<Tableau<int, 4>, 4> cartesAutres; // [o][c]
     Tableau<int, 4> atoutsAutres;
@@ -69,6 +81,13 @@ struct Connaissance {
     std::uint32_t graineInitiale = 0; // the random state when this deal's tables were built
     bool operator==(const Connaissance&) const = default;
 };
+
+// Whether o, from what it knows, could place card c with seat h.
+constexpr bool detenteurPossible(const Connaissance& k, Siege o, Siege h, const Carte& c) {
+    return c.couleur == ATOUT
+               ? (k.atoutsPossibles[o][h] >> c.valeur & 1u) != 0
+               : (k.cartesPossibles[o][h] >> bitCarte(c.couleur, c.valeur) & 1u) != 0;
+}
 
 // Built when play is about to start, after the discard (or at once at GARDE SANS/CONTRE).
 void initialiserConnaissance(PartieIA& jeu);

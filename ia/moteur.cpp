@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <utility>
 
 namespace quarvel {
 
@@ -47,11 +48,125 @@ constexpr Tableau<bool, 100> reglesAleatoires = [] {
     return t;
 }();
 
+// Where each rule may act, read off the test it opens with: bit p - 1 for the taker at position
+// p in the trick, bit p + 3 for a defender there. Out of them a rule returns before it draws or
+// touches anything, so the pass need not call it.
+constexpr std::uint8_t PRENEUR = 0x0F, DEFENSE = 0xF0, PARTOUT = 0xFF;
+constexpr std::uint8_t ENTAME = 0x11, SUITE = 0xEE;
+constexpr std::uint8_t PRENEUR_ENTAME = PRENEUR & ENTAME, PRENEUR_SUITE = PRENEUR & SUITE;
+constexpr std::uint8_t DEFENSE_ENTAME = DEFENSE & ENTAME, DEFENSE_SUITE = DEFENSE & SUITE;
+constexpr Tableau<std::uint8_t, NB_REGLES_JOUEES> contextesRegles{{
+    PARTOUT,        // 1
+    PRENEUR_SUITE,  // 2
+    ENTAME,         // 3
+    DEFENSE_ENTAME, // 4
+    DEFENSE,        // 5
+    0x60,           // 6: a defender second or third
+    0x06,           // 7: the taker second or third
+    ENTAME,         // 8
+    DEFENSE_ENTAME, // 9
+    PRENEUR_ENTAME, // 10
+    PRENEUR_ENTAME, // 11
+    0xC0,           // 12: a defender third or fourth
+    DEFENSE_SUITE,  // 13
+    DEFENSE_SUITE,  // 14
+    DEFENSE_SUITE,  // 15
+    0x70,           // 16: a defender with the taker still to play
+    PRENEUR_SUITE,  // 17
+    DEFENSE_SUITE,  // 18
+    PARTOUT,        // 19: draws first
+    DEFENSE_SUITE,  // 20
+    DEFENSE_SUITE,  // 21
+    PRENEUR_ENTAME, // 22
+    0x60,           // 23
+    DEFENSE_SUITE,  // 24
+    PARTOUT,        // 25
+    PRENEUR,        // 26
+    SUITE,          // 27
+    DEFENSE_ENTAME, // 28
+    DEFENSE,        // 29
+    DEFENSE_SUITE,  // 30
+    PRENEUR_SUITE,  // 31
+    DEFENSE,        // 32
+    0x70,           // 33
+    DEFENSE | 0x01, // 34: the taker's lead
+    ENTAME,         // 35
+    PRENEUR_SUITE,  // 36
+    SUITE,          // 37
+    DEFENSE_ENTAME, // 38
+    DEFENSE_ENTAME, // 39
+    DEFENSE_ENTAME, // 40
+    DEFENSE_ENTAME, // 41
+    PRENEUR,        // 42
+    PRENEUR_ENTAME, // 43
+    PARTOUT,        // 44: draws first
+    ENTAME,         // 45
+    ENTAME,         // 46
+    0,              // 47: does nothing
+    PRENEUR_ENTAME, // 48
+    PRENEUR_ENTAME, // 49
+    DEFENSE_ENTAME, // 50
+    DEFENSE_ENTAME, // 51
+    DEFENSE_ENTAME, // 52
+    DEFENSE_ENTAME, // 53
+    DEFENSE_ENTAME, // 54
+    DEFENSE_ENTAME, // 55
+    ENTAME,         // 56
+    DEFENSE_ENTAME, // 57
+    DEFENSE_ENTAME, // 58
+    DEFENSE_ENTAME, // 59
+    DEFENSE_ENTAME, // 60
+    DEFENSE_ENTAME, // 61
+    ENTAME,         // 62
+    DEFENSE_ENTAME, // 63
+    0x70,           // 64
+    PRENEUR_ENTAME, // 65
+    PRENEUR_ENTAME, // 66
+    PRENEUR_SUITE,  // 67
+    DEFENSE_ENTAME, // 68
+    0xC0,           // 69
+    0x2E,           // 70: the first defender second, the taker after the lead
+    DEFENSE_ENTAME, // 71
+    0x44,           // 72: third
+    SUITE,          // 73
+    0xE8,           // 74: a defender after the lead, the taker fourth
+}};
+
+// The bit of contextesRegles for the seat choosing; every bit outside a trick's four places.
+unsigned contexteRegles(const ContexteDecision& ctx) {
+    if (ctx.position < 1 || ctx.position > 4) return PARTOUT;
+    return 1u << ((ctx.moi != ctx.T ? 4 : 0) + ctx.position - 1);
+}
+
+// The rules a pass with no adaptive draws runs, by level and by bit of contextesRegles: those
+// the level leaves on and the place lets act, as a set (bit k - 1 for rule k). Their number
+// in order is all the loop needs then.
+struct ReglesAPasser {
+    std::uint64_t bas = 0, haut = 0; // rules 1..64, 65..74
+};
+constexpr Tableau<Tableau<ReglesAPasser, 8, 0>, 5, 0> reglesAPasser = [] {
+    Tableau<Tableau<ReglesAPasser, 8, 0>, 5, 0> t{};
+    for (int n = 0; n <= 4; ++n)
+        for (int b = 0; b < 8; ++b)
+            for (int k = 1; k <= NB_REGLES_JOUEES; ++k) {
+                if (etatsParNiveau[n][k] != 1 || (contextesRegles[k] >> b & 1u) == 0) continue;
+                if (k <= 64)
+                    t[n][b].bas |= std::uint64_t{1} << (k - 1);
+                else
+                    t[n][b].haut |= std::uint64_t{1} << (k - 65);
+            }
+    return t;
+}();
+
 // The seat's candidates as a set of slots: bit i - 1 for slot i.
+// The flags turned into bits by arithmetic (a branch per slot was often mispredicted), written
+// out slot by slot so that each shift is by a constant and the tests do not wait on each other.
+template <std::size_t... I>
+unsigned ensembleCandidats(const Tableau<int, 18>& jouables, std::index_sequence<I...>) {
+    return ((static_cast<unsigned>(jouables.v[I] == 1) << I) | ...);
+}
 unsigned ensembleCandidats(const Tableau<int, 18>& jouables) {
-    unsigned ensemble = 0;
-    for (int i = 0; i < 18; ++i) ensemble |= jouables.v[i] == 1 ? 1u << i : 0u;
-    return ensemble;
+    return ensembleCandidats(jouables, std::make_index_sequence<18>{});
 }
 unsigned ensembleCandidats(const PartieIA& jeu, Siege siege) {
     return ensembleCandidats(jeu.donne.cartesJouables[siege]);
@@ -152,8 +267,8 @@ int jouerOrdinateur(PartieIA& jeu, Siege siege) {
 
 void choisirCarte(PartieIA& jeu, Siege siege) {
     MoteurRegles& m = jeu.moteur;
-    const int niveau = niveauDuSiege(jeu, siege);
-    m.etatRegle = etatsParNiveau[niveau < 0 ? 0 : (niveau > 4 ? 4 : niveau)];
+    const int niveau = std::clamp(niveauDuSiege(jeu, siege), 0, 4);
+    m.etatRegle = etatsParNiveau[niveau];
     m.regleAleatoire = reglesAleatoires;
     m.decisionPrise = false;
 
@@ -170,12 +285,28 @@ void choisirCarte(PartieIA& jeu, Siege siege) {
         }
     }
     placesPasse = places.main ? &places : nullptr;
-    // Once a rule has decided, no other rule applies and none draws.
-    for (int k = 1; k <= NB_REGLES_JOUEES && !m.decisionPrise; ++k)
-        if (regleApplicable(jeu, k)) {
-            m.regleEnCours = k;
-            regles[k](jeu, ctx);
-        }
+    // Another table (the tests') is run whole.
+    const bool toutes = m.autresRegles != nullptr;
+    const unsigned contexte = contexteRegles(ctx);
+    if (!toutes && !jeu.reglages.optionNiveauAdaptatif && contexte != PARTOUT) {
+        // No rule draws to be applied, and the rules leave etatRegle alone: the rules to run are
+        // known before the pass. Once a rule has decided, no other rule applies.
+        const ReglesAPasser& r = reglesAPasser[niveau][std::countr_zero(contexte)];
+        for (int moitie = 0; moitie < 2; ++moitie)
+            for (std::uint64_t e = moitie == 0 ? r.bas : r.haut; e != 0; e &= e - 1) {
+                if (m.decisionPrise) break;
+                const int k = 64 * moitie + std::countr_zero(e) + 1;
+                m.regleEnCours = k;
+                reglesJeu[k](jeu, ctx);
+            }
+    } else {
+        // Once a rule has decided, no other rule applies and none draws.
+        for (int k = 1; k <= NB_REGLES_JOUEES && !m.decisionPrise; ++k)
+            if (regleApplicable(jeu, k) && (toutes || (contextesRegles[k] & contexte) != 0)) {
+                m.regleEnCours = k;
+                regles[k](jeu, ctx);
+            }
+    }
     m.regleEnCours = 0;
     placesPasse = nullptr;
 }

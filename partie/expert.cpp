@@ -26,11 +26,6 @@ bool chienRetourne(const Donne& d) {
     return d.contrat == PRISE || d.contrat == GARDE;
 }
 
-bool possible(const Connaissance& k, Siege o, Siege h, const Carte& c) {
-    return c.couleur == ATOUT ? k.detenteurPossibleAtout[o][h][c.valeur]
-                              : k.detenteurPossibleCarte[o][h][c.couleur][c.valeur];
-}
-
 // The six cards of the dog or the discard are out of the observer's sight: the defenders' at
 // PRISE and GARDE (the taker's discard), everyone's at GARDE SANS and GARDE CONTRE.
 bool chienCache(const Donne& d, Siege o) {
@@ -126,7 +121,7 @@ bool tirerMonde(const Partie& jeu, Siege o, Aleatoire& alea, Monde& m) {
         // where a card lies are left aside: they take no account of the discard it has not seen.
         std::uint8_t masque = 0;
         for (Siege h : SIEGES) {
-            if (h == o || places[entier(h)] == 0 || !possible(k, o, h, c)) continue;
+            if (h == o || places[entier(h)] == 0 || !detenteurPossible(k, o, h, c)) continue;
             if (c.couleur != ATOUT ? faits.vide[entier(h)][entier(c.couleur)]
                                    : !estExcuse(c) && c.valeur > faits.atoutMax[entier(h)])
                 continue;

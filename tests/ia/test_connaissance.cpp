@@ -54,11 +54,11 @@ TEST(Connaissance, DebutDeJeuApresUneGarde) {
     EXPECT_FALSE(k.ecartConnu[1]);
     EXPECT_EQ(k.lieuCarte[3][CARREAU][ROI], LIEU_JOUEE);
     EXPECT_EQ(k.lieuCarte[1][CARREAU][ROI], LIEU_INCONNU);
-    EXPECT_FALSE(k.detenteurPossibleCarte[1][2][TREFLE][2]);
-    EXPECT_FALSE(k.detenteurPossibleAtout[1][4][18]);
-    EXPECT_TRUE(k.detenteurPossibleAtout[1][3][18]);
+    EXPECT_FALSE(detenteurPossible(k, SUD, EST, Carte{2, TREFLE}));
+    EXPECT_FALSE(detenteurPossible(k, SUD, OUEST, Carte{18, ATOUT}));
+    EXPECT_TRUE(detenteurPossible(k, SUD, NORD, Carte{18, ATOUT}));
     EXPECT_EQ(k.lieuAtout[3][18], 3);
-    EXPECT_FALSE(k.detenteurPossibleAtout[3][1][18]);
+    EXPECT_FALSE(detenteurPossible(k, NORD, SUD, Carte{18, ATOUT}));
     // The discard is not out for the taker.
     EXPECT_EQ(k.cartesDehors[3][CARREAU], 14 - k.cartesDonnees[3][CARREAU] - 4);
     EXPECT_EQ(k.cartesDehors[1][CARREAU], 14 - k.cartesDonnees[1][CARREAU]);
@@ -149,7 +149,7 @@ TEST(Connaissance, DefausseEtCoupeSeVoientDeTous) {
     for (Siege o : SIEGES) {
         EXPECT_TRUE(k.couleurCoupee[o][3][PIQUE]) << o;
         EXPECT_TRUE(k.sansAtout[o][3]) << o;
-        EXPECT_FALSE(k.detenteurPossibleAtout[o][3][21]);
+        EXPECT_FALSE(detenteurPossible(k, o, NORD, Carte{21, ATOUT}));
     }
     EXPECT_EQ(k.carteMaitresse[PIQUE], 11); // not before the trick is over
     jouer(*jeu, A(2));                      // seat 4 must trump
@@ -241,9 +241,10 @@ TEST(Connaissance, AtoutSousLePlusFortEtExcuse) {
     jouer(*jeu, A(15));
     jouer(*jeu, A(4)); // nothing above the 15: seat 3 shows it has none
     for (Siege o : SIEGES) {
-        for (int v = 16; v <= 21; ++v) EXPECT_FALSE(k.detenteurPossibleAtout[o][3][v]) << v;
+        for (int v = 16; v <= 21; ++v)
+            EXPECT_FALSE(detenteurPossible(k, o, NORD, Carte{v, ATOUT})) << v;
         if (o != NORD) {
-            EXPECT_TRUE(k.detenteurPossibleAtout[o][3][14]); // still may be there
+            EXPECT_TRUE(detenteurPossible(k, o, NORD, Carte{14, ATOUT})); // still may be there
         }
     }
     EXPECT_FALSE(k.sansAtout[1][3]);

@@ -67,6 +67,17 @@ void verifier(const Jeu& jeu) {
             if (l == LIEU_ECART) {
                 ASSERT_EQ(detenteurReel(jeu, c), 0) << o << " " << n;
             }
+            // The set of cards not located follows the places.
+            const bool inconnue =
+                c.couleur == ATOUT
+                    ? (k.atoutsInconnus[o] >> c.valeur & 1u) != 0
+                    : (k.cartesInconnues[o] >> bitCarte(c.couleur, c.valeur) & 1u) != 0;
+            ASSERT_EQ(inconnue, l == LIEU_INCONNU) << "observer " << o << " card " << n;
+            const bool partie =
+                c.couleur == ATOUT
+                    ? (k.atoutsPartis[o] >> c.valeur & 1u) != 0
+                    : (k.cartesParties[o] >> bitCarte(c.couleur, c.valeur) & 1u) != 0;
+            ASSERT_EQ(partie, l == LIEU_JOUEE) << "observer " << o << " card " << n;
         }
 }
 

@@ -64,8 +64,7 @@ void jouerDonnes(Observateur& x, int nombre, std::uint32_t pas) {
 
 // Whether the observer, from what it knows, could place card c with seat h.
 bool possibleDe(const Connaissance& k, Siege o, Siege h, const Carte& c) {
-    return c.couleur == ATOUT ? k.detenteurPossibleAtout[o][h][c.valeur]
-                              : k.detenteurPossibleCarte[o][h][c.couleur][c.valeur];
+    return detenteurPossible(k, o, h, c);
 }
 
 } // namespace
