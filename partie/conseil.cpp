@@ -18,8 +18,7 @@ int conseilCarte(const Partie& jeu) {
     const Donne& d = jeu.donne;
     if (d.phase != Phase::TourSud || d.joueurCourant != SUD) return 0;
     if (jeu.reglages.optionConseilSimulation) {
-        const int mondes = jeu.moteur.mondesExpert > 0 ? jeu.moteur.mondesExpert : MONDES_EXPERT;
-        const int slot = carteExpert(jeu, SUD, mondes);
+        const int slot = carteExpert(jeu, SUD, mondesDuJeu(jeu));
         return estLegale(jeu, Action::carte(SUD, slot)) ? slot : 0;
     }
     // On the heap: a game is too large for a comfortable stack copy.

@@ -449,11 +449,14 @@ void observerExpert(MesureExpert mesure, void* contexte) {
     contexteMesure = contexte;
 }
 
+int mondesDuJeu(const Partie& jeu) {
+    return jeu.moteur.mondesExpert > 0 ? jeu.moteur.mondesExpert : MONDES_EXPERT;
+}
+
 Contrat enchereOrdinateur(const Partie& jeu, Siege s) {
     if (niveauDuSiege(jeu, s) != NIVEAU_EXPERT) return jeu.donne.encheresMeritees[s];
     const auto debut = std::chrono::steady_clock::now();
-    const int mondes = jeu.moteur.mondesExpert > 0 ? jeu.moteur.mondesExpert : MONDES_EXPERT;
-    const Contrat c = enchereExpert(jeu, s, mondes);
+    const Contrat c = enchereExpert(jeu, s, mondesDuJeu(jeu));
     mesurer(DecisionExpert::Enchere, debut);
     return c;
 }
@@ -465,7 +468,7 @@ int carteOrdinateur(Partie& jeu, Siege s) {
     if (d.numeroPli >= 1 && d.numeroPli <= 18 && d.pli.nbCartesJouees < 4)
         mr.grainesCartes[d.numeroPli][d.pli.nbCartesJouees + 1] = jeu.alea.graine;
     const auto debut = std::chrono::steady_clock::now();
-    const int slot = carteExpert(jeu, s, mr.mondesExpert > 0 ? mr.mondesExpert : MONDES_EXPERT);
+    const int slot = carteExpert(jeu, s, mondesDuJeu(jeu));
     mesurer(DecisionExpert::Carte, debut);
     // Rule 0: the card came from the search.
     if (slot != 0 && mr.nbReglesDeclenchees < mr.reglesDeclenchees.taille())

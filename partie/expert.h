@@ -13,7 +13,8 @@ namespace quarvel {
 struct Partie;
 
 constexpr int NIVEAU_EXPERT = 5;
-constexpr int MONDES_EXPERT = 20;
+// Enough for the search to settle most choices, cheap enough for a table's pace on a phone.
+constexpr int MONDES_EXPERT = 40;
 
 // Where each card lies in a drawn world, by card number: a seat's number (1..4), or 0 for the
 // dog or the discard. Cards already played keep their seat.
@@ -44,6 +45,9 @@ Contrat enchereExpert(const Partie& jeu, Siege s, int mondes = MONDES_EXPERT);
 enum class DecisionExpert { Enchere, Carte };
 using MesureExpert = void (*)(void* contexte, DecisionExpert decision, double secondes);
 void observerExpert(MesureExpert mesure, void* contexte);
+// The worlds the game's Expert draws at each decision: its own count (the arena, the monkey) or
+// the default.
+int mondesDuJeu(const Partie& jeu);
 // A computer seat's bid at its level: the Expert's, or what its hand deserves.
 Contrat enchereOrdinateur(const Partie& jeu, Siege s);
 // A computer seat's card at its level: the Expert's search, or the rule pass.

@@ -41,7 +41,7 @@ constexpr const char* AIDE_DUEL =
     "                               docs/joueur-externe.md; the last line adds 'external\n"
     "                               faults: N'. Exit status 3 when it exits or stays silent\n"
     "  --delai-externe S            seconds it may stay silent (default 10)\n"
-    "  --mondes N                   worlds the Expert draws at each bid and card (default 20);\n"
+    "  --mondes N                   worlds the Expert draws at each bid and card (default 40);\n"
     "                               its thinking times per bid and per card are printed\n";
 
 // Sums of whole scores: exact, so that any split of the deals over threads adds up to the same

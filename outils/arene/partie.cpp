@@ -47,7 +47,7 @@ constexpr const char* AIDE_PARTIE =
     "  --niveau-sud N  level SUD plays at: 0 a legal card at random, 1 .. 5 (default: that\n"
     "                  of the computer players)\n"
     "  --adaptatif 0|1 the adaptive level (default 0)\n"
-    "  --mondes N      worlds an Expert draws at each bid and card (default 20)\n"
+    "  --mondes N      worlds an Expert draws at each bid and card (default 40)\n"
     "  --conseil       ask the play advice before each card and discard of SUD, as a player\n"
     "                  would from the menu: the records must not change\n"
     "  --verifier      stop with exit status 1 at the first deal whose card points do not\n"
