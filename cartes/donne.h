@@ -152,4 +152,9 @@ constexpr bool estPreneur(const Donne& d, Siege s) {
     return s == d.preneur;
 }
 
+// The contracts whose dog is turned over for all to see, and then discarded by the taker.
+constexpr bool chienRetourne(const Donne& d) {
+    return d.contrat == PRISE || d.contrat == GARDE;
+}
+
 } // namespace quarvel

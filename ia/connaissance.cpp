@@ -8,10 +8,6 @@ namespace quarvel {
 
 namespace {
 
-bool chienRetourne(const Donne& d) {
-    return d.contrat == PRISE || d.contrat == GARDE;
-}
-
 int& lieu(Connaissance& k, Siege o, const Carte& c) {
     return c.couleur == ATOUT ? k.lieuAtout[o][c.valeur] : k.lieuCarte[o][c.couleur][c.valeur];
 }

@@ -8,6 +8,7 @@
 #include "ia/moteur.h"
 #include "partie/coeur.h"
 #include "partie/donne_auto.h"
+#include "partie/nouvelle_donne.h"
 #include "partie/partie.h"
 
 #include <algorithm>
@@ -22,10 +23,6 @@ namespace {
 constexpr int CHIEN = 0;
 constexpr int ESSAIS = 200;
 
-bool chienRetourne(const Donne& d) {
-    return d.contrat == PRISE || d.contrat == GARDE;
-}
-
 // The six cards of the dog or the discard are out of the observer's sight: the defenders' at
 // PRISE and GARDE (the taker's discard), everyone's at GARDE SANS and GARDE CONTRE.
 bool chienCache(const Donne& d, Siege o) {
@@ -33,7 +30,7 @@ bool chienCache(const Donne& d, Siege o) {
 }
 
 // A mixer for the Expert's seeds (splitmix64's last steps).
-std::uint32_t melanger(std::uint64_t z) {
+std::uint32_t melangerGraine(std::uint64_t z) {
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
@@ -47,29 +44,41 @@ struct Faits {
     int atoutMax[5] = {21, 21, 21, 21, 21};
 };
 
-Faits faitsDesPlis(const Donne& d) {
-    Faits f;
+// Each card played so far, trick by trick in the order played: f(rank in its trick, 0 for the
+// lead; seat; card). A false from f stops the walk, and the walk returns false.
+template <class F> bool parcourirCartesJouees(const Donne& d, F&& f) {
     for (int t = 1; t <= d.numeroPli && t <= 18; ++t) {
         const int cartes = t < d.numeroPli ? 4 : d.pli.nbCartesJouees;
         Siege s = t < d.numeroPli ? d.entamesPlis[t] : d.pli.entame;
-        Couleur demandee = AUCUNE;
-        int plusHaut = 0;
-        for (int j = 0; j < cartes; ++j, s = siegeSuivant(s)) {
-            const Carte& c = d.mains[s][d.slotsJoues[s][t]];
-            const int h = entier(s);
-            if (estExcuse(c)) continue;
-            if (demandee == AUCUNE) {
-                demandee = c.couleur;
-            } else if (c.couleur != demandee) {
-                f.vide[h][entier(demandee)] = true;
-                if (c.couleur != ATOUT) f.atoutMax[h] = 0;
-            }
-            if (c.couleur == ATOUT) {
-                if (c.valeur < plusHaut) f.atoutMax[h] = std::min(f.atoutMax[h], plusHaut);
-                plusHaut = std::max(plusHaut, c.valeur);
-            }
-        }
+        for (int j = 0; j < cartes; ++j, s = siegeSuivant(s))
+            if (!f(j, s, d.mains[s][d.slotsJoues[s][t]])) return false;
     }
+    return true;
+}
+
+Faits faitsDesPlis(const Donne& d) {
+    Faits f;
+    Couleur demandee = AUCUNE;
+    int plusHaut = 0;
+    parcourirCartesJouees(d, [&](int rang, Siege s, const Carte& c) {
+        if (rang == 0) {
+            demandee = AUCUNE;
+            plusHaut = 0;
+        }
+        const int h = entier(s);
+        if (estExcuse(c)) return true;
+        if (demandee == AUCUNE) {
+            demandee = c.couleur;
+        } else if (c.couleur != demandee) {
+            f.vide[h][entier(demandee)] = true;
+            if (c.couleur != ATOUT) f.atoutMax[h] = 0;
+        }
+        if (c.couleur == ATOUT) {
+            if (c.valeur < plusHaut) f.atoutMax[h] = std::min(f.atoutMax[h], plusHaut);
+            plusHaut = std::max(plusHaut, c.valeur);
+        }
+        return true;
+    });
     return f;
 }
 
@@ -231,23 +240,20 @@ bool construireMonde(const Partie& jeu, const Monde& m, Partie& w) {
     w.poignee = jeu.poignee;
 
     // The same cards again, in the same order.
-    for (int t = 1; t <= r.numeroPli && t <= 18; ++t) {
-        const int cartes = t < r.numeroPli ? 4 : r.pli.nbCartesJouees;
-        Siege s = r.entamesPlis[t];
-        if (t == r.numeroPli) s = r.pli.entame;
-        for (int j = 0; j < cartes; ++j, s = siegeSuivant(s)) {
-            const int num = numeroCarte(r.mains[s][r.slotsJoues[s][t]]);
-            int slot = 0;
-            for (int i : SLOTS)
-                if (numeroCarte(d.mains[s][i]) == num) slot = i;
-            if (d.joueurCourant != s) return false;
-            ouvrirTour(w);
-            const Action a = Action::carte(s, slot);
-            if (!estLegale(w, a)) return false;
-            appliquer(w, a);
-            if (d.phase == Phase::PliARamasser) ramasserPli(w);
-        }
-    }
+    const bool rejouees = parcourirCartesJouees(r, [&](int, Siege s, const Carte& c) {
+        const int num = numeroCarte(c);
+        int slot = 0;
+        for (int i : SLOTS)
+            if (numeroCarte(d.mains[s][i]) == num) slot = i;
+        if (d.joueurCourant != s) return false;
+        ouvrirTour(w);
+        const Action a = Action::carte(s, slot);
+        if (!estLegale(w, a)) return false;
+        appliquer(w, a);
+        if (d.phase == Phase::PliARamasser) ramasserPli(w);
+        return true;
+    });
+    if (!rejouees) return false;
     return d.joueurCourant == r.joueurCourant;
 }
 
@@ -310,8 +316,8 @@ namespace {
 
 // The seed of one decision: the deal, the game's random state, the moment and the seat.
 std::uint32_t graineDecision(const Partie& jeu, Siege s, std::uint64_t moment) {
-    return melanger((static_cast<std::uint64_t>(jeu.donne.numero) << 32 ^ jeu.alea.graine) +
-                    moment * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(entier(s)));
+    return melangerGraine((static_cast<std::uint64_t>(jeu.donne.numero) << 32 ^ jeu.alea.graine) +
+                          moment * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(entier(s)));
 }
 
 } // namespace
@@ -360,9 +366,7 @@ void tirerMondeEncheres(const Partie& jeu, Siege s, Aleatoire& alea, Partie& w) 
     for (int i : SLOTS) tenue[numeroCarte(jeu.donne.mains[s][i])] = true;
     for (int num = 1; num <= 78; ++num)
         if (!tenue[num]) cartes[n++] = num;
-    const OptionsDonne options{static_cast<EvaluationMain>(&evaluerMain),
-                               jeu.reglages.optionForceMain,
-                               jeu.reglages.optionAuMoinsUneMainDePrise};
+    const OptionsDonne options = optionsDonne(jeu);
     const int parle = jeu.encheres.nbEncheres;
     Donne& d = w.donne;
     int meilleur = -1;

@@ -62,11 +62,6 @@ void jouerDonnes(Observateur& x, int nombre, std::uint32_t pas) {
     }
 }
 
-// Whether the observer, from what it knows, could place card c with seat h.
-bool possibleDe(const Connaissance& k, Siege o, Siege h, const Carte& c) {
-    return detenteurPossible(k, o, h, c);
-}
-
 } // namespace
 
 // Thousands of positions from real deals, each seat in turn as the observer: every world gives
@@ -107,15 +102,15 @@ TEST(Mondes, UnMondeNeContreditJamaisCeQueSaitLeSiege) {
                     }
                     const int ici = m.lieu[num];
                     if (ici != 0) {
-                        EXPECT_TRUE(possibleDe(k, o, siegeNumero(ici), c))
+                        EXPECT_TRUE(detenteurPossible(k, o, siegeNumero(ici), c))
                             << "card " << num << " given to " << ici << " by " << o;
-                    } else if (d.contrat == PRISE || d.contrat == GARDE) {
+                    } else if (chienRetourne(d)) {
                         EXPECT_TRUE(c.couleur != ATOUT && c.valeur != ROI);
                     }
                 }
             // The taker sees his own discard; at PRISE and GARDE the dog shown goes to the
             // taker or the discard, nowhere else.
-            const bool retourne = d.contrat == PRISE || d.contrat == GARDE;
+            const bool retourne = chienRetourne(d);
             if (retourne && o == d.preneur) {
                 for (int i = 1; i <= 6; ++i) EXPECT_EQ(m.lieu[numeroCarte(d.chien[i])], 0);
             }
